@@ -1,0 +1,40 @@
+# Corvalith: the two commands are `make test` and `make run`.
+SHELL := /bin/bash
+JOBS ?= 2
+
+.PHONY: test deps native asan win64 wine-tests run format clean
+
+# Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
+# then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
+test: deps native asan win64 wine-tests
+
+deps:
+	@scripts/install-deps.sh
+
+native: deps
+	cmake --preset native >/dev/null
+	cmake --build build/native -j$(JOBS)
+	ctest --test-dir build/native --output-on-failure -j$(JOBS)
+
+asan: deps
+	cmake --preset asan >/dev/null
+	cmake --build build/asan -j$(JOBS)
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+		ctest --test-dir build/asan --output-on-failure -j$(JOBS)
+
+win64: deps
+	cmake --preset win64 >/dev/null
+	cmake --build build/win64 -j$(JOBS)
+
+wine-tests: win64
+	@scripts/wine-tests.sh
+
+run:
+	@echo "make run: the application window is not built yet; it arrives with the main window."
+	@exit 1
+
+format:
+	find src tests tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf build

@@ -1,0 +1,11 @@
+#include "platform/win32/Win32DebugOutput.h"
+
+#include "platform/win32/WideString.h"
+
+#include <windows.h>
+
+namespace corvalith {
+
+void Win32DebugOutput::Write(std::string_view text) { OutputDebugStringW(WideString::FromUtf8(text).c_str()); }
+
+} // namespace corvalith

@@ -1,0 +1,197 @@
+#include "profile/ProfileStorage.h"
+
+#include "profile/ProfileFile.h"
+
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+#include <utility>
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kProfileSection = "Profile";
+
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+std::string Format(const char* format, ...) {
+    char buffer[256];
+    va_list args;
+    va_start(args, format);
+    std::vsnprintf(buffer, sizeof buffer, format, args);
+    va_end(args);
+    return buffer;
+}
+
+// Reads a count the way the C runtime's atoi does: optional blanks and sign, then decimal digits up to the
+// first other character; no digits at all gives 0.
+long ParseCount(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
+        ++i;
+    }
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
+        negative = text[i] == '-';
+        ++i;
+    }
+    long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        value = value * 10 + (text[i] - '0');
+        if (value > 1'000'000) {
+            break; // far beyond any valid count
+        }
+    }
+    return negative ? -value : value;
+}
+
+std::string ItemKey(std::size_t number) { return "Item" + std::to_string(number); }
+
+} // namespace
+
+ProfileStorage::ProfileStorage(ProfileSession& session, Services services)
+    : session_(session), services_(services) {
+    dataFolder_ = services_.Folders.DataFolder();
+    macrosPath_ = dataFolder_ + "record.ini";
+    listPath_ = dataFolder_ + "str.ini";
+    textPath_ = listPath_;
+    binaryPath_ = dataFolder_ + "config.bin";
+}
+
+std::string ProfileStorage::NumberedPath(std::string_view stem, std::string_view extension) const {
+    return dataFolder_ + std::string(stem) + std::to_string(session_.CurrentProfileIndex) + std::string(extension);
+}
+
+void ProfileStorage::LoadProfile() {
+    dataFolder_ = services_.Folders.DataFolder();
+    macrosPath_ = dataFolder_ + "record.ini";
+    listPath_ = dataFolder_ + "str.ini";
+    textPath_ = listPath_;
+
+    if (busy_) {
+        binaryPath_ = dataFolder_ + "config.bin";
+    } else {
+        const ini::IniDocument list = ProfileListFile().Load();
+        const long count = ParseCount(ini::IniFile::Read(list, kProfileSection, "ItemCount"));
+        if (count >= 1 && count <= static_cast<long>(kMaxProfiles)) {
+            const std::string current = ini::IniFile::Read(list, kProfileSection, "CurProfileName");
+            for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
+                if (ini::IniFile::Read(list, kProfileSection, ItemKey(i)) == current) {
+                    session_.CurrentProfileIndex = static_cast<std::uint8_t>(i); // the last equal entry wins
+                }
+            }
+        } else if (!services_.Files.FileExists(NumberedPath("config", ".bin"))) {
+            // No profile list and nothing saved yet (a fresh data folder): nothing to load, and the
+            // profile stays as it is until it is initialised.
+            return;
+        }
+        // Without a profile list the profile saved under the current index is still the user's: it is
+        // read back with its own text file, so settings and captions survive a restart.
+        binaryPath_ = NumberedPath("config", ".bin");
+        textPath_ = NumberedPath("str", ".ini");
+    }
+
+    ReadBinaryFile();
+    services_.Macros.RebuildMacroBlockTable(macrosPath_, session_.Working);
+}
+
+bool ProfileStorage::ReadBinaryFile() {
+    const auto bytes = services_.Files.ReadFile(binaryPath_, ProfileFile::kSize);
+    if (!bytes) {
+        Debug("Config file is not exist.\n");
+        return false;
+    }
+    const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, session_.Working);
+    Debug(Format("Program First Run Flag:%d\nRead Size is: %d", read.Marker, static_cast<int>(read.RecordBytes)));
+    return true;
+}
+
+void ProfileStorage::SaveProfile() {
+    binaryPath_ = NumberedPath("config", ".bin");
+    textPath_ = NumberedPath("str", ".ini");
+    EnsureDataFolder();
+    const int error = services_.Files.WriteFileAtomically(binaryPath_, ProfileFile::Encode(session_.Working));
+    if (error != 0) {
+        Debug(Format("Error Code is: %d \n", error));
+        return;
+    }
+    Debug(Format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(ProfileSettings::kSize),
+                 static_cast<int>(ProfileSettings::kSize)));
+}
+
+void ProfileStorage::LoadCaptions(std::string_view languageSection) {
+    const ini::IniDocument text = CurrentTextFile().Load();
+    for (std::size_t slot = 0; slot < session_.Captions.size(); ++slot) {
+        session_.Captions[slot] = ini::IniFile::Read(text, languageSection, ItemKey(slot + 1));
+    }
+}
+
+void ProfileStorage::SaveCaptions(std::string_view languageSection) {
+    // Slot 7 is never assigned, so "Item8" is never written.
+    for (std::size_t slot = 0; slot + 1 < session_.Captions.size(); ++slot) {
+        WriteText(textPath_, languageSection, ItemKey(slot + 1), session_.Captions[slot]);
+    }
+}
+
+void ProfileStorage::LoadBaseProfile() {
+    const bool wasBusy = busy_;
+    busy_ = true;
+    LoadProfile();
+    busy_ = wasBusy;
+}
+
+void ProfileStorage::InitialiseIfNew() {
+    const std::string isDefault = CurrentTextFile().ReadString(kProfileSection, "IsDefault");
+    const std::string markedPath = textPath_;
+    WriteText(markedPath, kProfileSection, "IsDefault", "Y");
+    if (isDefault == "N" || isDefault.empty()) {
+        session_.Working.ResetToFactoryDefaults();
+        SaveProfile();
+        // Saving moves to the profile's own text file; mark it too, so that the next start, which reads
+        // that file, keeps the profile instead of resetting it again.
+        if (textPath_ != markedPath) {
+            WriteText(textPath_, kProfileSection, "IsDefault", "Y");
+        }
+    }
+}
+
+void ProfileStorage::FactoryReset(std::string_view languageSection) {
+    ProfileSettings& working = session_.Working;
+    const std::uint8_t profileIndex = working.ProfileIndex;
+    const std::uint32_t liftOffEnabled = working.LiftOffEnabled;
+    std::uint8_t macros[sizeof working.MacroBlockTable];
+    std::memcpy(macros, working.MacroBlockTable, sizeof macros);
+
+    busy_ = true;
+    LoadProfile();
+    working.ResetToFactoryDefaults();
+    LoadCaptions(languageSection);
+
+    working.ProfileIndex = profileIndex;
+    working.LiftOffEnabled = liftOffEnabled;
+    std::memcpy(working.MacroBlockTable, macros, sizeof macros);
+
+    if (services_.Uploader.IsDeviceConnected()) {
+        services_.Uploader.WriteProfileToMouse();
+    }
+    SaveProfile();
+    SaveCaptions(languageSection);
+    session_.TakeSnapshot();
+    services_.Pointer.ApplyPointerSettings(working);
+    busy_ = false;
+}
+
+void ProfileStorage::WriteText(const std::string& path, std::string_view section, std::string_view key,
+                               std::string_view value) {
+    EnsureDataFolder();
+    ini::IniFile(services_.Files, path).WriteString(section, key, value);
+}
+
+void ProfileStorage::EnsureDataFolder() {
+    if (!dataFolder_.empty()) {
+        services_.Files.CreateDirectories(dataFolder_);
+    }
+}
+
+} // namespace corvalith
