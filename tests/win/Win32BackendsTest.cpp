@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 #include <shlobj.h>
 
 namespace corvalith {
@@ -46,12 +47,13 @@ std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), t
 
 class FailingRename : public Win32FileSystem {
 protected:
-    int ReplaceFile(const std::string&, const std::string&) override { return ERROR_DISK_FULL; }
+    int MoveIntoPlace(const std::string&, const std::string&) override { return ERROR_DISK_FULL; }
 };
 
 TEST(Win32FileSystem, ReplacesWholeFilesAndKeepsTheOldOneWhenTheMoveFails) {
     TemporaryFolder folder;
-    Win32FileSystem files;
+    Win32FileSystem real;
+    IFileSystem& files = real;
     // A Chinese and German file name checks the UTF-8 to UTF-16 boundary.
     const std::string path = folder.Path() + "配置-Größe.bin";
 
@@ -119,7 +121,8 @@ TEST(RegistryInstallRecord, WritesTwoStringValuesOnceAndAsksAgainWhenDeleted) {
 TEST(ProfileStorageOnWindows, SavesAndLoadsAProfileWithUnicodeCaptions) {
     TemporaryFolder folder;
     const std::string data = folder.Path() + "AppData\\Corvalith\\"; // not there yet
-    Win32FileSystem files;
+    Win32FileSystem real;
+    IFileSystem& files = real;
     test::RecordingDebugOutput debug;
     test::FixedDataFolderLocator locator(data);
     test::StorageCollaborators effects;

@@ -97,7 +97,7 @@ int PosixFileSystem::WriteFileAtomically(const std::string& path, std::span<cons
         }
     }
     if (error == 0) {
-        error = ReplaceFile(temporary, path);
+        error = MoveIntoPlace(temporary, path);
     }
     if (error != 0) {
         ::unlink(temporary.c_str());
@@ -111,7 +111,7 @@ int PosixFileSystem::WriteFileAtomically(const std::string& path, std::span<cons
     return 0;
 }
 
-int PosixFileSystem::ReplaceFile(const std::string& temporaryPath, const std::string& path) {
+int PosixFileSystem::MoveIntoPlace(const std::string& temporaryPath, const std::string& path) {
     return ::rename(temporaryPath.c_str(), path.c_str()) == 0 ? 0 : errno;
 }
 

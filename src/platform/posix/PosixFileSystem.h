@@ -15,7 +15,7 @@ public:
 
 protected:
     // The step that puts the new content in place; returns 0 or errno.
-    virtual int ReplaceFile(const std::string& temporaryPath, const std::string& path);
+    virtual int MoveIntoPlace(const std::string& temporaryPath, const std::string& path);
 };
 
 } // namespace corvalith

@@ -90,7 +90,7 @@ int Win32FileSystem::WriteFileAtomically(const std::string& path, std::span<cons
     }
     int result = static_cast<int>(error);
     if (result == 0) {
-        result = ReplaceFile(temporary, path);
+        result = MoveIntoPlace(temporary, path);
     }
     if (result != 0) {
         DeleteFileW(wideTemporary.c_str());
@@ -98,7 +98,7 @@ int Win32FileSystem::WriteFileAtomically(const std::string& path, std::span<cons
     return result;
 }
 
-int Win32FileSystem::ReplaceFile(const std::string& temporaryPath, const std::string& path) {
+int Win32FileSystem::MoveIntoPlace(const std::string& temporaryPath, const std::string& path) {
     if (!MoveFileExW(WideString::FromUtf8(temporaryPath).c_str(), WideString::FromUtf8(path).c_str(),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return static_cast<int>(GetLastError());

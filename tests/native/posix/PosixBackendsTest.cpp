@@ -33,7 +33,7 @@ std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), t
 // Fails the step that puts the new file in place, as a crash between the two steps would.
 class FailingRename : public PosixFileSystem {
 protected:
-    int ReplaceFile(const std::string&, const std::string&) override { return EIO; }
+    int MoveIntoPlace(const std::string&, const std::string&) override { return EIO; }
 };
 
 TEST(PosixFileSystem, ReplacesWholeFilesAndKeepsTheOldOneWhenTheRenameFails) {
