@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native asan win64 wine-tests run format clean
+.PHONY: test deps native asan win64 wine-tests fuzz run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -29,12 +29,19 @@ win64: deps
 wine-tests: win64
 	@scripts/wine-tests.sh
 
+# Each parser's fuzzer for FUZZ_SECONDS (not part of `make test`).
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	cmake --preset fuzz >/dev/null
+	cmake --build build/fuzz -j$(JOBS)
+	for target in build/fuzz/tests/fuzz/*Fuzz; do $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done
+
 run:
 	@echo "make run: the application window is not built yet; it arrives with the main window."
 	@exit 1
 
 format:
-	find src tests tools -name '*.cpp' -o -name '*.h' | xargs clang-format -i
+	find src tests $$(ls -d tools 2>/dev/null) -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
 	rm -rf build

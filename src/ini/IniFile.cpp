@@ -8,7 +8,9 @@ namespace corvalith::ini {
 
 IniFile::IniFile(IFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
 
-bool IniFile::Exists() const { return files_.FileExists(path_); }
+bool IniFile::Exists() const {
+    return files_.FileExists(path_);
+}
 
 IniDocument IniFile::Load() const {
     const auto bytes = files_.ReadFile(path_);

@@ -19,7 +19,8 @@ public:
 
     // Reads at most maxBytes from the start of the file; nullopt when it cannot be opened.
     virtual std::optional<std::vector<std::uint8_t>>
-    ReadFile(const std::string& path, std::size_t maxBytes = std::numeric_limits<std::size_t>::max()) const = 0;
+    ReadFile(const std::string& path,
+             std::size_t maxBytes = std::numeric_limits<std::size_t>::max()) const = 0;
 
     // Replaces the whole file so that a crash or power loss leaves either the old content or the new
     // one, never a truncated mix: the bytes go to a temporary file in the same folder, which is flushed

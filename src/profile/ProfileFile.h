@@ -16,7 +16,7 @@ public:
     static constexpr std::uint8_t kMarker = 1;
 
     struct ReadResult {
-        int Marker;               // the stored marker byte, 0 for an empty file
+        int Marker;              // the stored marker byte, 0 for an empty file
         std::size_t RecordBytes; // record bytes copied, 0 to 1892
     };
 

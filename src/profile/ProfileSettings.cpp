@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <initializer_list>
 #include <iterator>
 #include <type_traits>
 
@@ -21,7 +22,13 @@ constexpr Rgb kBlack{0x00, 0x00, 0x00};
 // Palette entries 0 to 5 of the mouse and the pad lighting; 6 and 7 are not used.
 constexpr Rgb kLightPalette[6] = {kRed, kYellow, kGreen, kCyan, kMagenta, kCyan};
 
-template <typename T, std::size_t N, std::size_t M> void CopyPrefix(T (&to)[N], const std::type_identity_t<T> (&from)[M]) {
+// Writes the leading entries of a field; entries past the given values keep what they held.
+template <typename T, std::size_t N>
+void CopyPrefix(T (&to)[N], std::initializer_list<std::type_identity_t<T>> from) {
+    std::copy_n(from.begin(), std::min(from.size(), N), std::begin(to));
+}
+
+template <typename T, std::size_t N, std::size_t M> void CopyPrefix(T (&to)[N], const T (&from)[M]) {
     static_assert(M <= N);
     std::copy(std::begin(from), std::end(from), std::begin(to));
 }
@@ -70,8 +77,8 @@ void ProfileSettings::ResetToFactoryDefaults() {
 
     // The sixteen per-button parameter arrays from the media keys to the macro run modes.
     std::uint8_t* parameters = ButtonMediaKey;
-    std::memset(parameters, 0, static_cast<std::size_t>(Bytes() + offsetof(ProfileSettings, MacroBlockTable) -
-                                                        parameters));
+    std::memset(parameters, 0,
+                static_cast<std::size_t>(Bytes() + offsetof(ProfileSettings, MacroBlockTable) - parameters));
 }
 
 ProfileSettings ProfileSettings::FactoryDefaults() {

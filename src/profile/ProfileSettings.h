@@ -85,7 +85,7 @@ struct ProfileSettings {
 static_assert(sizeof(ProfileSettings) == ProfileSettings::kSize);
 
 // The record is a file format: every field at its fixed offset.
-#define CORVALITH_CHECK_OFFSET(field, offset)                                                            \
+#define CORVALITH_CHECK_OFFSET(field, offset)                                                                \
     static_assert(offsetof(ProfileSettings, field) == (offset), #field " is not at offset " #offset)
 CORVALITH_CHECK_OFFSET(ProfileIndex, 0);
 CORVALITH_CHECK_OFFSET(Reserved1, 1);

@@ -46,7 +46,9 @@ long ParseCount(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string ItemKey(std::size_t number) { return "Item" + std::to_string(number); }
+std::string ItemKey(std::size_t number) {
+    return "Item" + std::to_string(number);
+}
 
 } // namespace
 
@@ -60,7 +62,8 @@ ProfileStorage::ProfileStorage(ProfileSession& session, Services services)
 }
 
 std::string ProfileStorage::NumberedPath(std::string_view stem, std::string_view extension) const {
-    return dataFolder_ + std::string(stem) + std::to_string(session_.CurrentProfileIndex) + std::string(extension);
+    return dataFolder_ + std::string(stem) + std::to_string(session_.CurrentProfileIndex) +
+           std::string(extension);
 }
 
 void ProfileStorage::LoadProfile() {
@@ -103,7 +106,8 @@ bool ProfileStorage::ReadBinaryFile() {
         return false;
     }
     const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, session_.Working);
-    Debug(Format("Program First Run Flag:%d\nRead Size is: %d", read.Marker, static_cast<int>(read.RecordBytes)));
+    Debug(Format("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
+                 static_cast<int>(read.RecordBytes)));
     return true;
 }
 
@@ -116,8 +120,8 @@ void ProfileStorage::SaveProfile() {
         Debug(Format("Error Code is: %d \n", error));
         return;
     }
-    Debug(Format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1, static_cast<int>(ProfileSettings::kSize),
-                 static_cast<int>(ProfileSettings::kSize)));
+    Debug(Format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
+                 static_cast<int>(ProfileSettings::kSize), static_cast<int>(ProfileSettings::kSize)));
 }
 
 void ProfileStorage::LoadCaptions(std::string_view languageSection) {

@@ -4,7 +4,9 @@
 
 namespace corvalith::test {
 
-bool MemoryFileSystem::FileExists(const std::string& path) const { return files.contains(path); }
+bool MemoryFileSystem::FileExists(const std::string& path) const {
+    return files.contains(path);
+}
 
 std::optional<std::vector<std::uint8_t>> MemoryFileSystem::ReadFile(const std::string& path,
                                                                     std::size_t maxBytes) const {

@@ -4,7 +4,8 @@
 
 namespace corvalith::test {
 
-void StorageCollaborators::RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) {
+void StorageCollaborators::RebuildMacroBlockTable(const std::string& macrosFilePath,
+                                                  ProfileSettings& profile) {
     log.push_back("macros " + macrosFilePath);
     if (macroFill != 0) {
         std::memset(profile.MacroBlockTable, macroFill, sizeof profile.MacroBlockTable);
@@ -14,7 +15,8 @@ void StorageCollaborators::RebuildMacroBlockTable(const std::string& macrosFileP
 void StorageCollaborators::WriteProfileToMouse() {
     std::string entry = "upload";
     if (watched != nullptr) {
-        entry += " index=" + std::to_string(watched->ProfileIndex) + " liftoff=" + std::to_string(watched->LiftOffEnabled);
+        entry += " index=" + std::to_string(watched->ProfileIndex) +
+                 " liftoff=" + std::to_string(watched->LiftOffEnabled);
     }
     log.push_back(entry);
 }

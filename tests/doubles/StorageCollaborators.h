@@ -11,7 +11,9 @@ namespace corvalith::test {
 
 // Stand-ins for the macro builder, the profile upload and the pointer settings: each call is appended
 // to one shared log, so a test can check what ran and in which order.
-class StorageCollaborators : public IMacroTableBuilder, public IProfileUploader, public IPointerSettingsApplier {
+class StorageCollaborators : public IMacroTableBuilder,
+                             public IProfileUploader,
+                             public IPointerSettingsApplier {
 public:
     void RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) override;
     bool IsDeviceConnected() const override { return connected; }

@@ -3,15 +3,16 @@
 #include "doubles/StorageCollaborators.h"
 #include "ini/IniFile.h"
 #include "platform/win32/RegistryInstallRecord.h"
+#include "platform/win32/WideString.h"
 #include "platform/win32/Win32DataFolderLocator.h"
 #include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/WideString.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileStorage.h"
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
 #include <shellapi.h>
 #include <shlobj.h>
 
@@ -43,7 +44,9 @@ private:
     std::string path_;
 };
 
-std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
 
 class FailingRename : public Win32FileSystem {
 protected:
@@ -70,7 +73,8 @@ TEST(Win32FileSystem, ReplacesWholeFilesAndKeepsTheOldOneWhenTheMoveFails) {
     EXPECT_EQ(files.ReadFile(path), Bytes("new"));
     EXPECT_FALSE(files.FileExists(path + ".tmp"));
 
-    EXPECT_EQ(files.WriteFileAtomically(folder.Path() + "missing\\str.ini", Bytes("x")), ERROR_PATH_NOT_FOUND);
+    EXPECT_EQ(files.WriteFileAtomically(folder.Path() + "missing\\str.ini", Bytes("x")),
+              ERROR_PATH_NOT_FOUND);
 }
 
 TEST(Win32FileSystem, CreatesMissingFoldersWithEitherSeparator) {
@@ -107,7 +111,8 @@ TEST(RegistryInstallRecord, WritesTwoStringValuesOnceAndAsksAgainWhenDeleted) {
         wchar_t text[16] = {};
         DWORD size = sizeof text;
         DWORD type = 0;
-        ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", value.name, RRF_RT_ANY, &type, text, &size),
+        ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", value.name, RRF_RT_ANY, &type,
+                               text, &size),
                   ERROR_SUCCESS);
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
         EXPECT_STREQ(text, value.expected);

@@ -3,6 +3,7 @@
 #include "platform/win32/WideString.h"
 
 #include <windows.h>
+
 #include <shlobj.h>
 
 namespace corvalith {
@@ -10,7 +11,8 @@ namespace corvalith {
 std::string Win32DataFolderLocator::DataFolder() {
     wchar_t folder[MAX_PATH] = {};
     // CSIDL_APPDATA with CSIDL_FLAG_CREATE (0x801A).
-    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT, folder))) {
+    if (FAILED(SHGetFolderPathW(nullptr, CSIDL_APPDATA | CSIDL_FLAG_CREATE, nullptr, SHGFP_TYPE_CURRENT,
+                                folder))) {
         return {};
     }
     return WideString::ToUtf8(folder) + "\\Corvalith\\";

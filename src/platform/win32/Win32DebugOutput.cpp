@@ -6,6 +6,8 @@
 
 namespace corvalith {
 
-void Win32DebugOutput::Write(std::string_view text) { OutputDebugStringW(WideString::FromUtf8(text).c_str()); }
+void Win32DebugOutput::Write(std::string_view text) {
+    OutputDebugStringW(WideString::FromUtf8(text).c_str());
+}
 
 } // namespace corvalith

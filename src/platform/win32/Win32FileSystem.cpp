@@ -30,7 +30,9 @@ private:
     HANDLE handle_;
 };
 
-bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
+bool IsSeparator(wchar_t c) {
+    return c == L'\\' || c == L'/';
+}
 
 } // namespace
 
@@ -41,8 +43,9 @@ bool Win32FileSystem::FileExists(const std::string& path) const {
 
 std::optional<std::vector<std::uint8_t>> Win32FileSystem::ReadFile(const std::string& path,
                                                                    std::size_t maxBytes) const {
-    FileHandle file(CreateFileW(WideString::FromUtf8(path).c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateFileW(WideString::FromUtf8(path).c_str(), GENERIC_READ,
+                                FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) {
         return std::nullopt;
     }

@@ -9,7 +9,8 @@ namespace corvalith {
 class Win32FileSystem : public IFileSystem {
 public:
     bool FileExists(const std::string& path) const override;
-    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path, std::size_t maxBytes) const override;
+    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
+                                                      std::size_t maxBytes) const override;
     int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override;
     int CreateDirectories(const std::string& path) override;
 

@@ -1,7 +1,7 @@
+#include "ini/IniFile.h"
 #include "platform/posix/FileInstallRecord.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/XdgDataFolderLocator.h"
-#include "ini/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -28,7 +28,9 @@ private:
     std::string path_;
 };
 
-std::vector<std::uint8_t> Bytes(std::string_view text) { return {text.begin(), text.end()}; }
+std::vector<std::uint8_t> Bytes(std::string_view text) {
+    return {text.begin(), text.end()};
+}
 
 // Fails the step that puts the new file in place, as a crash between the two steps would.
 class FailingRename : public PosixFileSystem {

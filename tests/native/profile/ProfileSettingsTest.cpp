@@ -1,5 +1,5 @@
-#include "profile/AssignmentKind.h"
 #include "profile/ProfileSettings.h"
+#include "profile/AssignmentKind.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,8 @@ const std::vector<Run> kDefaultRuns = {
     {15, {6, 12, 24, 36, 48, 72, 120, 0}},
     {23, {1, 1, 1, 1, 1, 1, 1, 0}},
     {31, {1, 1, 1, 1, 1, 1, 1, 0}},
-    {39, {0xFF, 0, 0, 0, 0, 0xFF, 0, 0xFF, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0x80, 0, 0xFF, 0, 0xFF, 0, 0, 0}},
+    {39, {0xFF, 0,    0,    0,    0,    0xFF, 0,    0xFF, 0,    0xFF, 0xFF, 0,
+          0,    0xFF, 0xFF, 0xFF, 0x80, 0,    0xFF, 0,    0xFF, 0,    0,    0}},
     {63, {3, 5, 5, 5, 5, 5, 5, 5, 5, 5}},
     {88, {0xFF, 0, 0, 0xFF, 0xFF, 0, 0, 0xFF, 0, 0, 0xFF, 0xFF, 0xFF, 0, 0xFF, 0, 0xFF, 0xFF}},
     {112, {1, 3, 3, 5, 5, 5, 5, 5, 5, 5, 5}},
@@ -63,8 +64,8 @@ TEST(ProfileSettings, ResetKeepsExactlyTheKeptBytesAndClearsTheButtonParameters)
     // Profile index, eighth stage bytes, reserved gaps, palette entries 6 and 7, lift-off switch,
     // macro block table and the last three bytes keep what they held.
     const std::vector<std::pair<std::size_t, std::size_t>> kept = {
-        {0, 1},    {14, 1},   {22, 1}, {30, 1},   {38, 1},      {74, 14},
-        {106, 6},  {124, 12}, {154, 6}, {171, 1}, {172, 4},     {329, 1560}, {1889, 3}};
+        {0, 1},    {14, 1},  {22, 1},  {30, 1},  {38, 1},     {74, 14}, {106, 6},
+        {124, 12}, {154, 6}, {171, 1}, {172, 4}, {329, 1560}, {1889, 3}};
     for (const auto& [offset, count] : kept) {
         std::fill_n(expected.begin() + static_cast<long>(offset), count, 0xAA);
     }
@@ -90,11 +91,11 @@ TEST(ProfileSettings, NamedFieldsReadTheirOffsets) {
 
 TEST(AssignmentKind, NamesAndGaps) {
     const std::vector<std::pair<int, const char*>> cases = {
-        {0, "Click"},         {1, "Menu"},       {2, "Scroll"},          {3, "Forward"},   {4, "Back"},
-        {5, "DoubleClick"},   {6, "DpiFunction"}, {7, "MediaKey"},       {8, "CtrlShortcut"},
-        {9, "SystemFunction"}, {10, "SingleKey"}, {11, "Macro"},         {12, ""},         {13, "Deactivated"},
-        {14, ""},             {15, "LeftTilt"},  {16, "RightTilt"},      {17, "Fn"},       {18, "Snipe"},
-        {19, ""},             {255, ""}};
+        {0, "Click"},       {1, "Menu"},        {2, "Scroll"},   {3, "Forward"},      {4, "Back"},
+        {5, "DoubleClick"}, {6, "DpiFunction"}, {7, "MediaKey"}, {8, "CtrlShortcut"}, {9, "SystemFunction"},
+        {10, "SingleKey"},  {11, "Macro"},      {12, ""},        {13, "Deactivated"}, {14, ""},
+        {15, "LeftTilt"},   {16, "RightTilt"},  {17, "Fn"},      {18, "Snipe"},       {19, ""},
+        {255, ""}};
     for (const auto& [value, name] : cases) {
         EXPECT_EQ(AssignmentKindName(static_cast<std::uint8_t>(value)), name) << value;
         EXPECT_EQ(IsAssignmentKind(static_cast<std::uint8_t>(value)), name[0] != '\0') << value;

@@ -1,10 +1,10 @@
+#include "profile/ProfileStorage.h"
 #include "doubles/FixedDataFolderLocator.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
 #include "ini/IniFile.h"
 #include "profile/ProfileFile.h"
-#include "profile/ProfileStorage.h"
 
 #include <gtest/gtest.h>
 
@@ -49,7 +49,9 @@ std::vector<std::uint8_t> PatternFile(std::size_t size) {
     return file;
 }
 
-void WriteList(MemoryFileSystem& files, const std::string& body) { files.PutText(kFolder + "str.ini", body); }
+void WriteList(MemoryFileSystem& files, const std::string& body) {
+    files.PutText(kFolder + "str.ini", body);
+}
 
 TEST(ProfileStorage, LoadsAtMostOneRecordFromFilesOfAnySize) {
     struct Case {
@@ -88,7 +90,7 @@ TEST(ProfileStorage, ProfileListChoosesTheCurrentProfile) {
     struct Case {
         const char* name;
         const char* list;
-        bool savedProfile0;      // config0.bin exists
+        bool savedProfile0; // config0.bin exists
         int indexBefore;
         int expectedIndex;
         const char* expectedText; // current text file after loading
@@ -99,13 +101,14 @@ TEST(ProfileStorage, ProfileListChoosesTheCurrentProfile) {
         {"count 7", "ItemCount=7\r\nItem0=A\r\nCurProfileName=A", false, 0, 0, "str.ini", false},
         {"count x", "ItemCount=x\r\nItem0=A\r\nCurProfileName=A", false, 0, 0, "str.ini", false},
         {"count missing", "Item0=A\r\nCurProfileName=A", false, 0, 0, "str.ini", false},
-        {"later equal entry wins", "ItemCount=3\r\nItem0=A\r\nItem1=B\r\nItem2=A\r\nCurProfileName=A", false, 0,
-         2, "str2.ini", true},
-        {"case matters", "ItemCount=2\r\nItem0=a\r\nItem1=A\r\nCurProfileName=a", false, 1, 0, "str0.ini", true},
-        {"no equal entry keeps the index", "ItemCount=2\r\nItem0=A\r\nItem1=B\r\nCurProfileName=C", false, 1, 1,
-         "str1.ini", true},
-        {"entries past the count are ignored", "ItemCount=1\r\nItem0=A\r\nItem1=B\r\nCurProfileName=B", false, 0,
-         0, "str0.ini", true},
+        {"later equal entry wins", "ItemCount=3\r\nItem0=A\r\nItem1=B\r\nItem2=A\r\nCurProfileName=A", false,
+         0, 2, "str2.ini", true},
+        {"case matters", "ItemCount=2\r\nItem0=a\r\nItem1=A\r\nCurProfileName=a", false, 1, 0, "str0.ini",
+         true},
+        {"no equal entry keeps the index", "ItemCount=2\r\nItem0=A\r\nItem1=B\r\nCurProfileName=C", false, 1,
+         1, "str1.ini", true},
+        {"entries past the count are ignored", "ItemCount=1\r\nItem0=A\r\nItem1=B\r\nCurProfileName=B", false,
+         0, 0, "str0.ini", true},
         {"count 6", "ItemCount=6\r\nItem5=F\r\nCurProfileName=F", false, 0, 5, "str5.ini", true},
         // Without a valid list, a profile saved under the current index is still read back.
         {"count 7 with a saved profile", "ItemCount=7\r\nCurProfileName=A", true, 0, 0, "str0.ini", true},
@@ -164,11 +167,13 @@ TEST(ProfileStorage, InitialiseIfNewFollowsTheMarker) {
             ProfileSettings expected;
             std::memset(expected.Bytes(), 0x55, ProfileSettings::kSize);
             expected.ResetToFactoryDefaults();
-            EXPECT_EQ(0, std::memcmp(program.session.Working.Bytes(), expected.Bytes(), ProfileSettings::kSize))
+            EXPECT_EQ(0,
+                      std::memcmp(program.session.Working.Bytes(), expected.Bytes(), ProfileSettings::kSize))
                 << c.name;
             EXPECT_EQ(files.Get(kFolder + "config0.bin"), ProfileFile::Encode(expected)) << c.name;
             EXPECT_EQ(program.Text("str0.ini", "Profile", "IsDefault"), "Y") << c.name;
-            EXPECT_EQ(program.debug.lines.back(), "Data num:1 BYTE -1892 BYTE\n Struct size:1892 BYTE") << c.name;
+            EXPECT_EQ(program.debug.lines.back(), "Data num:1 BYTE -1892 BYTE\n Struct size:1892 BYTE")
+                << c.name;
             EXPECT_TRUE(files.folders.contains(kFolder)) << c.name;
         } else {
             EXPECT_EQ(program.session.Working.SensitivityX, 0x55) << c.name;
@@ -301,7 +306,8 @@ TEST(ProfileStorage, FactoryResetKeepsMacrosIndexAndLiftOffSwitch) {
         expected.LiftOffEnabled = 1;
         std::memset(expected.MacroBlockTable, 0x77, sizeof expected.MacroBlockTable);
         EXPECT_EQ(0, std::memcmp(working.Bytes(), expected.Bytes(), ProfileSettings::kSize)) << connected;
-        EXPECT_EQ(0, std::memcmp(program.session.AppliedSnapshot.Bytes(), expected.Bytes(), ProfileSettings::kSize));
+        EXPECT_EQ(0, std::memcmp(program.session.AppliedSnapshot.Bytes(), expected.Bytes(),
+                                 ProfileSettings::kSize));
         EXPECT_EQ(files.Get(kFolder + "config3.bin"), ProfileFile::Encode(expected));
         EXPECT_EQ(program.session.Captions[0], "Click");
         EXPECT_EQ(program.Text("str3.ini", "Setting-EN", "Item1"), "Click");
