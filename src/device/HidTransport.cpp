@@ -1,0 +1,84 @@
+#include "device/HidTransport.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
+#include <span>
+
+namespace corvalith {
+
+void HidTransport::SetReportLengths(std::uint16_t feature, std::uint16_t input, std::uint16_t output) {
+    featureLength_ = std::min<std::size_t>(feature, kBufferSize);
+    inputLength_ = std::min<std::size_t>(input, kBufferSize);
+    outputLength_ = std::min<std::size_t>(output, kBufferSize);
+}
+
+void HidTransport::SendFrame(IHidDevice* device, const Command& command) {
+    std::memset(buffer_, 0, sizeof buffer_);
+    const CommandFrame::Bytes frame = CommandFrame::Build(command);
+    std::copy(frame.begin(), frame.end(), buffer_);
+    if (device != nullptr) {
+        device->SetFeature(std::span<const std::uint8_t>(buffer_, featureLength_));
+    }
+}
+
+void HidTransport::ReadFeature(IHidDevice* device) {
+    std::memset(buffer_, 0, sizeof buffer_);
+    if (device != nullptr) {
+        device->GetFeature(std::span<std::uint8_t>(buffer_, featureLength_));
+    }
+}
+
+void HidTransport::SendCommand(IHidDevice* device, const Command& command) { SendFrame(device, command); }
+
+void HidTransport::ExchangeCommand(IHidDevice* device, Command& command) {
+    SendFrame(device, command);
+    ReadFeature(device);
+    std::copy(buffer_ + 1, buffer_ + 9, command.begin());
+    char line[64];
+    std::snprintf(line, sizeof line, "Buffer[1]:%02x,Buffer[2]:%02x.", buffer_[1], buffer_[2]);
+    debug_.Write(line);
+}
+
+void HidTransport::TransferBlock(IHidDevice* device, Command& header, std::uint8_t* data, Direction direction,
+                                 std::size_t length) {
+    SendFrame(device, header);
+    clock_.SleepMilliseconds(kHeaderWaitMs);
+    if (direction == Direction::Read) {
+        ReadFeature(device);
+        clock_.SleepMilliseconds(kHeaderWaitMs);
+        std::copy(buffer_ + 1, buffer_ + 9, header.begin());
+    }
+    const std::size_t chunks = length / kChunk + (length % kChunk != 0 ? 1 : 0);
+    for (std::size_t chunk = 0; chunk < chunks; ++chunk) {
+        const std::size_t offset = chunk * kChunk;
+        const std::size_t count = std::min(kChunk, length - offset);
+        std::memset(buffer_, 0, sizeof buffer_);
+        if (direction == Direction::Read) {
+            if (device != nullptr) {
+                device->ReadInput(std::span<std::uint8_t>(buffer_, inputLength_));
+            }
+            std::copy(buffer_ + 1, buffer_ + 1 + count, data + offset);
+        } else {
+            std::copy(data + offset, data + offset + count, buffer_ + 1);
+            if (device != nullptr) {
+                device->WriteOutput(std::span<const std::uint8_t>(buffer_, outputLength_));
+            }
+        }
+        clock_.SleepMilliseconds(kChunkWaitMs);
+    }
+}
+
+void HidTransport::SendPadFrame(IHidDevice* pad, const CommandFrame::Bytes& frame) {
+    if (pad != nullptr) {
+        pad->SetFeature(frame);
+    }
+}
+
+void HidTransport::ReadPadFrame(IHidDevice* pad, CommandFrame::Bytes& frame) {
+    if (pad != nullptr) {
+        pad->GetFeature(frame);
+    }
+}
+
+} // namespace corvalith

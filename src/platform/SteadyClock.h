@@ -1,0 +1,14 @@
+#pragma once
+
+#include "platform/IClock.h"
+
+namespace corvalith {
+
+// The real clock: a monotonic millisecond count and real sleeps.
+class SteadyClock : public IClock {
+public:
+    std::uint64_t NowMilliseconds() override;
+    void SleepMilliseconds(std::uint32_t milliseconds) override;
+};
+
+} // namespace corvalith
