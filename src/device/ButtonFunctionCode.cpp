@@ -51,7 +51,8 @@ ButtonFunctionCode::Code ButtonFunctionCode::ForSlot(const ProfileSettings& p, s
         return {0x00, 0x00, p.ButtonDpiFunction[s], 0x08};
     case AssignmentKind::MediaKey:
         // 0x83 stands for the consumer usage 0x0183 ("Open Media Player"); the others are 0x00xx.
-        return {static_cast<std::uint8_t>(p.ButtonMediaKey[s] == 0x83 ? 0x01 : 0x00), p.ButtonMediaKey[s], 0x00, 0x04};
+        return {static_cast<std::uint8_t>(p.ButtonMediaKey[s] == 0x83 ? 0x01 : 0x00), p.ButtonMediaKey[s],
+                0x00, 0x04};
     case AssignmentKind::CtrlShortcut:
         return {0x00, p.ButtonShortcutKey[s], 0xE0, 0x01};
     case AssignmentKind::SystemFunction:
@@ -74,7 +75,8 @@ ButtonFunctionCode::Code ButtonFunctionCode::ForSlot(const ProfileSettings& p, s
     }
 }
 
-std::array<std::uint8_t, ButtonFunctionCode::kTableSize> ButtonFunctionCode::Table(const ProfileSettings& profile) {
+std::array<std::uint8_t, ButtonFunctionCode::kTableSize>
+ButtonFunctionCode::Table(const ProfileSettings& profile) {
     // Entries 3 and 4 carry slots 4 and 3: the mouse numbers those two buttons the other way round.
     static constexpr std::size_t kSlotOfEntry[7] = {0, 1, 2, 4, 3, 5, 6};
     std::array<std::uint8_t, kTableSize> table{};

@@ -40,14 +40,21 @@ private:
 
 } // namespace
 
-DeviceLink::DeviceLink(IHidSystem& hid, IClock& clock, IDebugOutput& debug, EventReader::Handler onStageChanged)
+DeviceLink::DeviceLink(IHidSystem& hid, IClock& clock, IDebugOutput& debug,
+                       EventReader::Handler onStageChanged)
     : hid_(hid), debug_(debug), transport_(clock, debug), reader_(std::move(onStageChanged)) {}
 
-DeviceLink::~DeviceLink() { Shutdown(); }
+DeviceLink::~DeviceLink() {
+    Shutdown();
+}
 
-int DeviceLink::EnumHidMouseVender3360() { return Search(Interface::Event); }
+int DeviceLink::EnumHidMouseVender3360() {
+    return Search(Interface::Event);
+}
 
-int DeviceLink::EnumHidMouseHandle3360() { return Search(Interface::Configuration); }
+int DeviceLink::EnumHidMouseHandle3360() {
+    return Search(Interface::Configuration);
+}
 
 int DeviceLink::Search(Interface which) {
     const bool event = which == Interface::Event;
@@ -67,7 +74,8 @@ int DeviceLink::Search(Interface which) {
 
         std::uint32_t probeError = 0;
         std::unique_ptr<IHidDevice> probe = hid_.Open(path, HidOpenMode::Probe, probeError);
-        debug_.Write(Format("%s ReadWriteInfo GetLastError dwErrorCode = %d\n", name, static_cast<int>(probeError)));
+        debug_.Write(
+            Format("%s ReadWriteInfo GetLastError dwErrorCode = %d\n", name, static_cast<int>(probeError)));
         if (!probe) {
             if (probeError == kAccessDenied) {
                 continue;
@@ -104,14 +112,14 @@ int DeviceLink::Search(Interface which) {
         }
         debug_.Write(Format("%s DevicePath:%s,Usage:0x%04x,UsagePage:0x%04x,FeatureReportByteLength:0x%04x,"
                             "InputReportByteLength:0x%x,OutputReportByteLength:0x%x\n",
-                            event ? "nEnumHidMouseVender 3360" : "EnumHidMouseHandle3360", path.c_str(), caps.Usage,
-                            caps.UsagePage, caps.FeatureReportByteLength, caps.InputReportByteLength,
-                            caps.OutputReportByteLength));
+                            event ? "nEnumHidMouseVender 3360" : "EnumHidMouseHandle3360", path.c_str(),
+                            caps.Usage, caps.UsagePage, caps.FeatureReportByteLength,
+                            caps.InputReportByteLength, caps.OutputReportByteLength));
 
-        const bool matches = event ? caps.UsagePage == kEventUsagePage && caps.Usage == 1 &&
-                                         caps.InputReportByteLength != 0
-                                   : caps.UsagePage == kConfigurationUsagePage && caps.Usage == 1 &&
-                                         caps.FeatureReportByteLength == CommandFrame::kLength;
+        const bool matches =
+            event ? caps.UsagePage == kEventUsagePage && caps.Usage == 1 && caps.InputReportByteLength != 0
+                  : caps.UsagePage == kConfigurationUsagePage && caps.Usage == 1 &&
+                        caps.FeatureReportByteLength == CommandFrame::kLength;
         if (!matches) {
             continue;
         }
@@ -161,9 +169,8 @@ bool DeviceLink::Connect() {
 
 DeviceChangeOutcome DeviceLink::OnDeviceChange(std::uint32_t eventCode, std::uint32_t deviceType,
                                                std::string_view path) {
-    if (deviceType != kDeviceTypeInterface ||
-        (path.find("Vid_260d&Pid_1005") == std::string_view::npos &&
-         path.find("VID_260D&PID_1005") == std::string_view::npos)) {
+    if (deviceType != kDeviceTypeInterface || (path.find("Vid_260d&Pid_1005") == std::string_view::npos &&
+                                               path.find("VID_260D&PID_1005") == std::string_view::npos)) {
         return DeviceChangeOutcome::Ignored;
     }
     if (eventCode == static_cast<std::uint32_t>(DeviceChangeEvent::Arrival)) {

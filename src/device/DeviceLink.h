@@ -49,7 +49,8 @@ public:
 
     // WM_DEVICECHANGE: only device-interface broadcasts whose path holds "Vid_260d&Pid_1005" or
     // "VID_260D&PID_1005" concern the mouse.
-    DeviceChangeOutcome OnDeviceChange(std::uint32_t eventCode, std::uint32_t deviceType, std::string_view path);
+    DeviceChangeOutcome OnDeviceChange(std::uint32_t eventCode, std::uint32_t deviceType,
+                                       std::string_view path);
 
     bool IsConnected() const { return connected_.load() != 0; }
     IHidDevice* ConfigurationDevice() { return configuration_.get(); }

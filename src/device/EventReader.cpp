@@ -7,7 +7,9 @@ namespace corvalith {
 
 EventReader::EventReader(Handler handler) : handler_(std::move(handler)) {}
 
-EventReader::~EventReader() { Stop(); }
+EventReader::~EventReader() {
+    Stop();
+}
 
 std::optional<std::uint8_t> EventReader::DecodeStageEvent(std::span<const std::uint8_t> report) {
     if (report.size() < 4 || report[0] != 0x04 || report[1] != 0x01 || report[3] > 7) {

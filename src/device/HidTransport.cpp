@@ -29,7 +29,9 @@ void HidTransport::ReadFeature(IHidDevice* device) {
     }
 }
 
-void HidTransport::SendCommand(IHidDevice* device, const Command& command) { SendFrame(device, command); }
+void HidTransport::SendCommand(IHidDevice* device, const Command& command) {
+    SendFrame(device, command);
+}
 
 void HidTransport::ExchangeCommand(IHidDevice* device, Command& command) {
     SendFrame(device, command);

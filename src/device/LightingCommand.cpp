@@ -14,7 +14,8 @@ Command LightingCommand::ForProfile(const ProfileSettings& profile) {
     case 1:
         return p == 1 ? Command{0x06} : Command{0x06, 0x00, 0x00, static_cast<std::uint8_t>(p * 8)};
     case 2:
-        return Command{0x06, 0x01, static_cast<std::uint8_t>(profile.MouseColorIndex == 5 ? 0x07 : 0x00), 0x32, speed};
+        return Command{0x06, 0x01, static_cast<std::uint8_t>(profile.MouseColorIndex == 5 ? 0x07 : 0x00),
+                       0x32, speed};
     case 3:
         return Command{0x06, 0x02, 0x07, 0x32, speed};
     case 4:

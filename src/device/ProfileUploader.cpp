@@ -12,7 +12,9 @@ namespace {
 
 constexpr std::size_t kLightingReadBuffer = 140;
 
-std::uint8_t StageCode(std::uint8_t dpiValue) { return static_cast<std::uint8_t>(dpiValue - 1); }
+std::uint8_t StageCode(std::uint8_t dpiValue) {
+    return static_cast<std::uint8_t>(dpiValue - 1);
+}
 
 Command BlockHeader(std::uint8_t code, std::uint8_t index, std::uint8_t chunks) {
     return Command{code, 0x00, index, chunks};
@@ -81,8 +83,8 @@ void ProfileUploader::SendPollingRate() {
     DeviceStateArea& state = link_.State();
     state.PollingRate = session_.Working.ReportRate;
     link_.Transport().SendCommand(link_.ConfigurationDevice(),
-                                  Command{0x01, state.PollingRate, state.PollingExtra[0], state.PollingExtra[1],
-                                          state.PollingExtra[2]});
+                                  Command{0x01, state.PollingRate, state.PollingExtra[0],
+                                          state.PollingExtra[1], state.PollingExtra[2]});
 }
 
 void ProfileUploader::SendSensitivity() {

@@ -17,8 +17,8 @@ namespace corvalith {
 // silently and the profile is still saved.
 class ProfileUploader : public IProfileUploader {
 public:
-    ProfileUploader(DeviceLink& link, ProfileSession& session, ProfileStorage& storage, IUploadFeedback& feedback,
-                    IDebugOutput& debug);
+    ProfileUploader(DeviceLink& link, ProfileSession& session, ProfileStorage& storage,
+                    IUploadFeedback& feedback, IDebugOutput& debug);
 
     // The language section the captions are saved under ("Setting-EN"...).
     void SetCaptionSection(std::string section) { captionSection_ = std::move(section); }

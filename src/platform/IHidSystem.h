@@ -24,7 +24,8 @@ public:
 
     // Opens an interface. `error` receives the system error code the open left (5 = access denied);
     // null when the interface cannot be opened.
-    virtual std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode, std::uint32_t& error) = 0;
+    virtual std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode,
+                                             std::uint32_t& error) = 0;
 };
 
 } // namespace corvalith

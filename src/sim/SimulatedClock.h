@@ -13,7 +13,9 @@ class SimulatedClock : public IClock {
 public:
     explicit SimulatedClock(TraceWriter& trace, IClock* real = nullptr) : trace_(trace), real_(real) {}
 
-    std::uint64_t NowMilliseconds() override { return real_ != nullptr ? real_->NowMilliseconds() : now_.load(); }
+    std::uint64_t NowMilliseconds() override {
+        return real_ != nullptr ? real_->NowMilliseconds() : now_.load();
+    }
     void SleepMilliseconds(std::uint32_t milliseconds) override {
         trace_.RecordSleep(milliseconds);
         now_ += milliseconds;

@@ -25,7 +25,9 @@ void TraceWriter::Record(std::string_view operation, std::span<const std::uint8_
     Add(std::string(operation) + " " + Hex(bytes));
 }
 
-void TraceWriter::RecordSleep(std::uint32_t milliseconds) { Add("sleep " + std::to_string(milliseconds)); }
+void TraceWriter::RecordSleep(std::uint32_t milliseconds) {
+    Add("sleep " + std::to_string(milliseconds));
+}
 
 void TraceWriter::Add(std::string line) {
     std::lock_guard lock(mutex_);

@@ -8,7 +8,9 @@ namespace corvalith {
 
 namespace {
 
-constexpr std::size_t PortIndex(VirtualMouse::Port port) { return static_cast<std::size_t>(port); }
+constexpr std::size_t PortIndex(VirtualMouse::Port port) {
+    return static_cast<std::size_t>(port);
+}
 
 struct PortInfo {
     const char* path;
@@ -101,7 +103,9 @@ VirtualMouse::VirtualMouse(TraceWriter& trace) : trace_(trace) {
 
 VirtualMouse::~VirtualMouse() = default;
 
-std::string VirtualMouse::PathOf(Port port) { return kPorts[PortIndex(port)].path; }
+std::string VirtualMouse::PathOf(Port port) {
+    return kPorts[PortIndex(port)].path;
+}
 
 void VirtualMouse::Plug() {
     std::vector<std::pair<DeviceChangeEvent, std::string>> changes;
@@ -127,7 +131,8 @@ void VirtualMouse::Unplug(Unplugged which) {
     Announce(changes);
 }
 
-void VirtualMouse::UnplugLocked(Unplugged which, std::vector<std::pair<DeviceChangeEvent, std::string>>& changes) {
+void VirtualMouse::UnplugLocked(Unplugged which,
+                                std::vector<std::pair<DeviceChangeEvent, std::string>>& changes) {
     std::vector<Port> ports;
     switch (which) {
     case Unplugged::All:
@@ -243,7 +248,8 @@ void VirtualMouse::EndEnumeration() {
     snapshot_.clear();
 }
 
-std::unique_ptr<IHidDevice> VirtualMouse::Open(const std::string& path, HidOpenMode mode, std::uint32_t& error) {
+std::unique_ptr<IHidDevice> VirtualMouse::Open(const std::string& path, HidOpenMode mode,
+                                               std::uint32_t& error) {
     std::lock_guard lock(mutex_);
     for (const Port port : {Port::Keyboard, Port::Mouse, Port::Configuration, Port::Event}) {
         if (path == PathOf(port) && present_[PortIndex(port)]) {
@@ -265,7 +271,8 @@ void VirtualMouse::CountReportLocked(std::vector<std::pair<DeviceChangeEvent, st
     }
 }
 
-bool VirtualMouse::HandleSetFeature(Port port, std::uint64_t generation, std::span<const std::uint8_t> report) {
+bool VirtualMouse::HandleSetFeature(Port port, std::uint64_t generation,
+                                    std::span<const std::uint8_t> report) {
     std::vector<std::pair<DeviceChangeEvent, std::string>> changes;
     bool delivered = false;
     {
@@ -335,7 +342,8 @@ std::size_t VirtualMouse::HandleRead(Port port, std::uint64_t generation, std::s
     {
         std::unique_lock lock(mutex_);
         if (port == Port::Event) {
-            events_.wait(lock, [&] { return cancelled || !AliveLocked(port, generation) || !eventInput_.empty(); });
+            events_.wait(lock,
+                         [&] { return cancelled || !AliveLocked(port, generation) || !eventInput_.empty(); });
             if (cancelled || !AliveLocked(port, generation)) {
                 return 0;
             }

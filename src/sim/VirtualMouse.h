@@ -42,7 +42,7 @@ public:
         std::array<std::array<std::uint8_t, 192>, 12> MacroSlots{};
         std::array<std::uint8_t, 64> LightingBlock{};
         std::array<std::uint8_t, 6> LightingMode{}; // parameters of the last 0x06 command
-        int RejectedFrames = 0;                      // frames whose checksum did not match
+        int RejectedFrames = 0;                     // frames whose checksum did not match
     };
 
     explicit VirtualMouse(TraceWriter& trace);
@@ -76,7 +76,8 @@ public:
     bool BeginEnumeration() override;
     bool InterfacePath(std::size_t index, std::string& path) override;
     void EndEnumeration() override;
-    std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode, std::uint32_t& error) override;
+    std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode,
+                                     std::uint32_t& error) override;
 
 private:
     class Handle;

@@ -39,12 +39,15 @@ bool ScriptedHidSystem::InterfacePath(std::size_t index, std::string& path) {
     return true;
 }
 
-std::unique_ptr<IHidDevice> ScriptedHidSystem::Open(const std::string& path, HidOpenMode mode, std::uint32_t& error) {
+std::unique_ptr<IHidDevice> ScriptedHidSystem::Open(const std::string& path, HidOpenMode mode,
+                                                    std::uint32_t& error) {
     for (const Entry& entry : entries) {
         if (entry.path != path) {
             continue;
         }
-        const char* kind = mode == HidOpenMode::Probe ? "probe " : mode == HidOpenMode::ReadWrite ? "readwrite " : "async ";
+        const char* kind = mode == HidOpenMode::Probe       ? "probe "
+                           : mode == HidOpenMode::ReadWrite ? "readwrite "
+                                                            : "async ";
         opened.push_back(kind + path);
         const bool opens = mode == HidOpenMode::Probe ? entry.probeOpens : entry.opens;
         error = mode == HidOpenMode::Probe ? entry.probeError : entry.openError;

@@ -18,7 +18,7 @@ public:
         bool preparsedOk = true;
         bool capsOk = true;
         HidCaps caps{};
-        bool opens = true;     // the open with access rights
+        bool opens = true; // the open with access rights
         std::uint32_t openError = 0;
     };
 
@@ -28,7 +28,8 @@ public:
     }
     bool InterfacePath(std::size_t index, std::string& path) override;
     void EndEnumeration() override { ++endEnumerations; }
-    std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode, std::uint32_t& error) override;
+    std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode,
+                                     std::uint32_t& error) override;
 
     std::vector<Entry> entries;
     bool listable = true;

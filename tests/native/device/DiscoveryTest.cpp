@@ -63,16 +63,31 @@ TEST(Discovery, ConfigurationSearchDecisions) {
     const Entry good = Mouse("good", kConfigurationCaps);
 
     const Case cases[] = {
-        {"access denied, then the mouse", {denied, good}, 1, {"probe denied", "probe good", "readwrite good"}},
+        {"access denied, then the mouse",
+         {denied, good},
+         1,
+         {"probe denied", "probe good", "readwrite good"}},
         {"another error ends the search", {broken, good}, 0, {"probe broken"}},
-        {"identity mismatch", {other, swapped, good}, 1, {"probe keyboard", "probe swapped", "probe good", "readwrite good"}},
+        {"identity mismatch",
+         {other, swapped, good},
+         1,
+         {"probe keyboard", "probe swapped", "probe good", "readwrite good"}},
         {"wrong feature length", {longFeature, good}, 1, {"probe long", "probe good", "readwrite good"}},
         {"event interface is not the configuration one", {Mouse("event", kEventCaps)}, 0, {"probe event"}},
-        {"preparsed data fails after error 5", {noPreparsed5, good}, 1, {"probe nopre5", "probe good", "readwrite good"}},
+        {"preparsed data fails after error 5",
+         {noPreparsed5, good},
+         1,
+         {"probe nopre5", "probe good", "readwrite good"}},
         {"preparsed data fails", {noPreparsed, good}, 0, {"probe nopre"}},
-        {"capabilities fail after error 5", {noCaps5, good}, 1, {"probe nocaps5", "probe good", "readwrite good"}},
+        {"capabilities fail after error 5",
+         {noCaps5, good},
+         1,
+         {"probe nocaps5", "probe good", "readwrite good"}},
         {"capabilities fail", {noCaps, good}, 0, {"probe nocaps"}},
-        {"configuration open fails, even with error 5", {locked, good}, 0, {"probe locked", "readwrite locked"}},
+        {"configuration open fails, even with error 5",
+         {locked, good},
+         0,
+         {"probe locked", "readwrite locked"}},
         {"no interfaces", {}, 0, {}},
     };
     for (const Case& c : cases) {
@@ -99,9 +114,18 @@ TEST(Discovery, EventSearchWantsInputReports) {
         int result;
         std::vector<std::string> opened;
     } cases[] = {
-        {"input length 0 is skipped", {silent, Mouse("event", kEventCaps)}, 1, {"probe silent", "probe event", "async event"}},
-        {"open denied goes on", {lockedEvent, Mouse("event", kEventCaps)}, 1, {"probe locked", "async locked", "probe event", "async event"}},
-        {"other open error ends", {brokenEvent, Mouse("event", kEventCaps)}, 0, {"probe broken", "async broken"}},
+        {"input length 0 is skipped",
+         {silent, Mouse("event", kEventCaps)},
+         1,
+         {"probe silent", "probe event", "async event"}},
+        {"open denied goes on",
+         {lockedEvent, Mouse("event", kEventCaps)},
+         1,
+         {"probe locked", "async locked", "probe event", "async event"}},
+        {"other open error ends",
+         {brokenEvent, Mouse("event", kEventCaps)},
+         0,
+         {"probe broken", "async broken"}},
     };
     for (const auto& c : cases) {
         Host host;
@@ -119,14 +143,15 @@ TEST(Discovery, DebugLinesOfOneSearch) {
     denied.probeError = 5;
     host.hid.entries = {denied, Mouse("good", kConfigurationCaps)};
     host.link.EnumHidMouseHandle3360();
-    EXPECT_EQ(host.debug.lines,
-              (Lines{"EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 5\n",
-                     "EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
-                     "EnumHidMouseHandle3360 PID:1005,VID:260d,VersionNumber:0100\n",
-                     "EnumHidMouseHandle3360 Find our hid device.Success\n",
-                     "EnumHidMouseHandle3360 DevicePath:good,Usage:0x0001,UsagePage:0xff01,"
-                     "FeatureReportByteLength:0x0009,InputReportByteLength:0x41,OutputReportByteLength:0x41\n",
-                     "Handler OK"}));
+    EXPECT_EQ(
+        host.debug.lines,
+        (Lines{"EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 5\n",
+               "EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
+               "EnumHidMouseHandle3360 PID:1005,VID:260d,VersionNumber:0100\n",
+               "EnumHidMouseHandle3360 Find our hid device.Success\n",
+               "EnumHidMouseHandle3360 DevicePath:good,Usage:0x0001,UsagePage:0xff01,"
+               "FeatureReportByteLength:0x0009,InputReportByteLength:0x41,OutputReportByteLength:0x41\n",
+               "Handler OK"}));
 
     Host event;
     event.hid.entries = {Mouse("ev", kEventCaps)};
@@ -135,8 +160,9 @@ TEST(Discovery, DebugLinesOfOneSearch) {
     event.hid.entries.clear();
     event.link.EnumHidMouseVender3360();
     EXPECT_EQ(event.debug.lines[2], "nEnumHidMouseVender3360 Find our hid device.Success\n");
-    EXPECT_EQ(event.debug.lines[3], "nEnumHidMouseVender 3360 DevicePath:ev,Usage:0x0001,UsagePage:0xff02,"
-                                    "FeatureReportByteLength:0x0000,InputReportByteLength:0x9,OutputReportByteLength:0x0\n");
+    EXPECT_EQ(event.debug.lines[3],
+              "nEnumHidMouseVender 3360 DevicePath:ev,Usage:0x0001,UsagePage:0xff02,"
+              "FeatureReportByteLength:0x0000,InputReportByteLength:0x9,OutputReportByteLength:0x0\n");
     EXPECT_EQ(event.debug.lines[4], "Vender OK");
     EXPECT_EQ(event.debug.lines.back(), "SetupDiEnumDeviceInterfaces failed.\n");
 }

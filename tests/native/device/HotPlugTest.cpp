@@ -30,7 +30,8 @@ struct Program {
         while (!broadcasts.empty()) {
             const auto [event, path] = broadcasts.front();
             broadcasts.pop_front();
-            const DeviceChangeOutcome outcome = link.OnDeviceChange(static_cast<std::uint32_t>(event), 5, path);
+            const DeviceChangeOutcome outcome =
+                link.OnDeviceChange(static_cast<std::uint32_t>(event), 5, path);
             if (outcome != DeviceChangeOutcome::Ignored) {
                 last = outcome;
             }

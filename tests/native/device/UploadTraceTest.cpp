@@ -48,11 +48,19 @@ std::string Report(const char* operation, Bytes bytes, std::size_t length) {
     bytes.resize(length, 0);
     return std::string(operation) + " " + TraceWriter::Hex(bytes);
 }
-std::string Frame(Bytes bytes) { return Report("set-feature", std::move(bytes), 9); }
-std::string Reply(Bytes bytes) { return Report("get-feature", std::move(bytes), 9); }
-std::string Write(Bytes bytes) { return Report("write", std::move(bytes), 65); }
+std::string Frame(Bytes bytes) {
+    return Report("set-feature", std::move(bytes), 9);
+}
+std::string Reply(Bytes bytes) {
+    return Report("get-feature", std::move(bytes), 9);
+}
+std::string Write(Bytes bytes) {
+    return Report("write", std::move(bytes), 65);
+}
 
-void Append(Lines& to, const Lines& from) { to.insert(to.end(), from.begin(), from.end()); }
+void Append(Lines& to, const Lines& from) {
+    to.insert(to.end(), from.begin(), from.end());
+}
 
 // The mouse's own lighting block: yellow, then 0x13, 0x14 ... 0x4f.
 Bytes MouseLightingBlock(Bytes colour) {
@@ -76,7 +84,7 @@ const Lines kDpi = {
     "sleep 100",
     Frame({0x87, 0, 0, 0, 0, 0, 0, 0x78}),
     Reply({0x87, 0x01, 0, 0, 0, 0, 0, 0x77}),
-    Frame({0x08, 0x2F, 0x47, 0x77, 0, 0, 0, 0x0A}),       // 4800, 7200, 12000 DPI
+    Frame({0x08, 0x2F, 0x47, 0x77, 0, 0, 0, 0x0A}),          // 4800, 7200, 12000 DPI
     Frame({0x07, 0x01, 0xFF, 0x05, 0x0B, 0x17, 0x23, 0xAE}), // stage 1, all enabled, 600 to 3600
 };
 const Lines kButtons = {
@@ -180,8 +188,10 @@ TEST(ProfileUpload, LiftOffAndLightingFollowTheProfile) {
     rig.uploader.ApplyLiftOff();
     rig.session.Working.LiftOffEnabled = 0;
     rig.uploader.ApplyLiftOff();
-    EXPECT_EQ(rig.trace.Lines(), (Lines{Frame({0x0D, 0x02, 0, 0, 0, 0, 0, 0xF0}), Frame({0x0D, 0x06, 0, 0, 0, 0, 0, 0xEC})}));
-    EXPECT_EQ(rig.feedback.calls, (std::vector<std::string>{"wait", "slider on", "end wait", "wait", "slider off", "end wait"}));
+    EXPECT_EQ(rig.trace.Lines(),
+              (Lines{Frame({0x0D, 0x02, 0, 0, 0, 0, 0, 0xF0}), Frame({0x0D, 0x06, 0, 0, 0, 0, 0, 0xEC})}));
+    EXPECT_EQ(rig.feedback.calls,
+              (std::vector<std::string>{"wait", "slider on", "end wait", "wait", "slider off", "end wait"}));
 
     // Multi-colour breathing: palette entry 5 (cyan) and the 0x07 flag; an index past the palette keeps the
     // mouse's own colour.
@@ -245,7 +255,8 @@ TEST(ProfileUpload, FailingFeatureReportsGiveZerosAndTheSequenceGoesOn) {
     EXPECT_NE(std::find(lines.begin(), lines.end(), Frame({0x07, 0x00, 0xFF, 0x05, 0x0B, 0x17, 0x23, 0xAF})),
               lines.end());
     EXPECT_TRUE(rig.files.FileExists("/data/config0.bin"));
-    const auto reads = std::count_if(lines.begin(), lines.end(), [](const std::string& l) { return l.rfind("get-feature", 0) == 0; });
+    const auto reads = std::count_if(lines.begin(), lines.end(),
+                                     [](const std::string& l) { return l.rfind("get-feature", 0) == 0; });
     EXPECT_EQ(reads, 0);
 }
 
@@ -265,7 +276,8 @@ TEST(HidTransport, ReadBlockHandsBackTheAnsweredHeaderAndEveryWaitPasses) {
     Rig rig;
     Command header{0x8C, 0, 0, 1};
     std::uint8_t data[64] = {};
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), header, data, HidTransport::Direction::Read, 64);
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), header, data,
+                                       HidTransport::Direction::Read, 64);
     EXPECT_EQ(header, (Command{0x8C, 0, 0, 1, 0, 0, 0, 0x72}));
     EXPECT_EQ(data[0], 0xFF);
     EXPECT_EQ(data[63], 0x4F);
@@ -275,10 +287,12 @@ TEST(HidTransport, ReadBlockHandsBackTheAnsweredHeaderAndEveryWaitPasses) {
     rig.trace.Clear();
     std::uint8_t block[192] = {};
     Command write{0x05, 0, 3, 3};
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block, HidTransport::Direction::Write, 192);
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block, HidTransport::Direction::Write, 0);
-    EXPECT_EQ(rig.trace.Lines(), (Lines{Frame({0x05, 0, 3, 3, 0, 0, 0, 0xF4}), "sleep 10", Write({}), "sleep 100",
-                                        Write({}), "sleep 100", Write({}), "sleep 100",
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block,
+                                       HidTransport::Direction::Write, 192);
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block,
+                                       HidTransport::Direction::Write, 0);
+    EXPECT_EQ(rig.trace.Lines(), (Lines{Frame({0x05, 0, 3, 3, 0, 0, 0, 0xF4}), "sleep 10", Write({}),
+                                        "sleep 100", Write({}), "sleep 100", Write({}), "sleep 100",
                                         Frame({0x05, 0, 3, 3, 0, 0, 0, 0xF4}), "sleep 10"}));
 
     // A failed reply read hands back eight zero bytes.

@@ -1,0 +1,148 @@
+#include "cli/CliApp.h"
+#include "doubles/FakeClock.h"
+#include "doubles/MemoryFileSystem.h"
+#include "doubles/ScriptedHidSystem.h"
+#include "profile/ProfileFile.h"
+#include "sim/VirtualMouse.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace corvalith {
+namespace {
+
+// Lends a HID system that outlives the tool's run.
+class BorrowedHid : public IHidSystem {
+public:
+    explicit BorrowedHid(IHidSystem& hid) : hid_(hid) {}
+    bool BeginEnumeration() override { return hid_.BeginEnumeration(); }
+    bool InterfacePath(std::size_t index, std::string& path) override {
+        return hid_.InterfacePath(index, path);
+    }
+    void EndEnumeration() override { hid_.EndEnumeration(); }
+    std::unique_ptr<IHidDevice> Open(const std::string& path, HidOpenMode mode,
+                                     std::uint32_t& error) override {
+        return hid_.Open(path, mode, error);
+    }
+
+private:
+    IHidSystem& hid_;
+};
+
+struct Tool {
+    explicit Tool(IHidSystem& hid) : hid(hid) {
+        files.Put("default.bin", ProfileFile::Encode(ProfileSettings::FactoryDefaults()));
+        std::vector<std::uint8_t> shortFile = ProfileFile::Encode(ProfileSettings::FactoryDefaults());
+        shortFile.pop_back();
+        files.Put("short.bin", shortFile);
+        std::vector<std::uint8_t> longFile = ProfileFile::Encode(ProfileSettings::FactoryDefaults());
+        longFile.push_back(0);
+        files.Put("long.bin", longFile);
+    }
+
+    int Run(std::vector<std::string> arguments) {
+        out.str("");
+        err.str("");
+        CliApp app({[this] {
+                        ++hidOpened;
+                        return std::unique_ptr<IHidSystem>(std::make_unique<BorrowedHid>(hid));
+                    },
+                    clock, files, out, err});
+        return app.Run(arguments);
+    }
+
+    IHidSystem& hid;
+    test::FakeClock clock;
+    test::MemoryFileSystem files;
+    std::ostringstream out;
+    std::ostringstream err;
+    int hidOpened = 0;
+};
+
+TEST(CorvalithCli, BadInputGetsOneLineAndStatusTwoAndTouchesNothing) {
+    const std::vector<std::vector<std::string>> cases = {
+        {},
+        {"frobnicate"},
+        {"list", "--verbose"},
+        {"show"},
+        {"show", "--profile"},
+        {"show", "--profile", "missing.bin"},
+        {"show", "--profile", "short.bin"},
+        {"show", "--profile", "long.bin"},
+        {"show", "--profile", "default.bin", "--profile", "default.bin"},
+        {"show", "--colour", "red"},
+        {"trace-upload", "--profile", "default.bin", "--op", "everything"},
+        {"apply", "--profile", "short.bin"},
+        {"apply"},
+        {"watch", "--forever", "1"},
+    };
+    test::ScriptedHidSystem hid;
+    for (const auto& arguments : cases) {
+        Tool tool(hid);
+        const auto filesBefore = tool.files.files;
+        EXPECT_EQ(tool.Run(arguments), 2) << testing::PrintToString(arguments);
+        const std::string error = tool.err.str();
+        EXPECT_EQ(std::count(error.begin(), error.end(), '\n'), 1) << error;
+        EXPECT_EQ(error.rfind("corvalith-cli: ", 0), 0u) << error;
+        EXPECT_TRUE(tool.out.str().empty()) << testing::PrintToString(arguments);
+        EXPECT_EQ(tool.files.files, filesBefore);
+        EXPECT_EQ(tool.hidOpened, 0) << "no device is opened on bad input";
+    }
+}
+
+TEST(CorvalithCli, ShowListsEveryField) {
+    test::ScriptedHidSystem hid;
+    Tool tool(hid);
+    ASSERT_EQ(tool.Run({"show", "--profile", "default.bin"}), 0);
+    const std::string out = tool.out.str();
+    for (const char* line :
+         {"Marker=1\n", "ReportRate=1\n", "DpiValuesB=6,12,24,36,48,72,120,0\n",
+          "DpiStageColors=ff0000,0000ff,00ff00,ffff00,00ffff,ff8000,ff00ff,000000\n",
+          "ButtonAssignmentKind=Click,Menu,Scroll,Back,Forward,DpiFunction,DpiFunction,Deactivated\n",
+          "EnhancePointerPrecision=255\n", "LiftOffLevel=3\n", "ReservedTail=0,0,0\n"}) {
+        EXPECT_NE(out.find(line), std::string::npos) << line;
+    }
+    EXPECT_NE(out.find("MacroBlockTable[11]=" + std::string(260, '0') + "\n"), std::string::npos);
+}
+
+TEST(CorvalithCli, TraceUploadPrintsTheReportStream) {
+    test::ScriptedHidSystem hid;
+    Tool tool(hid);
+    ASSERT_EQ(tool.Run({"trace-upload", "--profile", "default.bin", "--op", "liftoff"}), 0);
+    EXPECT_EQ(tool.out.str(), "set-feature 00 0d 06 00 00 00 00 00 ec\n");
+    ASSERT_EQ(tool.Run({"trace-upload", "--profile", "default.bin", "--op", "sensitivity"}), 0);
+    EXPECT_EQ(tool.out.str(), "set-feature 00 0b 64 64 00 00 00 00 2c\n");
+    ASSERT_EQ(tool.Run({"trace-upload", "--profile", "default.bin"}), 0);
+    const std::string all = tool.out.str();
+    EXPECT_EQ(all.rfind("set-feature 00 81 00 00 00 00 00 00 7e\n", 0), 0u);
+    EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 3 + 1 + 8 + 4 + 12 * 8 + 11);
+    EXPECT_EQ(tool.hidOpened, 0) << "the trace runs against a virtual mouse of its own";
+    EXPECT_EQ(tool.clock.waits.size(), 0u) << "and waits on its own clock";
+}
+
+TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {
+    TraceWriter trace;
+    VirtualMouse mouse(trace);
+    Tool tool(mouse);
+    EXPECT_EQ(tool.Run({"apply", "--profile", "default.bin"}), 1);
+    EXPECT_NE(tool.err.str().find("no Corvalith mouse"), std::string::npos);
+    EXPECT_EQ(tool.Run({"list"}), 1);
+
+    mouse.Plug();
+    EXPECT_EQ(tool.Run({"apply", "--profile", "default.bin"}), 0);
+    EXPECT_EQ(mouse.State().SensitivityX, 100);
+    EXPECT_EQ(mouse.State().StageCodes[6], 119);
+    EXPECT_EQ(tool.clock.now, 40u * 100 + 17u * 10) << "the protocol's waits on the given clock";
+
+    EXPECT_EQ(tool.Run({"list"}), 0);
+    const std::string listing = tool.out.str();
+    EXPECT_NE(listing.find("usage-page=0xff01 usage=0x0001 feature=9 input=65 output=65 role=configuration "),
+              std::string::npos);
+    EXPECT_NE(listing.find("usage-page=0xff02 usage=0x0001 feature=0 input=9 output=0 role=events "),
+              std::string::npos);
+    EXPECT_EQ(listing.find("VID_046D"), std::string::npos) << "another maker's device is not listed";
+}
+
+} // namespace
+} // namespace corvalith
