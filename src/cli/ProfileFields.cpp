@@ -8,10 +8,17 @@ namespace corvalith {
 
 namespace {
 
+void Separate(std::string& text) {
+    if (!text.empty()) {
+        text.push_back(',');
+    }
+}
+
 template <std::size_t N> std::string Numbers(const std::uint8_t (&values)[N]) {
     std::string text;
     for (std::size_t i = 0; i < N; ++i) {
-        text += (i == 0 ? "" : ",") + std::to_string(values[i]);
+        Separate(text);
+        text += std::to_string(values[i]);
     }
     return text;
 }
@@ -21,7 +28,8 @@ template <std::size_t N> std::string Colours(const Rgb (&values)[N]) {
     for (std::size_t i = 0; i < N; ++i) {
         char colour[8];
         std::snprintf(colour, sizeof colour, "%02x%02x%02x", values[i].Red, values[i].Green, values[i].Blue);
-        text += (i == 0 ? "" : ",") + std::string(colour);
+        Separate(text);
+        text += colour;
     }
     return text;
 }
@@ -30,7 +38,8 @@ std::string Kinds(const std::uint8_t (&values)[ProfileSettings::kButtonSlots]) {
     std::string text;
     for (std::size_t i = 0; i < ProfileSettings::kButtonSlots; ++i) {
         const std::string_view name = AssignmentKindName(values[i]);
-        text += (i == 0 ? "" : ",") + (name.empty() ? std::to_string(values[i]) : std::string(name));
+        Separate(text);
+        text += name.empty() ? std::to_string(values[i]) : std::string(name);
     }
     return text;
 }

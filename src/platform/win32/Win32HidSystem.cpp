@@ -4,9 +4,12 @@
 
 #include <windows.h>
 
-#include <hidpi.h>
-#include <hidsdi.h>
 #include <setupapi.h>
+
+// mingw-w64's HID header declares the hid.dll functions without C linkage.
+extern "C" {
+#include <hidsdi.h>
+}
 
 namespace corvalith {
 
