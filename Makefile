@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native asan win64 wine-tests fuzz run format clean
+.PHONY: test deps native asan win64 wine-tests fuzz bench run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -35,6 +35,12 @@ fuzz: deps
 	cmake --preset fuzz >/dev/null
 	cmake --build build/fuzz -j$(JOBS)
 	for target in build/fuzz/tests/fuzz/*Fuzz; do $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done
+
+# Benchmarks of the native build (Release), with their figures printed.
+bench: deps
+	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build build/bench -j$(JOBS) --target DeviceLinkBench
+	build/bench/tests/bench/DeviceLinkBench
 
 run:
 	@echo "make run: the application window is not built yet; it arrives with the main window."

@@ -8,7 +8,7 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine64 xvfb xauth
     googletest libgtest-dev libgmock-dev
-    pkg-config libhidapi-dev
+    pkg-config libhidapi-dev libbenchmark-dev
 )
 
 missing=()

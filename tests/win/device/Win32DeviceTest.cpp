@@ -80,7 +80,8 @@ TEST(EventReaderOnWindows, DeliversStageEventsToARealWindowAndStopsCleanly) {
     VirtualMouse mouse(trace);
     test::RecordingDebugOutput debug;
     const HWND target = window.handle;
-    DeviceLink link(mouse, clock, debug, [target](std::uint8_t stage) { SendMessageW(target, kDeviceEvent, 1, stage); });
+    DeviceLink link(mouse, clock, debug,
+                    [target](std::uint8_t stage) { SendMessageW(target, kDeviceEvent, 1, stage); });
     link.Reader().Start();
     mouse.Plug();
     ASSERT_TRUE(link.Connect());

@@ -1,0 +1,98 @@
+// Benchmarks of the device link against the virtual mouse on the real clock.
+//   FullUpload: wall time of WriteProfileToMouse and its overhead over the waits the protocol asks for.
+//   IdleReader: CPU time the process uses while the reader thread waits for events that do not come.
+#include "device/DeviceLink.h"
+#include "device/ProfileUploader.h"
+#include "platform/SteadyClock.h"
+#include "sim/SimulatedClock.h"
+#include "sim/VirtualMouse.h"
+
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <ctime>
+#include <thread>
+
+namespace corvalith {
+namespace {
+
+// Everything around the upload that the benchmark does not measure.
+class Quiet : public IDebugOutput,
+              public IUploadFeedback,
+              public IMacroTableBuilder,
+              public IPointerSettingsApplier,
+              public IProfileUploader,
+              public IDataFolderLocator,
+              public IFileSystem {
+public:
+    void Write(std::string_view) override {}
+    void BeginWaitCursor() override {}
+    void EndWaitCursor() override {}
+    void EnableLiftOffSlider(bool) override {}
+    void RebuildMacroBlockTable(const std::string&, ProfileSettings&) override {}
+    void ApplyPointerSettings(const ProfileSettings&) override {}
+    bool IsDeviceConnected() const override { return false; }
+    void WriteProfileToMouse() override {}
+    std::string DataFolder() override { return {}; }
+    bool FileExists(const std::string&) const override { return false; }
+    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string&, std::size_t) const override {
+        return {};
+    }
+    int WriteFileAtomically(const std::string&, std::span<const std::uint8_t>) override { return 0; }
+    int CreateDirectories(const std::string&) override { return 0; }
+};
+
+void FullUpload(benchmark::State& state) {
+    TraceWriter trace;
+    SteadyClock real;
+    SimulatedClock clock(trace, &real);
+    VirtualMouse mouse(trace);
+    mouse.Plug();
+    Quiet quiet;
+    DeviceLink link(mouse, clock, quiet, [](std::uint8_t) {});
+    link.Connect();
+    ProfileSession session;
+    session.Working = ProfileSettings::FactoryDefaults();
+    ProfileStorage storage(session, {quiet, quiet, quiet, quiet, quiet, quiet});
+    ProfileUploader uploader(link, session, storage, quiet, quiet);
+
+    double waited = 0;
+    double elapsed = 0;
+    for (auto _ : state) {
+        const auto start = std::chrono::steady_clock::now();
+        uploader.WriteProfileToMouse();
+        elapsed +=
+            std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+        waited += 40 * 100 + 17 * 10; // the waits of one full upload
+        trace.Clear();
+    }
+    state.counters["waits_ms"] = waited / static_cast<double>(state.iterations());
+    state.counters["elapsed_ms"] = elapsed / static_cast<double>(state.iterations());
+    state.counters["overhead_pct"] = 100.0 * (elapsed - waited) / waited;
+}
+BENCHMARK(FullUpload)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void IdleReader(benchmark::State& state) {
+    TraceWriter trace;
+    SteadyClock real;
+    VirtualMouse mouse(trace);
+    mouse.Plug();
+    Quiet quiet;
+    DeviceLink link(mouse, real, quiet, [](std::uint8_t) {});
+    link.Connect();
+    link.Reader().Start();
+    double cpu = 0;
+    for (auto _ : state) {
+        const std::clock_t before = std::clock();
+        std::this_thread::sleep_for(std::chrono::seconds(2));
+        cpu += 1000.0 * static_cast<double>(std::clock() - before) / CLOCKS_PER_SEC;
+    }
+    state.counters["process_cpu_ms_per_2s_idle"] = cpu / static_cast<double>(state.iterations());
+    link.Shutdown();
+}
+BENCHMARK(IdleReader)->Iterations(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace
+} // namespace corvalith
+
+BENCHMARK_MAIN();
