@@ -4,12 +4,11 @@
 
 namespace corvalith {
 
-// Time for the protocol's fixed waits and for timing decisions. Tests use a fake that records each
-// requested wait instead of sleeping.
+// Time as the program sees it: a millisecond tick count that wraps like the system's, and waits.
 class IClock {
 public:
     virtual ~IClock() = default;
-    virtual std::uint64_t NowMilliseconds() = 0;
+    virtual std::uint32_t NowMilliseconds() = 0;
     virtual void SleepMilliseconds(std::uint32_t milliseconds) = 0;
 };
 

@@ -5,8 +5,8 @@
 
 namespace corvalith {
 
-std::uint64_t SteadyClock::NowMilliseconds() {
-    return static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
+std::uint32_t SteadyClock::NowMilliseconds() {
+    return static_cast<std::uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(
                                           std::chrono::steady_clock::now().time_since_epoch())
                                           .count());
 }

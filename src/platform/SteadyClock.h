@@ -7,7 +7,7 @@ namespace corvalith {
 // The real clock: a monotonic millisecond count and real sleeps.
 class SteadyClock : public IClock {
 public:
-    std::uint64_t NowMilliseconds() override;
+    std::uint32_t NowMilliseconds() override;
     void SleepMilliseconds(std::uint32_t milliseconds) override;
 };
 

@@ -13,7 +13,7 @@ class SimulatedClock : public IClock {
 public:
     explicit SimulatedClock(TraceWriter& trace, IClock* real = nullptr) : trace_(trace), real_(real) {}
 
-    std::uint64_t NowMilliseconds() override {
+    std::uint32_t NowMilliseconds() override {
         return real_ != nullptr ? real_->NowMilliseconds() : now_.load();
     }
     void SleepMilliseconds(std::uint32_t milliseconds) override {
@@ -27,7 +27,7 @@ public:
 private:
     TraceWriter& trace_;
     IClock* real_;
-    std::atomic<std::uint64_t> now_{0};
+    std::atomic<std::uint32_t> now_{0};
 };
 
 } // namespace corvalith

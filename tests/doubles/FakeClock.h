@@ -6,17 +6,17 @@
 
 namespace corvalith::test {
 
-// Time that only moves when asked to wait; every wait is recorded.
+// A clock that moves only when the test says so; every requested wait is recorded and advances it.
 class FakeClock : public IClock {
 public:
-    std::uint64_t NowMilliseconds() override { return now; }
+    std::uint32_t NowMilliseconds() override { return now; }
     void SleepMilliseconds(std::uint32_t milliseconds) override {
-        waits.push_back(milliseconds);
+        sleeps.push_back(milliseconds);
         now += milliseconds;
     }
 
-    std::uint64_t now = 0;
-    std::vector<std::uint32_t> waits;
+    std::uint32_t now = 0;
+    std::vector<std::uint32_t> sleeps;
 };
 
 } // namespace corvalith::test

@@ -118,7 +118,7 @@ TEST(CorvalithCli, TraceUploadPrintsTheReportStream) {
     EXPECT_EQ(all.rfind("set-feature 00 81 00 00 00 00 00 00 7e\n", 0), 0u);
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 3 + 1 + 8 + 4 + 12 * 8 + 11);
     EXPECT_EQ(tool.hidOpened, 0) << "the trace runs against a virtual mouse of its own";
-    EXPECT_EQ(tool.clock.waits.size(), 0u) << "and waits on its own clock";
+    EXPECT_EQ(tool.clock.sleeps.size(), 0u) << "and waits on its own clock";
 }
 
 TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {
