@@ -1,0 +1,73 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+namespace corvalith {
+
+// The left panel of the main window: where the four section headers, the seven drop-down boxes and
+// the three sliders sit as the button-assignment, axis-sensitivity and lift-off sections open and
+// close, the lift-off switch zones and the row-to-slot mapping. Client coordinates throughout.
+class MainWindowLayout {
+public:
+    struct Rect {
+        int Left = 0;
+        int Top = 0;
+        int Right = 0;
+        int Bottom = 0;
+
+        int Width() const { return Right - Left; }
+        int Height() const { return Bottom - Top; }
+        // Like the system's point test: left and top inside, right and bottom outside.
+        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
+        friend bool operator==(const Rect&, const Rect&) = default;
+    };
+
+    enum Section { ButtonAssignment = 1, AxisSensitivity = 2, LiftOff = 3 };
+
+    static constexpr int kSlots = 7;
+    static constexpr int kSliderWidth = 208;
+    static constexpr int kSliderHeight = 9;
+    // Areas repainted after a section toggle.
+    static constexpr Rect kPanelRepaint{20, 107, 262, 707};
+    static constexpr Rect kPanelRepaintAxis{20, 107, 262, 727};
+
+    // The heights of the button-assignment and axis-sensitivity panel images.
+    MainWindowLayout(int buttonPanelHeight, int axisPanelHeight);
+
+    // Opens (collapse = false) or closes a section and moves what lies below it.
+    void Toggle(Section section, bool collapse);
+    bool IsCollapsed(Section section) const { return collapsed_[section - 1]; }
+
+    // Headers 1 to 4.
+    Rect Header(int number) const;
+    Rect XSlider() const { return xSlider_; }
+    Rect YSlider() const { return ySlider_; }
+    Rect LiftOffSlider() const { return liftOffSlider_; }
+
+    // Drop-down box of a button slot; the rows show slots 0, 1, 2, 4, 3, 5, 6.
+    static Rect DropDown(int slot);
+    static int SlotOfRow(int row); // row 1..7
+    static int RowOfSlot(int slot);
+
+    // The lift-off switch zones, tested whether or not the section is open.
+    Rect LiftOffOnZone() const;
+    Rect LiftOffOffZone() const;
+
+    // The lift-off help area: header 4's screen rectangle with its left edge 200 pixels further right
+    // and its right edge 23 pixels further left.
+    static Rect HelpZone(Rect header4OnScreen);
+
+private:
+    void PlaceSliders();
+
+    int buttonPanelHeight_;
+    int axisPanelHeight_;
+    std::array<bool, 3> collapsed_{true, true, true};
+    std::array<Rect, 4> headers_;
+    Rect xSlider_;
+    Rect ySlider_;
+    Rect liftOffSlider_;
+};
+
+} // namespace corvalith
