@@ -68,7 +68,13 @@ TEST(MainWindowLayout, RowsShowSlotsFourAndThreeSwapped) {
 std::string Drawn(int view, int selection) {
     std::string text;
     for (const HotSpotPlan::Image& image : HotSpotPlan::For(view, selection)) {
-        text += (text.empty() ? "" : " ") + std::to_string(image.Number) + (image.Over ? "*" : "");
+        if (!text.empty()) {
+            text += ' ';
+        }
+        text += std::to_string(image.Number);
+        if (image.Over) {
+            text += '*';
+        }
     }
     return text;
 }
