@@ -51,8 +51,8 @@ struct EventWindow {
         windowClass.hInstance = GetModuleHandleW(nullptr);
         windowClass.lpszClassName = L"CorvalithEventTestWindow";
         RegisterClassW(&windowClass);
-        handle = CreateWindowExW(0, windowClass.lpszClassName, L"events", WS_OVERLAPPED, 0, 0, 10, 10, nullptr,
-                                 nullptr, windowClass.hInstance, nullptr);
+        handle = CreateWindowExW(0, windowClass.lpszClassName, L"events", WS_OVERLAPPED, 0, 0, 10, 10,
+                                 nullptr, nullptr, windowClass.hInstance, nullptr);
         SetWindowLongPtrW(handle, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     }
     ~EventWindow() { DestroyWindow(handle); }
