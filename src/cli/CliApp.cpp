@@ -83,6 +83,24 @@ bool CliApp::ReadProfile(const std::string& path, ProfileSettings& profile, int&
     return true;
 }
 
+bool CliApp::ReadProfileCommand(const std::vector<std::string>& arguments,
+                                const std::vector<std::string>& otherOptions,
+                                std::map<std::string, std::string>& options, ProfileSettings& profile,
+                                int& marker, int& status) {
+    std::set<std::string> allowed(otherOptions.begin(), otherOptions.end());
+    allowed.insert("--profile");
+    std::string message;
+    if (!ParseOptions(arguments, allowed, options, message)) {
+        status = BadInput(message);
+        return false;
+    }
+    if (!options.contains("--profile")) {
+        status = BadInput(arguments[0] + " needs --profile FILE");
+        return false;
+    }
+    return ReadProfile(options["--profile"], profile, marker, status);
+}
+
 int CliApp::Run(const std::vector<std::string>& arguments) {
     if (arguments.empty()) {
         return BadInput(kUsage);
@@ -152,17 +170,10 @@ int CliApp::List() {
 
 int CliApp::Show(const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> options;
-    std::string message;
-    if (!ParseOptions(arguments, {"--profile"}, options, message)) {
-        return BadInput(message);
-    }
-    if (!options.contains("--profile")) {
-        return BadInput("show needs --profile FILE");
-    }
     ProfileSettings profile{};
     int marker = 0;
     int status = 0;
-    if (!ReadProfile(options["--profile"], profile, marker, status)) {
+    if (!ReadProfileCommand(arguments, {}, options, profile, marker, status)) {
         return status;
     }
     env_.Out << "Marker=" << marker << "\n";
@@ -174,12 +185,11 @@ int CliApp::Show(const std::vector<std::string>& arguments) {
 
 int CliApp::TraceUpload(const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> options;
-    std::string message;
-    if (!ParseOptions(arguments, {"--profile", "--op"}, options, message)) {
-        return BadInput(message);
-    }
-    if (!options.contains("--profile")) {
-        return BadInput("trace-upload needs --profile FILE");
+    ProfileSettings profile{};
+    int marker = 0;
+    int status = 0;
+    if (!ReadProfileCommand(arguments, {"--op"}, options, profile, marker, status)) {
+        return status;
     }
     const std::map<std::string, void (ProfileUploader::*)()> operations = {
         {"all", &ProfileUploader::WriteProfileToMouse},      {"buttons", &ProfileUploader::ApplyButtons},
@@ -192,12 +202,6 @@ int CliApp::TraceUpload(const std::vector<std::string>& arguments) {
     if (operation == operations.end()) {
         return BadInput("unknown --op '" + op +
                         "'; one of all, buttons, sensitivity, dpi, polling, lighting, liftoff");
-    }
-    ProfileSettings profile{};
-    int marker = 0;
-    int status = 0;
-    if (!ReadProfile(options["--profile"], profile, marker, status)) {
-        return status;
     }
 
     TraceWriter trace;
@@ -216,17 +220,10 @@ int CliApp::TraceUpload(const std::vector<std::string>& arguments) {
 
 int CliApp::Apply(const std::vector<std::string>& arguments) {
     std::map<std::string, std::string> options;
-    std::string message;
-    if (!ParseOptions(arguments, {"--profile"}, options, message)) {
-        return BadInput(message);
-    }
-    if (!options.contains("--profile")) {
-        return BadInput("apply needs --profile FILE");
-    }
     ProfileSettings profile{};
     int marker = 0;
     int status = 0;
-    if (!ReadProfile(options["--profile"], profile, marker, status)) {
+    if (!ReadProfileCommand(arguments, {}, options, profile, marker, status)) {
         return status;
     }
     const std::unique_ptr<IHidSystem> hid = env_.OpenHid();

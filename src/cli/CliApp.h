@@ -5,6 +5,7 @@
 #include "platform/IHidSystem.h"
 
 #include <functional>
+#include <map>
 #include <memory>
 #include <ostream>
 #include <string>
@@ -43,6 +44,12 @@ private:
     // Reads a profile file named by --profile; false (after the error line) when it is missing or not a
     // stored profile of exactly 1893 bytes. `marker` receives the file's marker byte.
     bool ReadProfile(const std::string& path, struct ProfileSettings& profile, int& marker, int& status);
+    // The options of a command that takes --profile FILE (and the other options named), and that file
+    // read; false (after the error line) on bad input.
+    bool ReadProfileCommand(const std::vector<std::string>& arguments,
+                            const std::vector<std::string>& otherOptions,
+                            std::map<std::string, std::string>& options, struct ProfileSettings& profile,
+                            int& marker, int& status);
 
     Environment env_;
 };

@@ -1,6 +1,7 @@
 #include "device/DeviceLink.h"
 
-#include <cstdarg>
+#include "platform/TextFormat.h"
+
 #include <cstdio>
 
 namespace corvalith {
@@ -10,17 +11,6 @@ namespace {
 constexpr std::uint32_t kAccessDenied = 5;
 constexpr std::uint16_t kConfigurationUsagePage = 0xFF01;
 constexpr std::uint16_t kEventUsagePage = 0xFF02;
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Format(const char* format, ...) {
-    char buffer[1024];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 // Frees the enumeration snapshot on every way out of a search.
 class Enumeration {
@@ -74,8 +64,8 @@ int DeviceLink::Search(Interface which) {
 
         std::uint32_t probeError = 0;
         std::unique_ptr<IHidDevice> probe = hid_.Open(path, HidOpenMode::Probe, probeError);
-        debug_.Write(
-            Format("%s ReadWriteInfo GetLastError dwErrorCode = %d\n", name, static_cast<int>(probeError)));
+        debug_.Write(TextFormat::Printf("%s ReadWriteInfo GetLastError dwErrorCode = %d\n", name,
+                                        static_cast<int>(probeError)));
         if (!probe) {
             if (probeError == kAccessDenied) {
                 continue;
@@ -85,8 +75,8 @@ int DeviceLink::Search(Interface which) {
 
         HidAttributes attributes;
         probe->GetAttributes(attributes);
-        debug_.Write(Format("%s PID:%04x,VID:%04x,VersionNumber:%04x\n", name, attributes.ProductId,
-                            attributes.VendorId, attributes.VersionNumber));
+        debug_.Write(TextFormat::Printf("%s PID:%04x,VID:%04x,VersionNumber:%04x\n", name,
+                                        attributes.ProductId, attributes.VendorId, attributes.VersionNumber));
         if (attributes.VendorId != kVendorId || attributes.ProductId != kProductId) {
             continue;
         }
@@ -110,11 +100,12 @@ int DeviceLink::Search(Interface which) {
             debug_.Write("HidP_GetCaps failed.");
             return 0;
         }
-        debug_.Write(Format("%s DevicePath:%s,Usage:0x%04x,UsagePage:0x%04x,FeatureReportByteLength:0x%04x,"
-                            "InputReportByteLength:0x%x,OutputReportByteLength:0x%x\n",
-                            event ? "nEnumHidMouseVender 3360" : "EnumHidMouseHandle3360", path.c_str(),
-                            caps.Usage, caps.UsagePage, caps.FeatureReportByteLength,
-                            caps.InputReportByteLength, caps.OutputReportByteLength));
+        debug_.Write(TextFormat::Printf(
+            "%s DevicePath:%s,Usage:0x%04x,UsagePage:0x%04x,FeatureReportByteLength:0x%04x,"
+            "InputReportByteLength:0x%x,OutputReportByteLength:0x%x\n",
+            event ? "nEnumHidMouseVender 3360" : "EnumHidMouseHandle3360", path.c_str(), caps.Usage,
+            caps.UsagePage, caps.FeatureReportByteLength, caps.InputReportByteLength,
+            caps.OutputReportByteLength));
 
         const bool matches =
             event ? caps.UsagePage == kEventUsagePage && caps.Usage == 1 && caps.InputReportByteLength != 0

@@ -1,6 +1,6 @@
 #include "device/DeviceQueries.h"
 
-#include <cstdio>
+#include "platform/TextFormat.h"
 
 namespace corvalith {
 
@@ -12,18 +12,14 @@ void DeviceQueries::QueryPollingRate() {
     state.PollingExtra[0] = command[2];
     state.PollingExtra[1] = command[3];
     state.PollingExtra[2] = command[4];
-    char line[32];
-    std::snprintf(line, sizeof line, "ReportRate:%02x\n", command[1]);
-    debug_.Write(line);
+    debug_.Write(TextFormat::Printf("ReportRate:%02x\n", command[1]));
 }
 
 void DeviceQueries::QueryCurrentDpiStage() {
     Command command{0x87};
     link_.Transport().ExchangeCommand(link_.ConfigurationDevice(), command);
     link_.State().CurrentDpiStage = command[1];
-    char line[32];
-    std::snprintf(line, sizeof line, "nCurDPI:%02x\n", command[1]);
-    debug_.Write(line);
+    debug_.Write(TextFormat::Printf("nCurDPI:%02x\n", command[1]));
 }
 
 } // namespace corvalith

@@ -1,7 +1,8 @@
 #include "device/HidTransport.h"
 
+#include "platform/TextFormat.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <span>
 
@@ -37,9 +38,7 @@ void HidTransport::ExchangeCommand(IHidDevice* device, Command& command) {
     SendFrame(device, command);
     ReadFeature(device);
     std::copy(buffer_ + 1, buffer_ + 9, command.begin());
-    char line[64];
-    std::snprintf(line, sizeof line, "Buffer[1]:%02x,Buffer[2]:%02x.", buffer_[1], buffer_[2]);
-    debug_.Write(line);
+    debug_.Write(TextFormat::Printf("Buffer[1]:%02x,Buffer[2]:%02x.", buffer_[1], buffer_[2]));
 }
 
 void HidTransport::TransferBlock(IHidDevice* device, Command& header, std::uint8_t* data, Direction direction,

@@ -1,8 +1,8 @@
 #include "profile/ProfileStorage.h"
 
+#include "platform/TextFormat.h"
 #include "profile/ProfileFile.h"
 
-#include <cstdarg>
 #include <cstdio>
 #include <cstring>
 #include <utility>
@@ -12,17 +12,6 @@ namespace corvalith {
 namespace {
 
 constexpr std::string_view kProfileSection = "Profile";
-
-std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
-
-std::string Format(const char* format, ...) {
-    char buffer[256];
-    va_list args;
-    va_start(args, format);
-    std::vsnprintf(buffer, sizeof buffer, format, args);
-    va_end(args);
-    return buffer;
-}
 
 // Reads a count the way the C runtime's atoi does: optional blanks and sign, then decimal digits up to the
 // first other character; no digits at all gives 0.
@@ -106,8 +95,8 @@ bool ProfileStorage::ReadBinaryFile() {
         return false;
     }
     const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, session_.Working);
-    Debug(Format("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
-                 static_cast<int>(read.RecordBytes)));
+    Debug(TextFormat::Printf("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
+                             static_cast<int>(read.RecordBytes)));
     return true;
 }
 
@@ -117,11 +106,12 @@ void ProfileStorage::SaveProfile() {
     EnsureDataFolder();
     const int error = services_.Files.WriteFileAtomically(binaryPath_, ProfileFile::Encode(session_.Working));
     if (error != 0) {
-        Debug(Format("Error Code is: %d \n", error));
+        Debug(TextFormat::Printf("Error Code is: %d \n", error));
         return;
     }
-    Debug(Format("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
-                 static_cast<int>(ProfileSettings::kSize), static_cast<int>(ProfileSettings::kSize)));
+    Debug(TextFormat::Printf("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
+                             static_cast<int>(ProfileSettings::kSize),
+                             static_cast<int>(ProfileSettings::kSize)));
 }
 
 void ProfileStorage::LoadCaptions(std::string_view languageSection) {

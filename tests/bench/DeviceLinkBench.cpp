@@ -1,6 +1,8 @@
 // Benchmarks of the device link against the virtual mouse on the real clock.
 //   FullUpload: wall time of WriteProfileToMouse and its overhead over the waits the protocol asks for.
 //   IdleReader: CPU time the process uses while the reader thread waits for events that do not come.
+#include "cli/DiscardingFileSystem.h"
+#include "cli/QuietHost.h"
 #include "device/DeviceLink.h"
 #include "device/ProfileUploader.h"
 #include "platform/SteadyClock.h"
@@ -17,30 +19,7 @@ namespace corvalith {
 namespace {
 
 // Everything around the upload that the benchmark does not measure.
-class Quiet : public IDebugOutput,
-              public IUploadFeedback,
-              public IMacroTableBuilder,
-              public IPointerSettingsApplier,
-              public IProfileUploader,
-              public IDataFolderLocator,
-              public IFileSystem {
-public:
-    void Write(std::string_view) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
-    void EnableLiftOffSlider(bool) override {}
-    void RebuildMacroBlockTable(const std::string&, ProfileSettings&) override {}
-    void ApplyPointerSettings(const ProfileSettings&) override {}
-    bool IsDeviceConnected() const override { return false; }
-    void WriteProfileToMouse() override {}
-    std::string DataFolder() override { return {}; }
-    bool FileExists(const std::string&) const override { return false; }
-    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string&, std::size_t) const override {
-        return {};
-    }
-    int WriteFileAtomically(const std::string&, std::span<const std::uint8_t>) override { return 0; }
-    int CreateDirectories(const std::string&) override { return 0; }
-};
+struct Quiet : QuietHost, DiscardingFileSystem {};
 
 void FullUpload(benchmark::State& state) {
     TraceWriter trace;
@@ -53,7 +32,8 @@ void FullUpload(benchmark::State& state) {
     link.Connect();
     ProfileSession session;
     session.Working = ProfileSettings::FactoryDefaults();
-    ProfileStorage storage(session, {quiet, quiet, quiet, quiet, quiet, quiet});
+    ProfileStorage storage(session,
+                           {static_cast<DiscardingFileSystem&>(quiet), quiet, quiet, quiet, quiet, quiet});
     ProfileUploader uploader(link, session, storage, quiet, quiet);
 
     double waited = 0;
