@@ -1,0 +1,116 @@
+#include "lang/InstallationDefaults.h"
+#include "doubles/FixedDataFolderLocator.h"
+#include "doubles/MemoryFileSystem.h"
+#include "doubles/RecordingDebugOutput.h"
+#include "doubles/StorageCollaborators.h"
+#include "ini/TextCodec.h"
+#include "lang/LanguageTable.h"
+#include "profile/AssignmentKind.h"
+#include "profile/ProfileStorage.h"
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace corvalith {
+namespace {
+
+const std::string kFolder = "/home/u/.config/Corvalith/";
+
+std::vector<std::uint8_t> Utf16File(std::string_view utf8) {
+    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
+    for (const char16_t unit : ini::TextCodec::Utf8ToUtf16(utf8)) {
+        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
+        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
+    }
+    return bytes;
+}
+
+const char* const kCaptionSections = "[Setting-EN]\r\nItem1=Click\r\nItem2=Menu\r\nItem3=\"Scroll \"\r\n"
+                                     "Item4=Back\r\nItem5=Forward\r\nItem6=DPI +\r\nItem7=DPI -\r\n"
+                                     "[Setting-DE]\r\nItem1=Klick\r\nItem2=Menü\r\nItem3=Scrollen\r\n"
+                                     "Item4=Zurück\r\nItem5=Vorwärts\r\nItem6=DPI +\r\nItem7=DPI -\r\n"
+                                     "[Setting-CHS]\r\nItem1=左键\r\nItem2=右键\r\nItem3=中键\r\n"
+                                     "Item4=后退方向键\r\nItem5=前进方向键\r\nItem6=DPI +\r\nItem7=DPI -\r\n"
+                                     "[Setting-CHT]\r\nItem1=點擊\r\nItem2=選項\r\nItem3=滾輪\r\n"
+                                     "Item4=後退\r\nItem5=前進\r\nItem6=DPI +\r\nItem7=DPI -\r\n";
+
+TEST(InstallationDefaults, TextFilesCarryTheCodeAndEveryLanguagesCaptions) {
+    struct Case {
+        Language language;
+        const char* code;
+    };
+    const Case cases[] = {{Language::SimplifiedChinese, "CHS"},
+                          {Language::TraditionalChinese, "CHT"},
+                          {Language::English, "EN"},
+                          {Language::German, "DE"}};
+    for (const Case& c : cases) {
+        const std::string expected = std::string("[Skins]\r\nLan=") + c.code + "\r\n" + kCaptionSections;
+        EXPECT_EQ(InstallationDefaults::TextFile(c.language), Utf16File(expected)) << c.code;
+    }
+}
+
+TEST(InstallationDefaults, WritesTheWholeDataFolder) {
+    test::MemoryFileSystem files;
+    files.requireFolder = true;
+    ASSERT_EQ(InstallationDefaults::Write(files, kFolder, Language::German), 0);
+
+    EXPECT_TRUE(files.folders.contains(kFolder));
+    const char* const names[] = {"str.ini",  "str0.ini", "str1.ini", "str2.ini",
+                                 "str3.ini", "str4.ini", "str5.ini", "config.bin"};
+    EXPECT_EQ(files.files.size(), std::size(names));
+    for (const char* name : names) {
+        EXPECT_TRUE(files.FileExists(kFolder + name)) << name;
+    }
+    EXPECT_EQ(files.Get(kFolder + "str3.ini"), InstallationDefaults::TextFile(Language::German));
+
+    const std::vector<std::uint8_t> base = files.Get(kFolder + "config.bin");
+    ASSERT_EQ(base.size(), 1893u);
+    EXPECT_EQ(base[0], 1);
+    const ProfileSettings defaults = ProfileSettings::FactoryDefaults();
+    EXPECT_EQ(std::memcmp(base.data() + 1, defaults.Bytes(), ProfileSettings::kSize), 0);
+    EXPECT_EQ(base[1 + 177], 0); // button 1 clicks
+    EXPECT_EQ(base[1 + 15], 6);  // first DPI stage 600 DPI
+    EXPECT_EQ(base[1 + 329], 0); // no macros
+    EXPECT_EQ(base[1 + 172], 0); // lift-off decided at the first start
+
+    files.writeError = 13;
+    EXPECT_EQ(InstallationDefaults::Write(files, kFolder, Language::English), 13);
+}
+
+// A first start on the laid-down folder finds its language and shows the captions of that language.
+TEST(InstallationDefaults, AFreshInstallationShowsTextsAndCaptions) {
+    struct Case {
+        Language language;
+        const char* row3;
+        const char* row4;
+    };
+    const Case cases[] = {{Language::English, "Scroll ", "Back"},
+                          {Language::German, "Scrollen", "Zurück"},
+                          {Language::TraditionalChinese, "滾輪", "後退"}};
+    for (const Case& c : cases) {
+        test::MemoryFileSystem files;
+        ASSERT_EQ(InstallationDefaults::Write(files, kFolder, c.language), 0);
+        test::RecordingDebugOutput debug;
+        test::FixedDataFolderLocator folders(kFolder);
+        test::StorageCollaborators effects;
+        ProfileSession session;
+        ProfileStorage storage(session, {files, debug, folders, effects, effects, effects});
+
+        storage.LoadProfile();
+        LanguageTable table;
+        table.Fill(LanguageCode::ReadFrom(storage.CurrentTextFile()));
+        EXPECT_EQ(table.Code(), LanguageCode::CodeOf(c.language));
+        storage.LoadCaptions(table.Text(TextEntry::SettingSection));
+        storage.InitialiseIfNew();
+
+        EXPECT_EQ(session.Captions[2], c.row3);
+        EXPECT_EQ(session.Captions[3], c.row4);
+        EXPECT_EQ(session.Captions[5], "DPI +");
+        EXPECT_EQ(session.Captions[7], "");
+        EXPECT_EQ(session.Working.ButtonAssignmentKind[3], static_cast<std::uint8_t>(AssignmentKind::Back));
+    }
+}
+
+} // namespace
+} // namespace corvalith
