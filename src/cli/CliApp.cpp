@@ -5,6 +5,7 @@
 #include "cli/QuietHost.h"
 #include "device/DeviceLink.h"
 #include "device/ProfileUploader.h"
+#include "macro/MacroTableBuilder.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileStorage.h"
 #include "sim/SimulatedClock.h"
@@ -264,7 +265,26 @@ int CliApp::EncodeMacros(const std::vector<std::string>& arguments) {
     if (!ParseOptions(arguments, {"--macros", "--first-type"}, options, message)) {
         return BadInput(message);
     }
-    return BadInput("encode-macros is not available in this build");
+    if (!options.contains("--macros")) {
+        return BadInput("encode-macros needs --macros FILE");
+    }
+    // Blocks built from the file start with event type 0x05; the macro manager's OK builds them with 0x32.
+    std::uint8_t firstType = 0x05;
+    if (options.contains("--first-type")) {
+        const auto parsed = MacroTableBuilder::ParseFirstEventType(options["--first-type"]);
+        if (!parsed) {
+            return BadInput("--first-type must be 0x05 or 0x32, not '" + options["--first-type"] + "'");
+        }
+        firstType = *parsed;
+    }
+    const auto lines = MacroTableBuilder::HexLines(env_.Files, options["--macros"], firstType);
+    if (!lines) {
+        return BadInput("cannot read macros file '" + options["--macros"] + "'");
+    }
+    for (const std::string& line : *lines) {
+        env_.Out << line << "\n";
+    }
+    return 0;
 }
 
 } // namespace corvalith

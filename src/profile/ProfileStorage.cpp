@@ -39,6 +39,16 @@ std::string ItemKey(std::size_t number) {
     return "Item" + std::to_string(number);
 }
 
+// Values are read back trimmed and with one pair of enclosing quotes removed, so a caption that starts or
+// ends with a blank or a quote ("Scroll ") is stored in quotes to come back exactly as it was.
+std::string QuotedIfNeeded(const std::string& caption) {
+    if (caption.empty()) {
+        return caption;
+    }
+    const auto special = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
+    return special(caption.front()) || special(caption.back()) ? '"' + caption + '"' : caption;
+}
+
 } // namespace
 
 ProfileStorage::ProfileStorage(ProfileSession& session, Services services)
@@ -124,7 +134,7 @@ void ProfileStorage::LoadCaptions(std::string_view languageSection) {
 void ProfileStorage::SaveCaptions(std::string_view languageSection) {
     // Slot 7 is never assigned, so "Item8" is never written.
     for (std::size_t slot = 0; slot + 1 < session_.Captions.size(); ++slot) {
-        WriteText(textPath_, languageSection, ItemKey(slot + 1), session_.Captions[slot]);
+        WriteText(textPath_, languageSection, ItemKey(slot + 1), QuotedIfNeeded(session_.Captions[slot]));
     }
 }
 

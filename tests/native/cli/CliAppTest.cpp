@@ -39,6 +39,9 @@ struct Tool {
         std::vector<std::uint8_t> longFile = ProfileFile::Encode(ProfileSettings::FactoryDefaults());
         longFile.push_back(0);
         files.Put("long.bin", longFile);
+        files.PutText("record.ini", "[MacroName]\r\nMacroCount=2\r\n0=Empty\r\n1=Tap\r\n"
+                                    "[Tap]\r\nDelayTimeSelStatus=1\r\nMacroLoopTimes=2\r\nItemCount=3\r\n"
+                                    "Item0=A   Dn\r\nItem1=5 ms\r\nItem2=A   Up\r\n");
     }
 
     int Run(std::vector<std::string> arguments) {
@@ -76,6 +79,9 @@ TEST(CorvalithCli, BadInputGetsOneLineAndStatusTwoAndTouchesNothing) {
         {"apply", "--profile", "short.bin"},
         {"apply"},
         {"watch", "--forever", "1"},
+        {"encode-macros"},
+        {"encode-macros", "--macros", "missing.ini"},
+        {"encode-macros", "--macros", "record.ini", "--first-type", "0x07"},
     };
     test::ScriptedHidSystem hid;
     for (const auto& arguments : cases) {
@@ -119,6 +125,27 @@ TEST(CorvalithCli, TraceUploadPrintsTheReportStream) {
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 3 + 1 + 8 + 4 + 12 * 8 + 11);
     EXPECT_EQ(tool.hidOpened, 0) << "the trace runs against a virtual mouse of its own";
     EXPECT_EQ(tool.clock.sleeps.size(), 0u) << "and waits on its own clock";
+}
+
+TEST(CorvalithCli, EncodeMacrosPrintsTwelveBlocks) {
+    test::ScriptedHidSystem hid;
+    Tool tool(hid);
+    ASSERT_EQ(tool.Run({"encode-macros", "--macros", "record.ini", "--first-type", "0x32"}), 0);
+    std::istringstream lines(tool.out.str());
+    std::vector<std::string> blocks;
+    for (std::string line; std::getline(lines, line);) {
+        blocks.push_back(line);
+    }
+    ASSERT_EQ(blocks.size(), 12u);
+    std::string zeros = "00";
+    for (int i = 1; i < 130; ++i) {
+        zeros += " 00";
+    }
+    EXPECT_EQ(blocks[0], zeros) << "a macro without items";
+    // "Tap" (A down, 5 ms, A up, played twice) with the macro manager's first event type 0x32.
+    EXPECT_EQ(blocks[1], "00 02 32 04 ff 04 00 0a" + zeros.substr(23));
+    EXPECT_EQ(blocks[11], zeros);
+    EXPECT_EQ(tool.hidOpened, 0);
 }
 
 TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {

@@ -232,12 +232,16 @@ TEST(ProfileStorage, CaptionsComeOnlyFromTheCurrentLanguage) {
     EXPECT_EQ(program.session.Captions[0], "Click");
     EXPECT_EQ(program.session.Captions[7], "Eight");
 
-    program.session.Captions = {"a", "b", "c", "d", "e", "f", "g", "h"};
+    program.session.Captions = {"a", "Scroll ", " c", "\"d\"", "e", "f", "g", "h"};
     program.storage.SaveProfile(); // str0.ini becomes the current text file
     program.storage.SaveCaptions("Setting-CHS");
     const ini::IniDocument saved = ini::IniFile(files, kFolder + "str0.ini").Load();
     EXPECT_EQ(saved.GetString("Setting-CHS", "Item1"), "a");
     EXPECT_EQ(saved.GetString("Setting-CHS", "Item7"), "g");
+    // Blanks and quotes at either end survive the round trip.
+    EXPECT_EQ(saved.GetString("Setting-CHS", "Item2"), "Scroll ");
+    EXPECT_EQ(saved.GetString("Setting-CHS", "Item3"), " c");
+    EXPECT_EQ(saved.GetString("Setting-CHS", "Item4"), "\"d\"");
     EXPECT_FALSE(saved.HasKey("Setting-CHS", "Item8"));
     EXPECT_FALSE(saved.HasSection("Setting-EN"));
 }
