@@ -1,0 +1,74 @@
+#pragma once
+
+#include "framework/CWnd.h"
+#include "pages/MarkerSliderGeometry.h"
+
+namespace corvalith {
+
+// What the two marker sliders share: a track image with a filled part, an integer position within a
+// range that follows the mouse while the left button is held, and the slider notification to the
+// parent when the button is released. CDMarker fills from the left, CDMarkerV from the bottom.
+class CMarkerSlider : public CWnd {
+public:
+    // The slider notification: wParam the final position, lParam the slider's control identifier.
+    static constexpr UINT kNotification = 0x2B15;
+
+    ~CMarkerSlider() override;
+
+    // Stores identifier, rectangle (in the parent's client coordinates) and parent; accepts the mouse,
+    // range 0..10, position 0, not dragging; creates a visible child with tab stop and no title.
+    bool Create(const RECT& rect, CWnd* parent, int id);
+
+    // Cuts the part of each image given by source (from its top-left corner) into a device-compatible
+    // bitmap of that size; an image that is missing (null) leaves its bitmap as it was.
+    void SetImages(const RECT& source, HBITMAP track, HBITMAP fill);
+
+    // Keeps the value in range as the orientation does and repaints at once; nothing is sent.
+    void SetPosition(int value);
+    int Position() const { return position_; }
+    void SetRange(int minimum, int maximum) {
+        minimum_ = minimum;
+        maximum_ = maximum;
+    }
+    int Minimum() const { return minimum_; }
+    int Maximum() const { return maximum_; }
+    void SetAcceptsMouse(bool accepts) { acceptsMouse_ = accepts; }
+    bool AcceptsMouse() const { return acceptsMouse_; }
+    bool Dragging() const { return dragging_; }
+    int Id() const { return id_; }
+    // The stored rectangle; the layout moves the slider with Place.
+    const RECT& Rect() const { return rect_; }
+    void Place(const RECT& rect);
+    POINT PressPoint() const { return pressPoint_; }
+    // The filled length the next paint draws.
+    int FillLength() const;
+
+    virtual MarkerSliderGeometry::Orientation Orientation() const = 0;
+
+protected:
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    void OnLButtonDown(UINT flags, POINT point) override;
+    void OnLButtonUp(UINT flags, POINT point) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    void OnCaptureChanged(HWND newCapture) override;
+    void OnKillFocus(HWND newFocus) override;
+
+private:
+    MarkerSliderGeometry::Rect GeometryRect() const { return {rect_.left, rect_.top, rect_.right, rect_.bottom}; }
+    int PositionAt(MarkerSliderGeometry::Phase phase, POINT point) const;
+
+    int id_ = 0;
+    HBITMAP track_ = nullptr;
+    HBITMAP fill_ = nullptr;
+    bool dragging_ = false;
+    RECT rect_{};
+    POINT pressPoint_{};
+    CWnd* parent_ = nullptr;
+    int minimum_ = 0;
+    int maximum_ = 0;
+    int position_ = 0;
+    bool acceptsMouse_ = false;
+};
+
+} // namespace corvalith

@@ -1,0 +1,56 @@
+#include "skin/ImageButtonLook.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr int kCaptionMargin = 5;
+
+} // namespace
+
+ImageButtonLook::Image ImageButtonLook::ChooseImage(const State& state) {
+    if (state.disabled) {
+        return Image::Disabled;
+    }
+    if (state.checked || state.pressed) {
+        return Image::Pressed;
+    }
+    return state.hover ? Image::Hover : Image::Normal;
+}
+
+ImageButtonLook::TextColour ImageButtonLook::ChooseTextColour(const State& state) {
+    if (state.hover) {
+        return TextColour::Hover;
+    }
+    if (state.disabled) {
+        return TextColour::Disabled;
+    }
+    if (state.pressed || state.checked) {
+        return TextColour::Pressed;
+    }
+    return TextColour::Normal;
+}
+
+ImageButtonLook::Alignment ImageButtonLook::AlignmentOf(int alignment) {
+    switch (alignment) {
+    case 0:
+        return Alignment::Centre;
+    case 1:
+        return Alignment::Left;
+    case 2:
+        return Alignment::Right;
+    default:
+        return Alignment::RightUnclipped;
+    }
+}
+
+ImageButtonLook::Box ImageButtonLook::CaptionBox(const Box& client, int alignment, int indent) {
+    Box box = client;
+    box.left += kCaptionMargin;
+    if (alignment == 1 && indent > 0) {
+        box.left += indent;
+    }
+    return box;
+}
+
+} // namespace corvalith

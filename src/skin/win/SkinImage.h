@@ -1,0 +1,52 @@
+#pragma once
+
+#include <windows.h>
+
+#include <cstdint>
+#include <optional>
+#include <span>
+
+namespace corvalith {
+
+// A decoded skin image: a top-down device-independent section of 32 bits per pixel (blue, green, red,
+// alpha, straight alpha as decoded) or 24 bits per pixel for images without alpha. Owns its bitmap.
+class SkinImage {
+public:
+    SkinImage() = default;
+    SkinImage(const SkinImage&) = delete;
+    SkinImage& operator=(const SkinImage&) = delete;
+    SkinImage(SkinImage&& other) noexcept;
+    SkinImage& operator=(SkinImage&& other) noexcept;
+    ~SkinImage();
+
+    // A blank image of the given size; bitsPerPixel is 24 or 32. nullopt for an empty size or when the
+    // section cannot be made.
+    static std::optional<SkinImage> Create(int width, int height, int bitsPerPixel);
+
+    HBITMAP Bitmap() const { return bitmap_; }
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    int BitsPerPixel() const { return bitsPerPixel_; }
+    // Bytes from one row to the next (rows are padded to 4 bytes).
+    int Pitch() const { return pitch_; }
+    bool HasAlpha() const { return bitsPerPixel_ == 32; }
+    std::span<std::uint8_t> Pixels() { return {bits_, static_cast<std::size_t>(pitch_) * height_}; }
+    std::span<const std::uint8_t> Pixels() const { return {bits_, static_cast<std::size_t>(pitch_) * height_}; }
+    // The pixel's bytes at x, y (blue, green, red[, alpha]); empty outside the image.
+    std::span<const std::uint8_t> PixelAt(int x, int y) const;
+
+    // Gives up the bitmap to the caller, who must delete it.
+    HBITMAP Release();
+
+private:
+    void Reset();
+
+    HBITMAP bitmap_ = nullptr;
+    std::uint8_t* bits_ = nullptr;
+    int width_ = 0;
+    int height_ = 0;
+    int bitsPerPixel_ = 0;
+    int pitch_ = 0;
+};
+
+} // namespace corvalith
