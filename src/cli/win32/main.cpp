@@ -1,9 +1,9 @@
 // corvalith-cli on Windows: HID through the Setup API and hid.dll, arguments taken as UTF-16.
 #include "cli/CliApp.h"
 #include "platform/SteadyClock.h"
+#include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HidSystem.h"
-#include "platform/win32/WideString.h"
 
 #include <windows.h>
 
