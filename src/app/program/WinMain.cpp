@@ -1,0 +1,9 @@
+// Corvalith.exe: the configuration program of the Corvalith mouse.
+#include "app/win/CMouseConfigurationApp.h"
+
+#include <windows.h>
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    corvalith::CMouseConfigurationApp app(corvalith::ProgramOptions::FromEnvironment());
+    return app.Main();
+}

@@ -1,0 +1,79 @@
+#include "app/win/ProgramServices.h"
+
+#include "lang/LanguageCode.h"
+#include "platform/win32/Win32HidSystem.h"
+#include "platform/win32/WideString.h"
+
+#include <cstdlib>
+
+namespace corvalith {
+
+namespace {
+
+std::string Environment(const wchar_t* name) {
+    wchar_t value[1024] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, 1024);
+    return length > 0 && length < 1024 ? WideString::ToUtf8(value) : std::string();
+}
+
+} // namespace
+
+ProgramOptions ProgramOptions::FromEnvironment() {
+    ProgramOptions options;
+    options.Simulate = Environment(L"CORVALITH_SIMULATE") == "1";
+    options.TraceFile = Environment(L"CORVALITH_TRACE");
+    return options;
+}
+
+ProgramServices::ProgramServices(const ProgramOptions& options, std::string programFolder, IUploadFeedback& feedback,
+                                 EventReader::Handler onStageChanged)
+    : Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts), fixedFolder_(options.DataFolder),
+      simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
+      mouse_(options.Simulate ? std::make_unique<VirtualMouse>(trace_) : nullptr),
+      hid_(options.Simulate ? nullptr : std::make_unique<Win32HidSystem>()),
+      Link(mouse_ ? static_cast<IHidSystem&>(*mouse_) : *hid_,
+           simulatedClock_ ? static_cast<IClock&>(*simulatedClock_) : realClock_, Debug, std::move(onStageChanged)),
+      Storage(Session, {Files, Debug, options.DataFolder.empty() ? static_cast<IDataFolderLocator&>(Folders) : fixedFolder_,
+                        Macros, Uploader, Pointer}),
+      Uploader(Link, Session, Storage, feedback, Debug), catalogue_(std::make_unique<AssignmentCatalogue>(Language)) {
+    if (!options.TraceFile.empty()) {
+        traceFile_ = _wfopen(WideString::FromUtf8(options.TraceFile).c_str(), L"ab");
+    }
+    trace_.SetSink([this](const std::string& line) {
+        if (traceFile_ != nullptr) {
+            std::fputs(line.c_str(), traceFile_);
+            std::fputc('\n', traceFile_);
+            std::fflush(traceFile_);
+        }
+        std::lock_guard lock(observerMutex_);
+        if (reportObserver_) {
+            reportObserver_();
+        }
+    });
+    if (mouse_) {
+        mouse_->Plug(); // the virtual mouse starts plugged in, as a mouse on the desk
+    }
+}
+
+void ProgramServices::SetReportObserver(std::function<void()> observer) {
+    std::lock_guard lock(observerMutex_);
+    reportObserver_ = std::move(observer);
+}
+
+ProgramServices::~ProgramServices() {
+    Link.Shutdown();
+    trace_.SetSink(nullptr);
+    if (traceFile_ != nullptr) {
+        std::fclose(traceFile_);
+    }
+}
+
+std::string ProgramServices::CaptionSection() const { return Language.Text(TextEntry::SettingSection); }
+
+void ProgramServices::SetLanguage(std::string_view code) {
+    Language.Fill(code);
+    catalogue_ = std::make_unique<AssignmentCatalogue>(Language);
+    Uploader.SetCaptionSection(CaptionSection());
+}
+
+} // namespace corvalith

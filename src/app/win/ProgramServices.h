@@ -1,0 +1,117 @@
+#pragma once
+
+#include "assign/AssignmentCatalogue.h"
+#include "device/DeviceLink.h"
+#include "device/IUploadFeedback.h"
+#include "device/ProfileUploader.h"
+#include "framework/Win32Prompts.h"
+#include "lang/LanguageTable.h"
+#include "macro/MacroTableBuilder.h"
+#include "platform/SteadyClock.h"
+#include "platform/win32/RegistryInstallRecord.h"
+#include "platform/win32/Win32DataFolderLocator.h"
+#include "platform/win32/Win32DebugOutput.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32SystemMouseSettings.h"
+#include "profile/PointerSettingsApplier.h"
+#include "profile/ProfileSession.h"
+#include "profile/ProfileStorage.h"
+#include "sim/SimulatedClock.h"
+#include "sim/TraceWriter.h"
+#include "sim/VirtualMouse.h"
+#include "skin/win/SkinImages.h"
+
+#include <cstdio>
+#include <functional>
+#include <mutex>
+#include <memory>
+#include <string>
+
+namespace corvalith {
+
+// How the program runs: from the environment for Corvalith.exe, set directly by tests.
+struct ProgramOptions {
+    bool Simulate = false;       // CORVALITH_SIMULATE=1: the virtual mouse instead of the HID stack
+    std::string TraceFile;       // CORVALITH_TRACE: the virtual mouse's trace is appended here
+    std::string DataFolder;      // empty: the user's application-data folder + "Corvalith\"
+    IPrompts* Prompts = nullptr; // null: the real message boxes and dialogs
+    bool ShowSplash = true;
+
+    static ProgramOptions FromEnvironment();
+};
+
+// Everything the running program owns besides its windows: the working profile and its storage, the
+// device link and the uploads, the language table and the assignment catalogue, the skin images and
+// the platform services behind them. With CORVALITH_SIMULATE=1 in the environment the device link talks
+// to the virtual mouse instead of the HID stack, and CORVALITH_TRACE=<file> appends its trace to a file;
+// nothing else in the program can tell the difference.
+class ProgramServices {
+public:
+    // programFolder: the executable's folder ending with a separator. feedback: the main window's wait
+    // cursor and lift-off slider. onStageChanged: called on the reader thread for every stage event.
+    ProgramServices(const ProgramOptions& options, std::string programFolder, IUploadFeedback& feedback,
+                    EventReader::Handler onStageChanged);
+    ~ProgramServices();
+
+    bool Simulated() const { return mouse_ != nullptr; }
+    VirtualMouse* Mouse() { return mouse_.get(); }
+
+    // The language section the captions live in, from the language table ("Setting-EN"...).
+    std::string CaptionSection() const;
+    // Fills the language table from a language code, rebuilds the assignment catalogue in that language
+    // and tells the uploads the caption section.
+    void SetLanguage(std::string_view code);
+    AssignmentCatalogue& Catalogue() { return *catalogue_; }
+    IPrompts& Prompts() { return prompts_ != nullptr ? *prompts_ : systemPrompts_; }
+    const ProgramOptions& Options() const { return options_; }
+    // What the device link keeps writing: the trace of the virtual mouse.
+    TraceWriter& Trace() { return trace_; }
+    // Called after every report of the virtual mouse (on the thread that made it).
+    void SetReportObserver(std::function<void()> observer);
+
+    ProfileSession Session;
+    Win32FileSystem Files;
+    Win32DebugOutput Debug;
+    Win32DataFolderLocator Folders;
+    RegistryInstallRecord InstallRecord;
+    Win32SystemMouseSettings MouseSettings;
+    PointerSettingsApplier Pointer{MouseSettings, Debug};
+    MacroTableBuilder Macros{Files};
+    LanguageTable Language;
+    SkinImages Skins;
+
+private:
+    // A data folder given by the options instead of the system's.
+    class FixedFolder : public IDataFolderLocator {
+    public:
+        explicit FixedFolder(std::string folder) : folder_(std::move(folder)) {}
+        std::string DataFolder() override { return folder_; }
+
+    private:
+        std::string folder_;
+    };
+
+    ProgramOptions options_;
+    Win32Prompts systemPrompts_;
+    IPrompts* prompts_;
+    FixedFolder fixedFolder_;
+    // Declared before the device link, which uses them.
+    SteadyClock realClock_;
+    TraceWriter trace_;
+    std::unique_ptr<SimulatedClock> simulatedClock_;
+    std::unique_ptr<VirtualMouse> mouse_;
+    std::unique_ptr<IHidSystem> hid_;
+    std::FILE* traceFile_ = nullptr;
+    std::mutex observerMutex_;
+    std::function<void()> reportObserver_;
+
+public:
+    DeviceLink Link;
+    ProfileStorage Storage;
+    ProfileUploader Uploader;
+
+private:
+    std::unique_ptr<AssignmentCatalogue> catalogue_;
+};
+
+} // namespace corvalith
