@@ -16,11 +16,16 @@ constexpr UINT kHelpUpdate = 1002;
 constexpr UINT kHelpVersion = 1003;
 constexpr UINT kIconMenuExit = IDCANCEL; // the cancel command ends the main window's modal loop
 
-const GUID kHidInterfaceClass = {0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
+const GUID kHidInterfaceClass = {
+    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-std::wstring Wide(const std::string& text) { return WideString::FromUtf8(text); }
+std::wstring Wide(const std::string& text) {
+    return WideString::FromUtf8(text);
+}
 
-RECT ToRect(const MainWindowLayout::Rect& r) { return {r.Left, r.Top, r.Right, r.Bottom}; }
+RECT ToRect(const MainWindowLayout::Rect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
 
 // The four state images of each image button, as the button takes them: normal, hover, pressed, disabled.
 const char* const kResetImages[4] = {"\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
@@ -32,7 +37,8 @@ const char* const kMinimizeImages[4] = {"\\skins\\button-min-normal.png", "\\ski
 const char* const kHelpImages[4] = {"\\skins\\button-help-normal.png", "\\skins\\button-help-over.png",
                                     "\\skins\\button-help-normal.png", "\\skins\\button-help-normal.png"};
 const char* const kConfigImages[4] = {"\\skins\\button-config-normal.png", "\\skins\\button-config-over.png",
-                                      "\\skins\\button-config-normal.png", "\\skins\\button-config-normal.png"};
+                                      "\\skins\\button-config-normal.png",
+                                      "\\skins\\button-config-normal.png"};
 const char* const kViewImages[4] = {"\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png",
                                     "\\skins\\button-mouse-leave.png", "\\skins\\button-mouse-normal.png"};
 const char* const kHeaderImages[4] = {"\\skins\\ItemBK.png", "\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
@@ -50,13 +56,16 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     Template().SetClassName(kWindowClass);
     Template().SetStyle(WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU);
     Template().SetExStyle(WS_EX_APPWINDOW);
-    services_ = std::make_unique<ProgramServices>(options, std::move(programFolder), *this, [this](std::uint8_t stage) {
-        // The reader thread waits until the window has shown the balloon.
-        ::SendMessageW(Hwnd(), kDeviceEvent, 1, stage);
-    });
+    services_ = std::make_unique<ProgramServices>(options, std::move(programFolder), *this,
+                                                  [this](std::uint8_t stage) {
+                                                      // The reader thread waits until the window has shown
+                                                      // the balloon.
+                                                      ::SendMessageW(Hwnd(), kDeviceEvent, 1, stage);
+                                                  });
     if (services_->Mouse() != nullptr) {
-        services_->Mouse()->SetDeviceChangeListener(
-            [this](DeviceChangeEvent event, const std::string& path) { AnnounceSimulatedChange(event, path); });
+        services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
+            AnnounceSimulatedChange(event, path);
+        });
     }
 }
 
@@ -68,10 +77,6 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() {
         if (font != nullptr) {
             DeleteObject(font);
         }
-    }
-    std::lock_guard lock(simulatedMutex_);
-    for (const LPARAM broadcast : simulatedBroadcasts_) {
-        delete[] reinterpret_cast<std::uint8_t*>(broadcast);
     }
 }
 
@@ -161,8 +166,8 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
                     s.Skins.ImageSize("/skins/XYSensitivity/BK_XYSensSetting.png").cy);
 }
 
-void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& rect, const char* const (&images)[4],
-                                              const std::string& caption) {
+void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& rect,
+                                              const char* const (&images)[4], const std::string& caption) {
     button.Create(rect, this, 0, Wide(caption));
     button.SetFontFace(fontFace_);
     button.SetFontHeight(13);
@@ -194,8 +199,7 @@ void CMouseConfigurationDlg::BuildControls() {
                                       TextEntry::AxisSensitivity, TextEntry::LiftOffDistance};
     for (int number = 1; number <= 4; ++number) {
         InitialiseButton(headers_[static_cast<std::size_t>(number - 1)], ToRect(layout_->Header(number)),
-                         number == 4 ? kLiftOffHeaderImages : kHeaderImages,
-                         t.Text(headerTexts[number - 1]));
+                         number == 4 ? kLiftOffHeaderImages : kHeaderImages, t.Text(headerTexts[number - 1]));
     }
     for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
         const int slot = MainWindowLayout::SlotOfRow(row);
@@ -205,8 +209,8 @@ void CMouseConfigurationDlg::BuildControls() {
 
     std::optional<SkinImage> track = services_->Skins.LoadImage("\\skins\\XYSensitivity\\1.png");
     std::optional<SkinImage> fill = services_->Skins.LoadImage("\\skins\\XYSensitivity\\2.png");
-    const std::pair<CDMarker*, int> sliders[] = {{&xSlider_, kXSliderId}, {&ySlider_, kYSliderId},
-                                                 {&liftOffSlider_, kLiftOffSliderId}};
+    const std::pair<CDMarker*, int> sliders[] = {
+        {&xSlider_, kXSliderId}, {&ySlider_, kYSliderId}, {&liftOffSlider_, kLiftOffSliderId}};
     for (const auto& [slider, id] : sliders) {
         slider->Create(RECT{}, this, id);
         slider->SetImages({0, 0, MainWindowLayout::kSliderWidth, 14}, track ? track->Bitmap() : nullptr,
@@ -228,8 +232,9 @@ void CMouseConfigurationDlg::CollapseAll() {
 void CMouseConfigurationDlg::ToggleSection(MainWindowLayout::Section section, bool collapse) {
     layout_->Toggle(section, collapse);
     PlaceSections();
-    const RECT repaint = ToRect(section == MainWindowLayout::AxisSensitivity ? MainWindowLayout::kPanelRepaintAxis
-                                                                            : MainWindowLayout::kPanelRepaint);
+    const RECT repaint =
+        ToRect(section == MainWindowLayout::AxisSensitivity ? MainWindowLayout::kPanelRepaintAxis
+                                                            : MainWindowLayout::kPanelRepaint);
     RedrawWindow(&repaint, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
@@ -308,7 +313,9 @@ void CMouseConfigurationDlg::SetSlidersFromProfile() {
     liftOffSlider_.EnableWindow(p.LiftOffEnabled != 0);
 }
 
-BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) { return TRUE; }
+BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) {
+    return TRUE;
+}
 
 void CMouseConfigurationDlg::OnPaint() {
     PAINTSTRUCT paint;
@@ -340,7 +347,8 @@ void CMouseConfigurationDlg::Paint(HDC dc) {
     } else if (view_ == 2) {
         skins.DrawImageFile(dc, "Skins\\Mouse\\Side\\MouseSide.png", 300, 226);
     }
-    for (const HotSpotPlan::Image& image : HotSpotPlan::For(view_, selectedSlot_ >= 0 ? selectedSlot_ + 1 : 255)) {
+    for (const HotSpotPlan::Image& image :
+         HotSpotPlan::For(view_, selectedSlot_ >= 0 ? selectedSlot_ + 1 : 255)) {
         skins.DrawImageFile(dc, image.Path, image.X, image.Y);
     }
 
@@ -406,8 +414,8 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (from == nullptr) {
         switch (LOWORD(wParam)) {
         case kHelpOpenSite:
-            ShellExecuteW(Hwnd(), L"open", Wide(services_->Language.Text(TextEntry::MakerAddress)).c_str(), nullptr,
-                          nullptr, SW_SHOWNORMAL);
+            ShellExecuteW(Hwnd(), L"open", Wide(services_->Language.Text(TextEntry::MakerAddress)).c_str(),
+                          nullptr, nullptr, SW_SHOWNORMAL);
             return TRUE;
         case kHelpUpdate:
             StartFirmwareUpdater();
@@ -437,12 +445,14 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         SelectView(2);
     } else if (from == headers_[0].Hwnd()) {
         ClearSelection();
-        ToggleSection(MainWindowLayout::ButtonAssignment, !layout_->IsCollapsed(MainWindowLayout::ButtonAssignment));
+        ToggleSection(MainWindowLayout::ButtonAssignment,
+                      !layout_->IsCollapsed(MainWindowLayout::ButtonAssignment));
     } else if (from == headers_[1].Hwnd()) {
         ClearSelection(); // the macro manager arrives with its own window
     } else if (from == headers_[2].Hwnd()) {
         ClearSelection();
-        ToggleSection(MainWindowLayout::AxisSensitivity, !layout_->IsCollapsed(MainWindowLayout::AxisSensitivity));
+        ToggleSection(MainWindowLayout::AxisSensitivity,
+                      !layout_->IsCollapsed(MainWindowLayout::AxisSensitivity));
     } else if (from == headers_[3].Hwnd()) {
         ToggleSection(MainWindowLayout::LiftOff, !layout_->IsCollapsed(MainWindowLayout::LiftOff));
     } else {
@@ -580,7 +590,8 @@ void CMouseConfigurationDlg::AddIcon() {
     if (icon_.hIcon == nullptr) {
         icon_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
     }
-    lstrcpynW(icon_.szTip, Wide(services_->Language.Text(TextEntry::ProductTitle)).c_str(), ARRAYSIZE(icon_.szTip));
+    lstrcpynW(icon_.szTip, Wide(services_->Language.Text(TextEntry::ProductTitle)).c_str(),
+              ARRAYSIZE(icon_.szTip));
     Shell_NotifyIconW(NIM_ADD, &icon_);
     iconShown_ = true;
 }
@@ -614,8 +625,10 @@ void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
         for (std::size_t i = 0; i < texts.size(); ++i) {
             texts[i] = t.Entry(static_cast<std::size_t>(TextEntry::DpiStage1) + i);
         }
-        ShowBalloon("Info", dpiBalloon_.ForStage(static_cast<unsigned>(value), texts, services_->Session.AppliedSnapshot),
-                    5000);
+        ShowBalloon(
+            "Info",
+            dpiBalloon_.ForStage(static_cast<unsigned>(value), texts, services_->Session.AppliedSnapshot),
+            5000);
         break;
     }
     case 14:
@@ -636,7 +649,8 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     }
     std::string path;
     if (header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
-        path = WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
+        path =
+            WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
     }
     ProgramServices& s = *services_;
     switch (s.Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path)) {
@@ -665,24 +679,37 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
 }
 
 void CMouseConfigurationDlg::AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path) {
-    // The broadcast block the device stack sends for an interface: header, class and the path.
-    const std::wstring name = Wide(path);
-    const std::size_t size = sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) + name.size() * sizeof(wchar_t);
-    auto* bytes = new std::uint8_t[size]();
-    auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes);
-    broadcast->dbcc_size = static_cast<DWORD>(size);
-    broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    broadcast->dbcc_classguid = kHidInterfaceClass;
-    std::copy(name.begin(), name.end(), broadcast->dbcc_name);
     {
         std::lock_guard lock(simulatedMutex_);
-        simulatedBroadcasts_.insert(reinterpret_cast<LPARAM>(bytes));
+        simulatedChanges_.emplace_back(event, path);
     }
     // Posted: a plug or unplug in the middle of an upload is handled after it, as a real one would be.
-    if (!::PostMessageW(Hwnd(), WM_DEVICECHANGE, static_cast<WPARAM>(event), reinterpret_cast<LPARAM>(bytes))) {
-        std::lock_guard lock(simulatedMutex_);
-        simulatedBroadcasts_.erase(reinterpret_cast<LPARAM>(bytes));
-        delete[] bytes;
+    ::PostMessageW(Hwnd(), kSimulatedDeviceChange, 0, 0);
+}
+
+void CMouseConfigurationDlg::DeliverSimulatedChanges() {
+    for (;;) {
+        std::pair<DeviceChangeEvent, std::string> change;
+        {
+            std::lock_guard lock(simulatedMutex_);
+            if (simulatedChanges_.empty()) {
+                return;
+            }
+            change = std::move(simulatedChanges_.front());
+            simulatedChanges_.pop_front();
+        }
+        // The broadcast block the device stack sends for an interface: header, class and the path. A
+        // broadcast carries a pointer, so it can only be sent, not posted.
+        const std::wstring name = Wide(change.second);
+        std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
+                                        name.size() * sizeof(wchar_t));
+        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
+        broadcast->dbcc_size = static_cast<DWORD>(bytes.size());
+        broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
+        broadcast->dbcc_classguid = kHidInterfaceClass;
+        std::copy(name.begin(), name.end(), broadcast->dbcc_name);
+        SendMessage(WM_DEVICECHANGE, static_cast<WPARAM>(change.first),
+                    reinterpret_cast<LPARAM>(bytes.data()));
     }
 }
 
@@ -703,7 +730,8 @@ void CMouseConfigurationDlg::ShowIconMenu() {
     AppendMenuW(menu, MF_STRING, kIconMenuExit, Wide(services_->Language.Text(TextEntry::Exit)).c_str());
     POINT cursor;
     GetCursorPos(&cursor);
-    const UINT chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
+    const UINT chosen =
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
     DestroyMenu(menu);
     if (chosen == kIconMenuExit) {
         EndDialog(IDCANCEL);
@@ -718,7 +746,8 @@ void CMouseConfigurationDlg::ShowHelpMenu() {
     AppendMenuW(menu, MF_STRING, kHelpVersion, L"Version:1.0");
     POINT cursor;
     GetCursorPos(&cursor);
-    const UINT chosen = TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
+    const UINT chosen =
+        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
     DestroyMenu(menu);
     if (chosen != 0) {
         SendMessage(WM_COMMAND, chosen, 0);
@@ -803,18 +832,12 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case CMarkerSlider::kNotification:
         OnSliderNotification(static_cast<int>(wParam), static_cast<int>(lParam));
         return 0;
-    case WM_DEVICECHANGE: {
-        bool simulated = false;
-        {
-            std::lock_guard lock(simulatedMutex_);
-            simulated = simulatedBroadcasts_.erase(lParam) != 0;
-        }
+    case WM_DEVICECHANGE:
         OnDeviceChange(wParam, lParam);
-        if (simulated) {
-            delete[] reinterpret_cast<std::uint8_t*>(lParam);
-        }
         return TRUE;
-    }
+    case kSimulatedDeviceChange:
+        DeliverSimulatedChanges();
+        return 0;
     default:
         break;
     }
@@ -823,7 +846,9 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
 
 void CMouseConfigurationDlg::OnOK() {}
 
-void CMouseConfigurationDlg::OnCancel() { EndDialog(IDCANCEL); }
+void CMouseConfigurationDlg::OnCancel() {
+    EndDialog(IDCANCEL);
+}
 
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;

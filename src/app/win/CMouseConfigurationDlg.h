@@ -6,15 +6,16 @@
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
 #include "pages/win/CDMarker.h"
-#include "skin/win/CBitmapBtn.h"
 #include "sim/win/VirtualMouseWindow.h"
+#include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
 
 #include <array>
+#include <deque>
 #include <memory>
 #include <mutex>
 #include <optional>
-#include <set>
+#include <vector>
 
 #include <shellapi.h>
 
@@ -95,7 +96,8 @@ protected:
 private:
     void BuildSizeAndFonts();
     void BuildControls();
-    void InitialiseButton(CBitmapBtn& button, const RECT& rect, const char* const (&images)[4], const std::string& caption);
+    void InitialiseButton(CBitmapBtn& button, const RECT& rect, const char* const (&images)[4],
+                          const std::string& caption);
     void PlaceSections();
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
@@ -115,6 +117,7 @@ private:
     void DrawText(HDC dc, const std::string& text, RECT rect, UINT format);
     void RepaintMiddle();
     void AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path);
+    void DeliverSimulatedChanges();
     void AskLiftOffAtFirstStart();
 
     ProgramOptions options_;
@@ -146,9 +149,10 @@ private:
 
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
 
-    // Broadcasts of the virtual mouse, posted as WM_DEVICECHANGE with a broadcast block of their own.
+    // Plugs and unplugs of the virtual mouse waiting to reach the window as WM_DEVICECHANGE broadcasts.
+    static constexpr UINT kSimulatedDeviceChange = WM_APP + 0x50;
     std::mutex simulatedMutex_;
-    std::set<LPARAM> simulatedBroadcasts_;
+    std::deque<std::pair<DeviceChangeEvent, std::string>> simulatedChanges_;
 };
 
 } // namespace corvalith

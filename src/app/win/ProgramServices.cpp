@@ -1,8 +1,8 @@
 #include "app/win/ProgramServices.h"
 
 #include "lang/LanguageCode.h"
-#include "platform/win32/Win32HidSystem.h"
 #include "platform/win32/WideString.h"
+#include "platform/win32/Win32HidSystem.h"
 
 #include <cstdlib>
 
@@ -25,17 +25,21 @@ ProgramOptions ProgramOptions::FromEnvironment() {
     return options;
 }
 
-ProgramServices::ProgramServices(const ProgramOptions& options, std::string programFolder, IUploadFeedback& feedback,
-                                 EventReader::Handler onStageChanged)
-    : Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts), fixedFolder_(options.DataFolder),
+ProgramServices::ProgramServices(const ProgramOptions& options, std::string programFolder,
+                                 IUploadFeedback& feedback, EventReader::Handler onStageChanged)
+    : Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
+      fixedFolder_(options.DataFolder),
       simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
       mouse_(options.Simulate ? std::make_unique<VirtualMouse>(trace_) : nullptr),
       hid_(options.Simulate ? nullptr : std::make_unique<Win32HidSystem>()),
       Link(mouse_ ? static_cast<IHidSystem&>(*mouse_) : *hid_,
-           simulatedClock_ ? static_cast<IClock&>(*simulatedClock_) : realClock_, Debug, std::move(onStageChanged)),
-      Storage(Session, {Files, Debug, options.DataFolder.empty() ? static_cast<IDataFolderLocator&>(Folders) : fixedFolder_,
+           simulatedClock_ ? static_cast<IClock&>(*simulatedClock_) : realClock_, Debug,
+           std::move(onStageChanged)),
+      Storage(Session, {Files, Debug,
+                        options.DataFolder.empty() ? static_cast<IDataFolderLocator&>(Folders) : fixedFolder_,
                         Macros, Uploader, Pointer}),
-      Uploader(Link, Session, Storage, feedback, Debug), catalogue_(std::make_unique<AssignmentCatalogue>(Language)) {
+      Uploader(Link, Session, Storage, feedback, Debug),
+      catalogue_(std::make_unique<AssignmentCatalogue>(Language)) {
     if (!options.TraceFile.empty()) {
         traceFile_ = _wfopen(WideString::FromUtf8(options.TraceFile).c_str(), L"ab");
     }
@@ -68,7 +72,9 @@ ProgramServices::~ProgramServices() {
     }
 }
 
-std::string ProgramServices::CaptionSection() const { return Language.Text(TextEntry::SettingSection); }
+std::string ProgramServices::CaptionSection() const {
+    return Language.Text(TextEntry::SettingSection);
+}
 
 void ProgramServices::SetLanguage(std::string_view code) {
     Language.Fill(code);

@@ -23,8 +23,8 @@
 
 #include <cstdio>
 #include <functional>
-#include <mutex>
 #include <memory>
+#include <mutex>
 #include <string>
 
 namespace corvalith {

@@ -15,8 +15,9 @@ const wchar_t* const kCaptions[5] = {L"Plug in", L"Unplug all", L"Unplug configu
 
 bool VirtualMouseWindow::Create() {
     const RECT rect{40, 40, 40 + 560, 40 + 470};
-    return CreateEx(0, nullptr, L"Corvalith virtual mouse", WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX | WS_VISIBLE,
-                    rect, static_cast<HWND>(nullptr), 0);
+    return CreateEx(0, nullptr, L"Corvalith virtual mouse",
+                    WS_OVERLAPPED | WS_CAPTION | WS_MINIMIZEBOX | WS_VISIBLE, rect,
+                    static_cast<HWND>(nullptr), 0);
 }
 
 int VirtualMouseWindow::OnCreate(CREATESTRUCTW* create) {
@@ -24,8 +25,8 @@ int VirtualMouseWindow::OnCreate(CREATESTRUCTW* create) {
     for (std::size_t i = 0; i < buttons_.size(); ++i) {
         const int x = 10 + static_cast<int>(i % 3) * 180;
         const int y = 10 + static_cast<int>(i / 3) * 34;
-        buttons_[i].CreateEx(0, L"BUTTON", kCaptions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, {x, y, x + 170, y + 28},
-                             this, kFirstButton + static_cast<UINT>(i));
+        buttons_[i].CreateEx(0, L"BUTTON", kCaptions[i], WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON,
+                             {x, y, x + 170, y + 28}, this, kFirstButton + static_cast<UINT>(i));
         buttons_[i].SetFont(font_);
     }
     state_.CreateEx(WS_EX_CLIENTEDGE, L"EDIT", L"",
@@ -80,17 +81,21 @@ LRESULT VirtualMouseWindow::WindowProc(UINT message, WPARAM wParam, LPARAM lPara
 
 void VirtualMouseWindow::Refresh() {
     const auto plugged = [this](VirtualMouse::Port port) { return mouse_.IsPlugged(port) ? "in" : "out"; };
-    std::string text = std::string("Interfaces: mouse ") + plugged(VirtualMouse::Port::Mouse) + ", configuration " +
-                       plugged(VirtualMouse::Port::Configuration) + ", events " + plugged(VirtualMouse::Port::Event) +
-                       "\r\n\r\n";
+    std::string text = std::string("Interfaces: mouse ") + plugged(VirtualMouse::Port::Mouse) +
+                       ", configuration " + plugged(VirtualMouse::Port::Configuration) + ", events " +
+                       plugged(VirtualMouse::Port::Event) + "\r\n\r\n";
     for (const std::string& line : FirmwareDescription::Lines(mouse_.State())) {
         text += line + "\r\n";
     }
     state_.SetWindowText(WideString::FromUtf8(text));
 }
 
-std::wstring VirtualMouseWindow::StateText() const { return state_.GetWindowText(); }
+std::wstring VirtualMouseWindow::StateText() const {
+    return state_.GetWindowText();
+}
 
-void VirtualMouseWindow::OnDestroy() { CWnd::OnDestroy(); }
+void VirtualMouseWindow::OnDestroy() {
+    CWnd::OnDestroy();
+}
 
 } // namespace corvalith

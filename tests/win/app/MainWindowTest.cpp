@@ -1,0 +1,242 @@
+#include "app/win/CMouseConfigurationApp.h"
+#include "app/win/CMouseConfigurationDlg.h"
+#include "doubles/ScriptedPrompts.h"
+#include "platform/win32/WideString.h"
+#include "platform/win32/Win32FileSystem.h"
+#include "profile/ProfileFile.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <shellapi.h>
+
+#include <algorithm>
+
+namespace corvalith {
+namespace {
+
+// Dispatches every waiting message the way the program's loops do.
+void Pump() {
+    for (int round = 0; round < 5; ++round) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (!CWnd::PreTranslateTree(&message)) {
+                TranslateMessage(&message);
+                DispatchMessageW(&message);
+            }
+        }
+        Sleep(5);
+    }
+}
+
+std::string TemporaryDataFolder() {
+    wchar_t base[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, base);
+    static int counter = 0;
+    return WideString::ToUtf8(base) + "corvalith-main-" + std::to_string(GetCurrentProcessId()) + "-" +
+           std::to_string(++counter) + "\\";
+}
+
+// The main window over the virtual mouse, created modeless so that the test drives it with messages.
+struct MainWindow {
+    explicit MainWindow(bool firstInstallation = false) {
+        EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
+        RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
+        if (!firstInstallation) {
+            HKEY key = nullptr;
+            RegCreateKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", &key);
+            RegCloseKey(key);
+        }
+        options.Simulate = true;
+        options.DataFolder = TemporaryDataFolder();
+        // What an installation lays down: the language code.
+        CreateDirectoryW(WideString::FromUtf8(options.DataFolder).c_str(), nullptr);
+        const std::string text = "[Skins]\r\nLan=EN\r\n";
+        files.WriteFileAtomically(options.DataFolder + "str.ini",
+                                  std::vector<std::uint8_t>(text.begin(), text.end()));
+        options.Prompts = &prompts;
+        options.ShowSplash = false;
+        window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
+        EXPECT_TRUE(window->Create());
+        Pump();
+    }
+    ~MainWindow() {
+        window->DestroyWindow();
+        Pump();
+    }
+    ProgramServices& Services() { return window->Services(); }
+    VirtualMouse& Mouse() { return *Services().Mouse(); }
+    std::vector<std::string> TraceFrom(std::size_t first) {
+        const auto lines = Services().Trace().Lines();
+        return {lines.begin() + static_cast<long>(std::min(first, lines.size())), lines.end()};
+    }
+
+    test::ScriptedPrompts prompts;
+    Win32FileSystem files;
+    ProgramOptions options;
+    std::unique_ptr<CMouseConfigurationDlg> window;
+};
+
+TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    EXPECT_FALSE(w.IsWindowVisible());
+    EXPECT_TRUE(w.Services().Link.IsConnected());
+    EXPECT_TRUE(w.IconShown());
+    for (const auto section :
+         {MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff}) {
+        EXPECT_TRUE(w.Layout().IsCollapsed(section));
+    }
+    EXPECT_EQ(w.CurrentView(), 1);
+    EXPECT_TRUE(w.ViewButton(1).IsChecked());
+    EXPECT_FALSE(w.ViewButton(2).IsChecked());
+    EXPECT_EQ(w.SelectedSlot(), -1);
+    EXPECT_FALSE(w.DropDown(0).GetStyle() & WS_VISIBLE);
+    // The first start filled the profile with the factory defaults and saved it.
+    EXPECT_TRUE(w.Services().Files.FileExists(main.options.DataFolder + "config0.bin"));
+    EXPECT_NE(w.MouseWindow(), nullptr);
+}
+
+TEST(MainWindow, KeysThatWouldCloseAWindowDoNothing) {
+    MainWindow main;
+    for (const WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_F1}) {
+        for (const UINT message : {WM_KEYDOWN, WM_KEYUP, WM_SYSKEYDOWN, WM_SYSKEYUP}) {
+            MSG msg{main.window->Hwnd(), message, key, 0, 0, {}};
+            EXPECT_TRUE(main.window->PreTranslateMessage(&msg)) << key << " " << message;
+        }
+    }
+}
+
+TEST(MainWindow, RowsSelectTheirSlots) {
+    MainWindow main;
+    main.window->SelectRow(4);
+    EXPECT_EQ(main.window->SelectedSlot(), 4);
+    EXPECT_TRUE(main.window->DropDown(4).IsChecked());
+    main.window->SelectRow(5);
+    EXPECT_EQ(main.window->SelectedSlot(), 3);
+    EXPECT_FALSE(main.window->DropDown(4).IsChecked());
+    main.window->SendMessage(CMouseConfigurationDlg::kClearSelection); // sent: not pre-translated
+    main.window->PostMessage(CMouseConfigurationDlg::kClearSelection);
+    Pump();
+    EXPECT_EQ(main.window->SelectedSlot(), -1);
+}
+
+TEST(MainWindow, SectionTogglesMoveHeadersAndSliders) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.ToggleSection(MainWindowLayout::AxisSensitivity, false);
+    EXPECT_TRUE(w.XSlider().GetStyle() & WS_VISIBLE);
+    const RECT before = w.Header(3).GetRectInParent();
+    w.ToggleSection(MainWindowLayout::ButtonAssignment, false);
+    const RECT after = w.Header(3).GetRectInParent();
+    const int panel = w.Layout().Header(3).Top - 157;
+    EXPECT_EQ(after.top - before.top, panel);
+    EXPECT_EQ(w.XSlider().GetRectInParent().top, after.bottom + 25);
+    EXPECT_EQ(w.YSlider().GetRectInParent().top, after.bottom + 85);
+    EXPECT_TRUE(w.DropDown(6).GetStyle() & WS_VISIBLE);
+}
+
+TEST(MainWindow, SlidersStoreAndSendTheirValues) {
+    MainWindow main;
+    const std::size_t mark = main.Services().Trace().Lines().size();
+    main.window->SendMessage(CMarkerSlider::kNotification, 11, CMouseConfigurationDlg::kXSliderId);
+    EXPECT_EQ(main.Services().Session.Working.SensitivityX, 11);
+    EXPECT_EQ(main.Mouse().State().SensitivityX, 220);
+    EXPECT_EQ(main.TraceFrom(mark), (std::vector<std::string>{"set-feature 00 0b dc 64 00 00 00 00 b4"}));
+    EXPECT_EQ(main.Services().Session.AppliedSnapshot.SensitivityX, 11);
+
+    // Lift-off off sends 0D 06 and greys the slider out; on again re-sends the level.
+    main.window->ToggleSection(MainWindowLayout::LiftOff, false);
+    const MainWindowLayout::Rect off = main.window->Layout().LiftOffOffZone();
+    const MainWindowLayout::Rect on = main.window->Layout().LiftOffOnZone();
+    main.window->PressAt({on.Left, on.Top});
+    EXPECT_TRUE(main.window->LiftOffSlider().IsWindowEnabled());
+    main.window->PressAt({off.Left + 1, off.Top + 1});
+    EXPECT_EQ(main.Mouse().State().LiftOff, 6);
+    EXPECT_FALSE(main.window->LiftOffSlider().IsWindowEnabled());
+    main.window->SendMessage(CMarkerSlider::kNotification, 2, CMouseConfigurationDlg::kLiftOffSliderId);
+    EXPECT_EQ(main.Mouse().State().LiftOff, 6) << "off whatever the level";
+    main.window->ToggleSection(MainWindowLayout::LiftOff, true);
+    main.window->PressAt({on.Left, on.Top}); // the zones work while collapsed too
+    EXPECT_EQ(main.Mouse().State().LiftOff, 2);
+    EXPECT_TRUE(main.window->LiftOffSlider().IsWindowEnabled());
+}
+
+TEST(MainWindow, DpiBalloonReadsTheSnapshot) {
+    MainWindow main;
+    main.Services().Session.Working.DpiValuesB[1] = 32; // edited to 3200 and applied
+    main.Services().Uploader.ApplyDpi();
+    main.window->SendMessage(CMouseConfigurationDlg::kDeviceEvent, 1, 1);
+    EXPECT_EQ(main.window->LastBalloonText(), L"Switch DPI into the second stage (3200)");
+    EXPECT_EQ(main.window->LastBalloonTitle(), L"Info");
+}
+
+TEST(MainWindow, UnplugAndPlugFollowTheMouse) {
+    MainWindow main;
+    main.Mouse().Unplug(VirtualMouse::Unplugged::Mouse);
+    Pump();
+    EXPECT_TRUE(main.Services().Link.IsConnected()) << "one interface of several went";
+    EXPECT_TRUE(main.window->IconShown());
+
+    main.Mouse().Unplug(VirtualMouse::Unplugged::All);
+    Pump();
+    EXPECT_FALSE(main.Services().Link.IsConnected());
+    EXPECT_FALSE(main.window->IconShown());
+    EXPECT_EQ(main.window->LastBalloonTitle(), L"Warning");
+
+    main.Mouse().Plug();
+    Pump();
+    EXPECT_TRUE(main.Services().Link.IsConnected());
+    EXPECT_TRUE(main.window->IconShown());
+    EXPECT_EQ(main.window->LastBalloonText(), L"The system detect Corvalith.");
+
+    // Events flow again: the DPI button reaches the window as a balloon.
+    main.Mouse().PressDpiButton();
+    for (int i = 0; i < 100 && main.window->LastBalloonText().find(L"Switch DPI") != 0; ++i) {
+        Pump();
+    }
+    EXPECT_EQ(main.window->LastBalloonText().find(L"Switch DPI into the third stage "), 0u);
+}
+
+TEST(MainWindow, ResetAsksFirstAndKeepsMacrosAndLiftOff) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    p.SensitivityX = 9;
+    p.LiftOffEnabled = 1;
+    p.MacroBlockTable[3][0] = 0x42;
+
+    main.prompts.messageAnswers = {PromptAnswer::Cancel};
+    main.window->Reset();
+    EXPECT_EQ(p.SensitivityX, 9);
+    ASSERT_EQ(main.prompts.questions.size(), 1u);
+    EXPECT_EQ(main.prompts.questions[0].text, "Reset to factory default?");
+    EXPECT_EQ(main.prompts.questions[0].caption, "ATTENTION!!");
+
+    main.window->ToggleSection(MainWindowLayout::ButtonAssignment, false);
+    main.window->SelectView(2);
+    main.prompts.messageAnswers = {PromptAnswer::Ok};
+    main.window->Reset();
+    EXPECT_EQ(p.SensitivityX, 5);
+    EXPECT_EQ(p.LiftOffEnabled, 1u);
+    EXPECT_EQ(p.MacroBlockTable[3][0], 0x42);
+    EXPECT_TRUE(main.window->Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    EXPECT_EQ(main.window->CurrentView(), 1);
+    EXPECT_EQ(main.Mouse().State().SensitivityX, 100);
+}
+
+TEST(MainWindow, FirstStartRecordsTheInstallation) {
+    MainWindow main(true);
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", 0, KEY_READ, &key), ERROR_SUCCESS);
+    wchar_t value[8] = {};
+    DWORD size = sizeof value;
+    EXPECT_EQ(RegQueryValueExW(key, L"LOD-Switcher", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
+              ERROR_SUCCESS);
+    RegCloseKey(key);
+    EXPECT_STREQ(value, L"OFF");
+    EXPECT_EQ(main.Mouse().State().LiftOff, 6);
+}
+
+} // namespace
+} // namespace corvalith
