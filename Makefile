@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native asan win64 wine-tests fuzz bench run format clean
+.PHONY: test deps native-build native asan win64 wine-tests fuzz bench run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -11,9 +11,11 @@ test: deps native asan win64 wine-tests
 deps:
 	@scripts/install-deps.sh
 
-native: deps
+native-build: deps
 	cmake --preset native >/dev/null
 	cmake --build build/native -j$(JOBS)
+
+native: native-build
 	ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
 asan: deps
@@ -42,9 +44,10 @@ bench: deps
 	cmake --build build/bench -j$(JOBS) --target DeviceLinkBench
 	build/bench/tests/bench/DeviceLinkBench
 
-run:
-	@echo "make run: the application window is not built yet; it arrives with the main window."
-	@exit 1
+# Builds, lays down the installation defaults (LANG_CODE=EN, DE, CHS or CHT) in the Wine prefix's data
+# folder if it has none, and starts the program with the virtual mouse, showing its window.
+run: native-build win64
+	@scripts/run.sh
 
 format:
 	find src tests $$(ls -d tools 2>/dev/null) -name '*.cpp' -o -name '*.h' | xargs clang-format -i

@@ -9,6 +9,7 @@ packages=(
     wine64 xvfb xauth
     googletest libgtest-dev libgmock-dev
     pkg-config libhidapi-dev libbenchmark-dev
+    xdotool x11-utils imagemagick
 )
 
 missing=()

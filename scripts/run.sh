@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# make run: starts Corvalith.exe under Wine with the virtual mouse and shows its window.
+# The Wine prefix's data folder gets the installation defaults of LANG_CODE (EN, DE, CHS, CHT) when it
+# has none. With a display the program stays open until its tray menu's "Exit"; without one it runs in
+# Xvfb and saves screenshots of the main window under build/screens/.
+set -euo pipefail
+top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+lang=${LANG_CODE:-EN}
+export WINEPREFIX="$top/build/wineprefix"
+export WINEDEBUG=-all
+export WINEDLLOVERRIDES="mscoree,mshtml="
+export CORVALITH_SIMULATE=1
+export CORVALITH_TRACE='Z:'"$(echo "$top/build/run-trace.txt" | tr / '\\')"
+
+defaults="$top/build/native/install-defaults/$lang"
+[[ -d "$defaults" ]] || { echo "no installation defaults for language '$lang' in $defaults" >&2; exit 2; }
+
+"$top/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+users="$WINEPREFIX/drive_c/users"
+user_dir=$(find "$users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+data="$user_dir/AppData/Roaming/Corvalith"
+if [[ ! -f "$data/str.ini" ]]; then
+    mkdir -p "$data"
+    cp "$defaults"/* "$data/"
+    echo "Installed the $lang defaults into $data"
+fi
+
+if [[ -n "${DISPLAY:-}" && -z "${CORVALITH_HEADLESS:-}" ]]; then
+    /usr/lib/wine/wine64 "$top/build/win64/Corvalith.exe" &
+    program=$!
+    /usr/lib/wine/wine64 "$top/build/win64/corvalith-show.exe"
+    wait "$program"
+else
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$top/scripts/screens.sh"
+fi
