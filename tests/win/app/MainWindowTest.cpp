@@ -240,3 +240,132 @@ TEST(MainWindow, FirstStartRecordsTheInstallation) {
 
 } // namespace
 } // namespace corvalith
+
+namespace corvalith {
+namespace {
+
+TEST(MainWindow, ShowRequestRestoresCentredWithTheFirstTwoSectionsCollapsed) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.ToggleSection(MainWindowLayout::ButtonAssignment, false);
+    w.ToggleSection(MainWindowLayout::AxisSensitivity, false);
+    w.ToggleSection(MainWindowLayout::LiftOff, false);
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    EXPECT_TRUE(w.IsWindowVisible());
+    EXPECT_TRUE(w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    EXPECT_TRUE(w.Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
+    EXPECT_FALSE(w.Layout().IsCollapsed(MainWindowLayout::LiftOff));
+    const RECT rect = w.GetWindowRect();
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
+    EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2);
+    EXPECT_FALSE(w.GetExStyle() & WS_EX_TOOLWINDOW);
+
+    w.HideToTray();
+    EXPECT_FALSE(w.IsWindowVisible());
+    EXPECT_TRUE(w.GetExStyle() & WS_EX_TOOLWINDOW);
+
+    // Without the mouse a show request is ignored.
+    main.Mouse().Unplug();
+    Pump();
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    EXPECT_FALSE(w.IsWindowVisible());
+}
+
+TEST(MainWindow, UpdateWithoutTheMouseStartsNothingButEndsTheProgram) {
+    MainWindow main;
+    main.Mouse().Unplug();
+    Pump();
+    main.window->SendMessage(WM_COMMAND, 1003, 0); // "Version:1.0" does nothing
+    MSG quit;
+    EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
+    main.window->SendMessage(WM_COMMAND, 1002, 0);
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(quit.wParam, 0u);
+}
+
+// Corvalith.exe beside the tests' folder, started with the virtual mouse.
+struct Program {
+    Program() {
+        wchar_t path[MAX_PATH] = {};
+        GetModuleFileNameW(nullptr, path, MAX_PATH);
+        std::wstring exe(path);
+        exe.resize(exe.find_last_of(L'\\'));
+        exe.resize(exe.find_last_of(L'\\') + 1);
+        exe += L"Corvalith.exe";
+        SetEnvironmentVariableW(L"CORVALITH_SIMULATE", L"1");
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = L"\"" + exe + L"\"";
+        started = CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                                 &startup, &process) != FALSE;
+    }
+    ~Program() {
+        if (started) {
+            if (WaitForSingleObject(process.hProcess, 0) == WAIT_TIMEOUT) {
+                TerminateProcess(process.hProcess, 1);
+            }
+            CloseHandle(process.hProcess);
+            CloseHandle(process.hThread);
+        }
+    }
+    bool Exited(DWORD milliseconds) {
+        return WaitForSingleObject(process.hProcess, milliseconds) == WAIT_OBJECT_0;
+    }
+    HWND Window() {
+        for (int i = 0; i < 200; ++i) {
+            HWND found = nullptr;
+            std::pair<DWORD, HWND> args(process.dwProcessId, nullptr);
+            EnumWindows(
+                [](HWND hwnd, LPARAM data) -> BOOL {
+                    auto* a = reinterpret_cast<std::pair<DWORD, HWND>*>(data);
+                    DWORD owner = 0;
+                    GetWindowThreadProcessId(hwnd, &owner);
+                    wchar_t name[32] = {};
+                    GetClassNameW(hwnd, name, 32);
+                    if (owner == a->first && std::wstring(name) == L"HarloHCClass") {
+                        a->second = hwnd;
+                        return FALSE;
+                    }
+                    return TRUE;
+                },
+                reinterpret_cast<LPARAM>(&args));
+            found = args.second;
+            if (found != nullptr) {
+                return found;
+            }
+            Sleep(50);
+        }
+        return nullptr;
+    }
+
+    PROCESS_INFORMATION process{};
+    bool started = false;
+};
+
+TEST(Program, OneCopyAtATimeAndExitReleasesIt) {
+    Program first;
+    ASSERT_TRUE(first.started);
+    const HWND window = first.Window();
+    ASSERT_NE(window, nullptr);
+
+    Program second;
+    ASSERT_TRUE(second.started);
+    EXPECT_TRUE(second.Exited(10000)) << "a second copy ends at once";
+    EXPECT_FALSE(first.Exited(0));
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_FALSE(IsWindowVisible(window)) << "and the first stays hidden";
+
+    // The icon menu's "Exit" is the cancel command.
+    PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(first.Exited(20000));
+
+    Program third;
+    EXPECT_NE(third.Window(), nullptr) << "the mutex was released";
+    PostMessageW(third.Window(), WM_COMMAND, IDCANCEL, 0);
+    EXPECT_TRUE(third.Exited(20000));
+}
+
+} // namespace
+} // namespace corvalith
