@@ -186,6 +186,14 @@ void ProfileStorage::FactoryReset(std::string_view languageSection) {
     busy_ = false;
 }
 
+std::string ProfileStorage::ReadLanguageCode() const {
+    std::string code = CurrentTextFile().ReadString("Skins", "Lan");
+    if (code.empty() && textPath_ != listPath_) {
+        code = ProfileListFile().ReadString("Skins", "Lan");
+    }
+    return code;
+}
+
 void ProfileStorage::WriteText(const std::string& path, std::string_view section, std::string_view key,
                                std::string_view value) {
     EnsureDataFolder();

@@ -59,6 +59,11 @@ public:
     const std::string& CurrentTextPath() const { return textPath_; }
     const std::string& CurrentBinaryPath() const { return binaryPath_; }
 
+    // The language code: key "Lan" of section "Skins" in the current text file, or in str.ini when the
+    // current text file has none (a profile's own text file written by the program itself carries no
+    // language code, and the installation's choice must survive a restart).
+    std::string ReadLanguageCode() const;
+
     // The current text file (language code, captions, "IsDefault") and the profile-list file.
     ini::IniFile CurrentTextFile() const { return ini::IniFile(services_.Files, textPath_); }
     ini::IniFile ProfileListFile() const { return ini::IniFile(services_.Files, listPath_); }

@@ -107,7 +107,7 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
 
     s.Storage.LoadProfile();
     s.Session.TakeSnapshot();
-    s.SetLanguage(LanguageCode::ReadFrom(s.Storage.CurrentTextFile()));
+    s.SetLanguage(s.Storage.ReadLanguageCode());
     fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
     s.Storage.LoadCaptions(s.CaptionSection());
     s.Storage.InitialiseIfNew();

@@ -188,9 +188,8 @@ TEST(ProfileStorage, InitialiseIfNewFollowsTheMarker) {
 TEST(ProfileStorage, SettingsAndCaptionsSurviveRestartsWithoutAProfileList) {
     MemoryFileSystem files;
     files.requireFolder = true; // a fresh data folder that does not exist yet
-    // What an installation lays down: language and default captions, no profile list.
+    // What an installation may lay down: str.ini alone with the language and default captions, no list.
     WriteList(files, "[Skins]\r\nLan=EN\r\n[Setting-EN]\r\nItem1=Click\r\nItem2=Menu\r\n");
-    files.PutText(kFolder + "str0.ini", "[Skins]\r\nLan=EN\r\n[Setting-EN]\r\nItem1=Click\r\nItem2=Menu\r\n");
     {
         Program first(files);
         first.storage.LoadProfile();
@@ -208,6 +207,7 @@ TEST(ProfileStorage, SettingsAndCaptionsSurviveRestartsWithoutAProfileList) {
     for (int restart = 0; restart < 2; ++restart) {
         Program next(files);
         next.storage.LoadProfile();
+        EXPECT_EQ(next.storage.ReadLanguageCode(), "EN") << "the installation's language stays";
         next.storage.LoadCaptions("Setting-EN");
         next.storage.InitialiseIfNew();
         EXPECT_EQ(next.session.Working.SensitivityX, 9) << restart;

@@ -64,6 +64,15 @@ struct MainWindow {
     ~MainWindow() {
         window->DestroyWindow();
         Pump();
+        window.reset();
+        std::wstring folder = WideString::FromUtf8(options.DataFolder);
+        folder.back() = L'\0'; // no trailing separator, and the double zero the shell wants
+        folder.push_back(L'\0');
+        SHFILEOPSTRUCTW operation{};
+        operation.wFunc = FO_DELETE;
+        operation.pFrom = folder.c_str();
+        operation.fFlags = FOF_NO_UI;
+        SHFileOperationW(&operation);
     }
     ProgramServices& Services() { return window->Services(); }
     VirtualMouse& Mouse() { return *Services().Mouse(); }
