@@ -8,6 +8,8 @@ packages=(
     g++-mingw-w64-x86-64-posix
     wine64 xvfb xauth
     googletest libgtest-dev libgmock-dev
+    # skin artwork generator (cairo, JPEG, the DejaVu face) and the screenshot script
+    pkg-config libcairo2-dev libjpeg-dev fonts-dejavu-core imagemagick x11-utils
 )
 
 missing=()
