@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native-build native asan win64 wine-tests fuzz bench run format clean
+.PHONY: test deps native-build native asan skingen win64 wine-tests fuzz bench run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -24,8 +24,14 @@ asan: deps
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 		ctest --test-dir build/asan --output-on-failure -j$(JOBS)
 
-win64: deps
-	cmake --preset win64 >/dev/null
+# The Windows tree runs the host-built skin generator, so it is built first.
+SKINGEN := $(CURDIR)/build/native/tools/skingen/skingen
+skingen: deps
+	cmake --preset native >/dev/null
+	cmake --build build/native -j$(JOBS) --target skingen
+
+win64: deps skingen
+	cmake --preset win64 -DCORVALITH_SKINGEN=$(SKINGEN) >/dev/null
 	cmake --build build/win64 -j$(JOBS)
 
 wine-tests: win64

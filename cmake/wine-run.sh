@@ -19,4 +19,16 @@ if [[ ! -f "$WINEPREFIX/.corvalith-ready" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
+# Windows are not handed to an X window manager (Xvfb has none), so hiding or destroying a window does
+# not wait for one to answer.
+if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
+    (
+        flock 9
+        if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
+            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+            "${WINESERVER:-/usr/lib/wine/wineserver}" -w || true
+            touch "$WINEPREFIX/.corvalith-unmanaged"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
 exec "$wine" "$@"

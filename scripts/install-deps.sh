@@ -9,6 +9,8 @@ packages=(
     wine64 xvfb xauth
     googletest libgtest-dev libgmock-dev
     pkg-config libhidapi-dev libbenchmark-dev
+    # skin artwork generator (cairo, JPEG, the DejaVu face); screenshots and the clicks of `make run`
+    libcairo2-dev libjpeg-dev fonts-dejavu-core
     xdotool x11-utils imagemagick
 )
 

@@ -1,0 +1,101 @@
+#pragma once
+
+#include "platform/win32/WideString.h"
+
+#include <windows.h>
+
+#include <objidl.h>
+
+#include <gdiplus.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace corvalith::test {
+
+// The folder of the running test program, ending with a separator: the Skins folder lies beside it.
+inline std::string ProgramFolder() {
+    wchar_t path[MAX_PATH] = {};
+    ::GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder = path;
+    folder.erase(folder.find_last_of(L"\\/") + 1);
+    return WideString::ToUtf8(folder);
+}
+
+// A scratch folder under the system's temporary folder for image files a test writes.
+inline std::string ScratchFolder() {
+    wchar_t base[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, base);
+    std::wstring folder = std::wstring(base) + L"corvalith-skin-tests\\";
+    ::CreateDirectoryW(folder.c_str(), nullptr);
+    return WideString::ToUtf8(folder);
+}
+
+// Writes a PNG of width x height from pixels given as blue, green, red[, alpha] rows, through GDI+'s
+// own encoder (GDI+ must be started).
+inline bool WritePng(const std::string& path, int width, int height, bool alpha, std::vector<std::uint8_t> pixels) {
+    const CLSID pngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
+    const int bytes = alpha ? 4 : 3;
+    const int stride = (width * bytes + 3) / 4 * 4;
+    std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height, 0);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width * bytes; ++x) {
+            rows[static_cast<std::size_t>(y) * stride + x] = pixels[static_cast<std::size_t>(y) * width * bytes + x];
+        }
+    }
+    Gdiplus::GpBitmap* bitmap = nullptr;
+    if (Gdiplus::DllExports::GdipCreateBitmapFromScan0(width, height, stride,
+                                                       alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB,
+                                                       rows.data(), &bitmap) != Gdiplus::Ok) {
+        return false;
+    }
+    const Gdiplus::GpStatus status = Gdiplus::DllExports::GdipSaveImageToFile(
+        reinterpret_cast<Gdiplus::GpImage*>(bitmap), WideString::FromUtf8(path).c_str(), &pngEncoder, nullptr);
+    Gdiplus::DllExports::GdipDisposeImage(reinterpret_cast<Gdiplus::GpImage*>(bitmap));
+    return status == Gdiplus::Ok;
+}
+
+// A 32-bit top-down surface filled with one colour, to draw on and read back.
+class TestSurface {
+public:
+    TestSurface(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red) : width_(width) {
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width;
+        info.bmiHeader.biHeight = -height;
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        bitmap_ = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        for (int i = 0; i < width * height; ++i) {
+            bits_[i * 4 + 0] = blue;
+            bits_[i * 4 + 1] = green;
+            bits_[i * 4 + 2] = red;
+            bits_[i * 4 + 3] = 0;
+        }
+        dc_ = ::CreateCompatibleDC(nullptr);
+        previous_ = ::SelectObject(dc_, bitmap_);
+    }
+    ~TestSurface() {
+        ::SelectObject(dc_, previous_);
+        ::DeleteDC(dc_);
+        ::DeleteObject(bitmap_);
+    }
+    HDC Dc() const { return dc_; }
+    // Blue, green, red of the pixel at x, y.
+    std::vector<int> Pixel(int x, int y) const {
+        ::GdiFlush();
+        const std::uint8_t* p = bits_ + (static_cast<std::size_t>(y) * width_ + x) * 4;
+        return {p[0], p[1], p[2]};
+    }
+
+private:
+    int width_;
+    HBITMAP bitmap_ = nullptr;
+    std::uint8_t* bits_ = nullptr;
+    HDC dc_ = nullptr;
+    HGDIOBJ previous_ = nullptr;
+};
+
+} // namespace corvalith::test
