@@ -19,6 +19,20 @@ if [[ ! -f "$WINEPREFIX/.corvalith-ready" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
+# The program's faces: "Arial" from Liberation Sans, "黑体" (SimHei) from WenQuanYi Zen Hei.
+if [[ ! -f "$WINEPREFIX/.corvalith-fonts" ]]; then
+    (
+        flock 9
+        if [[ ! -f "$WINEPREFIX/.corvalith-fonts" ]]; then
+            key='HKCU\Software\Wine\Fonts\Replacements'
+            "$wine" reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null 2>&1 || true
+            "$wine" reg add "$key" /v SimHei /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
+            "$wine" reg add "$key" /v "黑体" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
+            "${WINESERVER:-/usr/lib/wine/wineserver}" -w || true
+            touch "$WINEPREFIX/.corvalith-fonts"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
 # Windows are not handed to an X window manager (Xvfb has none), so hiding or destroying a window does
 # not wait for one to answer.
 if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then

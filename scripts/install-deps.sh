@@ -11,6 +11,8 @@ packages=(
     pkg-config libhidapi-dev libbenchmark-dev
     # skin artwork generator (cairo, JPEG, the DejaVu face); screenshots and the clicks of `make run`
     libcairo2-dev libjpeg-dev fonts-dejavu-core
+    # the faces the program asks for under Wine: Arial (Liberation Sans) and SimHei (WenQuanYi Zen Hei)
+    fonts-liberation fonts-wqy-zenhei
     xdotool x11-utils imagemagick
 )
 

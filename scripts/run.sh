@@ -16,6 +16,8 @@ defaults="$top/build/native/install-defaults/$lang"
 [[ -d "$defaults" ]] || { echo "no installation defaults for language '$lang' in $defaults" >&2; exit 2; }
 
 "$top/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+# A Wine server started without this display would own the desktop of the program: let it end first.
+/usr/lib/wine/wineserver -w || true
 users="$WINEPREFIX/drive_c/users"
 user_dir=$(find "$users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
 data="$user_dir/AppData/Roaming/Corvalith"
@@ -26,9 +28,9 @@ if [[ ! -f "$data/str.ini" ]]; then
 fi
 
 if [[ -n "${DISPLAY:-}" && -z "${CORVALITH_HEADLESS:-}" ]]; then
-    /usr/lib/wine/wine64 "$top/build/win64/Corvalith.exe" &
+    /usr/lib/wine/wine64 "$top/build/win64/bin/Corvalith.exe" &
     program=$!
-    /usr/lib/wine/wine64 "$top/build/win64/corvalith-show.exe"
+    /usr/lib/wine/wine64 "$top/build/win64/bin/corvalith-show.exe"
     wait "$program"
 else
     xvfb-run -a -s "-screen 0 1280x1024x24" "$top/scripts/screens.sh"

@@ -8,13 +8,16 @@ screens="$top/build/screens"
 mkdir -p "$screens"
 wine=/usr/lib/wine/wine64
 
-"$wine" "$top/build/win64/Corvalith.exe" &
+"$wine" "$top/build/win64/bin/Corvalith.exe" &
 program=$!
-"$wine" "$top/build/win64/corvalith-show.exe"
-sleep 3
-
-window=$(xdotool search --name '^Corvalith$' | head -n 1)
-[[ -n "$window" ]] || { echo "the main window did not appear" >&2; kill "$program"; exit 1; }
+"$wine" "$top/build/win64/bin/corvalith-show.exe" || { echo "the main window did not appear" >&2; exit 1; }
+window=""
+for attempt in $(seq 1 60); do
+    window=$(xdotool search --onlyvisible --name '^Corvalith$' 2>/dev/null | head -n 1 || true)
+    [[ -n "$window" ]] && break
+    sleep 0.5
+done
+[[ -n "$window" ]] || { echo "the main window was not shown" >&2; /usr/lib/wine/wineserver -k; exit 1; }
 
 shot() { sleep 1.5; import -window "$window" "$screens/$1.png"; echo "saved $screens/$1.png"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }

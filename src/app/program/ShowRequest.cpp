@@ -3,7 +3,7 @@
 #include <windows.h>
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
-    for (int attempt = 0; attempt < 100; ++attempt) {
+    for (int attempt = 0; attempt < 300; ++attempt) {
         if (HWND window = FindWindowW(L"HarloHCClass", nullptr)) {
             PostMessageW(window, 0x0313, 1, 1);
             return 0;

@@ -300,8 +300,7 @@ struct Program {
         wchar_t path[MAX_PATH] = {};
         GetModuleFileNameW(nullptr, path, MAX_PATH);
         std::wstring exe(path);
-        exe.resize(exe.find_last_of(L'\\'));
-        exe.resize(exe.find_last_of(L'\\') + 1);
+        exe.resize(exe.find_last_of(L'\\') + 1); // the programs share one folder with the tests
         exe += L"Corvalith.exe";
         SetEnvironmentVariableW(L"CORVALITH_SIMULATE", L"1");
         STARTUPINFOW startup{};
