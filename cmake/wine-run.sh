@@ -19,4 +19,18 @@ if [[ ! -f "$WINEPREFIX/.corvalith-ready" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
+# The test programs run with unmanaged windows: the headless X server has no window manager, and Wine
+# would wait two seconds for it after hiding every window that had been active.
+if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
+    (
+        flock 9
+        if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
+            for program in corvalith_win_tests.exe corvalith_core_tests.exe; do
+                "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" /v Managed /d N /f \
+                    >/dev/null 2>&1 || true
+            done
+            touch "$WINEPREFIX/.corvalith-tests-unmanaged"
+        fi
+    ) 9>"$WINEPREFIX.lock"
+fi
 exec "$wine" "$@"
