@@ -51,9 +51,9 @@ public:
     // Appends an owner-drawn command item (id 2048 appends an owner-drawn separator instead) and
     // records its text (UTF-8). Create the menu first.
     bool AppendItem(UINT id, std::string_view text);
-    // Appends an owner-drawn item that opens submenu. The submenu's handle now belongs to this menu
-    // (it is destroyed with it); the submenu object keeps its items and must live as long as this
-    // menu is shown, since it draws them.
+    // Appends an owner-drawn item that opens submenu; fill the submenu first. The submenu's handle now
+    // belongs to this menu (it is destroyed with it); the submenu object keeps its items and must live
+    // as long as this menu is shown, since it draws them.
     bool AppendSubmenu(std::string_view text, CExMenu& submenu);
 
     // The owner-draw callbacks of this menu's items.
