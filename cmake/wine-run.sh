@@ -33,15 +33,17 @@ if [[ ! -f "$WINEPREFIX/.corvalith-fonts" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# Windows are not handed to an X window manager (Xvfb has none), so hiding or destroying a window does
-# not wait for one to answer.
-if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
+# The test programs run with unmanaged windows: the headless X server has no window manager, and Wine
+# would wait two seconds for it after hiding every window that had been active.
+if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
     (
         flock 9
-        if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
-            "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
-            "${WINESERVER:-/usr/lib/wine/wineserver}" -w || true
-            touch "$WINEPREFIX/.corvalith-unmanaged"
+        if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
+            for program in corvalith_win_tests.exe corvalith_core_tests.exe; do
+                "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" /v Managed /d N /f \
+                    >/dev/null 2>&1 || true
+            done
+            touch "$WINEPREFIX/.corvalith-tests-unmanaged"
         fi
     ) 9>"$WINEPREFIX.lock"
 fi

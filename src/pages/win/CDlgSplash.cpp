@@ -1,0 +1,120 @@
+#include "pages/win/CDlgSplash.h"
+
+#include "pages/win/WindowCentring.h"
+#include "skin/win/SkinImages.h"
+
+#include <optional>
+
+namespace corvalith {
+
+namespace {
+
+constexpr char kPicture[] = "Skins\\splash.png";
+
+} // namespace
+
+CDlgSplash::CDlgSplash(const SkinImages& skins, CWnd* parent, UINT periodMs)
+    : CDialog(kTemplateId, parent), skins_(skins), periodMs_(periodMs) {}
+
+CDlgSplash::~CDlgSplash() {
+    ReleaseCanvas();
+}
+
+void CDlgSplash::ReleaseCanvas() {
+    if (canvas_ != nullptr) {
+        ::DeleteObject(canvas_);
+        canvas_ = nullptr;
+    }
+    hasPicture_ = false;
+}
+
+BOOL CDlgSplash::OnInitDialog() {
+    CDialog::OnInitDialog();
+    // The canvas: the picture drawn with its alpha over black, at the window's size.
+    ReleaseCanvas();
+    const HDC screen = ::GetDC(nullptr);
+    canvas_ = ::CreateCompatibleBitmap(screen, kWidth, kHeight);
+    if (canvas_ != nullptr) {
+        const HDC dc = ::CreateCompatibleDC(screen);
+        const HGDIOBJ previous = ::SelectObject(dc, canvas_);
+        const RECT all{0, 0, kWidth, kHeight};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        if (std::optional<SkinImage> picture = skins_.LoadImage(kPicture)) {
+            hasPicture_ = SkinImages::DrawImage(dc, *picture, 0, 0);
+        }
+        ::SelectObject(dc, previous);
+        ::DeleteDC(dc);
+    }
+    ::ReleaseDC(nullptr, screen);
+
+    SetWindowPos(nullptr, 0, 0, kWidth, kHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowCentring::CentreOnScreen(hwnd_);
+    SetTimer(kTimerId, periodMs_);
+    return TRUE;
+}
+
+void CDlgSplash::Draw(HDC dc) const {
+    if (canvas_ == nullptr) {
+        const RECT all{0, 0, kWidth, kHeight};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
+        return;
+    }
+    const HDC source = ::CreateCompatibleDC(dc);
+    const HGDIOBJ previous = ::SelectObject(source, canvas_);
+    ::BitBlt(dc, 0, 0, kWidth, kHeight, source, 0, 0, SRCCOPY);
+    ::SelectObject(source, previous);
+    ::DeleteDC(source);
+}
+
+void CDlgSplash::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    Draw(dc);
+    ::EndPaint(hwnd_, &paint);
+}
+
+BOOL CDlgSplash::OnEraseBkgnd(HDC) {
+    return TRUE; // the canvas covers the whole window
+}
+
+void CDlgSplash::OnTimer(UINT_PTR id) {
+    if (id != kTimerId) {
+        Default();
+        return;
+    }
+    KillTimer(kTimerId);
+    EndDialog(IDCANCEL);
+}
+
+bool CDlgSplash::IsSwallowedInput(UINT message) {
+    switch (message) {
+    case WM_NCLBUTTONDOWN:
+    case WM_NCRBUTTONDOWN:
+    case WM_NCMBUTTONDOWN:
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN:
+        return true;
+    default:
+        return false;
+    }
+}
+
+BOOL CDlgSplash::PreTranslateMessage(MSG* msg) {
+    // Key presses never reach the dialog manager, which would close the window on Escape or Alt+F4.
+    if (msg->message == WM_KEYDOWN || msg->message == WM_SYSKEYDOWN) {
+        return TRUE;
+    }
+    return CDialog::PreTranslateMessage(msg);
+}
+
+LRESULT CDlgSplash::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (IsSwallowedInput(message)) {
+        return 0;
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
+}
+
+} // namespace corvalith

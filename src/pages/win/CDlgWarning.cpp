@@ -1,0 +1,192 @@
+#include "pages/win/CDlgWarning.h"
+
+#include "framework/CMemoryDC.h"
+#include "lang/LanguageTable.h"
+#include "pages/SmallWindowFonts.h"
+#include "pages/win/WindowCentring.h"
+#include "platform/win32/WideString.h"
+#include "skin/win/SkinImages.h"
+
+#include <optional>
+#include <string>
+
+namespace corvalith {
+
+namespace {
+
+constexpr char kBackground[] = "Skins\\Warning\\main.jpg";
+constexpr char kButtonNormal[] = "\\Skins\\Warning\\Button-Normal.png";
+constexpr char kButtonDown[] = "\\Skins\\Warning\\Button-Down.png";
+constexpr char kCloseNormal[] = "\\Skins\\Warning\\Close-Normal.png";
+constexpr char kCloseDown[] = "\\Skins\\Warning\\Close-Down.png";
+constexpr char kOptionNormal[] = "\\Skins\\Warning\\Option-Normal.png";
+constexpr char kOptionDown[] = "\\Skins\\Warning\\Option-Down.png";
+
+// The part of each button image the buttons show.
+constexpr RECT kButtonImage{0, 0, 85, 22};
+constexpr RECT kSmallImage{0, 0, 14, 13};
+
+// Gives a button its normal image and the "down" image for the hover, pressed and disabled states.
+void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& source, const char* normalPath,
+                    const char* downPath) {
+    const std::optional<SkinImage> normal = skins.LoadImage(normalPath);
+    const std::optional<SkinImage> down = skins.LoadImage(downPath);
+    const HBITMAP downBitmap = down ? down->Bitmap() : nullptr;
+    button.SetImages(source, normal ? normal->Bitmap() : nullptr, downBitmap, downBitmap, downBitmap);
+}
+
+void WriteText(HDC dc, POINT at, const std::string& text) {
+    const std::wstring wide = WideString::FromUtf8(text);
+    ::TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+}
+
+} // namespace
+
+CDlgWarning::CDlgWarning(const SkinImages& skins, const LanguageTable& texts, CWnd* parent)
+    : CDialog(kTemplateId, parent), skins_(skins), texts_(texts) {}
+
+CDlgWarning::~CDlgWarning() {
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+    }
+}
+
+BOOL CDlgWarning::OnInitDialog() {
+    CDialog::OnInitDialog();
+    SIZE size = kFallbackSize;
+    if (skins_.LoadBackground(hwnd_, kBackground, background_)) {
+        size = SIZE{background_.Width(), background_.Height()};
+    }
+
+    const SmallWindowFonts::Font font = SmallWindowFonts::Warning(texts_.Code());
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+    }
+    font_ = ::CreateFontW(font.height, 0, 0, 0, SmallWindowFonts::kWarningWeight, FALSE, FALSE, FALSE,
+                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                          SmallWindowFonts::kWarningPitchAndFamily,
+                          WideString::FromUtf8(std::string(font.face)).c_str());
+    CreateButtons();
+
+    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    WindowCentring::CentreOnScreen(hwnd_);
+
+    choice_ = WarningChoice{};
+    on_.SetChecked(false);
+    off_.SetChecked(true);
+    return TRUE;
+}
+
+void CDlgWarning::CreateButtons() {
+    const SmallWindowFonts::Font captionFont = SmallWindowFonts::WarningButton(texts_.Code());
+    const std::wstring captionFace = WideString::FromUtf8(std::string(captionFont.face));
+
+    ok_.Create(kOkRect, this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Ok)));
+    SetStateImages(ok_, skins_, kButtonImage, kButtonNormal, kButtonDown);
+    cancel_.Create(kCancelRect, this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Cancel)));
+    SetStateImages(cancel_, skins_, kButtonImage, kButtonNormal, kButtonDown);
+    for (CBitmapBtn* button : {&ok_, &cancel_}) {
+        button->SetFontHeight(captionFont.height);
+        button->SetFontFace(captionFace);
+    }
+    close_.Create(kCloseRect, this, 0);
+    SetStateImages(close_, skins_, kSmallImage, kCloseNormal, kCloseDown);
+    on_.Create(kOnRect, this, 0);
+    SetStateImages(on_, skins_, kSmallImage, kOptionNormal, kOptionDown);
+    off_.Create(kOffRect, this, 0);
+    SetStateImages(off_, skins_, kSmallImage, kOptionNormal, kOptionDown);
+}
+
+BOOL CDlgWarning::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (HIWORD(wParam) == BN_CLICKED && lParam != 0) {
+        const auto from = reinterpret_cast<HWND>(lParam);
+        if (from == ok_.Hwnd()) {
+            OnOK();
+            return TRUE;
+        }
+        if (from == cancel_.Hwnd() || from == close_.Hwnd()) {
+            OnCancel();
+            return TRUE;
+        }
+        if (from == on_.Hwnd()) {
+            Choose(WarningChoice::Option::On);
+            return TRUE;
+        }
+        if (from == off_.Hwnd()) {
+            Choose(WarningChoice::Option::Off);
+            return TRUE;
+        }
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CDlgWarning::Choose(WarningChoice::Option option) {
+    const WarningChoice::Changed changed = choice_.Choose(option);
+    on_.SetChecked(choice_.IsMarked(WarningChoice::Option::On));
+    off_.SetChecked(choice_.IsMarked(WarningChoice::Option::Off));
+    if (changed.on) {
+        on_.Invalidate(false);
+        on_.UpdateWindow();
+    }
+    if (changed.off) {
+        off_.Invalidate(false);
+        off_.UpdateWindow();
+    }
+}
+
+void CDlgWarning::OnOK() {
+    choice_.Close(true);
+    EndDialog(IDOK);
+}
+
+void CDlgWarning::OnCancel() {
+    choice_.Close(false);
+    EndDialog(IDCANCEL);
+}
+
+void CDlgWarning::Draw(HDC dc) {
+    const RECT client = GetClientRect();
+    CMemoryDC canvas(dc, client.right, client.bottom);
+    if (!canvas.Valid()) {
+        return;
+    }
+    if (background_.Bitmap() != nullptr) {
+        const HDC source = ::CreateCompatibleDC(dc);
+        const HGDIOBJ previous = ::SelectObject(source, background_.Bitmap());
+        ::BitBlt(canvas, 0, 0, background_.Width(), background_.Height(), source, 0, 0, SRCCOPY);
+        ::SelectObject(source, previous);
+        ::DeleteDC(source);
+    } else {
+        const HBRUSH fill = ::CreateSolidBrush(kFallbackColour);
+        ::FillRect(canvas, &client, fill);
+        ::DeleteObject(fill);
+    }
+
+    const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
+    ::SetTextColor(canvas, kTextColour);
+    ::SetBkMode(canvas, TRANSPARENT);
+    WriteText(canvas, kTitlePosition, texts_.Text(TextEntry::Note));
+    const std::wstring message = WideString::FromUtf8(texts_.Text(TextEntry::LiftOffNote));
+    RECT messageRect = kMessageRect;
+    ::DrawTextW(canvas, message.c_str(), static_cast<int>(message.size()), &messageRect,
+                DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    WriteText(canvas, kOnCaption, texts_.Text(TextEntry::On));
+    WriteText(canvas, kOffCaption, texts_.Text(TextEntry::Off));
+    if (previousFont != nullptr) {
+        ::SelectObject(canvas, previousFont);
+    }
+    canvas.CopyTo(dc);
+}
+
+void CDlgWarning::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    Draw(dc);
+    ::EndPaint(hwnd_, &paint);
+}
+
+BOOL CDlgWarning::OnEraseBkgnd(HDC) {
+    return TRUE; // the paint covers the whole window
+}
+
+} // namespace corvalith
