@@ -1,6 +1,7 @@
 #include "app/win/CMouseConfigurationApp.h"
 
 #include "app/win/CMouseConfigurationDlg.h"
+#include "assign/win/CMenuWndHook.h"
 #include "platform/win32/WideString.h"
 
 #include <commctrl.h>
@@ -35,6 +36,9 @@ BOOL CMouseConfigurationApp::InitInstance() {
     controls.dwICC = 0xFF;
     InitCommonControlsEx(&controls);
 
+    // Every popup menu of the thread is framed in the program's colours.
+    CMenuWndHook::Install();
+
     if (!RegisterMainWindowClass(Instance())) {
         return FALSE;
     }
@@ -53,6 +57,7 @@ BOOL CMouseConfigurationApp::InitInstance() {
 }
 
 int CMouseConfigurationApp::ExitInstance() {
+    CMenuWndHook::Uninstall();
     if (mutex_ != nullptr) {
         ReleaseMutex(mutex_);
         CloseHandle(mutex_);

@@ -3,6 +3,8 @@
 #include "app/HotSpotPlan.h"
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
+#include "pages/win/CDlgSplash.h"
+#include "pages/win/CDlgWarning.h"
 #include "platform/win32/WideString.h"
 
 #include <dbt.h>
@@ -87,6 +89,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     StayHiddenAfterInit();
+    if (options_.ShowSplash) {
+        CDlgSplash(s.Skins, this).DoModal();
+    }
 
     SetWindowText(L"Corvalith");
 
@@ -143,10 +148,16 @@ void CMouseConfigurationDlg::AskLiftOffAtFirstStart() {
     if (!s.InstallRecord.IsNewInstallation()) {
         return;
     }
-    // Until the warning window asks, the first start records the function as off.
+    // The first start after installation asks whether the lift-off function should be on.
+    CDlgWarning warning(s.Skins, s.Language, this);
+    warning.DoModal();
     ProfileSettings& p = s.Session.Working;
-    p.LiftOffEnabled = 0;
-    s.InstallRecord.RecordInstallation("OFF");
+    const bool on = warning.TurnsLiftOffOn();
+    p.LiftOffEnabled = on ? 1 : 0;
+    if (on) {
+        p.LiftOffLevel = 3;
+    }
+    s.InstallRecord.RecordInstallation(on ? "ON" : "OFF");
     s.Uploader.ApplyLiftOff();
 }
 
@@ -726,31 +737,58 @@ void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
 
 void CMouseConfigurationDlg::ShowIconMenu() {
     SetForegroundWindow(Hwnd());
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kIconMenuExit, Wide(services_->Language.Text(TextEntry::Exit)).c_str());
+    CExMenu menu(mainFont_);
+    menu.CreatePopupMenu();
+    menu.SetItemWidth(100);
+    menu.AppendItem(kIconMenuExit, services_->Language.Text(TextEntry::Exit));
     POINT cursor;
     GetCursorPos(&cursor);
-    const UINT chosen =
-        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
-    DestroyMenu(menu);
-    if (chosen == kIconMenuExit) {
+    if (menu.TrackForCommand(cursor.x, cursor.y, Hwnd()) == kIconMenuExit) {
         EndDialog(IDCANCEL);
     }
 }
 
 void CMouseConfigurationDlg::ShowHelpMenu() {
     const LanguageTable& t = services_->Language;
-    HMENU menu = CreatePopupMenu();
-    AppendMenuW(menu, MF_STRING, kHelpOpenSite, Wide(t.Text(TextEntry::MakerAddress)).c_str());
-    AppendMenuW(menu, MF_STRING, kHelpUpdate, Wide(t.Text(TextEntry::Update)).c_str());
-    AppendMenuW(menu, MF_STRING, kHelpVersion, L"Version:1.0");
+    CExMenu menu(mainFont_);
+    menu.CreatePopupMenu();
+    menu.SetItemWidth(100);
+    menu.AppendItem(kHelpOpenSite, t.Text(TextEntry::MakerAddress));
+    menu.AppendItem(kHelpUpdate, t.Text(TextEntry::Update));
+    menu.AppendItem(kHelpVersion, "Version:1.0");
     POINT cursor;
     GetCursorPos(&cursor);
-    const UINT chosen =
-        TrackPopupMenu(menu, TPM_RIGHTBUTTON | TPM_RETURNCMD, cursor.x, cursor.y, 0, Hwnd(), nullptr);
-    DestroyMenu(menu);
-    if (chosen != 0) {
+    if (const UINT chosen = menu.TrackForCommand(cursor.x, cursor.y, Hwnd()); chosen != 0) {
         SendMessage(WM_COMMAND, chosen, 0);
+    }
+}
+
+void CMouseConfigurationDlg::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
+    if (!CExMenu::HandleMeasureItem(item)) {
+        CDialog::OnMeasureItem(id, item);
+    }
+}
+
+void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
+    if (!CExMenu::HandleDrawItem(item)) {
+        CDialog::OnDrawItem(id, item);
+    }
+}
+
+void CMouseConfigurationDlg::OnMouseMove(UINT, POINT point) {
+    // Image buttons pass their moves on in screen coordinates: the lift-off help shows while the pointer
+    // rests on the right part of the lift-off header.
+    const RECT header = headers_[3].GetWindowRect();
+    const MainWindowLayout::Rect zone =
+        MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
+    const bool inside = zone.Contains(point.x, point.y);
+    if (inside && !toolTip_) {
+        toolTip_ = std::make_unique<CDlgToolTip>(services_->Language, this);
+        toolTip_->Create();
+        toolTip_->ShowAt(point);
+    } else if (!inside && toolTip_) {
+        toolTip_->DestroyWindow();
+        toolTip_.reset();
     }
 }
 
@@ -862,6 +900,10 @@ void CMouseConfigurationDlg::OnDestroy() {
     }
     s.Link.Shutdown();
     s.SetReportObserver(nullptr);
+    if (toolTip_) {
+        toolTip_->DestroyWindow();
+        toolTip_.reset();
+    }
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
     }

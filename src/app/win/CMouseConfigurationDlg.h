@@ -3,9 +3,11 @@
 #include "app/DpiBalloonText.h"
 #include "app/MainWindowLayout.h"
 #include "app/win/ProgramServices.h"
+#include "assign/win/CExMenu.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
 #include "pages/win/CDMarker.h"
+#include "pages/win/CDlgToolTip.h"
 #include "sim/win/VirtualMouseWindow.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
@@ -57,6 +59,7 @@ public:
     int SelectedSlot() const { return selectedSlot_; }
     const MainWindowLayout& Layout() const { return *layout_; }
     bool IconShown() const { return iconShown_; }
+    bool ToolTipShown() const { return toolTip_ != nullptr; }
     const std::wstring& LastBalloonText() const { return balloonText_; }
     const std::wstring& LastBalloonTitle() const { return balloonTitle_; }
     CDMarker& XSlider() { return xSlider_; }
@@ -89,6 +92,9 @@ protected:
     void OnPaint() override;
     BOOL OnEraseBkgnd(HDC dc) override;
     void OnLButtonDown(UINT flags, POINT point) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
+    void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
     void OnDestroy() override;
     void OnCancel() override;
     void OnOK() override;
@@ -148,6 +154,7 @@ private:
     HDEVNOTIFY deviceNotification_ = nullptr;
 
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
+    std::unique_ptr<CDlgToolTip> toolTip_;
 
     // Plugs and unplugs of the virtual mouse waiting to reach the window as WM_DEVICECHANGE broadcasts.
     static constexpr UINT kSimulatedDeviceChange = WM_APP + 0x50;

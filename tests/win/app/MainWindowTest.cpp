@@ -1,9 +1,11 @@
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
 #include "doubles/ScriptedPrompts.h"
+#include "pages/win/CDlgWarning.h"
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
+#include "win/support/ModalScript.h"
 
 #include <gtest/gtest.h>
 
@@ -234,17 +236,71 @@ TEST(MainWindow, ResetAsksFirstAndKeepsMacrosAndLiftOff) {
     EXPECT_EQ(main.Mouse().State().SensitivityX, 100);
 }
 
-TEST(MainWindow, FirstStartRecordsTheInstallation) {
-    MainWindow main(true);
-    HKEY key = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", 0, KEY_READ, &key), ERROR_SUCCESS);
-    wchar_t value[8] = {};
-    DWORD size = sizeof value;
-    EXPECT_EQ(RegQueryValueExW(key, L"LOD-Switcher", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
-              ERROR_SUCCESS);
-    RegCloseKey(key);
-    EXPECT_STREQ(value, L"OFF");
-    EXPECT_EQ(main.Mouse().State().LiftOff, 6);
+// The warning window of the first start, found among the thread's windows while it runs modally.
+CDlgWarning* RunningWarning() {
+    CDlgWarning* found = nullptr;
+    EnumThreadWindows(
+        GetCurrentThreadId(),
+        [](HWND hwnd, LPARAM data) -> BOOL {
+            if (auto* warning = dynamic_cast<CDlgWarning*>(CWnd::FromHandle(hwnd))) {
+                *reinterpret_cast<CDlgWarning**>(data) = warning;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+TEST(MainWindow, FirstStartAsksAboutLiftOffAndRecordsTheAnswer) {
+    struct Case {
+        const char* name;
+        std::vector<HWND (*)(CDlgWarning&)> clicks;
+        const wchar_t* recorded;
+        std::uint8_t liftOff; // what the mouse receives
+    };
+    const Case cases[] = {
+        {"ON, then OK",
+         {[](CDlgWarning& w) { return w.OnButton().Hwnd(); },
+          [](CDlgWarning& w) { return w.OkButton().Hwnd(); }},
+         L"ON",
+         3},
+        {"OFF, then OK",
+         {[](CDlgWarning& w) { return w.OffButton().Hwnd(); },
+          [](CDlgWarning& w) { return w.OkButton().Hwnd(); }},
+         L"OFF",
+         6},
+        {"ON, then the close button",
+         {[](CDlgWarning& w) { return w.OnButton().Hwnd(); },
+          [](CDlgWarning& w) { return w.CloseButton().Hwnd(); }},
+         L"OFF",
+         6},
+    };
+    for (const Case& c : cases) {
+        std::vector<std::function<void()>> steps;
+        for (const auto& target : c.clicks) {
+            steps.push_back([target] {
+                if (CDlgWarning* warning = RunningWarning()) {
+                    test::Click(target(*warning));
+                }
+            });
+        }
+        test::ModalScript script(steps, 50);
+        MainWindow main(true);
+        EXPECT_TRUE(script.Finished()) << c.name;
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", 0, KEY_READ, &key),
+                  ERROR_SUCCESS);
+        wchar_t value[8] = {};
+        DWORD size = sizeof value;
+        EXPECT_EQ(
+            RegQueryValueExW(key, L"LOD-Switcher", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
+            ERROR_SUCCESS);
+        RegCloseKey(key);
+        EXPECT_STREQ(value, c.recorded) << c.name;
+        EXPECT_EQ(main.Mouse().State().LiftOff, c.liftOff) << c.name;
+        EXPECT_EQ(main.Services().Session.Working.LiftOffEnabled, c.liftOff == 3 ? 1u : 0u) << c.name;
+    }
 }
 
 } // namespace
@@ -353,6 +409,10 @@ struct Program {
 };
 
 TEST(Program, OneCopyAtATimeAndExitReleasesIt) {
+    // Not a first installation: no lift-off question stands in the way.
+    HKEY key = nullptr;
+    RegCreateKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", &key);
+    RegCloseKey(key);
     Program first;
     ASSERT_TRUE(first.started);
     const HWND window = first.Window();
