@@ -116,6 +116,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
     s.Storage.LoadCaptions(s.CaptionSection());
     s.Storage.InitialiseIfNew();
+    // A first start has just filled the profile with the factory defaults: the DPI balloon reads them,
+    // not the empty record loaded before.
+    s.Session.TakeSnapshot();
     AskLiftOffAtFirstStart();
 
     BuildSizeAndFonts();
@@ -670,6 +673,7 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
         s.Session.Working.ProfileIndex = 0;
         s.Storage.LoadProfile();
         s.Storage.LoadCaptions(s.CaptionSection());
+        s.Session.TakeSnapshot();
         AddIcon();
         break;
     case DeviceChangeOutcome::ArrivalFailed:

@@ -20,7 +20,9 @@ std::string Environment(const wchar_t* name) {
 
 ProgramOptions ProgramOptions::FromEnvironment() {
     ProgramOptions options;
-    options.Simulate = Environment(L"CORVALITH_SIMULATE") == "1";
+    const std::string simulate = Environment(L"CORVALITH_SIMULATE");
+    options.Simulate = simulate == "1" || simulate == "unplugged";
+    options.StartUnplugged = simulate == "unplugged";
     options.TraceFile = Environment(L"CORVALITH_TRACE");
     return options;
 }
@@ -54,7 +56,7 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
             reportObserver_();
         }
     });
-    if (mouse_) {
+    if (mouse_ && !options.StartUnplugged) {
         mouse_->Plug(); // the virtual mouse starts plugged in, as a mouse on the desk
     }
 }

@@ -32,6 +32,7 @@ namespace corvalith {
 // How the program runs: from the environment for Corvalith.exe, set directly by tests.
 struct ProgramOptions {
     bool Simulate = false;       // CORVALITH_SIMULATE=1: the virtual mouse instead of the HID stack
+    bool StartUnplugged = false; // CORVALITH_SIMULATE=unplugged: the virtual mouse, not plugged in yet
     std::string TraceFile;       // CORVALITH_TRACE: the virtual mouse's trace is appended here
     std::string DataFolder;      // empty: the user's application-data folder + "Corvalith\"
     IPrompts* Prompts = nullptr; // null: the real message boxes and dialogs

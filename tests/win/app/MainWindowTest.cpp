@@ -42,7 +42,7 @@ std::string TemporaryDataFolder() {
 
 // The main window over the virtual mouse, created modeless so that the test drives it with messages.
 struct MainWindow {
-    explicit MainWindow(bool firstInstallation = false) {
+    explicit MainWindow(bool firstInstallation = false, bool unplugged = false) {
         EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
         RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
         if (!firstInstallation) {
@@ -51,6 +51,7 @@ struct MainWindow {
             RegCloseKey(key);
         }
         options.Simulate = true;
+        options.StartUnplugged = unplugged;
         options.DataFolder = TemporaryDataFolder();
         // What an installation lays down: the language code.
         CreateDirectoryW(WideString::FromUtf8(options.DataFolder).c_str(), nullptr);
@@ -208,6 +209,27 @@ TEST(MainWindow, UnplugAndPlugFollowTheMouse) {
         Pump();
     }
     EXPECT_EQ(main.window->LastBalloonText().find(L"Switch DPI into the third stage "), 0u);
+}
+
+TEST(MainWindow, StartWithoutTheMouseThenPlugIt) {
+    MainWindow main(false, true);
+    EXPECT_FALSE(main.Services().Link.IsConnected());
+    EXPECT_FALSE(main.window->IconShown());
+    main.window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    EXPECT_FALSE(main.window->IsWindowVisible()) << "nothing to configure without the mouse";
+
+    main.Mouse().Plug();
+    Pump();
+    EXPECT_TRUE(main.Services().Link.IsConnected());
+    EXPECT_TRUE(main.window->IconShown());
+    EXPECT_EQ(main.window->LastBalloonText(), L"The system detect Corvalith.");
+    EXPECT_EQ(main.window->LastBalloonTitle(), L"Info");
+    main.Mouse().PressDpiButton();
+    for (int i = 0; i < 100 && main.window->LastBalloonText().find(L"Switch DPI") != 0; ++i) {
+        Pump();
+    }
+    EXPECT_EQ(main.window->LastBalloonText(), L"Switch DPI into the third stage (2400)");
 }
 
 TEST(MainWindow, ResetAsksFirstAndKeepsMacrosAndLiftOff) {
