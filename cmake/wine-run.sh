@@ -19,15 +19,17 @@ if [[ ! -f "$WINEPREFIX/.corvalith-ready" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# Windows are not handed to an X window manager (Xvfb has none), so hiding or destroying a window does
-# not wait for one to answer.
-if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
+# Display settings of the prefix: windows are not handed to an X window manager (Xvfb has none), so
+# hiding or destroying a window does not wait for one to answer; and the windows' "Arial" is drawn with
+# its metric twin Liberation Sans.
+if [[ ! -f "$WINEPREFIX/.corvalith-display" ]]; then
     (
         flock 9
-        if [[ ! -f "$WINEPREFIX/.corvalith-unmanaged" ]]; then
+        if [[ ! -f "$WINEPREFIX/.corvalith-display" ]]; then
             "$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null 2>&1 || true
+            "$wine" reg add 'HKCU\Software\Wine\Fonts\Replacements' /v Arial /d 'Liberation Sans' /f >/dev/null 2>&1 || true
             "${WINESERVER:-/usr/lib/wine/wineserver}" -w || true
-            touch "$WINEPREFIX/.corvalith-unmanaged"
+            touch "$WINEPREFIX/.corvalith-display"
         fi
     ) 9>"$WINEPREFIX.lock"
 fi

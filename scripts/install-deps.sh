@@ -10,6 +10,8 @@ packages=(
     googletest libgtest-dev libgmock-dev
     # skin artwork generator (cairo, JPEG, the DejaVu face) and the screenshot script
     pkg-config libcairo2-dev libjpeg-dev fonts-dejavu-core imagemagick x11-utils
+    # Arial's metric twin, so that Wine draws the windows' "Arial" texts in a proportional face
+    fonts-liberation
 )
 
 missing=()

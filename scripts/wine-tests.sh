@@ -9,6 +9,9 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # Create the prefix before the tests run in parallel (no Mono or Gecko prompts: both are disabled).
 "$top/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
+# That Wine session has no display; it must be gone before the tests start one inside the X server, or
+# their windows would join its display-less desktop and could not be created.
+/usr/lib/wine/wineserver -w || true
 
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     ctest --test-dir "$1/build/win64" --output-on-failure -j2

@@ -13,7 +13,9 @@ public:
     void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }
     UINT GetState() const { return static_cast<UINT>(::SendMessageW(hwnd_, BM_GETSTATE, 0, 0)); }
     void SetState(bool highlight) { SendMessage(BM_SETSTATE, highlight ? TRUE : FALSE); }
-    void SetButtonStyle(UINT style, bool redraw = true) { SendMessage(BM_SETSTYLE, style, redraw ? TRUE : FALSE); }
+    void SetButtonStyle(UINT style, bool redraw = true) {
+        SendMessage(BM_SETSTYLE, style, redraw ? TRUE : FALSE);
+    }
 };
 
 } // namespace corvalith

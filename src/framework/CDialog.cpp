@@ -22,8 +22,8 @@ INT_PTR CALLBACK CDialog::DialogProc(HWND hwnd, UINT message, WPARAM, LPARAM lPa
 
 HWND CDialog::CreateFromTemplate(HWND parent) {
     const DLGTEMPLATE* dialogTemplate = template_.Build();
-    return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, parent, &CDialog::DialogProc,
-                                        reinterpret_cast<LPARAM>(this));
+    return ::CreateDialogIndirectParamW(::GetModuleHandleW(nullptr), dialogTemplate, parent,
+                                        &CDialog::DialogProc, reinterpret_cast<LPARAM>(this));
 }
 
 INT_PTR CDialog::DoModal() {

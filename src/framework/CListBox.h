@@ -11,13 +11,19 @@ public:
 
     int AddString(const std::wstring& text);
     int InsertString(int index, const std::wstring& text);
-    int DeleteString(int index) { return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index))); }
+    int DeleteString(int index) {
+        return static_cast<int>(SendMessage(LB_DELETESTRING, static_cast<WPARAM>(index)));
+    }
     void ResetContent() { SendMessage(LB_RESETCONTENT); }
     int GetCount() const { return static_cast<int>(::SendMessageW(hwnd_, LB_GETCOUNT, 0, 0)); }
     int GetCurSel() const { return static_cast<int>(::SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
-    int SetCurSel(int index) { return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index))); }
+    int SetCurSel(int index) {
+        return static_cast<int>(SendMessage(LB_SETCURSEL, static_cast<WPARAM>(index)));
+    }
     int GetTopIndex() const { return static_cast<int>(::SendMessageW(hwnd_, LB_GETTOPINDEX, 0, 0)); }
-    int SetTopIndex(int index) { return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index))); }
+    int SetTopIndex(int index) {
+        return static_cast<int>(SendMessage(LB_SETTOPINDEX, static_cast<WPARAM>(index)));
+    }
     // The item's text; empty for an index outside the list.
     std::wstring GetText(int index) const;
     int GetItemHeight(int index) const {
@@ -27,8 +33,8 @@ public:
         SendMessage(LB_SETITEMHEIGHT, static_cast<WPARAM>(index), MAKELPARAM(height, 0));
     }
     bool GetItemRect(int index, RECT* rect) const {
-        return ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(rect)) !=
-               LB_ERR;
+        return ::SendMessageW(hwnd_, LB_GETITEMRECT, static_cast<WPARAM>(index),
+                              reinterpret_cast<LPARAM>(rect)) != LB_ERR;
     }
     // The item at a client point, or -1 when the point is below the last item or outside the list.
     int ItemFromPoint(POINT point) const;

@@ -2,7 +2,8 @@
 
 namespace corvalith {
 
-CMemoryDC::CMemoryDC(HDC target, int width, int height) : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0) {
+CMemoryDC::CMemoryDC(HDC target, int width, int height)
+    : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0) {
     dc_ = ::CreateCompatibleDC(target);
     // A bitmap of at least one pixel keeps the surface usable for an empty window.
     bitmap_ = ::CreateCompatibleBitmap(target, width_ > 0 ? width_ : 1, height_ > 0 ? height_ : 1);

@@ -105,8 +105,8 @@ void CWnd::Detach() {
     }
     // Another procedure may have been put on top of ours since; then it keeps calling ours, which
     // passes everything on once the object is gone.
-    if (previous_ != nullptr && reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) ==
-                                    &CWnd::StandardWindowProc) {
+    if (previous_ != nullptr &&
+        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(hwnd_, GWLP_WNDPROC)) == &CWnd::StandardWindowProc) {
         ::SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous_));
     }
     ::RemovePropW(hwnd_, kObjectProperty);
@@ -296,7 +296,8 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLORSCROLLBAR:
     case WM_CTLCOLORDLG:
     case WM_CTLCOLORMSGBOX: {
-        const HBRUSH brush = OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
+        const HBRUSH brush =
+            OnCtlColor(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam), message);
         return brush != nullptr ? reinterpret_cast<LRESULT>(brush) : Default();
     }
     case WM_SETCURSOR:
@@ -496,7 +497,8 @@ bool CWnd::ModifyStyle(DWORD remove, DWORD add, UINT swpFlags) {
     }
     ::SetWindowLongPtrW(hwnd_, GWL_STYLE, static_cast<LONG_PTR>(changed));
     if (swpFlags != 0) {
-        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     }
     return true;
 }
@@ -509,7 +511,8 @@ bool CWnd::ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags) {
     }
     ::SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, static_cast<LONG_PTR>(changed));
     if (swpFlags != 0) {
-        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
+        ::SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                       SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE | swpFlags);
     }
     return true;
 }

@@ -29,11 +29,12 @@ public:
 
     // Creates the window. className null: the framework's own window class (double clicks, arrow cursor,
     // no background brush). A system class is created and then subclassed.
-    bool CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring& title, DWORD style, const RECT& rect,
-                  HWND parent, UINT id);
-    bool CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring& title, DWORD style, const RECT& rect,
-                  CWnd* parent, UINT id) {
-        return CreateEx(exStyle, className, title, style, rect, parent != nullptr ? parent->hwnd_ : nullptr, id);
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring& title, DWORD style,
+                  const RECT& rect, HWND parent, UINT id);
+    bool CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring& title, DWORD style,
+                  const RECT& rect, CWnd* parent, UINT id) {
+        return CreateEx(exStyle, className, title, style, rect, parent != nullptr ? parent->hwnd_ : nullptr,
+                        id);
     }
 
     // Attaches this object to an existing window by replacing its window procedure.

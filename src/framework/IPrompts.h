@@ -34,8 +34,10 @@ public:
     virtual PromptAnswer ShowMessage(PromptOwner owner, std::string_view text, std::string_view caption,
                                      PromptButtons buttons) = 0;
     // The chosen file, or nullopt when the user cancelled.
-    virtual std::optional<std::string> ChooseFileToOpen(PromptOwner owner, const FileDialogRequest& request) = 0;
-    virtual std::optional<std::string> ChooseFileToSave(PromptOwner owner, const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFileToOpen(PromptOwner owner,
+                                                        const FileDialogRequest& request) = 0;
+    virtual std::optional<std::string> ChooseFileToSave(PromptOwner owner,
+                                                        const FileDialogRequest& request) = 0;
     // A colour picked with no preset colour, or nullopt when the user cancelled.
     virtual std::optional<Rgb> ChooseColour(PromptOwner owner) = 0;
 };

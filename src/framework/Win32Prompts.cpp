@@ -82,11 +82,13 @@ std::optional<std::string> Win32Prompts::ChooseFile(PromptOwner owner, const Fil
     return WideString::ToUtf8(path.data());
 }
 
-std::optional<std::string> Win32Prompts::ChooseFileToOpen(PromptOwner owner, const FileDialogRequest& request) {
+std::optional<std::string> Win32Prompts::ChooseFileToOpen(PromptOwner owner,
+                                                          const FileDialogRequest& request) {
     return ChooseFile(owner, request, false);
 }
 
-std::optional<std::string> Win32Prompts::ChooseFileToSave(PromptOwner owner, const FileDialogRequest& request) {
+std::optional<std::string> Win32Prompts::ChooseFileToSave(PromptOwner owner,
+                                                          const FileDialogRequest& request) {
     return ChooseFile(owner, request, true);
 }
 

@@ -21,13 +21,17 @@ PromptAnswer ScriptedPrompts::ShowMessage(PromptOwner owner, std::string_view te
     return Next(messageAnswers, buttons == PromptButtons::YesNo ? PromptAnswer::Yes : PromptAnswer::Ok);
 }
 
-std::optional<std::string> ScriptedPrompts::ChooseFileToOpen(PromptOwner owner, const FileDialogRequest& request) {
-    questions.push_back({Kind::OpenFile, owner, request.initialPath, request.filter, PromptButtons::Ok, request.flags});
+std::optional<std::string> ScriptedPrompts::ChooseFileToOpen(PromptOwner owner,
+                                                             const FileDialogRequest& request) {
+    questions.push_back(
+        {Kind::OpenFile, owner, request.initialPath, request.filter, PromptButtons::Ok, request.flags});
     return Next<std::optional<std::string>>(fileAnswers, std::nullopt);
 }
 
-std::optional<std::string> ScriptedPrompts::ChooseFileToSave(PromptOwner owner, const FileDialogRequest& request) {
-    questions.push_back({Kind::SaveFile, owner, request.initialPath, request.filter, PromptButtons::Ok, request.flags});
+std::optional<std::string> ScriptedPrompts::ChooseFileToSave(PromptOwner owner,
+                                                             const FileDialogRequest& request) {
+    questions.push_back(
+        {Kind::SaveFile, owner, request.initialPath, request.filter, PromptButtons::Ok, request.flags});
     return Next<std::optional<std::string>>(fileAnswers, std::nullopt);
 }
 

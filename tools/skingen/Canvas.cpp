@@ -75,7 +75,8 @@ void Canvas::StrokePreserve(const Colour& colour, double width) const {
     cairo_stroke_preserve(cr_);
 }
 
-void Canvas::FillVertical(const Colour& top, const Colour& bottom, double y0, double y1, bool preserve) const {
+void Canvas::FillVertical(const Colour& top, const Colour& bottom, double y0, double y1,
+                          bool preserve) const {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(0, y0, 0, y1);
     cairo_pattern_add_color_stop_rgba(pattern, 0, top.r, top.g, top.b, top.a);
     cairo_pattern_add_color_stop_rgba(pattern, 1, bottom.r, bottom.g, bottom.b, bottom.a);
@@ -84,7 +85,8 @@ void Canvas::FillVertical(const Colour& top, const Colour& bottom, double y0, do
     cairo_pattern_destroy(pattern);
 }
 
-void Canvas::FillHorizontal(const Colour& left, const Colour& right, double x0, double x1, bool preserve) const {
+void Canvas::FillHorizontal(const Colour& left, const Colour& right, double x0, double x1,
+                            bool preserve) const {
     cairo_pattern_t* pattern = cairo_pattern_create_linear(x0, 0, x1, 0);
     cairo_pattern_add_color_stop_rgba(pattern, 0, left.r, left.g, left.b, left.a);
     cairo_pattern_add_color_stop_rgba(pattern, 1, right.r, right.g, right.b, right.a);
@@ -134,7 +136,8 @@ void Canvas::PixelLine(double x0, double y0, double x1, double y1, const Colour&
 }
 
 double Canvas::TextWidth(const std::string& text, double size, bool bold, double spacing) const {
-    cairo_select_font_face(cr_, kFace, CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_select_font_face(cr_, kFace, CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, size);
     cairo_text_extents_t extents;
     cairo_text_extents(cr_, text.c_str(), &extents);
@@ -143,7 +146,8 @@ double Canvas::TextWidth(const std::string& text, double size, bool bold, double
 
 void Canvas::Text(const std::string& text, double x, double y, double size, const Colour& colour, bool bold,
                   TextAlign align, double spacing) const {
-    cairo_select_font_face(cr_, kFace, CAIRO_FONT_SLANT_NORMAL, bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_select_font_face(cr_, kFace, CAIRO_FONT_SLANT_NORMAL,
+                           bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
     cairo_set_font_size(cr_, size);
     cairo_font_extents_t font;
     cairo_font_extents(cr_, &font);
@@ -208,11 +212,14 @@ std::vector<std::uint8_t> Canvas::StraightBgra() const {
     for (int y = 0; y < height_; ++y) {
         for (int x = 0; x < width_; ++x) {
             // cairo keeps premultiplied ARGB in native (little-endian) order: blue, green, red, alpha.
-            const unsigned char* p = data + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 4;
+            const unsigned char* p =
+                data + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 4;
             std::uint8_t* q = pixels.data() + (static_cast<std::size_t>(y) * width_ + x) * 4;
             const unsigned alpha = alpha_ ? p[3] : 255;
             for (int c = 0; c < 3; ++c) {
-                q[c] = alpha == 0 ? 0 : static_cast<std::uint8_t>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
+                q[c] = alpha == 0
+                           ? 0
+                           : static_cast<std::uint8_t>(std::min(255u, (p[c] * 255u + alpha / 2) / alpha));
             }
             q[3] = static_cast<std::uint8_t>(alpha);
         }

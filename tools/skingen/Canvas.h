@@ -34,8 +34,10 @@ public:
     void FillPreserve(const Colour& colour) const;
     void Stroke(const Colour& colour, double width) const;
     void StrokePreserve(const Colour& colour, double width) const;
-    void FillVertical(const Colour& top, const Colour& bottom, double y0, double y1, bool preserve = false) const;
-    void FillHorizontal(const Colour& left, const Colour& right, double x0, double x1, bool preserve = false) const;
+    void FillVertical(const Colour& top, const Colour& bottom, double y0, double y1,
+                      bool preserve = false) const;
+    void FillHorizontal(const Colour& left, const Colour& right, double x0, double x1,
+                        bool preserve = false) const;
     void FillRadial(const Colour& inner, const Colour& outer, double cx, double cy, double r0, double r1,
                     bool preserve = false) const;
     // Whole-image fills.
@@ -45,8 +47,8 @@ public:
     void PixelFrame(int x, int y, int w, int h, const Colour& colour) const;
     void PixelLine(double x0, double y0, double x1, double y1, const Colour& colour, double width = 1) const;
     // Text in the skin's face; y is the centre line of the text box.
-    void Text(const std::string& text, double x, double y, double size, const Colour& colour, bool bold = false,
-              TextAlign align = TextAlign::Left, double spacing = 0) const;
+    void Text(const std::string& text, double x, double y, double size, const Colour& colour,
+              bool bold = false, TextAlign align = TextAlign::Left, double spacing = 0) const;
     double TextWidth(const std::string& text, double size, bool bold = false, double spacing = 0) const;
     // Draws another canvas at x, y.
     void Paint(const Canvas& other, double x, double y, double alpha = 1.0) const;

@@ -210,12 +210,9 @@ void MacroClose(const Canvas& c, bool over) {
 }
 
 void RecordButton(const Canvas& c, bool over) {
-    // Shows 89 of its 122 pixels; the record dot sits at the visible right end.
+    // The button shows 89 of the image's 122 pixels.
     c.Clear(Colour::Rgb(37, 39, 43));
     Widgets::Button(c, 0, 0, 89, c.Height(), over ? ButtonLook::Hover : ButtonLook::Pressed, 4);
-    c.Circle(79, 12, 4);
-    c.FillPreserve(over ? kWhite : kRedGlow);
-    c.Stroke(over ? kRedGlow : Colour::Rgb(70, 20, 20), 1);
 }
 
 } // namespace
@@ -232,8 +229,10 @@ void DialogArt::Add(SkinFiles& files) {
                      [](const Canvas& c) { SmallClose(c, false, surface::kTitleBand); }});
     files.push_back({"Warning/Close-Down.png", 14, 13, false,
                      [](const Canvas& c) { SmallClose(c, true, surface::kTitleBand); }});
-    files.push_back({"Warning/Option-Normal.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, false); }});
-    files.push_back({"Warning/Option-Down.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, true); }});
+    files.push_back(
+        {"Warning/Option-Normal.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, false); }});
+    files.push_back(
+        {"Warning/Option-Down.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, true); }});
 
     files.push_back({"Config/Config.png", 264, 606, false, ProfileManager});
     files.push_back({"Config/New-Config.png", 14, 14, true, [](const Canvas& c) { RoundIcon(c, true); }});
@@ -242,20 +241,28 @@ void DialogArt::Add(SkinFiles& files) {
     files.push_back({"single-key.png", 384, 285, false, KeyCapture});
     files.push_back({"macro-key.png", 390, 285, false, MacroAssignment});
     files.push_back({"Pane.png", 16, 16, true, [](const Canvas& c) { Widgets::CheckBox(c, 16, false); }});
-    files.push_back({"PaneMakingTick.png", 16, 16, true, [](const Canvas& c) { Widgets::CheckBox(c, 16, true); }});
-    files.push_back({"macro-button-close-normal.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, false); }});
-    files.push_back({"macro-button-close-over.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, true); }});
+    files.push_back(
+        {"PaneMakingTick.png", 16, 16, true, [](const Canvas& c) { Widgets::CheckBox(c, 16, true); }});
+    files.push_back(
+        {"macro-button-close-normal.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, false); }});
+    files.push_back(
+        {"macro-button-close-over.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, true); }});
 
     files.push_back({"MacroManagement/MacroManagement.png", 490, 432, false, MacroManager});
-    files.push_back({"MacroManagement/Record-normal.png", 122, 24, false, [](const Canvas& c) { RecordButton(c, false); }});
-    files.push_back({"MacroManagement/Record-over.png", 122, 24, false, [](const Canvas& c) { RecordButton(c, true); }});
-    files.push_back({"MacroManagement/button-new-normal.png", 58, 25, true, [](const Canvas& c) { AlphaButton(c, false); }});
-    files.push_back({"MacroManagement/button-new-over.png", 58, 25, true, [](const Canvas& c) { AlphaButton(c, true); }});
+    files.push_back({"MacroManagement/Record-normal.png", 122, 24, false,
+                     [](const Canvas& c) { RecordButton(c, false); }});
+    files.push_back(
+        {"MacroManagement/Record-over.png", 122, 24, false, [](const Canvas& c) { RecordButton(c, true); }});
+    files.push_back({"MacroManagement/button-new-normal.png", 58, 25, true,
+                     [](const Canvas& c) { AlphaButton(c, false); }});
+    files.push_back(
+        {"MacroManagement/button-new-over.png", 58, 25, true, [](const Canvas& c) { AlphaButton(c, true); }});
     files.push_back({"MacroManagement/button-cancel-normal.png", 54, 26, true,
                      [](const Canvas& c) { AlphaButton(c, false); }});
     files.push_back({"MacroManagement/button-cancel-over.png", 54, 26, true,
                      [](const Canvas& c) { AlphaButton(c, true); }});
-    files.push_back({"MacroManagement/Pane.png", 14, 14, true, [](const Canvas& c) { Widgets::CheckBox(c, 14, false); }});
+    files.push_back(
+        {"MacroManagement/Pane.png", 14, 14, true, [](const Canvas& c) { Widgets::CheckBox(c, 14, false); }});
     files.push_back({"MacroManagement/PaneMakingTick.png", 14, 14, true,
                      [](const Canvas& c) { Widgets::CheckBox(c, 14, true); }});
 }

@@ -199,8 +199,9 @@ void AxisTrack(const Canvas& c, bool filled) {
 void AddHotSpots(SkinFiles& files, const std::vector<MouseArt::HotSpot>& spots) {
     for (const MouseArt::HotSpot& spot : spots) {
         for (const bool over : {false, true}) {
-            files.push_back({spot.name + (over ? "-over.png" : "-normal.png"), spot.Width(), spot.Height(), true,
-                             [spot, over](const Canvas& c) { MouseArt::DrawHotSpot(c, spot, over, spot.x, spot.y); }});
+            files.push_back(
+                {spot.name + (over ? "-over.png" : "-normal.png"), spot.Width(), spot.Height(), true,
+                 [spot, over](const Canvas& c) { MouseArt::DrawHotSpot(c, spot, over, spot.x, spot.y); }});
         }
     }
 }
@@ -223,7 +224,8 @@ void MainWindowArt::Add(SkinFiles& files) {
                          Widgets::HelpGlyph(c, 10, 10, 12, kWhite);
                      }});
     files.push_back({"Enable.png", 10, 10, true, [](const Canvas& c) { Widgets::OptionMark(c, 10, true); }});
-    files.push_back({"Disable.png", 10, 10, true, [](const Canvas& c) { Widgets::OptionMark(c, 10, false); }});
+    files.push_back(
+        {"Disable.png", 10, 10, true, [](const Canvas& c) { Widgets::OptionMark(c, 10, false); }});
 
     files.push_back({"button-cancel-normal.png", 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Normal, surface::kFooter); }});
@@ -234,19 +236,32 @@ void MainWindowArt::Add(SkinFiles& files) {
     files.push_back({"button-save-leave.png", 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Disabled, surface::kFooter); }});
 
-    auto close = [](const Canvas& c, const Colour& colour) { Widgets::CloseGlyph(c, 7.5, 7.5, 3.5, colour, 1.6); };
-    auto minimise = [](const Canvas& c, const Colour& colour) { Widgets::MinimiseGlyph(c, 7.5, 9.5, 4, colour); };
+    auto close = [](const Canvas& c, const Colour& colour) {
+        Widgets::CloseGlyph(c, 7.5, 7.5, 3.5, colour, 1.6);
+    };
+    auto minimise = [](const Canvas& c, const Colour& colour) {
+        Widgets::MinimiseGlyph(c, 7.5, 9.5, 4, colour);
+    };
     auto help = [](const Canvas& c, const Colour& colour) { Widgets::HelpGlyph(c, 7.5, 7.5, 11, colour); };
-    files.push_back({"button-close-normal.png", 15, 15, false, [close](const Canvas& c) { TitleButton(c, false, close); }});
-    files.push_back({"button-close-over.png", 15, 15, false, [close](const Canvas& c) { TitleButton(c, true, close); }});
-    files.push_back({"button-min-normal.png", 15, 15, false, [minimise](const Canvas& c) { TitleButton(c, false, minimise); }});
-    files.push_back({"button-min-over.png", 15, 15, false, [minimise](const Canvas& c) { TitleButton(c, true, minimise); }});
-    files.push_back({"button-help-normal.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, false, help); }});
-    files.push_back({"button-help-over.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, true, help); }});
+    files.push_back({"button-close-normal.png", 15, 15, false,
+                     [close](const Canvas& c) { TitleButton(c, false, close); }});
+    files.push_back(
+        {"button-close-over.png", 15, 15, false, [close](const Canvas& c) { TitleButton(c, true, close); }});
+    files.push_back({"button-min-normal.png", 15, 15, false,
+                     [minimise](const Canvas& c) { TitleButton(c, false, minimise); }});
+    files.push_back({"button-min-over.png", 15, 15, false,
+                     [minimise](const Canvas& c) { TitleButton(c, true, minimise); }});
+    files.push_back(
+        {"button-help-normal.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, false, help); }});
+    files.push_back(
+        {"button-help-over.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, true, help); }});
 
-    files.push_back({"button-config-normal.png", 140, 30, false, [](const Canvas& c) { ConfigButton(c, ButtonLook::Normal); }});
-    files.push_back({"button-config-over.png", 140, 30, false, [](const Canvas& c) { ConfigButton(c, ButtonLook::Hover); }});
-    files.push_back({"button-config-leave.png", 140, 30, false, [](const Canvas& c) { ConfigButton(c, ButtonLook::Pressed); }});
+    files.push_back({"button-config-normal.png", 140, 30, false,
+                     [](const Canvas& c) { ConfigButton(c, ButtonLook::Normal); }});
+    files.push_back({"button-config-over.png", 140, 30, false,
+                     [](const Canvas& c) { ConfigButton(c, ButtonLook::Hover); }});
+    files.push_back({"button-config-leave.png", 140, 30, false,
+                     [](const Canvas& c) { ConfigButton(c, ButtonLook::Pressed); }});
     files.push_back({"button-mouse-normal.png", 62, 29, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Normal, surface::kStage); }});
     files.push_back({"button-mouse-over.png", 62, 29, false,
@@ -255,16 +270,21 @@ void MainWindowArt::Add(SkinFiles& files) {
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Pressed, surface::kStage); }});
 
     files.push_back({"ButtonAssignment/BK_ButtonAssignment.png", 242, 170, false, ButtonAssignmentPanel});
-    files.push_back({"ButtonAssignment/DropdownBox-normal.png", 130, 16, false, [](const Canvas& c) { DropdownBox(c, false); }});
-    files.push_back({"ButtonAssignment/DropdownBox-over.png", 130, 16, false, [](const Canvas& c) { DropdownBox(c, true); }});
+    files.push_back({"ButtonAssignment/DropdownBox-normal.png", 130, 16, false,
+                     [](const Canvas& c) { DropdownBox(c, false); }});
+    files.push_back({"ButtonAssignment/DropdownBox-over.png", 130, 16, false,
+                     [](const Canvas& c) { DropdownBox(c, true); }});
     files.push_back({"XYSensitivity/BK_XYSensSetting.png", 242, 125, false, AxisPanel});
     files.push_back({"XYSensitivity/1.png", 208, 14, false, [](const Canvas& c) { AxisTrack(c, false); }});
     files.push_back({"XYSensitivity/2.png", 208, 14, false, [](const Canvas& c) { AxisTrack(c, true); }});
     files.push_back({"SilentHeihgt/sh-bk.png", 242, 75, false, LiftOffPanel});
 
-    files.push_back({"Mouse/Front/MouseFront.png", MouseArt::kTop.width, MouseArt::kTop.height, true, MouseArt::DrawTop});
-    files.push_back({"Mouse/Side/MouseSide.png", MouseArt::kSide.width, MouseArt::kSide.height, true, MouseArt::DrawSide});
-    files.push_back({"Mouse/Back/MouseBack.png", MouseArt::kBack.width, MouseArt::kBack.height, true, MouseArt::DrawBack});
+    files.push_back(
+        {"Mouse/Front/MouseFront.png", MouseArt::kTop.width, MouseArt::kTop.height, true, MouseArt::DrawTop});
+    files.push_back({"Mouse/Side/MouseSide.png", MouseArt::kSide.width, MouseArt::kSide.height, true,
+                     MouseArt::DrawSide});
+    files.push_back({"Mouse/Back/MouseBack.png", MouseArt::kBack.width, MouseArt::kBack.height, true,
+                     MouseArt::DrawBack});
     AddHotSpots(files, MouseArt::FrontHotSpots());
     AddHotSpots(files, MouseArt::SideHotSpots());
     AddHotSpots(files, MouseArt::BackHotSpots());

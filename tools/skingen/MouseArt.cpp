@@ -306,13 +306,15 @@ void MouseArt::DrawHotSpot(const Canvas& c, const HotSpot& spot, bool over, doub
     c.Circle(spot.badgeX, spot.badgeY, kBadgeRadius);
     if (over) {
         c.Glow(kRedGlow.WithAlpha(0.6), 2.5);
-        c.FillVertical(Colour::Rgb(210, 58, 52), kRed, spot.badgeY - kBadgeRadius, spot.badgeY + kBadgeRadius, true);
+        c.FillVertical(Colour::Rgb(210, 58, 52), kRed, spot.badgeY - kBadgeRadius, spot.badgeY + kBadgeRadius,
+                       true);
         c.Stroke(Colour::Rgb(255, 150, 130), 1.2);
     } else {
         c.FillPreserve(Colour::Rgb(34, 36, 40, 0.95));
         c.Stroke(Colour::Rgb(110, 114, 122), 1.2);
     }
-    c.Text(std::to_string(spot.number), spot.badgeX, spot.badgeY, 11, over ? kWhite : kSilver, true, TextAlign::Centre);
+    c.Text(std::to_string(spot.number), spot.badgeX, spot.badgeY, 11, over ? kWhite : kSilver, true,
+           TextAlign::Centre);
     cairo_restore(cr);
 }
 

@@ -186,9 +186,12 @@ void SmallOption(const Canvas& c, bool chosen) {
 void PageArt::Add(SkinFiles& files) {
     files.push_back({"DPISetting/BK_DPISetting.png", kPageWidth, 232, false, DpiPage});
     files.push_back({"DPISetting/BK-DPIValue.png", 25, 11, true, DpiValue});
-    files.push_back({"DPISetting/DPIStage/0.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, false); }});
-    files.push_back({"DPISetting/DPIStage/82.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, true); }});
-    files.push_back({"Lighting/BK_Lighting.png", kPageWidth, 192, false, [](const Canvas& c) { LightingPage(c, 5, 166); }});
+    files.push_back(
+        {"DPISetting/DPIStage/0.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, false); }});
+    files.push_back(
+        {"DPISetting/DPIStage/82.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, true); }});
+    files.push_back({"Lighting/BK_Lighting.png", kPageWidth, 192, false,
+                     [](const Canvas& c) { LightingPage(c, 5, 166); }});
     files.push_back({"Lighting/BK_PADLighting.png", kPageWidth, 163, false,
                      [](const Canvas& c) { LightingPage(c, 4, 137); }});
     files.push_back({"StageSlider/1.png", 130, 11, false, [](const Canvas& c) { StageTrack(c, false); }});
@@ -204,8 +207,10 @@ void PageArt::Add(SkinFiles& files) {
                          [level](const Canvas& c) { SpeedGauge(c, level); }});
     }
     files.push_back({"MouseAttribute/BK_ScrollSpeed.png", kPageWidth, 72, false, PageSurface});
-    files.push_back({"MouseAttribute/ScrollSpeed/Enable.png", 11, 12, true, [](const Canvas& c) { SmallOption(c, true); }});
-    files.push_back({"MouseAttribute/ScrollSpeed/Disable.png", 11, 12, true, [](const Canvas& c) { SmallOption(c, false); }});
+    files.push_back({"MouseAttribute/ScrollSpeed/Enable.png", 11, 12, true,
+                     [](const Canvas& c) { SmallOption(c, true); }});
+    files.push_back({"MouseAttribute/ScrollSpeed/Disable.png", 11, 12, true,
+                     [](const Canvas& c) { SmallOption(c, false); }});
     files.push_back({"MouseAttribute/ScrollSpeed/ScrollLines.png", 50, 14, true, ScrollLinesFrame});
     files.push_back({"AngleSnap/BK_AngleSnap.png", kPageWidth, 50, false, PageSurface});
 }

@@ -173,12 +173,30 @@ void ResourceImages::DrawColourWheel(const Canvas& c) {
         const double x = 1 - std::fabs(std::fmod(h, 2) - 1);
         double r = 0, g = 0, b = 0;
         switch (static_cast<int>(h)) {
-        case 0: r = 1; g = x; break;
-        case 1: r = x; g = 1; break;
-        case 2: g = 1; b = x; break;
-        case 3: g = x; b = 1; break;
-        case 4: r = x; b = 1; break;
-        default: r = 1; b = x; break;
+        case 0:
+            r = 1;
+            g = x;
+            break;
+        case 1:
+            r = x;
+            g = 1;
+            break;
+        case 2:
+            g = 1;
+            b = x;
+            break;
+        case 3:
+            g = x;
+            b = 1;
+            break;
+        case 4:
+            r = x;
+            b = 1;
+            break;
+        default:
+            r = 1;
+            b = x;
+            break;
         }
         cairo_move_to(cr, cx, cy);
         cairo_arc(cr, cx, cy, radius, a0, a1);

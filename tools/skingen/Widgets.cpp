@@ -36,7 +36,8 @@ void Widgets::Well(const Canvas& c, double x, double y, double w, double h, cons
     c.PixelLine(x + 2, y + h + 0.5, x + w - 2, y + h + 0.5, kWhite.WithAlpha(0.06));
 }
 
-void Widgets::Button(const Canvas& c, double x, double y, double w, double h, ButtonLook look, double radius) {
+void Widgets::Button(const Canvas& c, double x, double y, double w, double h, ButtonLook look,
+                     double radius) {
     Colour top;
     Colour bottom;
     Colour edge;
@@ -66,7 +67,8 @@ void Widgets::Button(const Canvas& c, double x, double y, double w, double h, Bu
     c.FillVertical(top, bottom, y, y + h, true);
     c.Stroke(edge, 1);
     if (look != ButtonLook::Pressed && look != ButtonLook::Disabled) {
-        c.PixelLine(x + radius, y + 1.5, x + w - radius, y + 1.5, kWhite.WithAlpha(look == ButtonLook::Hover ? 0.25 : 0.1));
+        c.PixelLine(x + radius, y + 1.5, x + w - radius, y + 1.5,
+                    kWhite.WithAlpha(look == ButtonLook::Hover ? 0.25 : 0.1));
     } else if (look == ButtonLook::Pressed) {
         c.PixelLine(x + radius, y + 1.5, x + w - radius, y + 1.5, Colour::Rgb(0, 0, 0, 0.35));
     }
@@ -90,7 +92,8 @@ void Widgets::OptionMark(const Canvas& c, double size, bool chosen) {
     c.Stroke(chosen ? kRedGlow : Colour::Rgb(120, 123, 130), 1.2);
     if (chosen) {
         c.Circle(centre, centre, radius * 0.5);
-        c.FillRadial(Colour::Rgb(255, 140, 120), kRedBright, centre - radius * 0.2, centre - radius * 0.2, 0, radius * 0.6);
+        c.FillRadial(Colour::Rgb(255, 140, 120), kRedBright, centre - radius * 0.2, centre - radius * 0.2, 0,
+                     radius * 0.6);
     }
 }
 
@@ -107,7 +110,8 @@ void Widgets::CheckBox(const Canvas& c, double size, bool ticked) {
     }
 }
 
-void Widgets::CloseGlyph(const Canvas& c, double cx, double cy, double half, const Colour& colour, double width) {
+void Widgets::CloseGlyph(const Canvas& c, double cx, double cy, double half, const Colour& colour,
+                         double width) {
     cairo_t* cr = c.Cr();
     cairo_move_to(cr, cx - half, cy - half);
     cairo_line_to(cr, cx + half, cy + half);

@@ -22,7 +22,8 @@ public:
     // A sunken well (the area behind a list or a text field).
     static void Well(const Canvas& c, double x, double y, double w, double h, const Colour& fill);
     // A push button of w x h at x, y.
-    static void Button(const Canvas& c, double x, double y, double w, double h, ButtonLook look, double radius = 3);
+    static void Button(const Canvas& c, double x, double y, double w, double h, ButtonLook look,
+                       double radius = 3);
     // A header bar of the collapsible sections.
     static void HeaderBar(const Canvas& c, double w, double h);
     // An option mark: a ring, filled red when chosen.
@@ -30,7 +31,8 @@ public:
     // A check box: a square well, ticked in red.
     static void CheckBox(const Canvas& c, double size, bool ticked);
     // Small glyphs, centred in a box of the given size, in colour.
-    static void CloseGlyph(const Canvas& c, double cx, double cy, double half, const Colour& colour, double width);
+    static void CloseGlyph(const Canvas& c, double cx, double cy, double half, const Colour& colour,
+                           double width);
     static void MinimiseGlyph(const Canvas& c, double cx, double cy, double half, const Colour& colour);
     static void HelpGlyph(const Canvas& c, double cx, double cy, double size, const Colour& colour);
     static void Chevron(const Canvas& c, double cx, double cy, double size, const Colour& colour, bool down);
@@ -38,7 +40,8 @@ public:
     // The product's emblem: a red hexagon holding a stylised C, radius to the hexagon's corners.
     static void Emblem(const Canvas& c, double cx, double cy, double radius, bool monochrome = false);
     // A slider groove (empty) or fill bar across w x h at x, y.
-    static void Groove(const Canvas& c, double x, double y, double w, double h, bool filled, bool vertical = false);
+    static void Groove(const Canvas& c, double x, double y, double w, double h, bool filled,
+                       bool vertical = false);
 };
 
 } // namespace skingen

@@ -82,8 +82,9 @@ void CMarkerSlider::Place(const RECT& rect) {
 }
 
 int CMarkerSlider::FillLength() const {
-    const int extent = Orientation() == MarkerSliderGeometry::Orientation::Horizontal ? rect_.right - rect_.left
-                                                                                        : rect_.bottom - rect_.top;
+    const int extent = Orientation() == MarkerSliderGeometry::Orientation::Horizontal
+                           ? rect_.right - rect_.left
+                           : rect_.bottom - rect_.top;
     return MarkerSliderGeometry::FillLength(extent, position_, {minimum_, maximum_});
 }
 

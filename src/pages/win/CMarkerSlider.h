@@ -55,7 +55,9 @@ protected:
     void OnKillFocus(HWND newFocus) override;
 
 private:
-    MarkerSliderGeometry::Rect GeometryRect() const { return {rect_.left, rect_.top, rect_.right, rect_.bottom}; }
+    MarkerSliderGeometry::Rect GeometryRect() const {
+        return {rect_.left, rect_.top, rect_.right, rect_.bottom};
+    }
     int PositionAt(MarkerSliderGeometry::Phase phase, POINT point) const;
 
     int id_ = 0;

@@ -29,7 +29,8 @@ bool CBitmapBtn::Create(const RECT& rect, CWnd* parent, UINT id, const std::wstr
     return CButton::Create(L"", WS_CHILD | WS_VISIBLE | BS_OWNERDRAW, rect, parent, id);
 }
 
-void CBitmapBtn::SetImages(const RECT& source, HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled) {
+void CBitmapBtn::SetImages(const RECT& source, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
+                           HBITMAP disabled) {
     const int width = source.right - source.left;
     const int height = source.bottom - source.top;
     const HDC screen = ::GetDC(nullptr);
@@ -118,13 +119,13 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
 void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::State& state) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
-    const HFONT font = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                                     OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN,
-                                     fontFace_.c_str());
+    const HFONT font = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE,
+                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                     CLEARTYPE_QUALITY, FF_MODERN, fontFace_.c_str());
     const HGDIOBJ previousFont = ::SelectObject(dc, font);
 
-    const ImageButtonLook::Box box =
-        ImageButtonLook::CaptionBox({client.left, client.top, client.right, client.bottom}, alignment_, indent_);
+    const ImageButtonLook::Box box = ImageButtonLook::CaptionBox(
+        {client.left, client.top, client.right, client.bottom}, alignment_, indent_);
     RECT area{box.left, box.top, box.right, box.bottom};
     UINT format = DT_NOPREFIX;
     switch (ImageButtonLook::AlignmentOf(alignment_)) {

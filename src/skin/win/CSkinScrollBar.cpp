@@ -140,7 +140,8 @@ void CSkinScrollBar::Notify(ScrollBarPart part, int position) {
         return;
     }
     ::SendMessageW(parent, vertical_ ? WM_VSCROLL : WM_HSCROLL,
-                   MAKEWPARAM(static_cast<WORD>(part), static_cast<WORD>(position)), reinterpret_cast<LPARAM>(hwnd_));
+                   MAKEWPARAM(static_cast<WORD>(part), static_cast<WORD>(position)),
+                   reinterpret_cast<LPARAM>(hwnd_));
 }
 
 void CSkinScrollBar::SetRow(ScrollBarPart part, int row) {
@@ -219,7 +220,8 @@ void CSkinScrollBar::OnMouseMove(UINT, POINT point) {
     }
     const ScrollBarPart pressed = repeat_.PressedPart();
     if (pressed != ScrollBarPart::None) {
-        const bool inside = Geometry().PartSpan(pressed).Contains(along) && across >= 0 && across < cellWidth_;
+        const bool inside =
+            Geometry().PartSpan(pressed).Contains(along) && across >= 0 && across < cellWidth_;
         if (repeat_.Move(inside)) {
             SetRow(pressed, inside ? kRowPressed : kRowNormal);
         }
@@ -301,7 +303,8 @@ void CSkinScrollBar::Redraw() {
     }
 }
 
-void CSkinScrollBar::CopyCell(HDC dc, HDC cells, int column, int row, const RECT& target, bool wholeCell) const {
+void CSkinScrollBar::CopyCell(HDC dc, HDC cells, int column, int row, const RECT& target,
+                              bool wholeCell) const {
     const int sourceWidth = cellWidth_;
     // The normal look of an arrow is the top-left square of its cell; hover and pressed use the cell.
     const int sourceHeight = wholeCell ? cellHeight_ : std::min(cellWidth_, cellHeight_);
@@ -315,7 +318,8 @@ void CSkinScrollBar::CopyCell(HDC dc, HDC cells, int column, int row, const RECT
     if (width == sourceWidth && height == sourceHeight) {
         ::BitBlt(dc, target.left, target.top, width, height, cells, x, y, SRCCOPY);
     } else {
-        ::StretchBlt(dc, target.left, target.top, width, height, cells, x, y, sourceWidth, sourceHeight, SRCCOPY);
+        ::StretchBlt(dc, target.left, target.top, width, height, cells, x, y, sourceWidth, sourceHeight,
+                     SRCCOPY);
     }
 }
 
@@ -333,9 +337,11 @@ void CSkinScrollBar::DrawThumb(HDC dc, HDC cells, int row, int start, int length
             return;
         }
         if (vertical_) {
-            ::StretchBlt(dc, 0, at, cellWidth_, count, cells, originX, originY + from, cellAcross, count, SRCCOPY);
+            ::StretchBlt(dc, 0, at, cellWidth_, count, cells, originX, originY + from, cellAcross, count,
+                         SRCCOPY);
         } else {
-            ::StretchBlt(dc, at, 0, count, cellWidth_, cells, originX + from, originY, count, cellAcross, SRCCOPY);
+            ::StretchBlt(dc, at, 0, count, cellWidth_, cells, originX + from, originY, count, cellAcross,
+                         SRCCOPY);
         }
     };
     piece(0, end, start);
@@ -388,8 +394,8 @@ void CSkinScrollBar::Draw(HDC target) {
     }
     CopyCell(canvas, cells, vertical_ ? kColumnUp : kColumnLeft, rows_.lineUp, span(0, arrow),
              rows_.lineUp != kRowNormal);
-    CopyCell(canvas, cells, vertical_ ? kColumnDown : kColumnRight, rows_.lineDown, span(length_ - arrow, length_),
-             rows_.lineDown != kRowNormal);
+    CopyCell(canvas, cells, vertical_ ? kColumnDown : kColumnRight, rows_.lineDown,
+             span(length_ - arrow, length_), rows_.lineDown != kRowNormal);
 
     ::SelectObject(cells, previous);
     ::DeleteDC(cells);

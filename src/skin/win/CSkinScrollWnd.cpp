@@ -28,8 +28,8 @@ CSkinScrollWnd* CSkinScrollWnd::AttachFrame(HWND window, HBITMAP bitmap) {
 }
 
 CSkinScrollWnd* CSkinScrollWnd::FrameOf(HWND window) {
-    if (window == nullptr ||
-        reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)) != &CSkinScrollWnd::FramedWindowProc) {
+    if (window == nullptr || reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC)) !=
+                                 &CSkinScrollWnd::FramedWindowProc) {
         return nullptr;
     }
     return reinterpret_cast<CSkinScrollWnd*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
@@ -73,25 +73,28 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
         return false;
     }
     const RECT inner{0, 0, innerWidth, innerHeight};
-    if (!clip_.CreateEx(0, nullptr, L"LIMIT", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, inner, this, kClipId) ||
-        !horizontal_.Create(WS_CHILD | SBS_HORZ, RECT{0, innerHeight - cellWidth_, innerWidth, innerHeight}, this,
-                            kHorizontalBarId) ||
-        !vertical_.Create(WS_CHILD | SBS_VERT, RECT{innerWidth - cellWidth_, 0, innerWidth, innerHeight}, this,
-                          kVerticalBarId)) {
+    if (!clip_.CreateEx(0, nullptr, L"LIMIT", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN, inner, this,
+                        kClipId) ||
+        !horizontal_.Create(WS_CHILD | SBS_HORZ, RECT{0, innerHeight - cellWidth_, innerWidth, innerHeight},
+                            this, kHorizontalBarId) ||
+        !vertical_.Create(WS_CHILD | SBS_VERT, RECT{innerWidth - cellWidth_, 0, innerWidth, innerHeight},
+                          this, kVerticalBarId)) {
         return false;
     }
     horizontal_.SetBitmap(bitmap);
     vertical_.SetBitmap(bitmap);
 
     framedParent_ = parent;
+    clip_.ForwardTo(parent);
     framed_ = window;
     ::SetParent(window, clip_.Hwnd());
     framedUserData_ = ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    previousProc_ = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtrW(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinScrollWnd::FramedWindowProc)));
+    previousProc_ = reinterpret_cast<WNDPROC>(::SetWindowLongPtrW(
+        window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinScrollWnd::FramedWindowProc)));
 
     // Moving the window recalculates its client area, which places the bars and lays the frame out.
-    ::SetWindowPos(window, nullptr, 0, 0, innerWidth, innerHeight, SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
+    ::SetWindowPos(window, nullptr, 0, 0, innerWidth, innerHeight,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if ((style & WS_VSCROLL) != 0) {
         Sync(vertical_, SB_VERT, true);
     }
@@ -130,8 +133,8 @@ LRESULT CALLBACK CSkinScrollWnd::FramedWindowProc(HWND hwnd, UINT message, WPARA
     }
     case WM_NCCALCSIZE:
         if (lParam != 0) {
-            RECT& client =
-                wParam != FALSE ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0] : *reinterpret_cast<RECT*>(lParam);
+            RECT& client = wParam != FALSE ? reinterpret_cast<NCCALCSIZE_PARAMS*>(lParam)->rgrc[0]
+                                           : *reinterpret_cast<RECT*>(lParam);
             frame->AdjustClientArea(client);
         }
         break;

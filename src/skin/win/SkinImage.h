@@ -31,7 +31,9 @@ public:
     int Pitch() const { return pitch_; }
     bool HasAlpha() const { return bitsPerPixel_ == 32; }
     std::span<std::uint8_t> Pixels() { return {bits_, static_cast<std::size_t>(pitch_) * height_}; }
-    std::span<const std::uint8_t> Pixels() const { return {bits_, static_cast<std::size_t>(pitch_) * height_}; }
+    std::span<const std::uint8_t> Pixels() const {
+        return {bits_, static_cast<std::size_t>(pitch_) * height_};
+    }
     // The pixel's bytes at x, y (blue, green, red[, alpha]); empty outside the image.
     std::span<const std::uint8_t> PixelAt(int x, int y) const;
 

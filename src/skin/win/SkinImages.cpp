@@ -53,7 +53,8 @@ std::optional<SkinImage> SkinImages::DecodeFile(const std::wstring& path) {
             const std::size_t rowBytes = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
             auto pixels = decoded->Pixels();
             for (UINT y = 0; y < height; ++y) {
-                const auto* source = static_cast<const std::uint8_t*>(data.Scan0) + static_cast<INT_PTR>(y) * data.Stride;
+                const auto* source =
+                    static_cast<const std::uint8_t*>(data.Scan0) + static_cast<INT_PTR>(y) * data.Stride;
                 std::memcpy(pixels.data() + static_cast<std::size_t>(y) * decoded->Pitch(), source, rowBytes);
             }
             gp::GdipBitmapUnlockBits(bitmap, &data);
@@ -86,8 +87,8 @@ bool SkinImages::DrawImage(HDC dc, SkinImage& image, int x, int y) {
         SkinPixels::Premultiply(image.Pixels());
         ::GdiFlush();
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        drawn = ::AlphaBlend(dc, x, y, image.Width(), image.Height(), source, 0, 0, image.Width(), image.Height(),
-                             blend) != FALSE;
+        drawn = ::AlphaBlend(dc, x, y, image.Width(), image.Height(), source, 0, 0, image.Width(),
+                             image.Height(), blend) != FALSE;
     } else {
         drawn = ::BitBlt(dc, x, y, image.Width(), image.Height(), source, 0, 0, SRCCOPY) != FALSE;
     }

@@ -1,5 +1,5 @@
-#include "doubles/ScriptedPrompts.h"
 #include "skin/BackgroundFailure.h"
+#include "doubles/ScriptedPrompts.h"
 
 #include <gtest/gtest.h>
 

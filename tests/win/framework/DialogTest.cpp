@@ -29,7 +29,8 @@ public:
 
     protected:
         LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN || message == WM_SYSKEYUP) {
+            if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+                message == WM_SYSKEYUP) {
                 keys.emplace_back(message, wParam);
             }
             return CEdit::WindowProc(message, wParam, lParam);
@@ -90,11 +91,13 @@ TEST(DialogTest, EnterEscapeSpaceAndF1AreSwallowedBeforeAnyControlSeesThem) {
         bool reachesTheControl;
     };
     const Case cases[] = {
-        {{WM_KEYDOWN, VK_RETURN}, false},   {{WM_KEYUP, VK_RETURN}, false},    {{WM_KEYDOWN, VK_ESCAPE}, false},
-        {{WM_KEYUP, VK_ESCAPE}, false},     {{WM_KEYDOWN, VK_SPACE}, false},   {{WM_KEYUP, VK_SPACE}, false},
-        {{WM_KEYDOWN, VK_F1}, false},       {{WM_SYSKEYDOWN, VK_F1}, false},   {{WM_SYSKEYUP, VK_RETURN}, false},
-        {{WM_SYSKEYDOWN, VK_ESCAPE}, false}, {{WM_KEYDOWN, 'A'}, true},        {{WM_KEYUP, 'A'}, true},
-        {{WM_KEYDOWN, VK_F2}, true},        {{WM_KEYDOWN, VK_BACK}, true},
+        {{WM_KEYDOWN, VK_RETURN}, false},  {{WM_KEYUP, VK_RETURN}, false},
+        {{WM_KEYDOWN, VK_ESCAPE}, false},  {{WM_KEYUP, VK_ESCAPE}, false},
+        {{WM_KEYDOWN, VK_SPACE}, false},   {{WM_KEYUP, VK_SPACE}, false},
+        {{WM_KEYDOWN, VK_F1}, false},      {{WM_SYSKEYDOWN, VK_F1}, false},
+        {{WM_SYSKEYUP, VK_RETURN}, false}, {{WM_SYSKEYDOWN, VK_ESCAPE}, false},
+        {{WM_KEYDOWN, 'A'}, true},         {{WM_KEYUP, 'A'}, true},
+        {{WM_KEYDOWN, VK_F2}, true},       {{WM_KEYDOWN, VK_BACK}, true},
     };
     std::vector<ScriptedDialog::Key> keys;
     std::vector<std::pair<UINT, WPARAM>> expected;
@@ -120,8 +123,8 @@ TEST(DialogTest, KeyFilterNamesExactlyTheFourKeysInTheFourKeyMessages) {
         bool swallowed;
     };
     const Case cases[] = {
-        {WM_KEYDOWN, VK_RETURN, true}, {WM_KEYUP, VK_ESCAPE, true},   {WM_SYSKEYDOWN, VK_SPACE, true},
-        {WM_SYSKEYUP, VK_F1, true},    {WM_CHAR, VK_RETURN, false},   {WM_KEYDOWN, VK_TAB, false},
+        {WM_KEYDOWN, VK_RETURN, true}, {WM_KEYUP, VK_ESCAPE, true},        {WM_SYSKEYDOWN, VK_SPACE, true},
+        {WM_SYSKEYUP, VK_F1, true},    {WM_CHAR, VK_RETURN, false},        {WM_KEYDOWN, VK_TAB, false},
         {WM_KEYDOWN, VK_F12, false},   {WM_LBUTTONDOWN, VK_RETURN, false}, {WM_KEYDOWN, VK_LWIN, false},
     };
     for (const Case& c : cases) {

@@ -22,8 +22,8 @@ public:
 
     // A visible top-level window at the given screen rectangle, activated.
     bool CreateTopLevel(const RECT& rect, const std::wstring& title = L"Corvalith test") {
-        if (!CreateEx(0, nullptr, title, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, rect, static_cast<HWND>(nullptr),
-                      0)) {
+        if (!CreateEx(0, nullptr, title, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, rect,
+                      static_cast<HWND>(nullptr), 0)) {
             return false;
         }
         ::SetActiveWindow(hwnd_);

@@ -124,8 +124,8 @@ TEST(MarkerSliderTest, PositionsSetFromOutsideFallBackOrClamp) {
         int position;
     };
     const Case cases[] = {
-        {&horizontal, 0, 1}, {&horizontal, 4, 4}, {&horizontal, 7, 1},
-        {&vertical, 200, 120}, {&vertical, 0, 1}, {&vertical, 64, 64},
+        {&horizontal, 0, 1},   {&horizontal, 4, 4}, {&horizontal, 7, 1},
+        {&vertical, 200, 120}, {&vertical, 0, 1},   {&vertical, 64, 64},
     };
     for (const Case& c : cases) {
         c.slider->SetPosition(c.value);

@@ -60,7 +60,8 @@ protected:
 
     test::RecordingWindow parent_{{WM_MOUSEMOVE, WM_LBUTTONUP}};
     // Normal, hover, pressed, disabled.
-    const std::array<COLORREF, 4> colours_{RGB(10, 20, 30), RGB(200, 40, 40), RGB(90, 10, 10), RGB(70, 70, 70)};
+    const std::array<COLORREF, 4> colours_{RGB(10, 20, 30), RGB(200, 40, 40), RGB(90, 10, 10),
+                                           RGB(70, 70, 70)};
     std::array<HBITMAP, 4> sources_{};
 };
 

@@ -23,7 +23,8 @@ TEST(ResourcesTest, TheProgramCarriesItsIconScrollBarSkinAndColourWheel) {
         EXPECT_EQ(info.bmHeight, c.height) << c.id;
         ::DeleteObject(bitmap);
     }
-    const HICON icon = static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(128), IMAGE_ICON, 32, 32, 0));
+    const HICON icon =
+        static_cast<HICON>(::LoadImageW(instance, MAKEINTRESOURCEW(128), IMAGE_ICON, 32, 32, 0));
     EXPECT_NE(icon, nullptr);
     if (icon != nullptr) {
         ::DestroyIcon(icon);

@@ -90,7 +90,8 @@ const Expected kFiles[] = {
     {"MouseAttribute/Speed/10.png", 143, 76, Expected::Alpha},
     {"MouseAttribute/Speed/11.png", 143, 76, Expected::Alpha},
     {"MouseAttribute/BK_ScrollSpeed.png", 242, 72, Expected::Opaque},
-    {"MouseAttribute/ScrollSpeed/Enable.png", 11, 12, Expected::Alpha}, // toggles 5, 17, 16, 30 and 5, 50, 16, 62
+    {"MouseAttribute/ScrollSpeed/Enable.png", 11, 12,
+     Expected::Alpha}, // toggles 5, 17, 16, 30 and 5, 50, 16, 62
     {"MouseAttribute/ScrollSpeed/Disable.png", 11, 12, Expected::Alpha},
     {"MouseAttribute/ScrollSpeed/ScrollLines.png", 50, 14, Expected::Alpha}, // box 150..186 and arrows to 200
     {"AngleSnap/BK_AngleSnap.png", 242, 50, Expected::Opaque},
@@ -171,8 +172,8 @@ TEST(SkinFilesTest, HotSpotsOfBothViewsExistInBothStatesInsideTheMiddleArea) {
 
 TEST(SkinFilesTest, TheWindowsWaysOfSpellingAPathReachTheSameFile) {
     const SkinImages images(test::ProgramFolder());
-    for (const char* path : {"/skins/BK_MainRight.png", "Skins\\BK_MainRight.png", "\\skins//BK_MAINRIGHT.PNG",
-                             "Skins\\/BK_MainRight.png"}) {
+    for (const char* path : {"/skins/BK_MainRight.png", "Skins\\BK_MainRight.png",
+                             "\\skins//BK_MAINRIGHT.PNG", "Skins\\/BK_MainRight.png"}) {
         const SIZE size = images.ImageSize(path);
         EXPECT_EQ(size.cx, 260) << path;
         EXPECT_EQ(size.cy, 563) << path;

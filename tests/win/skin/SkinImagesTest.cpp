@@ -56,9 +56,9 @@ TEST_F(SkinImagesTest, AlphaImagesArePremultipliedAndBlendedOverTheSurface) {
         {5, Bgr(200, 150, 100)},
     };
     for (const Case& c : cases) {
-        EXPECT_TRUE(Near(surface.Pixel(c.x, 1), c.expected)) << "x " << c.x << ": " << surface.Pixel(c.x, 1)[0]
-                                                              << "," << surface.Pixel(c.x, 1)[1] << ","
-                                                              << surface.Pixel(c.x, 1)[2];
+        EXPECT_TRUE(Near(surface.Pixel(c.x, 1), c.expected))
+            << "x " << c.x << ": " << surface.Pixel(c.x, 1)[0] << "," << surface.Pixel(c.x, 1)[1] << ","
+            << surface.Pixel(c.x, 1)[2];
     }
     EXPECT_EQ(surface.Pixel(1, 0), Bgr(200, 150, 100)); // the row above is untouched
 }

@@ -25,8 +25,13 @@ public:
 
     // Like the advanced panel, the bar is kept (disabled) when nothing can scroll.
     void SetRange(int maximum, int page, int position, bool redraw) {
-        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL, 0, maximum,
-                        static_cast<UINT>(page), position, 0};
+        SCROLLINFO info{sizeof info,
+                        SIF_RANGE | SIF_PAGE | SIF_POS | SIF_DISABLENOSCROLL,
+                        0,
+                        maximum,
+                        static_cast<UINT>(page),
+                        position,
+                        0};
         ::SetScrollInfo(hwnd_, SB_VERT, &info, redraw);
     }
     int Position() const { return ::GetScrollPos(hwnd_, SB_VERT); }
@@ -65,7 +70,8 @@ protected:
         }
         if (message == WM_ERASEBKGND) {
             RECT client = GetClientRect();
-            ::FillRect(reinterpret_cast<HDC>(wParam), &client, static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
+            ::FillRect(reinterpret_cast<HDC>(wParam), &client,
+                       static_cast<HBRUSH>(::GetStockObject(GRAY_BRUSH)));
             return TRUE;
         }
         return CWnd::WindowProc(message, wParam, lParam);
@@ -88,7 +94,7 @@ protected:
     }
 
     HBITMAP skin_ = nullptr;
-    test::RecordingWindow parent_{{}};
+    test::RecordingWindow parent_{{WM_COMMAND, WM_CTLCOLOREDIT}};
     ScrolledWindow scrolled_;
 };
 
@@ -176,9 +182,9 @@ TEST_F(SkinScrollTest, ThumbDragTracksOnlyChangesAndEndsWithOneThumbPosition) {
 
     bar.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(6, 20));
     EXPECT_TRUE(bar.Dragging());
-    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 21)); // 1 * 90 / 247 = 0: no change, nothing sent
-    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 40)); // 20 * 90 / 247 = 7
-    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 41)); // 21 * 90 / 247 = 7 again: nothing sent
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 21));  // 1 * 90 / 247 = 0: no change, nothing sent
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 40));  // 20 * 90 / 247 = 7
+    bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 41));  // 21 * 90 / 247 = 7 again: nothing sent
     bar.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(6, 500)); // limited to 99 - 10 + 1 = 90
     bar.SendMessage(WM_LBUTTONUP, 0, At(6, 500));
 
@@ -217,6 +223,19 @@ TEST_F(SkinScrollTest, TheBarFollowsRangeChangesOnEraseAndOnTheTimer) {
     scrolled_.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
     EXPECT_TRUE(bar.IsWindowEnabled());
     ::ReleaseDC(scrolled_.Hwnd(), dc);
+}
+
+TEST_F(SkinScrollTest, NotificationsOfTheFramedWindowStillReachItsFormerParent) {
+    CSkinScrollWnd* frame = CSkinScrollWnd::AttachFrame(scrolled_.Hwnd(), skin_);
+    ASSERT_NE(frame, nullptr);
+    const HWND parent = scrolled_.GetParentHwnd();
+    EXPECT_EQ(parent, frame->ClipWindow());
+    ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(130, 7), reinterpret_cast<LPARAM>(scrolled_.Hwnd()));
+    ::SendMessageW(parent, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(scrolled_.Hwnd()));
+    ::SendMessageW(parent, WM_TIMER, 99, 0); // not a notification: the clip window keeps it
+    ASSERT_EQ(parent_.Of(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(parent_.Of(WM_COMMAND)[0].wParam, MAKEWPARAM(130, 7));
+    EXPECT_EQ(parent_.Of(WM_CTLCOLOREDIT).size(), 1u);
 }
 
 TEST_F(SkinScrollTest, DestroyingTheFramedWindowTakesTheFrameWithIt) {

@@ -34,14 +34,16 @@ inline std::string ScratchFolder() {
 
 // Writes a PNG of width x height from pixels given as blue, green, red[, alpha] rows, through GDI+'s
 // own encoder (GDI+ must be started).
-inline bool WritePng(const std::string& path, int width, int height, bool alpha, std::vector<std::uint8_t> pixels) {
+inline bool WritePng(const std::string& path, int width, int height, bool alpha,
+                     std::vector<std::uint8_t> pixels) {
     const CLSID pngEncoder = {0x557cf406, 0x1a04, 0x11d3, {0x9a, 0x73, 0x00, 0x00, 0xf8, 0x1e, 0xf3, 0x2e}};
     const int bytes = alpha ? 4 : 3;
     const int stride = (width * bytes + 3) / 4 * 4;
     std::vector<std::uint8_t> rows(static_cast<std::size_t>(stride) * height, 0);
     for (int y = 0; y < height; ++y) {
         for (int x = 0; x < width * bytes; ++x) {
-            rows[static_cast<std::size_t>(y) * stride + x] = pixels[static_cast<std::size_t>(y) * width * bytes + x];
+            rows[static_cast<std::size_t>(y) * stride + x] =
+                pixels[static_cast<std::size_t>(y) * width * bytes + x];
         }
     }
     Gdiplus::GpBitmap* bitmap = nullptr;
@@ -50,8 +52,9 @@ inline bool WritePng(const std::string& path, int width, int height, bool alpha,
                                                        rows.data(), &bitmap) != Gdiplus::Ok) {
         return false;
     }
-    const Gdiplus::GpStatus status = Gdiplus::DllExports::GdipSaveImageToFile(
-        reinterpret_cast<Gdiplus::GpImage*>(bitmap), WideString::FromUtf8(path).c_str(), &pngEncoder, nullptr);
+    const Gdiplus::GpStatus status =
+        Gdiplus::DllExports::GdipSaveImageToFile(reinterpret_cast<Gdiplus::GpImage*>(bitmap),
+                                                 WideString::FromUtf8(path).c_str(), &pngEncoder, nullptr);
     Gdiplus::DllExports::GdipDisposeImage(reinterpret_cast<Gdiplus::GpImage*>(bitmap));
     return status == Gdiplus::Ok;
 }
@@ -59,7 +62,8 @@ inline bool WritePng(const std::string& path, int width, int height, bool alpha,
 // A 32-bit top-down surface filled with one colour, to draw on and read back.
 class TestSurface {
 public:
-    TestSurface(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red) : width_(width) {
+    TestSurface(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red)
+        : width_(width) {
         BITMAPINFO info{};
         info.bmiHeader.biSize = sizeof info.bmiHeader;
         info.bmiHeader.biWidth = width;
@@ -67,7 +71,8 @@ public:
         info.bmiHeader.biPlanes = 1;
         info.bmiHeader.biBitCount = 32;
         info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ = ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
+        bitmap_ =
+            ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
         for (int i = 0; i < width * height; ++i) {
             bits_[i * 4 + 0] = blue;
             bits_[i * 4 + 1] = green;
