@@ -37,6 +37,13 @@ win64: deps skingen
 wine-tests: win64
 	@scripts/wine-tests.sh
 
+# Pictures of the skin gallery's pages (artwork and every control state) in build/screenshots.
+GALLERY_PAGES := main side controls dialogs files-1 files-2
+screenshot: win64
+	xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'for page in $(GALLERY_PAGES); do \
+		scripts/screenshot.sh build/win64/bin/corvalith_gallery.exe build/screenshots/$$page.png $$page 30000 || exit 1; \
+	done; /usr/lib/wine/wineserver -w'
+
 # Each parser's fuzzer for FUZZ_SECONDS (not part of `make test`).
 FUZZ_SECONDS ?= 60
 fuzz: deps

@@ -39,7 +39,7 @@ if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
     (
         flock 9
         if [[ ! -f "$WINEPREFIX/.corvalith-tests-unmanaged" ]]; then
-            for program in corvalith_win_tests.exe corvalith_core_tests.exe; do
+            for program in corvalith_win_tests.exe corvalith_core_tests.exe corvalith_gallery.exe; do
                 "$wine" reg add "HKCU\\Software\\Wine\\AppDefaults\\$program\\X11 Driver" /v Managed /d N /f \
                     >/dev/null 2>&1 || true
             done

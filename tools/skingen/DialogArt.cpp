@@ -210,12 +210,9 @@ void MacroClose(const Canvas& c, bool over) {
 }
 
 void RecordButton(const Canvas& c, bool over) {
-    // Shows 89 of its 122 pixels; the record dot sits at the visible right end.
+    // The button shows 89 of the image's 122 pixels.
     c.Clear(Colour::Rgb(37, 39, 43));
     Widgets::Button(c, 0, 0, 89, c.Height(), over ? ButtonLook::Hover : ButtonLook::Pressed, 4);
-    c.Circle(79, 12, 4);
-    c.FillPreserve(over ? kWhite : kRedGlow);
-    c.Stroke(over ? kRedGlow : Colour::Rgb(70, 20, 20), 1);
 }
 
 } // namespace

@@ -38,6 +38,11 @@ public:
     void SetChecked(bool checked) { checked_ = checked; }
     bool IsChecked() const { return checked_; }
     bool IsHover() const { return hover_; }
+    // Shows or drops the hover look without the pointer (previews); pointer tracking sets it otherwise.
+    void SetHover(bool hover) {
+        hover_ = hover;
+        Repaint();
+    }
 
     // The state the next paint draws and the image it chooses for it.
     ImageButtonLook::State State() const;

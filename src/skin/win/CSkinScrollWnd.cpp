@@ -85,6 +85,7 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
     vertical_.SetBitmap(bitmap);
 
     framedParent_ = parent;
+    clip_.ForwardTo(parent);
     framed_ = window;
     ::SetParent(window, clip_.Hwnd());
     framedUserData_ = ::SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/CWnd.h"
+#include "skin/win/CScrollClipWnd.h"
 #include "skin/win/CSkinScrollBar.h"
 
 namespace corvalith {
@@ -59,7 +60,7 @@ private:
 
     CSkinScrollBar horizontal_;
     CSkinScrollBar vertical_;
-    CWnd clip_;
+    CScrollClipWnd clip_;
     HBITMAP bitmap_ = nullptr;
     int cellWidth_ = 0;
     HWND framed_ = nullptr;

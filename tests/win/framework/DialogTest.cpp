@@ -12,6 +12,21 @@ namespace {
 constexpr UINT kFinish = WM_APP + 1;
 constexpr UINT kKeyScript = WM_APP + 2;
 
+// An edit box that keeps the key messages it receives.
+class KeyRecorder : public CEdit {
+public:
+    std::vector<std::pair<UINT, WPARAM>> keys;
+
+protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
+            message == WM_SYSKEYUP) {
+            keys.emplace_back(message, wParam);
+        }
+        return CEdit::WindowProc(message, wParam, lParam);
+    }
+};
+
 // A dialog from an empty template with one edit box. When it starts it posts itself a script: the key
 // messages of the test, addressed to the edit box, then a message that ends the run with 42.
 class ScriptedDialog : public CDialog {
@@ -22,20 +37,6 @@ public:
     };
 
     ScriptedDialog(CWnd* owner, std::vector<Key> keys) : CDialog(999, owner), keys_(std::move(keys)) {}
-
-    class KeyRecorder : public CEdit {
-    public:
-        std::vector<std::pair<UINT, WPARAM>> keys;
-
-    protected:
-        LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override {
-            if (message == WM_KEYDOWN || message == WM_KEYUP || message == WM_SYSKEYDOWN ||
-                message == WM_SYSKEYUP) {
-                keys.emplace_back(message, wParam);
-            }
-            return CEdit::WindowProc(message, wParam, lParam);
-        }
-    };
 
     KeyRecorder edit;
     bool ownerWasDisabled = false;
@@ -114,6 +115,53 @@ TEST(DialogTest, EnterEscapeSpaceAndF1AreSwallowedBeforeAnyControlSeesThem) {
     // Escape and Enter would end an ordinary dialog with Cancel or OK; this one ends only by its script.
     EXPECT_EQ(dialog.DoModal(), 42);
     EXPECT_EQ(dialog.edit.keys, expected);
+}
+
+// A page: a modeless child dialog that notes the messages its pre-translation sees.
+class PageDialog : public CDialog {
+public:
+    explicit PageDialog(CWnd* parent) : CDialog(133, parent) {
+        Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
+    }
+
+    KeyRecorder edit;
+    std::vector<HWND> probesSeen;
+
+protected:
+    BOOL OnInitDialog() override {
+        ::SetWindowPos(hwnd_, nullptr, 10, 20, 242, 232, SWP_NOZORDER);
+        edit.Create(WS_CHILD | WS_VISIBLE, RECT{20, 179, 45, 196}, this, 1148);
+        return TRUE;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override {
+        if (msg->message == kFinish) {
+            probesSeen.push_back(msg->hwnd);
+        }
+        return CDialog::PreTranslateMessage(msg);
+    }
+};
+
+TEST(DialogTest, AModelessChildPageSeesWhatIsPostedToItsControlsAndSwallowsTheSameKeys) {
+    test::RecordingWindow owner({});
+    ASSERT_TRUE(owner.CreateTopLevel(RECT{50, 50, 450, 350}));
+    PageDialog page(&owner);
+    ASSERT_TRUE(page.Create());
+    EXPECT_EQ(page.GetParentHwnd(), owner.Hwnd());
+    EXPECT_FALSE(page.IsWindowVisible()); // created hidden; the panel shows a page when its section opens
+    EXPECT_EQ(page.GetRectInParent().left, 10);
+
+    ::PostMessageW(page.edit.Hwnd(), kFinish, 0, 0);
+    ::PostMessageW(page.Hwnd(), kFinish, 0, 0);
+    ::PostMessageW(page.edit.Hwnd(), WM_KEYDOWN, VK_ESCAPE, 1);
+    ::PostMessageW(page.edit.Hwnd(), WM_KEYDOWN, '7', 1);
+    test::PumpMessages();
+    EXPECT_EQ(page.probesSeen, (std::vector<HWND>{page.edit.Hwnd(), page.Hwnd()}));
+    EXPECT_EQ(page.edit.keys, (std::vector<std::pair<UINT, WPARAM>>{{WM_KEYDOWN, '7'}}));
+
+    page.ShowWindow(SW_SHOW);
+    page.EndDialog(IDOK); // a modeless dialog only hides
+    EXPECT_FALSE(page.IsWindowVisible());
+    EXPECT_NE(page.Hwnd(), nullptr);
 }
 
 TEST(DialogTest, KeyFilterNamesExactlyTheFourKeysInTheFourKeyMessages) {

@@ -94,7 +94,7 @@ protected:
     }
 
     HBITMAP skin_ = nullptr;
-    test::RecordingWindow parent_{{}};
+    test::RecordingWindow parent_{{WM_COMMAND, WM_CTLCOLOREDIT}};
     ScrolledWindow scrolled_;
 };
 
@@ -223,6 +223,19 @@ TEST_F(SkinScrollTest, TheBarFollowsRangeChangesOnEraseAndOnTheTimer) {
     scrolled_.SendMessage(WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc));
     EXPECT_TRUE(bar.IsWindowEnabled());
     ::ReleaseDC(scrolled_.Hwnd(), dc);
+}
+
+TEST_F(SkinScrollTest, NotificationsOfTheFramedWindowStillReachItsFormerParent) {
+    CSkinScrollWnd* frame = CSkinScrollWnd::AttachFrame(scrolled_.Hwnd(), skin_);
+    ASSERT_NE(frame, nullptr);
+    const HWND parent = scrolled_.GetParentHwnd();
+    EXPECT_EQ(parent, frame->ClipWindow());
+    ::SendMessageW(parent, WM_COMMAND, MAKEWPARAM(130, 7), reinterpret_cast<LPARAM>(scrolled_.Hwnd()));
+    ::SendMessageW(parent, WM_CTLCOLOREDIT, 0, reinterpret_cast<LPARAM>(scrolled_.Hwnd()));
+    ::SendMessageW(parent, WM_TIMER, 99, 0); // not a notification: the clip window keeps it
+    ASSERT_EQ(parent_.Of(WM_COMMAND).size(), 1u);
+    EXPECT_EQ(parent_.Of(WM_COMMAND)[0].wParam, MAKEWPARAM(130, 7));
+    EXPECT_EQ(parent_.Of(WM_CTLCOLOREDIT).size(), 1u);
 }
 
 TEST_F(SkinScrollTest, DestroyingTheFramedWindowTakesTheFrameWithIt) {
