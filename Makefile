@@ -2,7 +2,7 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native-build native asan skingen win64 wine-tests fuzz bench run format clean
+.PHONY: test deps native-build native asan skingen win64 wine-tests fuzz bench bench-wine run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -56,6 +56,11 @@ bench: deps
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build/bench -j$(JOBS) --target DeviceLinkBench
 	build/bench/tests/bench/DeviceLinkBench
+
+# Timed runs of the Windows program under Wine in Xvfb (start-up, repaint, a minute of idling).
+bench-wine: win64
+	cmake --build build/win64 -j$(JOBS) --target corvalith_program_bench
+	xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'cmake/wine-run.sh build/win64/bin/corvalith_program_bench.exe; /usr/lib/wine/wineserver -k || true'
 
 # Builds, lays down the installation defaults (LANG_CODE=EN, DE, CHS or CHT) in the Wine prefix's data
 # folder if it has none, and starts the program with the virtual mouse, showing its window.
