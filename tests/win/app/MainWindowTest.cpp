@@ -352,6 +352,14 @@ TEST(MainWindow, ShowRequestRestoresCentredWithTheFirstTwoSectionsCollapsed) {
     EXPECT_FALSE(w.IsWindowVisible());
     EXPECT_TRUE(w.GetExStyle() & WS_EX_TOOLWINDOW);
 
+    // A double click on the icon brings it back; other clicks and other icons do nothing.
+    w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, WM_LBUTTONDOWN);
+    w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 129, WM_LBUTTONDBLCLK);
+    EXPECT_FALSE(w.IsWindowVisible());
+    w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, WM_LBUTTONDBLCLK);
+    EXPECT_TRUE(w.IsWindowVisible());
+    w.HideToTray();
+
     // Without the mouse a show request is ignored.
     main.Mouse().Unplug();
     Pump();
