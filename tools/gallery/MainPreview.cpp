@@ -2,6 +2,7 @@
 
 #include "ButtonSetup.h"
 #include "GalleryPaint.h"
+#include "app/HotSpotPlan.h"
 #include "framework/CMemoryDC.h"
 
 #include <string>
@@ -17,41 +18,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 const int kRowTop[7] = {154, 174, 194, 234, 214, 254, 274};
 const wchar_t* const kSlotCaption[7] = {L"Click",   L"Menu",  L"Scroll ", L"Back",
                                         L"Forward", L"DPI +", L"DPI -"};
-
-// The hot spots drawn for a selection (slot + 1, 255 for none): the one drawn "over" (0 for none)
-// and the ones drawn "normal".
-struct HotSpotSet {
-    int over;
-    std::vector<int> normal;
-};
-
-HotSpotSet HotSpotsFor(int selection) {
-    switch (selection) {
-    case 1:
-        return {1, {2, 3, 4, 5, 6, 7}};
-    case 2:
-        return {2, {1, 3, 4, 5, 6, 7}};
-    case 3:
-        return {3, {1, 2, 4, 5, 6, 7}};
-    case 4:
-        return {5, {1, 2, 3, 4, 6}};
-    case 5:
-        return {4, {1, 2, 3, 5, 6, 7}};
-    case 6:
-        return {6, {1, 2, 3, 4, 5}};
-    case 7:
-        return {7, {1, 2, 3, 4, 5}};
-    default:
-        return {0, {1, 2, 3, 4, 5, 6}};
-    }
-}
-
-struct Point {
-    int x;
-    int y;
-};
-const Point kFront[7] = {{350, 102}, {550, 102}, {498, 190}, {350, 247}, {350, 315}, {498, 255}, {498, 285}};
-const Point kSide[7] = {{400, 155}, {335, 155}, {410, 248}, {490, 270}, {545, 265}, {460, 158}, {487, 158}};
 
 } // namespace
 
@@ -154,18 +120,10 @@ BOOL MainPreview::OnEraseBkgnd(HDC) {
 }
 
 void MainPreview::PaintHotSpots(HDC dc) {
-    const HotSpotSet set = HotSpotsFor(selectedSlot_ < 0 ? 255 : selectedSlot_ + 1);
-    const char* folder = view_ == 1 ? "/Mouse/Front/F-" : "/Mouse/Side/S-";
-    const Point* places = view_ == 1 ? kFront : kSide;
-    auto draw = [&](int spot, const char* state) {
-        const std::string path = std::string("Skins") + folder + std::to_string(spot) + state;
-        images_.DrawImageFile(dc, path, places[spot - 1].x, places[spot - 1].y);
-    };
-    if (set.over != 0) {
-        draw(set.over, "-over.png");
-    }
-    for (int spot : set.normal) {
-        draw(spot, "-normal.png");
+    // The same choice of images the main window makes.
+    for (const HotSpotPlan::Image& image :
+         HotSpotPlan::For(view_, selectedSlot_ < 0 ? 255 : selectedSlot_ + 1)) {
+        images_.DrawImageFile(dc, image.Path, image.X, image.Y);
     }
 }
 
