@@ -149,10 +149,10 @@ void DeviceLink::SetConnected(bool connected) {
 }
 
 bool DeviceLink::Connect() {
+    // A successful configuration search has set the connected flag.
     const bool connected = EnumHidMouseVender3360() == 1 && EnumHidMouseHandle3360() == 1;
     if (connected) {
         state_.Clear();
-        SetConnected(true);
         reader_.Wake();
     }
     return connected;

@@ -53,11 +53,15 @@ std::string QuotedIfNeeded(const std::string& caption) {
 
 ProfileStorage::ProfileStorage(ProfileSession& session, Services services)
     : session_(session), services_(services) {
+    ChooseDataFolder();
+    binaryPath_ = dataFolder_ + "config.bin";
+}
+
+void ProfileStorage::ChooseDataFolder() {
     dataFolder_ = services_.Folders.DataFolder();
     macrosPath_ = dataFolder_ + "record.ini";
     listPath_ = dataFolder_ + "str.ini";
     textPath_ = listPath_;
-    binaryPath_ = dataFolder_ + "config.bin";
 }
 
 std::string ProfileStorage::NumberedPath(std::string_view stem, std::string_view extension) const {
@@ -66,10 +70,7 @@ std::string ProfileStorage::NumberedPath(std::string_view stem, std::string_view
 }
 
 void ProfileStorage::LoadProfile() {
-    dataFolder_ = services_.Folders.DataFolder();
-    macrosPath_ = dataFolder_ + "record.ini";
-    listPath_ = dataFolder_ + "str.ini";
-    textPath_ = listPath_;
+    ChooseDataFolder();
 
     if (busy_) {
         binaryPath_ = dataFolder_ + "config.bin";

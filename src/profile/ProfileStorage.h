@@ -69,6 +69,8 @@ public:
     ini::IniFile ProfileListFile() const { return ini::IniFile(services_.Files, listPath_); }
 
 private:
+    // The data folder and the paths that follow from it; str.ini becomes the current text file.
+    void ChooseDataFolder();
     std::string NumberedPath(std::string_view stem, std::string_view extension) const;
     // Reads the current binary file into the working profile; false when it does not exist.
     bool ReadBinaryFile();

@@ -1,7 +1,7 @@
-#include "doubles/FixedDataFolderLocator.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
 #include "ini/IniFile.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "platform/win32/RegistryInstallRecord.h"
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32DataFolderLocator.h"
@@ -129,7 +129,7 @@ TEST(ProfileStorageOnWindows, SavesAndLoadsAProfileWithUnicodeCaptions) {
     Win32FileSystem real;
     IFileSystem& files = real;
     test::RecordingDebugOutput debug;
-    test::FixedDataFolderLocator locator(data);
+    FixedDataFolderLocator locator(data);
     test::StorageCollaborators effects;
 
     {

@@ -7,6 +7,7 @@
 #include "framework/Win32Prompts.h"
 #include "lang/LanguageTable.h"
 #include "macro/MacroTableBuilder.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/RegistryInstallRecord.h"
 #include "platform/win32/Win32DataFolderLocator.h"
@@ -82,20 +83,10 @@ public:
     SkinImages Skins;
 
 private:
-    // A data folder given by the options instead of the system's.
-    class FixedFolder : public IDataFolderLocator {
-    public:
-        explicit FixedFolder(std::string folder) : folder_(std::move(folder)) {}
-        std::string DataFolder() override { return folder_; }
-
-    private:
-        std::string folder_;
-    };
-
     ProgramOptions options_;
     Win32Prompts systemPrompts_;
     IPrompts* prompts_;
-    FixedFolder fixedFolder_;
+    FixedDataFolderLocator fixedFolder_; // a data folder given by the options instead of the system's
     // Declared before the device link, which uses them.
     SteadyClock realClock_;
     TraceWriter trace_;

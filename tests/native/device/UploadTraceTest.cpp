@@ -1,10 +1,10 @@
 #include "device/DeviceLink.h"
 #include "device/ProfileUploader.h"
-#include "doubles/FixedDataFolderLocator.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/RecordingUploadFeedback.h"
 #include "doubles/StorageCollaborators.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "profile/ProfileFile.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
@@ -34,7 +34,7 @@ struct Rig {
     test::RecordingDebugOutput debug;
     DeviceLink link{mouse, clock, debug, [](std::uint8_t) {}};
     test::MemoryFileSystem files;
-    test::FixedDataFolderLocator folder{"/data/"};
+    FixedDataFolderLocator folder{"/data/"};
     test::StorageCollaborators effects;
     ProfileSession session;
     ProfileStorage storage{session, {files, debug, folder, effects, effects, effects}};

@@ -1,10 +1,10 @@
 #include "lang/InstallationDefaults.h"
-#include "doubles/FixedDataFolderLocator.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
 #include "ini/TextCodec.h"
 #include "lang/LanguageTable.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "profile/AssignmentKind.h"
 #include "profile/ProfileStorage.h"
 
@@ -92,7 +92,7 @@ TEST(InstallationDefaults, AFreshInstallationShowsTextsAndCaptions) {
         test::MemoryFileSystem files;
         ASSERT_EQ(InstallationDefaults::Write(files, kFolder, c.language), 0);
         test::RecordingDebugOutput debug;
-        test::FixedDataFolderLocator folders(kFolder);
+        FixedDataFolderLocator folders(kFolder);
         test::StorageCollaborators effects;
         ProfileSession session;
         ProfileStorage storage(session, {files, debug, folders, effects, effects, effects});

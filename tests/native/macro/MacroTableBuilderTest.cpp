@@ -1,8 +1,8 @@
 #include "macro/MacroTableBuilder.h"
-#include "doubles/FixedDataFolderLocator.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileStorage.h"
 
@@ -164,7 +164,7 @@ TEST(MacroTableBuilder, LoadingAProfileRebuildsItsMacroTable) {
     memory.PutText(kPath, kThreeMacros);
 
     test::RecordingDebugOutput debug;
-    test::FixedDataFolderLocator folders(kFolder);
+    FixedDataFolderLocator folders(kFolder);
     test::StorageCollaborators effects;
     MacroTableBuilder macros(memory);
     ProfileSession session;

@@ -1,9 +1,9 @@
 #include "profile/ProfileStorage.h"
-#include "doubles/FixedDataFolderLocator.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
 #include "ini/IniFile.h"
+#include "platform/FixedDataFolderLocator.h"
 #include "profile/ProfileFile.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +14,6 @@
 namespace corvalith {
 namespace {
 
-using test::FixedDataFolderLocator;
 using test::MemoryFileSystem;
 using test::RecordingDebugOutput;
 using test::StorageCollaborators;

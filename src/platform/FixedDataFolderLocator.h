@@ -5,8 +5,10 @@
 #include <string>
 #include <utility>
 
-namespace corvalith::test {
+namespace corvalith {
 
+// A data folder named by whoever runs the program (a test, or a folder given on start) instead of the
+// system.
 class FixedDataFolderLocator : public IDataFolderLocator {
 public:
     explicit FixedDataFolderLocator(std::string folder) : folder_(std::move(folder)) {}
@@ -16,4 +18,4 @@ private:
     std::string folder_;
 };
 
-} // namespace corvalith::test
+} // namespace corvalith
