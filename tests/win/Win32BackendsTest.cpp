@@ -8,6 +8,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileStorage.h"
+#include "win/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -19,30 +20,7 @@
 namespace corvalith {
 namespace {
 
-// A fresh folder under the system's temporary folder, removed with its files at the end.
-class TemporaryFolder {
-public:
-    TemporaryFolder() {
-        wchar_t base[MAX_PATH] = {};
-        GetTempPathW(MAX_PATH, base);
-        path_ = WideString::ToUtf8(base) + "corvalith-" + std::to_string(GetCurrentProcessId()) + "-" +
-                std::to_string(GetTickCount64()) + "\\";
-        CreateDirectoryW(WideString::FromUtf8(path_).c_str(), nullptr);
-    }
-    ~TemporaryFolder() {
-        std::wstring from = WideString::FromUtf8(path_.substr(0, path_.size() - 1));
-        from.push_back(L'\0'); // double-terminated list for the shell
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = from.c_str();
-        operation.fFlags = FOF_NO_UI;
-        SHFileOperationW(&operation);
-    }
-    const std::string& Path() const { return path_; }
-
-private:
-    std::string path_;
-};
+using test::TemporaryFolder;
 
 std::vector<std::uint8_t> Bytes(std::string_view text) {
     return {text.begin(), text.end()};

@@ -1,4 +1,5 @@
 #include "ini/IniDocument.h"
+#include "doubles/TextFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -15,17 +16,6 @@ using Bytes = std::vector<std::uint8_t>;
 
 Bytes ToBytes(std::string_view text) {
     return Bytes(text.begin(), text.end());
-}
-
-// A UTF-16LE file with byte order mark; the compiler encodes the literal, independently of the code under
-// test.
-Bytes Utf16File(std::u16string_view text) {
-    Bytes bytes = {0xFF, 0xFE};
-    for (const char16_t unit : text) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
 }
 
 IniDocument ParseText(std::string_view text) {
@@ -100,9 +90,11 @@ TEST(IniDocumentTest, DetectsEncodingAndDecodes) {
          {0xFF, 0xFE, '[', 0, 'S', 0, ']', 0, '\n', 0, 'k', 0, '=', 0, 0x20, 0x9F, 0x07, 0x68},
          TextEncoding::Utf16Le,
          "\xE9\xBC\xA0\xE6\xA0\x87"},
-        {"utf16 odd byte", Utf16File(u"[S]\rk=1"), TextEncoding::Utf16Le, "1"},
-        {"utf16 pair", Utf16File(u"[S]\r\nk=\U0001F600"), TextEncoding::Utf16Le, "\xF0\x9F\x98\x80"},
-        {"utf16 lone surrogate", Utf16File(u"[S]\nk=" + std::u16string(1, char16_t{0xD800}) + u"z"),
+        {"utf16 odd byte", test::TextFiles::Utf16(u"[S]\rk=1"), TextEncoding::Utf16Le, "1"},
+        {"utf16 pair", test::TextFiles::Utf16(u"[S]\r\nk=\U0001F600"), TextEncoding::Utf16Le,
+         "\xF0\x9F\x98\x80"},
+        {"utf16 lone surrogate",
+         test::TextFiles::Utf16(u"[S]\nk=" + std::u16string(1, char16_t{0xD800}) + u"z"),
          TextEncoding::Utf16Le, "\xEF\xBF\xBDz"},
         {"utf8 bom", ToBytes("\xEF\xBB\xBF[S]\r\nk=L\xC3\xB6schen\r\n"), TextEncoding::Utf8Bom,
          "L\xC3\xB6schen"},
@@ -164,12 +156,13 @@ TEST(IniDocumentTest, EditsTouchOnlyTheirLines) {
 
 TEST(IniDocumentTest, ReplacingInUtf16KeepsOtherLinesByteIdentical) {
     const std::u16string loneSurrogate(1, char16_t{0xDC00});
-    IniDocument document = IniDocument::Parse(Utf16File(
+    IniDocument document = IniDocument::Parse(test::TextFiles::Utf16(
         u"; \u9F20\u6807" + loneSurrogate + u"\r\n[Buttons]\n  Left = 1 \r\nRight=2\r[Other]\r\nLeft=3"));
     document.SetString("buttons", "LEFT", "\xE9\xBC\xA0\xE6\xA0\x87");
-    EXPECT_EQ(document.Serialize(),
-              Utf16File(u"; \u9F20\u6807" + loneSurrogate +
-                        u"\r\n[Buttons]\r\nLEFT=\u9F20\u6807\r\nRight=2\r\n[Other]\r\nLeft=3\r\n"));
+    EXPECT_EQ(
+        document.Serialize(),
+        test::TextFiles::Utf16(u"; \u9F20\u6807" + loneSurrogate +
+                               u"\r\n[Buttons]\r\nLEFT=\u9F20\u6807\r\nRight=2\r\n[Other]\r\nLeft=3\r\n"));
 
     IniDocument fresh;
     fresh.SetString("S", "k", "\xC3\x9F");
@@ -185,7 +178,8 @@ TEST(IniDocumentTest, LegacyFileBecomesUtf16OnlyWhenItMust) {
 
     document.SetString("S", "c", "\xE9\xBC\xA0\xE6\xA0\x87");
     EXPECT_EQ(document.Encoding(), TextEncoding::Utf16Le);
-    EXPECT_EQ(document.Serialize(), Utf16File(u"[S]\r\nk=Gro\u00DF\r\ng=L\u00F6schen\r\nc=\u9F20\u6807\r\n"));
+    EXPECT_EQ(document.Serialize(),
+              test::TextFiles::Utf16(u"[S]\r\nk=Gro\u00DF\r\ng=L\u00F6schen\r\nc=\u9F20\u6807\r\n"));
 }
 
 TEST(IniDocumentTest, ChineseAndGermanSurviveEveryEncoding) {
@@ -196,7 +190,7 @@ TEST(IniDocumentTest, ChineseAndGermanSurviveEveryEncoding) {
     };
     const std::vector<Case> cases = {
         {"new", {}, TextEncoding::Utf16Le},
-        {"utf16", Utf16File(u"[x]\r\n"), TextEncoding::Utf16Le},
+        {"utf16", test::TextFiles::Utf16(u"[x]\r\n"), TextEncoding::Utf16Le},
         {"utf8 bom", ToBytes("\xEF\xBB\xBF[x]\r\n"), TextEncoding::Utf8Bom},
         {"utf8", ToBytes("[x]\r\n"), TextEncoding::Utf8},
         {"legacy", ToBytes("[x]\r\ny=\xFC\r\n"), TextEncoding::Utf16Le},

@@ -2,6 +2,7 @@
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
+#include "doubles/TextFiles.h"
 #include "ini/TextCodec.h"
 #include "lang/LanguageTable.h"
 #include "platform/FixedDataFolderLocator.h"
@@ -16,15 +17,6 @@ namespace corvalith {
 namespace {
 
 const std::string kFolder = "/home/u/.config/Corvalith/";
-
-std::vector<std::uint8_t> Utf16File(std::string_view utf8) {
-    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
-    for (const char16_t unit : ini::TextCodec::Utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
-}
 
 const char* const kCaptionSections = "[Setting-EN]\r\nItem1=Click\r\nItem2=Menu\r\nItem3=\"Scroll \"\r\n"
                                      "Item4=Back\r\nItem5=Forward\r\nItem6=DPI +\r\nItem7=DPI -\r\n"
@@ -46,7 +38,7 @@ TEST(InstallationDefaults, TextFilesCarryTheCodeAndEveryLanguagesCaptions) {
                           {Language::German, "DE"}};
     for (const Case& c : cases) {
         const std::string expected = std::string("[Skins]\r\nLan=") + c.code + "\r\n" + kCaptionSections;
-        EXPECT_EQ(InstallationDefaults::TextFile(c.language), Utf16File(expected)) << c.code;
+        EXPECT_EQ(InstallationDefaults::TextFile(c.language), test::TextFiles::Utf16(expected)) << c.code;
     }
 }
 

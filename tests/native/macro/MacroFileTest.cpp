@@ -1,5 +1,6 @@
 #include "macro/MacroFile.h"
 #include "doubles/MemoryFileSystem.h"
+#include "doubles/TextFiles.h"
 #include "ini/TextCodec.h"
 
 #include <gtest/gtest.h>
@@ -16,15 +17,6 @@ const std::string kPath = "/data/Corvalith/record.ini";
 std::string Text(const MemoryFileSystem& files) {
     const auto bytes = files.Get(kPath);
     return std::string(bytes.begin(), bytes.end());
-}
-
-std::vector<std::uint8_t> Utf16File(std::string_view utf8) {
-    std::vector<std::uint8_t> bytes = {0xFF, 0xFE};
-    for (const char16_t unit : ini::TextCodec::Utf8ToUtf16(utf8)) {
-        bytes.push_back(static_cast<std::uint8_t>(unit & 0xFF));
-        bytes.push_back(static_cast<std::uint8_t>(unit >> 8));
-    }
-    return bytes;
 }
 
 const char* const kTwoMacros = "[MacroName]\r\n"
@@ -49,7 +41,7 @@ TEST(MacroFile, ReadsTheListAndEachMacroInEveryEncoding) {
     std::vector<std::uint8_t> utf8Bom = {0xEF, 0xBB, 0xBF};
     utf8Bom.insert(utf8Bom.end(), text.begin(), text.end());
     const std::vector<std::vector<std::uint8_t>> files = {
-        Utf16File(text), std::vector<std::uint8_t>(text.begin(), text.end()), utf8Bom};
+        test::TextFiles::Utf16(text), std::vector<std::uint8_t>(text.begin(), text.end()), utf8Bom};
     for (const auto& bytes : files) {
         MemoryFileSystem memory;
         memory.Put(kPath, bytes);
@@ -168,13 +160,14 @@ TEST(MacroFile, ListWritesAndDeletingTheLastMacro) {
 
 TEST(MacroFile, WritesKeepTheFilesEncoding) {
     MemoryFileSystem memory;
-    memory.Put(kPath, Utf16File("[MacroName]\r\nMacroCount=0\r\n0=\r\n"));
+    memory.Put(kPath, test::TextFiles::Utf16("[MacroName]\r\nMacroCount=0\r\n0=\r\n"));
     MacroFile file(memory, kPath);
     ASSERT_TRUE(file.WriteList({"宏_1"}));
     ASSERT_TRUE(file.WriteMacro(Macro{"宏_1", "2", 1, {"Ü   Dn"}}));
-    EXPECT_EQ(memory.Get(kPath), Utf16File("[MacroName]\r\nMacroCount=1\r\n0=宏_1\r\n[宏_1]\r\n"
-                                           "DelayTimeSelStatus=1\r\nMacroLoopTimes=2\r\nItemCount=1\r\n"
-                                           "Item0=Ü   Dn\r\n"));
+    EXPECT_EQ(memory.Get(kPath),
+              test::TextFiles::Utf16("[MacroName]\r\nMacroCount=1\r\n0=宏_1\r\n[宏_1]\r\n"
+                                     "DelayTimeSelStatus=1\r\nMacroLoopTimes=2\r\nItemCount=1\r\n"
+                                     "Item0=Ü   Dn\r\n"));
 }
 
 TEST(MacroFile, WithoutAFileOnlyTheLoopCountWriteDoesAnything) {
@@ -191,7 +184,7 @@ TEST(MacroFile, WithoutAFileOnlyTheLoopCountWriteDoesAnything) {
 
     // A new macro's loop count creates the folder and the file (UTF-16LE with BOM, like every new file).
     EXPECT_TRUE(file.WriteLoopCount("Macro_1", 1));
-    EXPECT_EQ(memory.Get(kPath), Utf16File("[Macro_1]\r\nMacroLoopTimes=1\r\n"));
+    EXPECT_EQ(memory.Get(kPath), test::TextFiles::Utf16("[Macro_1]\r\nMacroLoopTimes=1\r\n"));
     EXPECT_TRUE(file.WriteLoopCount("Macro_1", 65535));
     EXPECT_EQ(file.ReadMacro("Macro_1").LoopCountText, "65535");
 }

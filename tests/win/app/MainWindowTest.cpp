@@ -6,6 +6,7 @@
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
 #include "win/support/ModalScript.h"
+#include "win/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -32,14 +33,6 @@ void Pump() {
     }
 }
 
-std::string TemporaryDataFolder() {
-    wchar_t base[MAX_PATH] = {};
-    GetTempPathW(MAX_PATH, base);
-    static int counter = 0;
-    return WideString::ToUtf8(base) + "corvalith-main-" + std::to_string(GetCurrentProcessId()) + "-" +
-           std::to_string(++counter) + "\\";
-}
-
 // The main window over the virtual mouse, created modeless so that the test drives it with messages.
 struct MainWindow {
     explicit MainWindow(bool firstInstallation = false, bool unplugged = false) {
@@ -52,9 +45,8 @@ struct MainWindow {
         }
         options.Simulate = true;
         options.StartUnplugged = unplugged;
-        options.DataFolder = TemporaryDataFolder();
+        options.DataFolder = dataFolder.Path();
         // What an installation lays down: the language code.
-        CreateDirectoryW(WideString::FromUtf8(options.DataFolder).c_str(), nullptr);
         const std::string text = "[Skins]\r\nLan=EN\r\n";
         files.WriteFileAtomically(options.DataFolder + "str.ini",
                                   std::vector<std::uint8_t>(text.begin(), text.end()));
@@ -67,15 +59,6 @@ struct MainWindow {
     ~MainWindow() {
         window->DestroyWindow();
         Pump();
-        window.reset();
-        std::wstring folder = WideString::FromUtf8(options.DataFolder);
-        folder.back() = L'\0'; // no trailing separator, and the double zero the shell wants
-        folder.push_back(L'\0');
-        SHFILEOPSTRUCTW operation{};
-        operation.wFunc = FO_DELETE;
-        operation.pFrom = folder.c_str();
-        operation.fFlags = FOF_NO_UI;
-        SHFileOperationW(&operation);
     }
     ProgramServices& Services() { return window->Services(); }
     VirtualMouse& Mouse() { return *Services().Mouse(); }
@@ -84,6 +67,7 @@ struct MainWindow {
         return {lines.begin() + static_cast<long>(std::min(first, lines.size())), lines.end()};
     }
 
+    test::TemporaryFolder dataFolder;
     test::ScriptedPrompts prompts;
     Win32FileSystem files;
     ProgramOptions options;

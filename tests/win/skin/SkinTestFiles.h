@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/win32/WideString.h"
+#include "win/support/PixelSurface.h"
 
 #include <windows.h>
 
@@ -59,48 +60,18 @@ inline bool WritePng(const std::string& path, int width, int height, bool alpha,
     return status == Gdiplus::Ok;
 }
 
-// A 32-bit top-down surface filled with one colour, to draw on and read back.
-class TestSurface {
+// A memory surface filled with one colour given as blue, green, red, whose pixels read back in the
+// same order.
+class TestSurface : public PixelSurface {
 public:
     TestSurface(int width, int height, std::uint8_t blue, std::uint8_t green, std::uint8_t red)
-        : width_(width) {
-        BITMAPINFO info{};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        info.bmiHeader.biCompression = BI_RGB;
-        bitmap_ =
-            ::CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&bits_), nullptr, 0);
-        for (int i = 0; i < width * height; ++i) {
-            bits_[i * 4 + 0] = blue;
-            bits_[i * 4 + 1] = green;
-            bits_[i * 4 + 2] = red;
-            bits_[i * 4 + 3] = 0;
-        }
-        dc_ = ::CreateCompatibleDC(nullptr);
-        previous_ = ::SelectObject(dc_, bitmap_);
+        : PixelSurface(width, height) {
+        Fill(RGB(red, green, blue));
     }
-    ~TestSurface() {
-        ::SelectObject(dc_, previous_);
-        ::DeleteDC(dc_);
-        ::DeleteObject(bitmap_);
-    }
-    HDC Dc() const { return dc_; }
-    // Blue, green, red of the pixel at x, y.
     std::vector<int> Pixel(int x, int y) const {
-        ::GdiFlush();
-        const std::uint8_t* p = bits_ + (static_cast<std::size_t>(y) * width_ + x) * 4;
-        return {p[0], p[1], p[2]};
+        const COLORREF colour = PixelSurface::Pixel(x, y);
+        return {GetBValue(colour), GetGValue(colour), GetRValue(colour)};
     }
-
-private:
-    int width_;
-    HBITMAP bitmap_ = nullptr;
-    std::uint8_t* bits_ = nullptr;
-    HDC dc_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
 };
 
 } // namespace corvalith::test
