@@ -314,13 +314,4 @@ std::array<std::string, AssignmentCatalogue::kAssignableSlots> AssignmentCatalog
     return captions;
 }
 
-std::optional<std::size_t> AssignmentCatalogue::SlotOfRow(std::size_t row) {
-    for (const DefaultAssignment& assignment : kDefaults) {
-        if (assignment.Row == row) {
-            return assignment.Slot;
-        }
-    }
-    return std::nullopt;
-}
-
 } // namespace corvalith

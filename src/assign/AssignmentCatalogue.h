@@ -114,9 +114,6 @@ public:
     static const std::array<DefaultAssignment, kAssignableSlots>& DefaultAssignments();
     std::array<std::string, kAssignableSlots> DefaultCaptions() const;
 
-    // The button slot that row "Button n" (n = 1 to 7) shows; rows 4 and 5 show slots 4 and 3.
-    static std::optional<std::size_t> SlotOfRow(std::size_t row);
-
 private:
     CatalogueEntry* FindMutable(int commandId);
     const std::string& TextOf(int commandId) const;

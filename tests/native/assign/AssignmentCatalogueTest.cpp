@@ -1,4 +1,5 @@
 #include "assign/AssignmentCatalogue.h"
+#include "app/MainWindowLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -458,13 +459,18 @@ TEST(AssignmentCatalogue, TheDefaultAssignmentIsTheFactoryDefault) {
 }
 
 TEST(AssignmentCatalogue, RowsShowSlotsWithRowsFourAndFiveSwapped) {
-    const std::optional<std::size_t> expected[] = {std::nullopt, 0, 1, 2, 4, 3, 5, 6, std::nullopt};
-    for (std::size_t row = 0; row < std::size(expected); ++row) {
-        EXPECT_EQ(AssignmentCatalogue::SlotOfRow(row), expected[row]) << "row " << row;
+    const int expected[] = {-1, 0, 1, 2, 4, 3, 5, 6, -1};
+    for (int row = 0; row < static_cast<int>(std::size(expected)); ++row) {
+        EXPECT_EQ(MainWindowLayout::SlotOfRow(row), expected[row]) << "row " << row;
+    }
+    // The factory assignments name the same rows.
+    for (const auto& assignment : AssignmentCatalogue::DefaultAssignments()) {
+        EXPECT_EQ(MainWindowLayout::SlotOfRow(static_cast<int>(assignment.Row)),
+                  static_cast<int>(assignment.Slot));
     }
     // Assigning through row "Button 4" changes slot 4, through row "Button 5" slot 3.
     Program program("EN");
-    program.catalogue.Assign(2005, *AssignmentCatalogue::SlotOfRow(4), program.session);
+    program.catalogue.Assign(2005, static_cast<std::size_t>(MainWindowLayout::SlotOfRow(4)), program.session);
     EXPECT_EQ(program.session.Working.ButtonAssignmentKind[4], 4);
     EXPECT_EQ(program.session.Working.ButtonAssignmentKind[3], 0);
 }
