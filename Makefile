@@ -2,23 +2,34 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps native-build native asan skingen win64 wine-tests fuzz bench bench-wine run format clean
+.PHONY: test deps deps-build deps-fuzz deps-format native-build native asan skingen win64 wine-tests screenshot \
+	fuzz bench bench-wine run format clean
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
-test: deps native asan win64 wine-tests
+test: deps-build native asan win64 wine-tests
 
+# Everything a developer needs: what the build and its tests need, clang with libFuzzer, clang-format.
 deps:
-	@scripts/install-deps.sh
+	@scripts/install-deps.sh all
 
-native-build: deps
+# Each target installs only what it needs, when it is missing (scripts/install-deps.sh looks for the
+# tools themselves and prints nothing when they are all there).
+deps-build:
+	@scripts/install-deps.sh build
+deps-fuzz:
+	@scripts/install-deps.sh fuzz
+deps-format:
+	@scripts/install-deps.sh format
+
+native-build: deps-build
 	cmake --preset native >/dev/null
 	cmake --build build/native -j$(JOBS)
 
 native: native-build
 	ctest --test-dir build/native --output-on-failure -j$(JOBS)
 
-asan: deps
+asan: deps-build
 	cmake --preset asan >/dev/null
 	cmake --build build/asan -j$(JOBS)
 	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -26,11 +37,11 @@ asan: deps
 
 # The Windows tree runs the host-built skin generator, so it is built first.
 SKINGEN := $(CURDIR)/build/native/tools/skingen/skingen
-skingen: deps
+skingen: deps-build
 	cmake --preset native >/dev/null
 	cmake --build build/native -j$(JOBS) --target skingen
 
-win64: deps skingen
+win64: deps-build skingen
 	cmake --preset win64 -DCORVALITH_SKINGEN=$(SKINGEN) >/dev/null
 	cmake --build build/win64 -j$(JOBS)
 
@@ -46,13 +57,13 @@ screenshot: win64
 
 # Each parser's fuzzer for FUZZ_SECONDS (not part of `make test`).
 FUZZ_SECONDS ?= 60
-fuzz: deps
+fuzz: deps-fuzz
 	cmake --preset fuzz >/dev/null
 	cmake --build build/fuzz -j$(JOBS)
 	for target in build/fuzz/tests/fuzz/*Fuzz; do $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done
 
 # Benchmarks of the native build (Release), with their figures printed.
-bench: deps
+bench: deps-build
 	cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 	cmake --build build/bench -j$(JOBS) --target DeviceLinkBench
 	build/bench/tests/bench/DeviceLinkBench
@@ -67,7 +78,7 @@ bench-wine: win64
 run: native-build win64
 	@scripts/run.sh
 
-format:
+format: deps-format
 	find src tests $$(ls -d tools 2>/dev/null) -name '*.cpp' -o -name '*.h' | xargs clang-format -i
 
 clean:
