@@ -72,9 +72,16 @@ TEST(Win32DataFolderLocator, IsTheProductFolderInsideApplicationData) {
 }
 
 TEST(RegistryInstallRecord, WritesTwoStringValuesOnceAndAsksAgainWhenDeleted) {
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
-    RegistryInstallRecord record;
+    // A key of the test's own: the product's key under the current user is left alone.
+    const std::wstring key =
+        L"SOFTWARE\\CorvalithTests\\InstallRecord" + std::to_wstring(GetCurrentProcessId()) + L"\\";
+    const auto remove = [&] {
+        RegDeleteTreeW(HKEY_CURRENT_USER, key.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
+        RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\CorvalithTests");
+    };
+    remove();
+    RegistryInstallRecord record(key);
 
     EXPECT_TRUE(record.IsNewInstallation());
     record.RecordInstallation("OFF");
@@ -89,16 +96,15 @@ TEST(RegistryInstallRecord, WritesTwoStringValuesOnceAndAsksAgainWhenDeleted) {
         wchar_t text[16] = {};
         DWORD size = sizeof text;
         DWORD type = 0;
-        ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", value.name, RRF_RT_ANY, &type,
-                               text, &size),
+        ASSERT_EQ(RegGetValueW(HKEY_CURRENT_USER, key.c_str(), value.name, RRF_RT_ANY, &type, text, &size),
                   ERROR_SUCCESS);
         EXPECT_EQ(type, static_cast<DWORD>(REG_SZ));
         EXPECT_STREQ(text, value.expected);
     }
 
-    RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
-    RegDeleteKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
+    remove();
     EXPECT_TRUE(record.IsNewInstallation());
+    EXPECT_STREQ(RegistryInstallRecord::kProductKey, L"SOFTWARE\\Corvalith\\");
 }
 
 TEST(ProfileStorageOnWindows, SavesAndLoadsAProfileWithUnicodeCaptions) {

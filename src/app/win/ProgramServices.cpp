@@ -24,12 +24,45 @@ ProgramOptions ProgramOptions::FromEnvironment() {
     options.Simulate = simulate == "1" || simulate == "unplugged";
     options.StartUnplugged = simulate == "unplugged";
     options.TraceFile = Environment(L"CORVALITH_TRACE");
+    options.Sandbox = Environment(L"CORVALITH_SANDBOX");
+    if (!options.Sandbox.empty()) {
+        if (options.Sandbox.back() != '\\' && options.Sandbox.back() != '/') {
+            options.Sandbox += '\\';
+        }
+        options.DataFolder = options.Sandbox + "Corvalith\\";
+    }
     return options;
 }
 
+namespace {
+
+template <typename Interface>
+Interface& Chosen(Interface* given, Interface& kept, Interface& system, bool sandboxed) {
+    if (given != nullptr) {
+        return *given;
+    }
+    return sandboxed ? kept : system;
+}
+
+} // namespace
+
 ProgramServices::ProgramServices(const ProgramOptions& options, std::string programFolder,
                                  IUploadFeedback& feedback, EventReader::Handler onStageChanged)
-    : Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
+    : sandboxRecord_(
+          options.Sandbox.empty() || options.InstallRecord != nullptr
+              ? nullptr
+              : std::make_unique<FileInstallRecord>(options.Files != nullptr ? *options.Files : systemFiles_,
+                                                    options.Sandbox + "install.ini")),
+      Files(options.Files != nullptr ? *options.Files : systemFiles_),
+      InstallRecord(options.InstallRecord != nullptr ? *options.InstallRecord
+                    : sandboxRecord_                 ? static_cast<IInstallRecord&>(*sandboxRecord_)
+                                                     : registryRecord_),
+      MouseSettings(Chosen<ISystemMouseSettings>(options.MouseSettings, keptMouseSettings_,
+                                                 systemMouseSettings_, !options.Sandbox.empty())),
+      Shell(Chosen<IShell>(options.Shell, keptShell_, systemShell_, !options.Sandbox.empty())),
+      DeviceNotifications(options.DeviceNotifications != nullptr ? *options.DeviceNotifications
+                                                                 : systemNotifications_),
+      Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
       fixedFolder_(options.DataFolder),
       simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
       mouse_(options.Simulate ? std::make_unique<VirtualMouse>(trace_) : nullptr),

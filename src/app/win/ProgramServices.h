@@ -7,12 +7,19 @@
 #include "framework/Win32Prompts.h"
 #include "lang/LanguageTable.h"
 #include "macro/MacroTableBuilder.h"
+#include "platform/FileInstallRecord.h"
 #include "platform/FixedDataFolderLocator.h"
+#include "platform/IDeviceNotifications.h"
+#include "platform/IShell.h"
+#include "platform/RecordingMouseSettings.h"
+#include "platform/RecordingShell.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/RegistryInstallRecord.h"
 #include "platform/win32/Win32DataFolderLocator.h"
 #include "platform/win32/Win32DebugOutput.h"
+#include "platform/win32/Win32DeviceNotifications.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "platform/win32/Win32Shell.h"
 #include "platform/win32/Win32SystemMouseSettings.h"
 #include "profile/PointerSettingsApplier.h"
 #include "profile/ProfileSession.h"
@@ -30,13 +37,26 @@
 
 namespace corvalith {
 
-// How the program runs: from the environment for Corvalith.exe, set directly by tests.
+// How the program runs: from the environment for Corvalith.exe, set directly by tests. Every outside
+// effect can be given here; what is left null is the system's own.
 struct ProgramOptions {
     bool Simulate = false;       // CORVALITH_SIMULATE=1: the virtual mouse instead of the HID stack
     bool StartUnplugged = false; // CORVALITH_SIMULATE=unplugged: the virtual mouse, not plugged in yet
     std::string TraceFile;       // CORVALITH_TRACE: the virtual mouse's trace is appended here
     std::string DataFolder;      // empty: the user's application-data folder + "Corvalith\"
-    IPrompts* Prompts = nullptr; // null: the real message boxes and dialogs
+    // CORVALITH_SANDBOX=<folder>: a run that leaves the user's system alone. The data folder is
+    // <folder>\Corvalith\, the installation record the file <folder>\install.ini, and the pointer
+    // settings, web pages and programs stay inside the program.
+    std::string Sandbox;
+    IPrompts* Prompts = nullptr;                         // null: the real message boxes and dialogs
+    IFileSystem* Files = nullptr;                        // null: the real files
+    IInstallRecord* InstallRecord = nullptr;             // null: the registry (or the sandbox's file)
+    ISystemMouseSettings* MouseSettings = nullptr;       // null: the system's (or kept, in a sandbox)
+    IShell* Shell = nullptr;                             // null: the real shell (or kept, in a sandbox)
+    IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's hot-plug notifications
+    // The Windows user-interface language (a LANGID) that chooses the texts when the data folder names no
+    // usable language; 0 asks the system.
+    std::uint16_t UiLanguage = 0;
     bool ShowSplash = true;
 
     static ProgramOptions FromEnvironment();
@@ -71,12 +91,27 @@ public:
     // Called after every report of the virtual mouse (on the thread that made it).
     void SetReportObserver(std::function<void()> observer);
 
+private:
+    // The system's own services, used where the options give none.
+    Win32FileSystem systemFiles_;
+    RegistryInstallRecord registryRecord_;
+    Win32SystemMouseSettings systemMouseSettings_;
+    Win32Shell systemShell_;
+    Win32DeviceNotifications systemNotifications_;
+    // A sandboxed run's stand-ins.
+    RecordingMouseSettings keptMouseSettings_;
+    RecordingShell keptShell_;
+    std::unique_ptr<FileInstallRecord> sandboxRecord_;
+
+public:
     ProfileSession Session;
-    Win32FileSystem Files;
+    IFileSystem& Files;
     Win32DebugOutput Debug;
     Win32DataFolderLocator Folders;
-    RegistryInstallRecord InstallRecord;
-    Win32SystemMouseSettings MouseSettings;
+    IInstallRecord& InstallRecord;
+    ISystemMouseSettings& MouseSettings;
+    IShell& Shell;
+    IDeviceNotifications& DeviceNotifications;
     PointerSettingsApplier Pointer{MouseSettings, Debug};
     MacroTableBuilder Macros{Files};
     LanguageTable Language;

@@ -9,8 +9,6 @@ namespace corvalith {
 
 namespace {
 
-constexpr const wchar_t* kKey = L"SOFTWARE\\Corvalith\\";
-
 void SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
     RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                    static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
@@ -20,7 +18,7 @@ void SetString(HKEY key, const wchar_t* name, const std::wstring& value) {
 
 bool RegistryInstallRecord::IsNewInstallation() {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_CURRENT_USER, kKey, 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, key_.c_str(), 0, KEY_READ | KEY_WRITE, &key) != ERROR_SUCCESS) {
         return true;
     }
     RegCloseKey(key);
@@ -32,7 +30,7 @@ void RegistryInstallRecord::RecordInstallation(std::string_view liftOffAnswer) {
         return;
     }
     HKEY key = nullptr;
-    if (RegCreateKeyW(HKEY_CURRENT_USER, kKey, &key) != ERROR_SUCCESS) {
+    if (RegCreateKeyW(HKEY_CURRENT_USER, key_.c_str(), &key) != ERROR_SUCCESS) {
         return;
     }
     SetString(key, L"IsNewInstalled", L"N");

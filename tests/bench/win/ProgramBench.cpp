@@ -121,14 +121,20 @@ double IdleCpuMilliseconds(const std::wstring& program, DWORD seconds) {
 int main() {
     constexpr int kRepaints = 50;
     CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
-    HKEY key = nullptr;
-    RegCreateKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", &key); // not a first installation
-    RegCloseKey(key);
+    // A sandbox that leaves the user's system alone; not a first installation.
+    const std::string sandbox = TemporaryFolder();
+    const std::string record = "[SOFTWARE\\Corvalith]\r\nIsNewInstalled=N\r\nLOD-Switcher=OFF\r\n";
+    Win32FileSystem files;
+    files.CreateDirectories(sandbox);
+    files.WriteFileAtomically(sandbox + "install.ini",
+                              std::vector<std::uint8_t>(record.begin(), record.end()));
+    SetEnvironmentVariableW(L"CORVALITH_SANDBOX", WideString::FromUtf8(sandbox).c_str());
 
     ProgramOptions options;
     options.Simulate = true;
     options.ShowSplash = false;
-    options.DataFolder = TemporaryFolder();
+    options.Sandbox = sandbox;
+    options.DataFolder = sandbox + "Corvalith\\";
     double startup = 0;
     double repaint = 0;
     {

@@ -1,5 +1,5 @@
 #include "ini/IniFile.h"
-#include "platform/posix/FileInstallRecord.h"
+#include "platform/FileInstallRecord.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/XdgDataFolderLocator.h"
 

@@ -1,4 +1,4 @@
-#include "platform/posix/FileInstallRecord.h"
+#include "platform/FileInstallRecord.h"
 
 #include "ini/IniFile.h"
 
@@ -21,7 +21,7 @@ void FileInstallRecord::RecordInstallation(std::string_view liftOffAnswer) {
     if (!IsNewInstallation()) {
         return;
     }
-    if (const auto slash = path_.find_last_of('/'); slash != std::string::npos) {
+    if (const auto slash = path_.find_last_of("/\\"); slash != std::string::npos) {
         files_.CreateDirectories(path_.substr(0, slash + 1));
     }
     ini::IniFile record(files_, path_);

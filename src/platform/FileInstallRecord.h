@@ -7,8 +7,9 @@
 
 namespace corvalith {
 
-// The installation record of native builds: section "SOFTWARE\Corvalith" of a small text file, holding
-// the same two values the Windows program keeps in the registry.
+// The installation record in a file (native builds, and sandboxed runs of the Windows program): section
+// "SOFTWARE\Corvalith" of a small text file, holding the same two values the Windows program keeps in the
+// registry.
 class FileInstallRecord : public IInstallRecord {
 public:
     FileInstallRecord(IFileSystem& files, std::string path);
