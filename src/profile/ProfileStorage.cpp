@@ -77,7 +77,8 @@ void ProfileStorage::LoadProfile() {
     } else {
         const ini::IniDocument list = ProfileListFile().Load();
         const long count = ParseCount(ini::IniFile::Read(list, kProfileSection, "ItemCount"));
-        if (count >= 1 && count <= static_cast<long>(kMaxProfiles)) {
+        listValid_ = count >= 1 && count <= static_cast<long>(kMaxProfiles);
+        if (listValid_) {
             const std::string current = ini::IniFile::Read(list, kProfileSection, "CurProfileName");
             for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
                 if (ini::IniFile::Read(list, kProfileSection, ItemKey(i)) == current) {
@@ -87,6 +88,7 @@ void ProfileStorage::LoadProfile() {
         } else if (!services_.Files.FileExists(NumberedPath("config", ".bin"))) {
             // No profile list and nothing saved yet (a fresh data folder): nothing to load, and the
             // profile stays as it is until it is initialised.
+            profileStored_ = false;
             return;
         }
         // Without a profile list the profile saved under the current index is still the user's: it is
@@ -100,12 +102,14 @@ void ProfileStorage::LoadProfile() {
 }
 
 bool ProfileStorage::ReadBinaryFile() {
+    profileStored_ = false;
     const auto bytes = services_.Files.ReadFile(binaryPath_, ProfileFile::kSize);
     if (!bytes) {
         Debug("Config file is not exist.\n");
         return false;
     }
     const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, session_.Working);
+    profileStored_ = read.RecordBytes == ProfileSettings::kSize;
     Debug(TextFormat::Printf("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
                              static_cast<int>(read.RecordBytes)));
     return true;
@@ -120,6 +124,7 @@ void ProfileStorage::SaveProfile() {
         Debug(TextFormat::Printf("Error Code is: %d \n", error));
         return;
     }
+    profileStored_ = true;
     Debug(TextFormat::Printf("Data num:%d BYTE -%d BYTE\n Struct size:%d BYTE", 1,
                              static_cast<int>(ProfileSettings::kSize),
                              static_cast<int>(ProfileSettings::kSize)));
@@ -147,17 +152,16 @@ void ProfileStorage::LoadBaseProfile() {
 }
 
 void ProfileStorage::InitialiseIfNew() {
-    const std::string isDefault = CurrentTextFile().ReadString(kProfileSection, "IsDefault");
-    const std::string markedPath = textPath_;
-    WriteText(markedPath, kProfileSection, "IsDefault", "Y");
-    if (isDefault == "N" || isDefault.empty()) {
+    // Without a profile list str.ini carries the marker, while str<n>.ini holds only the captions.
+    const std::string markerPath = MarkerPath();
+    const std::string isDefault =
+        ini::IniFile(services_.Files, markerPath).ReadString(kProfileSection, "IsDefault");
+    if (isDefault != "Y") {
+        WriteText(markerPath, kProfileSection, "IsDefault", "Y");
+    }
+    if (isDefault == "N" || isDefault.empty() || !profileStored_) {
         session_.Working.ResetToFactoryDefaults();
         SaveProfile();
-        // Saving moves to the profile's own text file; mark it too, so that the next start, which reads
-        // that file, keeps the profile instead of resetting it again.
-        if (textPath_ != markedPath) {
-            WriteText(textPath_, kProfileSection, "IsDefault", "Y");
-        }
     }
 }
 

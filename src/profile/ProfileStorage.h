@@ -44,7 +44,10 @@ public:
     void SaveCaptions(std::string_view languageSection);
     // Reads the base profile config.bin into the working profile with str.ini as the current text file.
     void LoadBaseProfile();
-    // Fills a profile that is not yet marked "IsDefault" = "Y" with factory defaults and saves it.
+    // Fills a profile with factory defaults and saves it when it is not yet marked "IsDefault" = "Y" or
+    // when its binary file was not read in full (missing, unreadable or short): the working profile would
+    // otherwise stay all zeros and the next change would save and send them. The marker is in the
+    // profile's own text file while a profile list exists, in str.ini otherwise.
     void InitialiseIfNew();
     // The reset command: factory defaults, keeping the macros, the profile index and the lift-off switch.
     void FactoryReset(std::string_view languageSection);
@@ -74,6 +77,8 @@ private:
     std::string NumberedPath(std::string_view stem, std::string_view extension) const;
     // Reads the current binary file into the working profile; false when it does not exist.
     bool ReadBinaryFile();
+    // The text file that holds the "IsDefault" marker of the current profile.
+    const std::string& MarkerPath() const { return listValid_ ? textPath_ : listPath_; }
     // Writes a value into a text file, creating the data folder first when it is missing.
     void WriteText(const std::string& path, std::string_view section, std::string_view key,
                    std::string_view value);
@@ -83,6 +88,11 @@ private:
     ProfileSession& session_;
     Services services_;
     bool busy_ = false;
+    // The last load found a valid profile list (an "ItemCount" of 1 to 6).
+    bool listValid_ = false;
+    // The working profile holds a full record of the current binary file: read in full by the last load,
+    // or written by the last save.
+    bool profileStored_ = false;
     std::string dataFolder_;
     std::string macrosPath_;
     std::string listPath_;

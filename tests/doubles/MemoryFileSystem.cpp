@@ -30,6 +30,7 @@ int MemoryFileSystem::WriteFileAtomically(const std::string& path, std::span<con
         }
     }
     files[path].assign(bytes.begin(), bytes.end());
+    written.push_back(path);
     return 0;
 }
 

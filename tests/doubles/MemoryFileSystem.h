@@ -5,6 +5,7 @@
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 namespace corvalith::test {
 
@@ -25,8 +26,9 @@ public:
 
     std::map<std::string, std::vector<std::uint8_t>> files;
     std::set<std::string> folders;
-    int writeError = 0;         // returned by every write while non-zero
-    bool requireFolder = false; // writes fail with error 3 (path not found) outside a created folder
+    std::vector<std::string> written; // the path of every write that succeeded, in order
+    int writeError = 0;               // returned by every write while non-zero
+    bool requireFolder = false;       // writes fail with error 3 (path not found) outside a created folder
 };
 
 } // namespace corvalith::test

@@ -10,6 +10,8 @@
 
 #include <cstring>
 #include <memory>
+#include <optional>
+#include <vector>
 
 namespace corvalith {
 namespace {
@@ -137,23 +139,72 @@ TEST(ProfileStorage, ProfileListChoosesTheCurrentProfile) {
     }
 }
 
-TEST(ProfileStorage, InitialiseIfNewFollowsTheMarker) {
+TEST(ProfileStorage, InitialiseIfNewFollowsTheMarkerAndTheProfileFile) {
+    enum class Saved { None, Short, Full }; // config<n>.bin: missing, 1000 bytes, a whole profile
+    const std::string list = "[Profile]\r\nItemCount=2\r\nItem0=A\r\nItem1=B\r\nCurProfileName=B\r\n";
+    const std::string marked = "[Profile]\r\nIsDefault=Y\r\n";
+    const char* captions = "[Setting-EN]\r\nItem1=Fire\r\n";
     struct Case {
         const char* name;
-        const char* textFile; // content of str.ini, the current text file of a start without a list
+        std::optional<std::string> listFile; // str.ini
+        std::optional<std::string> ownText;  // str<n>.ini of the current profile
+        Saved saved;
+        const char* marker; // the text file that says "IsDefault" = "Y" afterwards
         bool resets;
+        std::vector<std::string> written; // the files written, in order
     };
+    // Without a profile list the current profile is 0 and its marker lives in str.ini, while str0.ini
+    // holds only the captions; with the list above it is profile 1, marked in str1.ini.
     const Case cases[] = {
-        {"marked Y", "[Profile]\r\nIsDefault=Y\r\n", false},
-        {"marked N", "[Profile]\r\nIsDefault=N\r\n", true},
-        {"marker missing", "[Skins]\r\nLan=EN\r\n", true},
-        {"no text file", nullptr, true},
+        {"no list, marked, saved", marked, captions, Saved::Full, "str.ini", false, {}},
+        {"no list, marked, file missing", marked, captions, Saved::None, "str.ini", true, {"config0.bin"}},
+        {"no list, marked, file short", marked, std::nullopt, Saved::Short, "str.ini", true, {"config0.bin"}},
+        {"no list, marked N",
+         "[Profile]\r\nIsDefault=N\r\n",
+         captions,
+         Saved::Full,
+         "str.ini",
+         true,
+         {"str.ini", "config0.bin"}},
+        {"no list, marker missing",
+         "[Skins]\r\nLan=EN\r\n",
+         std::nullopt,
+         Saved::None,
+         "str.ini",
+         true,
+         {"str.ini", "config0.bin"}},
+        {"no text file",
+         std::nullopt,
+         std::nullopt,
+         Saved::None,
+         "str.ini",
+         true,
+         {"str.ini", "config0.bin"}},
+        {"list, marked, saved", list, marked, Saved::Full, "str1.ini", false, {}},
+        {"list, only str.ini marked",
+         list + "IsDefault=Y\r\n",
+         captions,
+         Saved::Full,
+         "str1.ini",
+         true,
+         {"str1.ini", "config1.bin"}},
+        {"list, marked, file missing", list, marked, Saved::None, "str1.ini", true, {"config1.bin"}},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         MemoryFileSystem files;
         files.requireFolder = true;
-        if (c.textFile != nullptr) {
-            WriteList(files, c.textFile);
+        const std::string number = c.listFile && c.listFile->starts_with(list) ? "1" : "0";
+        if (c.listFile) {
+            WriteList(files, *c.listFile);
+        }
+        if (c.ownText) {
+            files.PutText(kFolder + "str" + number + ".ini", *c.ownText);
+        }
+        const std::vector<std::uint8_t> stored =
+            PatternFile(c.saved == Saved::Short ? 1000 : ProfileFile::kSize);
+        if (c.saved != Saved::None) {
+            files.Put(kFolder + "config" + number + ".bin", stored);
         }
         Program program(files);
         std::memset(program.session.Working.Bytes(), 0x55, ProfileSettings::kSize);
@@ -161,24 +212,24 @@ TEST(ProfileStorage, InitialiseIfNewFollowsTheMarker) {
         program.storage.LoadProfile();
         program.storage.InitialiseIfNew();
 
-        EXPECT_EQ(program.Text("str.ini", "Profile", "IsDefault"), "Y") << c.name;
-        if (c.resets) {
-            ProfileSettings expected;
-            std::memset(expected.Bytes(), 0x55, ProfileSettings::kSize);
-            expected.ResetToFactoryDefaults();
-            EXPECT_EQ(0,
-                      std::memcmp(program.session.Working.Bytes(), expected.Bytes(), ProfileSettings::kSize))
-                << c.name;
-            EXPECT_EQ(files.Get(kFolder + "config0.bin"), ProfileFile::Encode(expected)) << c.name;
-            EXPECT_EQ(program.Text("str0.ini", "Profile", "IsDefault"), "Y") << c.name;
-            EXPECT_EQ(program.debug.lines.back(), "Data num:1 BYTE -1892 BYTE\n Struct size:1892 BYTE")
-                << c.name;
-            EXPECT_TRUE(files.folders.contains(kFolder)) << c.name;
-        } else {
-            EXPECT_EQ(program.session.Working.SensitivityX, 0x55) << c.name;
-            EXPECT_FALSE(files.FileExists(kFolder + "config0.bin")) << c.name;
+        std::vector<std::string> written;
+        for (const std::string& name : c.written) {
+            written.push_back(kFolder + name);
         }
-        if (c.textFile != nullptr && std::string(c.textFile).find("Lan=EN") != std::string::npos) {
+        EXPECT_EQ(files.written, written);
+        EXPECT_EQ(program.Text(c.marker, "Profile", "IsDefault"), "Y");
+        const ProfileSettings& working = program.session.Working;
+        if (c.resets) {
+            EXPECT_EQ(working.SensitivityX, 5);
+            const std::vector<std::uint8_t> saved = files.Get(kFolder + "config" + number + ".bin");
+            ASSERT_EQ(saved.size(), 1893u);
+            EXPECT_EQ(saved[1 + 15 + 6], 120); // DpiValuesB[6]
+            EXPECT_EQ(0, std::memcmp(saved.data() + 1, working.Bytes(), ProfileSettings::kSize));
+            EXPECT_EQ(program.debug.lines.back(), "Data num:1 BYTE -1892 BYTE\n Struct size:1892 BYTE");
+        } else {
+            EXPECT_EQ(0, std::memcmp(working.Bytes(), stored.data() + 1, ProfileSettings::kSize));
+        }
+        if (c.listFile && c.listFile->find("Lan=EN") != std::string::npos) {
             EXPECT_EQ(program.Text("str.ini", "Skins", "Lan"), "EN") << "other lines are kept";
         }
     }
