@@ -2,10 +2,15 @@
 
 #include <algorithm>
 #include <chrono>
+#include <system_error>
 
 namespace corvalith {
 
-EventReader::EventReader(Handler handler) : handler_(std::move(handler)) {}
+EventReader::EventReader(Handler handler) : EventReader(std::move(handler), Options{}) {}
+
+EventReader::EventReader(Handler handler, Options options)
+    : handler_(std::move(handler)), options_(options),
+      startThread_([](std::function<void()> body) { return std::thread(std::move(body)); }) {}
 
 EventReader::~EventReader() {
     Stop();
@@ -18,13 +23,19 @@ std::optional<std::uint8_t> EventReader::DecodeStageEvent(std::span<const std::u
     return report[3];
 }
 
-void EventReader::Start() {
+bool EventReader::Start() {
     std::lock_guard lock(mutex_);
     if (running_ || thread_.joinable()) {
-        return;
+        return true;
     }
     running_ = true;
-    thread_ = std::thread([this] { Run(); });
+    try {
+        thread_ = startThread_([this] { Run(); });
+    } catch (const std::system_error&) {
+        running_ = false; // the system could not make the thread
+        return false;
+    }
+    return true;
 }
 
 void EventReader::SetDevice(std::shared_ptr<IHidDevice> device, std::uint16_t inputLength) {
@@ -57,10 +68,12 @@ void EventReader::Wake() {
 
 void EventReader::Run() {
     std::unique_lock lock(mutex_);
+    int failures = 0; // failed reads in a row on the current device
     while (!stopping_) {
         if (!connected_ || !device_) {
             wake_.wait(lock, [this] { return stopping_ || woken_; });
             woken_ = false;
+            failures = 0;
             continue;
         }
         woken_ = false;
@@ -76,10 +89,22 @@ void EventReader::Run() {
             break;
         }
         if (received == 0) {
-            // The interface failed or was replaced: wait for the next connection instead of retrying.
+            if (woken_) {
+                failures = 0; // replaced or newly connected: read the current device at once
+                continue;
+            }
+            if (failures < options_.ReadRetries) {
+                // Perhaps a passing error with the mouse still plugged in: try again after a pause.
+                ++failures;
+                wake_.wait_for(lock, options_.RetryPause, [this] { return stopping_ || woken_; });
+                continue;
+            }
+            // The interface keeps failing: wait for the next connection.
             wake_.wait(lock, [this] { return stopping_ || woken_; });
+            failures = 0;
             continue;
         }
+        failures = 0;
         if (!connected_) {
             continue;
         }

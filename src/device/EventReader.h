@@ -2,6 +2,7 @@
 
 #include "platform/IHidDevice.h"
 
+#include <chrono>
 #include <condition_variable>
 #include <cstddef>
 #include <cstdint>
@@ -11,20 +12,33 @@
 #include <optional>
 #include <span>
 #include <thread>
+#include <utility>
 
 namespace corvalith {
 
 // The reader thread: waits for input reports of the mouse's event interface and hands each DPI-stage
-// event to the main window. While the mouse is not connected, or after a read failed, it blocks until
-// it is woken by a new connection; it never polls.
+// event to the main window. A failed read is tried again a few times after a short pause, since a
+// passing error must not silence the events while the mouse stays plugged in; when the reads keep
+// failing, and while the mouse is not connected, it blocks until it is woken by a new connection.
 class EventReader {
 public:
     // Called on the reader thread for every accepted event, with the stage index 0 to 7.
     using Handler = std::function<void(std::uint8_t stage)>;
+    // Makes the thread that runs body. May throw std::system_error, as std::thread does when the
+    // system cannot make one.
+    using ThreadStarter = std::function<std::thread(std::function<void()> body)>;
 
     static constexpr std::size_t kReportBuffer = 80;
 
+    struct Options {
+        // Reads tried again after a failed one before waiting for the next connection.
+        int ReadRetries = 3;
+        // The pause before each of them; a stop request or a new device ends it at once.
+        std::chrono::milliseconds RetryPause{50};
+    };
+
     explicit EventReader(Handler handler);
+    EventReader(Handler handler, Options options);
     ~EventReader();
     EventReader(const EventReader&) = delete;
     EventReader& operator=(const EventReader&) = delete;
@@ -33,7 +47,11 @@ public:
     // four bytes and stage indexes above 7 (the mouse has eight stage slots) produce no event.
     static std::optional<std::uint8_t> DecodeStageEvent(std::span<const std::uint8_t> report);
 
-    void Start();
+    // Starts the thread; false when it could not be made (the reader then stays idle, and Start may be
+    // called again).
+    bool Start();
+    // Replaces the way the thread is made, before Start; tests use it to make the start fail.
+    void SetThreadStarter(ThreadStarter starter) { startThread_ = std::move(starter); }
     // A newly opened event interface; a read pending on the one it replaces ends at once.
     void SetDevice(std::shared_ptr<IHidDevice> device, std::uint16_t inputLength);
     void SetConnected(bool connected);
@@ -51,6 +69,8 @@ private:
     void Run();
 
     Handler handler_;
+    Options options_;
+    ThreadStarter startThread_;
     std::mutex mutex_;
     std::condition_variable wake_;
     std::condition_variable exited_;
