@@ -110,7 +110,7 @@ IniDocument IniDocument::Parse(std::span<const std::uint8_t> bytes) {
         bytes = bytes.subspan(3);
     } else if (!bytes.empty()) {
         const std::string_view text(reinterpret_cast<const char*>(bytes.data()), bytes.size());
-        document.encoding_ = TextCodec::IsValidUtf8(text) ? TextEncoding::Utf8 : TextEncoding::Legacy;
+        document.encoding_ = TextCodec::IsUtf8Text(text) ? TextEncoding::Utf8 : TextEncoding::Legacy;
     }
     document.sourceEncoding_ = document.encoding_;
     document.LoadLines(bytes);

@@ -1,5 +1,6 @@
 #include "ini/TextCodec.h"
 
+#include <algorithm>
 #include <array>
 
 namespace corvalith::ini {
@@ -136,6 +137,12 @@ bool TextCodec::IsValidUtf8(std::string_view bytes) {
         }
     }
     return true;
+}
+
+bool TextCodec::IsUtf8Text(std::string_view bytes) {
+    const bool ascii =
+        std::all_of(bytes.begin(), bytes.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return !ascii && IsValidUtf8(bytes);
 }
 
 std::string TextCodec::Cp1252ToUtf8(std::string_view bytes) {

@@ -15,6 +15,11 @@ public:
     static std::u16string Utf8ToUtf16(std::string_view utf8);
     static std::string Utf16ToUtf8(std::u16string_view utf16);
     static bool IsValidUtf8(std::string_view bytes);
+    // Whether text without a byte order mark is to be read as UTF-8: valid UTF-8 holding at least one
+    // multi-byte sequence. Pure ASCII is not: it is taken as the legacy code page, so that text the code
+    // page cannot hold later turns the file into UTF-16LE with a byte order mark, which the Windows
+    // profile calls read, instead of into UTF-8 without one, which they read as garbage.
+    static bool IsUtf8Text(std::string_view bytes);
 
     static std::string Cp1252ToUtf8(std::string_view bytes);
     // Returns false (and leaves `out` empty) if the text holds a character Windows-1252 cannot represent

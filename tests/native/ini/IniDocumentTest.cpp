@@ -1,5 +1,7 @@
 #include "ini/IniDocument.h"
+#include "doubles/MemoryFileSystem.h"
 #include "doubles/TextFiles.h"
+#include "ini/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,7 @@ TEST(IniDocumentTest, DetectsEncodingAndDecodes) {
         {"utf8 bom invalid", ToBytes("\xEF\xBB\xBF[S]\nk=a\xFF"), TextEncoding::Utf8Bom, "a\xEF\xBF\xBD"},
         {"utf8", ToBytes("[S]\rk=\xE9\xBC\xA0\xE6\xA0\x87\r"), TextEncoding::Utf8,
          "\xE9\xBC\xA0\xE6\xA0\x87"},
+        {"ascii", ToBytes("[S]\r\nk=v\r\n"), TextEncoding::Legacy, "v"},
         {"legacy", ToBytes("[S]\nk=Gro\xDF\n"), TextEncoding::Legacy, "Gro\xC3\x9F"},
         {"legacy c1", ToBytes("[S]\nk=\x80\x81"), TextEncoding::Legacy, "\xE2\x82\xAC\xC2\x81"},
         {"empty", {}, TextEncoding::Utf16Le, ""},
@@ -182,6 +185,34 @@ TEST(IniDocumentTest, LegacyFileBecomesUtf16OnlyWhenItMust) {
               test::TextFiles::Utf16(u"[S]\r\nk=Gro\u00DF\r\ng=L\u00F6schen\r\nc=\u9F20\u6807\r\n"));
 }
 
+// An installer or a user writes str.ini in plain ASCII; the captions the program writes into it must
+// come out in a form the Windows profile calls read.
+TEST(IniDocumentTest, AnAsciiFileIsTakenAsTheLegacyCodePage) {
+    const std::string ascii = "[Skins]\r\nLan=CHS\r\n[Setting-CHS]\r\nItem2=Menu\r\n";
+    struct Case {
+        const char* name;
+        std::string original;
+        std::string caption; // written as Item1 of [Setting-CHS]
+        Bytes expected;
+    };
+    const std::vector<Case> cases = {
+        {"ascii stays ascii", ascii, "Click", ToBytes(ascii + "Item1=Click\r\n")},
+        {"german becomes windows-1252", ascii, "Gr\xC3\xBCn", ToBytes(ascii + "Item1=Gr\xFCn\r\n")},
+        {"chinese becomes utf-16", ascii, "\xE9\xBC\xA0\xE6\xA0\x87",
+         test::TextFiles::Utf16(
+             u"[Skins]\r\nLan=CHS\r\n[Setting-CHS]\r\nItem2=Menu\r\nItem1=\u9F20\u6807\r\n")},
+        {"utf-8 stays utf-8", "[Setting-CHS]\r\nItem2=\xC3\xBC\r\n", "\xE9\xBC\xA0\xE6\xA0\x87",
+         ToBytes("[Setting-CHS]\r\nItem2=\xC3\xBC\r\nItem1=\xE9\xBC\xA0\xE6\xA0\x87\r\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        test::MemoryFileSystem files;
+        files.PutText("str.ini", c.original);
+        ASSERT_EQ(IniFile(files, "str.ini").WriteString("Setting-CHS", "Item1", c.caption), 0);
+        EXPECT_EQ(files.Get("str.ini"), c.expected);
+    }
+}
+
 TEST(IniDocumentTest, ChineseAndGermanSurviveEveryEncoding) {
     struct Case {
         const char* name;
@@ -192,7 +223,8 @@ TEST(IniDocumentTest, ChineseAndGermanSurviveEveryEncoding) {
         {"new", {}, TextEncoding::Utf16Le},
         {"utf16", test::TextFiles::Utf16(u"[x]\r\n"), TextEncoding::Utf16Le},
         {"utf8 bom", ToBytes("\xEF\xBB\xBF[x]\r\n"), TextEncoding::Utf8Bom},
-        {"utf8", ToBytes("[x]\r\n"), TextEncoding::Utf8},
+        {"utf8", ToBytes("[x]\r\ny=\xC3\xBC\r\n"), TextEncoding::Utf8},
+        {"ascii", ToBytes("[x]\r\n"), TextEncoding::Utf16Le},
         {"legacy", ToBytes("[x]\r\ny=\xFC\r\n"), TextEncoding::Utf16Le},
     };
     const std::string chinese = "\xE9\xBC\xA0\xE6\xA0\x87"; // mouse

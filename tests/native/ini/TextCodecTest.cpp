@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvalith::ini {
@@ -36,6 +37,20 @@ TEST(TextCodecTest, DecodesUtf8AndReplacesEachMalformedSequence) {
         SCOPED_TRACE(testing::PrintToString(c.utf8));
         EXPECT_EQ(TextCodec::Utf8ToUtf16(c.utf8), c.utf16);
         EXPECT_EQ(TextCodec::IsValidUtf8(c.utf8), c.valid);
+    }
+}
+
+TEST(TextCodecTest, OnlyMultiByteSequencesMakeTextUtf8) {
+    const std::pair<std::string, bool> cases[] = {
+        {"", false},
+        {"[Skins]\r\nLan=CHS\r\n", false}, // pure ASCII is legacy code-page text as well
+        {"Item1=\xE9\xBC\xA0\xE6\xA0\x87", true},
+        {"\xC3\x9F", true},
+        {"Gro\xDF", false},      // Windows-1252
+        {"\xC3\x9F\xFF", false}, // malformed at the end
+    };
+    for (const auto& [bytes, utf8] : cases) {
+        EXPECT_EQ(TextCodec::IsUtf8Text(bytes), utf8) << testing::PrintToString(bytes);
     }
 }
 
