@@ -1,6 +1,19 @@
 #include "skin/ScrollBarAutoRepeat.h"
 
+#include <algorithm>
+
 namespace corvalith {
+
+namespace {
+
+// The last position the scrolled window can reach: with a page set, the page's last line shows the
+// maximum, so the position stops page - 1 short of it.
+int HighestPosition(const ScrollBarRange& range) {
+    const long long highest = static_cast<long long>(range.maximum) - std::max(range.page - 1, 0);
+    return static_cast<int>(std::max<long long>(highest, range.minimum));
+}
+
+} // namespace
 
 ScrollBarAutoRepeat::Step ScrollBarAutoRepeat::Press(ScrollBarPart part) {
     if (part == ScrollBarPart::None || part == ScrollBarPart::Thumb) {
@@ -38,10 +51,10 @@ ScrollBarAutoRepeat::Step ScrollBarAutoRepeat::Tick(const ScrollBarGeometry& bar
     bool stop = false;
     switch (pressed_) {
     case ScrollBarPart::LineUp:
-        stop = range.position == range.minimum;
+        stop = range.position <= range.minimum;
         break;
     case ScrollBarPart::LineDown:
-        stop = range.position == range.maximum;
+        stop = range.position >= HighestPosition(range);
         break;
     case ScrollBarPart::PageUp:
     case ScrollBarPart::PageDown:

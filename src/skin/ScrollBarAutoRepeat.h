@@ -32,7 +32,9 @@ public:
     bool Move(bool inside);
 
     // A timer tick. bar describes the bar as it stands now (with the current position), pointerAlong is
-    // the pointer's coordinate along the bar.
+    // the pointer's coordinate along the bar. Line up stops at the minimum, line down at the last
+    // position the window reaches (maximum - page + 1 with a page set), a track part once the thumb
+    // lies under the pointer.
     Step Tick(const ScrollBarGeometry& bar, int pointerAlong, const ScrollBarRange& range);
 
     // The button went up: the timer stops if it runs.

@@ -127,6 +127,8 @@ TEST(ScrollBarAutoRepeatTest, EachPartStopsRepeatingWhereItsEndIsReached) {
     const Case cases[] = {
         // Line down stops once the position equals the maximum: 8 -> 9 at once, 10 at 500, stop at 600.
         {"line down at the maximum", {0, 10, 0, 8}, 220, ScrollBarPart::LineDown, {0, 500}, {9, 10}},
+        // With a page of 10 over 0..99 the window's last position is 90, the maximum is never reached.
+        {"line down at the last page", {0, 99, 10, 88}, 220, ScrollBarPart::LineDown, {0, 500}, {89, 90}},
         {"line up at the minimum", {0, 10, 0, 2}, 5, ScrollBarPart::LineUp, {0, 500}, {1, 0}},
         // Page down with page 10 over 0..99 on a 226 bar: the thumb is 20 long at 13 + 2 * position.
         // 0 -> 10 at once, 10 -> 20 at 500, then the thumb [53, 73) lies under the pointer at 60.
