@@ -2,6 +2,7 @@
 
 #include "ini/IniFile.h"
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,6 +22,19 @@ public:
 
     // The language of one of the four codes; nullopt for any other code.
     static std::optional<Language> Parse(std::string_view code);
+
+    // Whether a stored code selects a language: exactly one of the four codes.
+    static bool IsUsable(std::string_view code);
+
+    // The language of a Windows interface language (a LANGID: primary language in the low 10 bits,
+    // sub-language in the upper 6): German, simplified or traditional Chinese by region or script,
+    // English for every other language.
+    static Language FromUiLanguage(std::uint16_t languageId);
+
+    // The code the program runs with: the stored one when it is usable, otherwise the code of the
+    // Windows interface language, so that a missing or mistyped code never leaves the windows without
+    // text.
+    static std::string_view Choose(std::string_view stored, std::uint16_t uiLanguageId);
 
     // The code of a language ("CHS", "CHT", "EN", "DE").
     static std::string_view CodeOf(Language language);

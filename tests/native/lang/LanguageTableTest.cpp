@@ -269,6 +269,40 @@ TEST(LanguageCode, DecisionsTakenFromTheCode) {
     }
 }
 
+TEST(LanguageCode, AnUnusableStoredCodeFallsBackToTheWindowsLanguage) {
+    struct Case {
+        const char* stored;
+        std::uint16_t uiLanguage; // LANGID
+        bool usable;
+        const char* chosen;
+    };
+    const Case cases[] = {
+        {"CHS", 0x0409, true, "CHS"}, {"CHT", 0x0407, true, "CHT"}, {"EN", 0x0804, true, "EN"},
+        {"DE", 0x0411, true, "DE"},   {"", 0x0407, false, "DE"}, // de-DE
+        {"", 0x0807, false, "DE"},                               // de-CH
+        {"", 0x0C07, false, "DE"},                               // de-AT
+        {"en", 0x0C07, false, "DE"},                             // the case of a code matters
+        {"EN ", 0x0007, false, "DE"},                            // de, neutral
+        {"", 0x0804, false, "CHS"},                              // zh-CN
+        {"", 0x1004, false, "CHS"},                              // zh-SG
+        {"", 0x0004, false, "CHS"},                              // zh-Hans
+        {"", 0x0404, false, "CHT"},                              // zh-TW
+        {"", 0x0C04, false, "CHT"},                              // zh-HK
+        {"", 0x1404, false, "CHT"},                              // zh-MO
+        {"", 0x7C04, false, "CHT"},                              // zh-Hant
+        {"JP", 0x0409, false, "EN"},                             // en-US
+        {"chs", 0x0411, false, "EN"},                            // ja-JP
+        {"", 0x0000, false, "EN"},                               // neutral
+        {"", 0x0C09, false, "EN"}, // en-AU: sub-language 3 of another language is not Chinese
+        {"", 0x0444, false, "EN"}, // tt-RU: primary 0x44, not Chinese though its low byte ends in 4
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "\"" << c.stored << "\" " << std::hex << c.uiLanguage);
+        EXPECT_EQ(LanguageCode::IsUsable(c.stored), c.usable);
+        EXPECT_EQ(LanguageCode::Choose(c.stored, c.uiLanguage), c.chosen);
+    }
+}
+
 TEST(LanguageCode, IsReadFromTheSkinsSectionOfTheTextFile) {
     struct Case {
         const char* content;
