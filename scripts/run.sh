@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # make run: starts Corvalith.exe under Wine with the virtual mouse and shows its window.
-# The Wine prefix's data folder gets the installation defaults of LANG_CODE (EN, DE, CHS, CHT) when it
-# has none. With a display the program stays open until its tray menu's "Exit"; without one it runs in
+# The Wine prefix's data folder gets the installation defaults of LANG_CODE (EN, DE, CHS, CHT) where it
+# lacks them: a usable language code, the default captions, the base profile; nothing there is replaced. With a display the program stays open until its tray menu's "Exit"; without one it runs in
 # Xvfb and saves screenshots of the main window under build/screens/.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -12,20 +12,20 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 export CORVALITH_SIMULATE=1
 export CORVALITH_TRACE='Z:'"$(echo "$top/build/run-trace.txt" | tr / '\\')"
 
-defaults="$top/build/native/install-defaults/$lang"
-[[ -d "$defaults" ]] || { echo "no installation defaults for language '$lang' in $defaults" >&2; exit 2; }
+installdefaults="$top/build/native/tools/installdefaults/corvalith-installdefaults"
+case "$lang" in
+EN | DE | CHS | CHT) ;;
+*) echo "LANG_CODE must be EN, DE, CHS or CHT, not '$lang'" >&2; exit 2 ;;
+esac
 
 "$top/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1 || true
 # A Wine server started without this display would own the desktop of the program: let it end first.
 /usr/lib/wine/wineserver -w || true
 users="$WINEPREFIX/drive_c/users"
 user_dir=$(find "$users" -mindepth 1 -maxdepth 1 -type d ! -name Public | head -n 1)
+[[ -n "$user_dir" ]] || { echo "the Wine prefix $WINEPREFIX has no user folder" >&2; exit 1; }
 data="$user_dir/AppData/Roaming/Corvalith"
-if [[ ! -f "$data/str.ini" ]]; then
-    mkdir -p "$data"
-    cp "$defaults"/* "$data/"
-    echo "Installed the $lang defaults into $data"
-fi
+"$installdefaults" --into "$data" "$lang"
 
 if [[ -n "${DISPLAY:-}" && -z "${CORVALITH_HEADLESS:-}" ]]; then
     /usr/lib/wine/wine64 "$top/build/win64/bin/Corvalith.exe" &

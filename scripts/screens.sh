@@ -1,39 +1,72 @@
 #!/usr/bin/env bash
-# Inside an X server: starts Corvalith.exe with the virtual mouse, shows it, opens each view and
-# section as a person would with the mouse, and saves a screenshot of the main window after each step
-# (build/screens/*.png), plus one of the virtual mouse window.
+# Inside an X server: starts Corvalith.exe with the virtual mouse. At the first start after installation it
+# asks about the lift-off function: a screenshot of the question, then it is answered with the mouse, as a
+# person would. Then the window is shown, each view and section is opened with the mouse and a screenshot
+# of the main window is saved after each step (build/screens/*.png), then one of the virtual mouse window.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
 mkdir -p "$screens"
 wine=/usr/lib/wine/wine64
+: "${WINEPREFIX:?}"
+
+# The first start asks the question when the installation record is missing from the user's registry.
+asks=yes
+if grep -qi '^\[Software\\\\Corvalith\]' "$WINEPREFIX/user.reg" 2>/dev/null; then
+    asks=no
+fi
 
 "$wine" "$top/build/win64/bin/Corvalith.exe" &
 program=$!
-"$wine" "$top/build/win64/bin/corvalith-show.exe" || { echo "the main window did not appear" >&2; exit 1; }
+
+fail() { echo "$1" >&2; /usr/lib/wine/wineserver -k || true; exit 1; }
+find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+shot() { sleep 1.5; import -window "$1" "$screens/$2.png"; echo "saved $screens/$2.png"; }
+
+if [[ $asks == yes ]]; then
+    notice=""
+    for attempt in $(seq 1 60); do
+        notice=$(find_window '^Corvalith lift-off notice$')
+        [[ -n "$notice" ]] && break
+        sleep 0.5
+    done
+    [[ -n "$notice" ]] || fail "the first-start question did not appear"
+    shot "$notice" first-start-question
+    # OK sits 32 pixels above the notice's bottom edge, 197..250 across; "OFF" is marked when it opens.
+    height=$(xdotool getwindowgeometry "$notice" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+    xdotool mousemove --window "$notice" 223 $((height - 21)) click 1
+    for attempt in $(seq 1 20); do
+        [[ -z "$(find_window '^Corvalith lift-off notice$')" ]] && break
+        sleep 0.5
+    done
+    [[ -z "$(find_window '^Corvalith lift-off notice$')" ]] || fail "the first-start question was not answered"
+fi
+
+"$wine" "$top/build/win64/bin/corvalith-show.exe" || fail "the main window did not appear"
 window=""
 for attempt in $(seq 1 60); do
-    window=$(xdotool search --onlyvisible --name '^Corvalith$' 2>/dev/null | head -n 1 || true)
+    window=$(find_window '^Corvalith$')
     [[ -n "$window" ]] && break
     sleep 0.5
 done
-[[ -n "$window" ]] || { echo "the main window was not shown" >&2; /usr/lib/wine/wineserver -k; exit 1; }
+[[ -n "$window" ]] || fail "the main window was not shown"
 
-shot() { sleep 1.5; import -window "$window" "$screens/$1.png"; echo "saved $screens/$1.png"; }
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
 
-shot main-top-view
-click 536 541; shot main-side-view
+shot "$window" main-top-view
+click 536 541; shot "$window" main-side-view
 click 466 541
-click 140 117; shot main-button-assignment
+click 140 117; shot "$window" main-button-assignment
 click 140 117
-click 140 167; shot main-axis-sensitivity
+click 140 167; shot "$window" main-axis-sensitivity
 click 140 167
-click 140 192; shot main-lift-off
+click 140 192; shot "$window" main-lift-off
 click 140 192
 
-mouse=$(xdotool search --name '^Corvalith virtual mouse$' | head -n 1)
-[[ -z "$mouse" ]] || import -window "$mouse" "$screens/virtual-mouse.png"
+# The main window goes to the tray (its close button) so that it covers no part of the virtual mouse.
+click 986 12
+mouse=$(find_window '^Corvalith virtual mouse$')
+[[ -z "$mouse" ]] || shot "$mouse" virtual-mouse
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true

@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Windows tests of build/win64 under Wine inside a headless X server, with the project's own
-# Wine prefix (build/wineprefix, created once), and stops the Wine server at the end.
+# Wine prefix (build/wineprefix, created once), and stops the Wine server at the end. The tests must leave
+# the prefix's data folder and the product's registry key exactly as they found them: both are compared
+# before and after the run.
 set -uo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEPREFIX="$top/build/wineprefix"
@@ -15,8 +17,15 @@ wineserver=/usr/lib/wine/wineserver
 # disabled) before the tests start in parallel, then CTest runs the tests.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$1/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1
+    "$2" -w
+    "$1/scripts/system-snapshot.sh" >"$1/build/system-before.txt"
     ctest --test-dir "$1/build/win64" --output-on-failure -j2
     rc=$?
     "$2" -w
+    "$1/scripts/system-snapshot.sh" >"$1/build/system-after.txt"
+    if ! diff -u "$1/build/system-before.txt" "$1/build/system-after.txt"; then
+        echo "The tests changed the data folder or the registry key of the Wine prefix (above)." >&2
+        rc=1
+    fi
     exit $rc
 ' _ "$top" "$wineserver"

@@ -80,6 +80,21 @@ MainWindowLayout::Rect MainWindowLayout::LiftOffOffZone() const {
     return {h.Left + 158, h.Bottom + 14, h.Left + 169, h.Bottom + 65};
 }
 
+MainWindowLayout::SwitchPress MainWindowLayout::SwitchAt(int x, int y) const {
+    if (IsCollapsed(LiftOff)) {
+        return SwitchPress::None;
+    }
+    if (LiftOffOnZone().Contains(x, y)) {
+        return SwitchPress::On;
+    }
+    return LiftOffOffZone().Contains(x, y) ? SwitchPress::Off : SwitchPress::None;
+}
+
+MainWindowLayout::Point MainWindowLayout::MoveOnScreen(Point reported, Point clientOrigin, Point messagePos) {
+    const Point asClient{reported.X + clientOrigin.X, reported.Y + clientOrigin.Y};
+    return asClient == messagePos ? asClient : reported;
+}
+
 MainWindowLayout::Rect MainWindowLayout::HelpZone(Rect header4OnScreen) {
     return {header4OnScreen.Left + 200, header4OnScreen.Top, header4OnScreen.Right - 23,
             header4OnScreen.Bottom};

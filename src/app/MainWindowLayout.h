@@ -23,9 +23,21 @@ public:
         friend bool operator==(const Rect&, const Rect&) = default;
     };
 
+    struct Point {
+        int X = 0;
+        int Y = 0;
+        friend bool operator==(const Point&, const Point&) = default;
+    };
+
     enum Section { ButtonAssignment = 1, AxisSensitivity = 2, LiftOff = 3 };
+    // What a press on the window does to the lift-off switch.
+    enum class SwitchPress { None, On, Off };
 
     static constexpr int kSlots = 7;
+    // The window's size when its background image cannot be loaded: every control still fits, so the
+    // window can be seen and used (the size the skin's background has).
+    static constexpr int kFallbackWidth = 1000;
+    static constexpr int kFallbackHeight = 645;
     static constexpr int kSliderWidth = 208;
     static constexpr int kSliderHeight = 9;
     // Areas repainted after a section toggle.
@@ -50,9 +62,18 @@ public:
     static int SlotOfRow(int row); // row 1..7
     static int RowOfSlot(int slot);
 
-    // The lift-off switch zones, tested whether or not the section is open.
+    // The lift-off switch zones below header 4.
     Rect LiftOffOnZone() const;
     Rect LiftOffOffZone() const;
+    // A press at a client point: the zones switch lift-off only while their section is open, since a
+    // collapsed section shows no switch there.
+    SwitchPress SwitchAt(int x, int y) const;
+
+    // The screen point of a mouse move the window receives. Its own moves carry client coordinates;
+    // the moves its image buttons pass on carry screen coordinates. A move of its own is the one whose
+    // point, taken as client coordinates, lands where the system saw the pointer (messagePos); with the
+    // client area at the screen's origin both readings are the same point.
+    static Point MoveOnScreen(Point reported, Point clientOrigin, Point messagePos);
 
     // The lift-off help area: header 4's screen rectangle with its left edge 200 pixels further right
     // and its right edge 23 pixels further left.

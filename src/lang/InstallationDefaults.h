@@ -27,6 +27,13 @@ public:
     // Writes every file into `folder` (with its trailing separator), creating the folder. Returns 0 or the
     // first error.
     static int Write(IFileSystem& files, const std::string& folder, Language language);
+
+    // Lays the defaults down into a data folder that may already be in use: a missing file is written
+    // whole; an existing text file gains only what it lacks (the language code where it has none that the
+    // program can use, a default caption where its language section has none); profiles and captions
+    // already there are never replaced, and a file that lacks nothing is not rewritten. Returns 0 or the
+    // first error.
+    static int LayDown(IFileSystem& files, const std::string& folder, Language language);
 };
 
 } // namespace corvalith

@@ -69,7 +69,8 @@ void WarningBackground(const Canvas& c) {
     c.FillVertical(kRedBright, kRed, 42, 72, true);
     c.Stroke(kRedGlow, 1.2);
     c.Text("!", 29, 62, 16, kWhite, true, TextAlign::Centre);
-    c.PixelLine(10, 125.5, c.Width() - 10, 125.5, kLineSoft);
+    // The rule above OK and Cancel, which sit 32 pixels above the bottom edge.
+    c.PixelLine(10, c.Height() - 34.5, c.Width() - 10, c.Height() - 34.5, kLineSoft);
 }
 
 // A button image wider than the button that shows it: the button is drawn in the left visible part.
@@ -220,7 +221,7 @@ void RecordButton(const Canvas& c, bool over) {
 void DialogArt::Add(SkinFiles& files) {
     files.push_back({"splash.png", 537, 423, false, Splash});
 
-    files.push_back({"Warning/main.jpg", 320, 160, false, WarningBackground});
+    files.push_back({"Warning/main.jpg", 320, 200, false, WarningBackground});
     files.push_back({"Warning/Button-Normal.png", 85, 22, false,
                      [](const Canvas& c) { WideButton(c, 53, ButtonLook::Normal, surface::kWindow); }});
     files.push_back({"Warning/Button-Down.png", 85, 22, false,

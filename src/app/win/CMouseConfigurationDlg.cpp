@@ -13,10 +13,20 @@ namespace corvalith {
 
 namespace {
 
-constexpr UINT kHelpOpenSite = 1001;
-constexpr UINT kHelpUpdate = 1002;
-constexpr UINT kHelpVersion = 1003;
+enum HelpCommand : UINT { kHelpOpenSite = 1001, kHelpUpdate = 1002, kHelpVersion = 1003 };
 constexpr UINT kIconMenuExit = IDCANCEL; // the cancel command ends the main window's modal loop
+
+enum DeviceEventCode : WPARAM { kStageChanged = 1, kMouseFound = 14, kMouseGone = 15 };
+
+enum Timer : UINT_PTR {
+    kIconRemovalTimer = 1, // removes the icon once the "did not detect" balloon has been seen
+};
+// How long the icon stays for the "did not detect" balloon when the shell does not say that the balloon
+// has gone.
+constexpr UINT kIconRemovalDelayMs = 6000;
+
+// The window's fill where no background image could be loaded.
+constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
 
 const GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
@@ -58,12 +68,12 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     Template().SetClassName(kWindowClass);
     Template().SetStyle(WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU);
     Template().SetExStyle(WS_EX_APPWINDOW);
-    services_ = std::make_unique<ProgramServices>(options, std::move(programFolder), *this,
-                                                  [this](std::uint8_t stage) {
-                                                      // The reader thread waits until the window has shown
-                                                      // the balloon.
-                                                      ::SendMessageW(Hwnd(), kDeviceEvent, 1, stage);
-                                                  });
+    services_ = std::make_unique<ProgramServices>(
+        options, std::move(programFolder), *this, [this](std::uint8_t stage) {
+            // The reader thread waits until the window has shown
+            // the balloon.
+            ::SendMessageW(Hwnd(), kDeviceEvent, kStageChanged, stage);
+        });
     if (services_->Mouse() != nullptr) {
         services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
             AnnounceSimulatedChange(event, path);
@@ -98,21 +108,21 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     if (s.Link.Connect()) {
         s.Session.Working.ProfileIndex = 0;
     }
-    s.Link.Reader().Start();
-
-    DEV_BROADCAST_DEVICEINTERFACE_W filter{};
-    filter.dbcc_size = sizeof filter;
-    filter.dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-    filter.dbcc_classguid = kHidInterfaceClass;
-    deviceNotification_ = RegisterDeviceNotificationW(Hwnd(), &filter, DEVICE_NOTIFY_WINDOW_HANDLE);
-    if (deviceNotification_ == nullptr) {
+    // Without its reader the program still configures the mouse; only the DPI balloons stay away.
+    if (!s.Link.Reader().Start()) {
+        s.Debug.Write("CreateEvent 3360 failed.");
+    }
+    // Without hot-plug notifications the program goes on with the mouse it found: stopping here would
+    // leave an instance with no icon and no "Exit" that holds the single-instance mutex.
+    if (!s.DeviceNotifications.Register(Hwnd())) {
         s.Debug.Write("RegisterDeviceNotification failed!!!");
-        return TRUE;
     }
 
     s.Storage.LoadProfile();
     s.Session.TakeSnapshot();
-    s.SetLanguage(s.Storage.ReadLanguageCode());
+    // A data folder without a usable language code still gets words: the Windows display language
+    // chooses them. The choice is not written back, so a later installation's code still counts.
+    s.SetLanguage(LanguageCode::Choose(s.Storage.ReadLanguageCode(), UiLanguage()));
     fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
     s.Storage.LoadCaptions(s.CaptionSection());
     s.Storage.InitialiseIfNew();
@@ -143,6 +153,10 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     if (HWND companion = FindWindowW(nullptr, L"Corvalith ACCE")) {
         ::PostMessageW(companion, kShowRequest, 1, 1);
     }
+    if (showPending_) {
+        showPending_ = false;
+        Restore();
+    }
     return TRUE;
 }
 
@@ -164,11 +178,19 @@ void CMouseConfigurationDlg::AskLiftOffAtFirstStart() {
     s.Uploader.ApplyLiftOff();
 }
 
+std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
+    return options_.UiLanguage != 0 ? options_.UiLanguage : GetUserDefaultUILanguage();
+}
+
 void CMouseConfigurationDlg::BuildSizeAndFonts() {
     ProgramServices& s = *services_;
     if (s.Skins.LoadBackground(Hwnd(), "/skins/main.png", background_)) {
         width_ = background_.Width();
         height_ = background_.Height();
+    } else {
+        width_ = MainWindowLayout::kFallbackWidth;
+        height_ = MainWindowLayout::kFallbackHeight;
+        SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const auto font = [this](int weight) {
         return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
@@ -353,6 +375,11 @@ void CMouseConfigurationDlg::Paint(HDC dc) {
     const LanguageTable& t = services_->Language;
     if (background_.Bitmap() != nullptr) {
         SkinImages::DrawImage(dc, background_, 0, 0);
+    } else {
+        const RECT client{0, 0, width_, height_};
+        const HBRUSH fill = CreateSolidBrush(kFallbackBackground);
+        FillRect(dc, &client, fill);
+        DeleteObject(fill);
     }
     skins.DrawImageFile(dc, "Skins\\Logo.png", 20, 32);
     skins.DrawImageFile(dc, "Skins\\BK_MainMid.png", 262, 2);
@@ -428,8 +455,7 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     if (from == nullptr) {
         switch (LOWORD(wParam)) {
         case kHelpOpenSite:
-            ShellExecuteW(Hwnd(), L"open", Wide(services_->Language.Text(TextEntry::MakerAddress)).c_str(),
-                          nullptr, nullptr, SW_SHOWNORMAL);
+            services_->Shell.OpenWebPage(services_->Language.Text(TextEntry::MakerAddress));
             return TRUE;
         case kHelpUpdate:
             StartFirmwareUpdater();
@@ -439,6 +465,10 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         default:
             return CDialog::OnCommand(wParam, lParam);
         }
+    }
+    if (HIWORD(wParam) != BN_CLICKED) {
+        // Image buttons also report double clicks; a double click is not a second click.
+        return TRUE;
     }
     if (from == reset_.Hwnd()) {
         Reset();
@@ -488,11 +518,21 @@ void CMouseConfigurationDlg::HideToTray() {
 
 void CMouseConfigurationDlg::Restore() {
     ProgramServices& s = *services_;
+    if (!layout_) {
+        // A show request during the splash or the first-start question: the window is not built yet. It
+        // is shown once start-up has ended.
+        showPending_ = true;
+        return;
+    }
     if (!s.Link.IsConnected()) {
         return;
     }
     s.Storage.LoadProfile();
     s.Storage.LoadCaptions(s.CaptionSection());
+    // A window minimised with its minimise button comes back as it was before.
+    if (IsIconic(Hwnd())) {
+        ::ShowWindow(Hwnd(), SW_RESTORE);
+    }
     MoveWindow(0, 0, width_, height_);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
@@ -555,16 +595,14 @@ void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {
-    const MainWindowLayout::Rect on = layout_->LiftOffOnZone();
-    const MainWindowLayout::Rect off = layout_->LiftOffOffZone();
-    const bool inOn = on.Contains(point.x, point.y);
-    if (!inOn && !off.Contains(point.x, point.y)) {
+    const MainWindowLayout::SwitchPress press = layout_->SwitchAt(point.x, point.y);
+    if (press == MainWindowLayout::SwitchPress::None) {
         return;
     }
-    services_->Session.Working.LiftOffEnabled = inOn ? 1 : 0;
+    services_->Session.Working.LiftOffEnabled = press == MainWindowLayout::SwitchPress::On ? 1 : 0;
     services_->Uploader.ApplyLiftOff();
-    InvalidateRect(ToRect(on));
-    InvalidateRect(ToRect(off));
+    InvalidateRect(ToRect(layout_->LiftOffOnZone()));
+    InvalidateRect(ToRect(layout_->LiftOffOffZone()));
 }
 
 void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
@@ -594,6 +632,10 @@ void CMouseConfigurationDlg::EnableLiftOffSlider(bool enabled) {
 }
 
 void CMouseConfigurationDlg::AddIcon() {
+    CancelIconRemoval();
+    if (iconShown_) {
+        return; // still there from before the mouse left
+    }
     icon_ = {};
     icon_.cbSize = sizeof icon_;
     icon_.hWnd = Hwnd();
@@ -611,6 +653,7 @@ void CMouseConfigurationDlg::AddIcon() {
 }
 
 void CMouseConfigurationDlg::RemoveIcon() {
+    CancelIconRemoval();
     NOTIFYICONDATAW data{};
     data.cbSize = sizeof data;
     data.hWnd = Hwnd();
@@ -619,9 +662,30 @@ void CMouseConfigurationDlg::RemoveIcon() {
     iconShown_ = false;
 }
 
+void CMouseConfigurationDlg::RemoveIconAfterBalloon() {
+    iconRemovalPending_ = true;
+    SetTimer(kIconRemovalTimer, kIconRemovalDelayMs);
+}
+
+void CMouseConfigurationDlg::CancelIconRemoval() {
+    if (iconRemovalPending_) {
+        iconRemovalPending_ = false;
+        KillTimer(kIconRemovalTimer);
+    }
+}
+
+void CMouseConfigurationDlg::OnTimer(UINT_PTR id) {
+    if (id == kIconRemovalTimer) {
+        RemoveIcon();
+        return;
+    }
+    CDialog::OnTimer(id);
+}
+
 void CMouseConfigurationDlg::ShowBalloon(const std::string& title, const std::string& text, UINT timeout) {
     balloonTitle_ = Wide(title);
     balloonText_ = Wide(text);
+    balloonHadIcon_ = iconShown_;
     NOTIFYICONDATAW data = icon_;
     data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
     data.dwInfoFlags = NIIF_INFO;
@@ -634,7 +698,7 @@ void CMouseConfigurationDlg::ShowBalloon(const std::string& title, const std::st
 void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
     const LanguageTable& t = services_->Language;
     switch (code) {
-    case 1: {
+    case kStageChanged: {
         DpiBalloonText::StageTexts texts;
         for (std::size_t i = 0; i < texts.size(); ++i) {
             texts[i] = t.Entry(static_cast<std::size_t>(TextEntry::DpiStage1) + i);
@@ -645,10 +709,10 @@ void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
             5000);
         break;
     }
-    case 14:
+    case kMouseFound:
         ShowBalloon("Info", t.Text(TextEntry::DeviceDetected), 100);
         break;
-    case 15:
+    case kMouseGone:
         ShowBalloon("Warning", t.Text(TextEntry::DeviceNotDetected), 100);
         break;
     default:
@@ -669,7 +733,7 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     ProgramServices& s = *services_;
     switch (s.Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path)) {
     case DeviceChangeOutcome::Arrived:
-        PostMessage(kDeviceEvent, 14, 0);
+        PostMessage(kDeviceEvent, kMouseFound, 0);
         s.Session.Working.ProfileIndex = 0;
         s.Storage.LoadProfile();
         s.Storage.LoadCaptions(s.CaptionSection());
@@ -684,9 +748,10 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
         AddIcon();
         break;
     case DeviceChangeOutcome::Removed:
-        PostMessage(kDeviceEvent, 15, 0);
+        PostMessage(kDeviceEvent, kMouseGone, 0);
         ShowWindow(SW_HIDE);
-        RemoveIcon();
+        // The balloon that says so needs the icon: it leaves once the balloon has been seen.
+        RemoveIconAfterBalloon();
         break;
     case DeviceChangeOutcome::Ignored:
         break;
@@ -732,10 +797,22 @@ void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
     if (wParam != kIconId) {
         return;
     }
-    if (lParam == WM_LBUTTONDBLCLK) {
+    switch (lParam) {
+    case WM_LBUTTONDBLCLK:
         Restore();
-    } else if (lParam == WM_RBUTTONUP) {
+        break;
+    case WM_RBUTTONUP:
         ShowIconMenu();
+        break;
+    case NIN_BALLOONTIMEOUT:
+    case NIN_BALLOONHIDE:
+    case NIN_BALLOONUSERCLICK:
+        if (iconRemovalPending_) {
+            RemoveIcon();
+        }
+        break;
+    default:
+        break;
     }
 }
 
@@ -780,16 +857,25 @@ void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
 }
 
 void CMouseConfigurationDlg::OnMouseMove(UINT, POINT point) {
-    // Image buttons pass their moves on in screen coordinates: the lift-off help shows while the pointer
-    // rests on the right part of the lift-off header.
+    // The lift-off help shows while the pointer rests on the right part of the lift-off header. Image
+    // buttons pass their moves on in screen coordinates, the window's own moves are in client ones.
+    if (headers_[3].Hwnd() == nullptr) {
+        return;
+    }
+    POINT origin{0, 0};
+    ClientToScreen(origin);
+    const DWORD messagePos = GetMessagePos();
+    const MainWindowLayout::Point screen = MainWindowLayout::MoveOnScreen(
+        {point.x, point.y}, {origin.x, origin.y},
+        {static_cast<short>(LOWORD(messagePos)), static_cast<short>(HIWORD(messagePos))});
     const RECT header = headers_[3].GetWindowRect();
     const MainWindowLayout::Rect zone =
         MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
-    const bool inside = zone.Contains(point.x, point.y);
+    const bool inside = zone.Contains(screen.X, screen.Y);
     if (inside && !toolTip_) {
         toolTip_ = std::make_unique<CDlgToolTip>(services_->Language, this);
         toolTip_->Create();
-        toolTip_->ShowAt(point);
+        toolTip_->ShowAt({screen.X, screen.Y});
     } else if (!inside && toolTip_) {
         toolTip_->DestroyWindow();
         toolTip_.reset();
@@ -801,8 +887,7 @@ void CMouseConfigurationDlg::StartFirmwareUpdater() {
         return;
     }
     if (services_->Link.IsConnected()) {
-        const std::wstring updater = Wide(services_->Skins.ProgramFolder() + "Update\\3360\\FWUpdate.exe");
-        ShellExecuteW(nullptr, nullptr, updater.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+        services_->Shell.StartProgram(services_->Skins.ProgramFolder() + "Update\\3360\\FWUpdate.exe");
     }
     PostQuitMessage(0);
 }
@@ -877,6 +962,12 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_DEVICECHANGE:
         OnDeviceChange(wParam, lParam);
         return TRUE;
+    case WM_CLOSE:
+        // Alt+F4 and the taskbar's close hide the window to the tray like its close button; only "Exit"
+        // and the firmware updater end the program.
+        ClearSelection();
+        HideToTray();
+        return 0;
     case kSimulatedDeviceChange:
         DeliverSimulatedChanges();
         return 0;
@@ -911,10 +1002,7 @@ void CMouseConfigurationDlg::OnDestroy() {
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
     }
-    if (deviceNotification_ != nullptr) {
-        UnregisterDeviceNotification(deviceNotification_);
-        deviceNotification_ = nullptr;
-    }
+    s.DeviceNotifications.Unregister();
     RemoveIcon();
     CDialog::OnDestroy();
 }

@@ -59,6 +59,8 @@ public:
     int SelectedSlot() const { return selectedSlot_; }
     const MainWindowLayout& Layout() const { return *layout_; }
     bool IconShown() const { return iconShown_; }
+    // Whether the icon was there to carry the last balloon.
+    bool LastBalloonHadIcon() const { return balloonHadIcon_; }
     bool ToolTipShown() const { return toolTip_ != nullptr; }
     const std::wstring& LastBalloonText() const { return balloonText_; }
     const std::wstring& LastBalloonTitle() const { return balloonTitle_; }
@@ -96,6 +98,7 @@ protected:
     void OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
     void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
     void OnDestroy() override;
+    void OnTimer(UINT_PTR id) override;
     void OnCancel() override;
     void OnOK() override;
 
@@ -109,6 +112,9 @@ private:
     void SetSlidersFromProfile();
     void AddIcon();
     void RemoveIcon();
+    void RemoveIconAfterBalloon();
+    void CancelIconRemoval();
+    std::uint16_t UiLanguage() const;
     void ShowBalloon(const std::string& title, const std::string& text, UINT timeout);
     void OnTray(WPARAM wParam, LPARAM lParam);
     void OnDeviceEvent(WPARAM code, LPARAM value);
@@ -138,6 +144,7 @@ private:
     int view_ = 1;
     int selectedSlot_ = -1;
     int startHidden_ = 2;
+    bool showPending_ = false; // a show request came before the window was built
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
@@ -148,10 +155,11 @@ private:
 
     NOTIFYICONDATAW icon_{};
     bool iconShown_ = false;
+    bool iconRemovalPending_ = false;
+    bool balloonHadIcon_ = false;
     std::wstring balloonTitle_;
     std::wstring balloonText_;
     DpiBalloonText dpiBalloon_;
-    HDEVNOTIFY deviceNotification_ = nullptr;
 
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;

@@ -35,10 +35,16 @@ void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& sou
     button.SetImages(source, normal ? normal->Bitmap() : nullptr, downBitmap, downBitmap, downBitmap);
 }
 
-void WriteText(HDC dc, POINT at, const std::string& text) {
+void WriteText(HDC dc, WarningLayout::Point at, const std::string& text) {
     const std::wstring wide = WideString::FromUtf8(text);
-    ::TextOutW(dc, at.x, at.y, wide.c_str(), static_cast<int>(wide.size()));
+    ::TextOutW(dc, at.X, at.Y, wide.c_str(), static_cast<int>(wide.size()));
 }
+
+RECT ToRect(const WarningLayout::Rect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+constexpr UINT kMessageFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
 
 } // namespace
 
@@ -53,6 +59,7 @@ CDlgWarning::~CDlgWarning() {
 
 BOOL CDlgWarning::OnInitDialog() {
     CDialog::OnInitDialog();
+    SetWindowText(kTitle);
     SIZE size = kFallbackSize;
     if (skins_.LoadBackground(hwnd_, kBackground, background_)) {
         size = SIZE{background_.Width(), background_.Height()};
@@ -66,9 +73,10 @@ BOOL CDlgWarning::OnInitDialog() {
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           SmallWindowFonts::kWarningPitchAndFamily,
                           WideString::FromUtf8(std::string(font.face)).c_str());
+    layout_ = WarningLayout(size.cx, size.cy, MessageHeight());
     CreateButtons();
 
-    SetWindowPos(nullptr, 0, 0, size.cx, size.cy, SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowPos(nullptr, 0, 0, layout_.Width(), layout_.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
     WindowCentring::CentreOnScreen(hwnd_);
 
     choice_ = WarningChoice{};
@@ -77,23 +85,37 @@ BOOL CDlgWarning::OnInitDialog() {
     return TRUE;
 }
 
+int CDlgWarning::MessageHeight() const {
+    const std::wstring message = WideString::FromUtf8(texts_.Text(TextEntry::LiftOffNote));
+    const HDC dc = ::GetDC(hwnd_);
+    const HGDIOBJ previous = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+    RECT measured{0, 0, WarningLayout::kMessageWidth, 0};
+    ::DrawTextW(dc, message.c_str(), static_cast<int>(message.size()), &measured,
+                kMessageFormat | DT_CALCRECT);
+    if (previous != nullptr) {
+        ::SelectObject(dc, previous);
+    }
+    ::ReleaseDC(hwnd_, dc);
+    return measured.bottom - measured.top;
+}
+
 void CDlgWarning::CreateButtons() {
     const SmallWindowFonts::Font captionFont = SmallWindowFonts::WarningButton(texts_.Code());
     const std::wstring captionFace = WideString::FromUtf8(std::string(captionFont.face));
 
-    ok_.Create(kOkRect, this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Ok)));
+    ok_.Create(ToRect(layout_.Ok()), this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Ok)));
     SetStateImages(ok_, skins_, kButtonImage, kButtonNormal, kButtonDown);
-    cancel_.Create(kCancelRect, this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Cancel)));
+    cancel_.Create(ToRect(layout_.Cancel()), this, 0, WideString::FromUtf8(texts_.Text(TextEntry::Cancel)));
     SetStateImages(cancel_, skins_, kButtonImage, kButtonNormal, kButtonDown);
     for (CBitmapBtn* button : {&ok_, &cancel_}) {
         button->SetFontHeight(captionFont.height);
         button->SetFontFace(captionFace);
     }
-    close_.Create(kCloseRect, this, 0);
+    close_.Create(ToRect(WarningLayout::Close()), this, 0);
     SetStateImages(close_, skins_, kSmallImage, kCloseNormal, kCloseDown);
-    on_.Create(kOnRect, this, 0);
+    on_.Create(ToRect(layout_.OnOption()), this, 0);
     SetStateImages(on_, skins_, kSmallImage, kOptionNormal, kOptionDown);
-    off_.Create(kOffRect, this, 0);
+    off_.Create(ToRect(layout_.OffOption()), this, 0);
     SetStateImages(off_, skins_, kSmallImage, kOptionNormal, kOptionDown);
 }
 
@@ -150,28 +172,28 @@ void CDlgWarning::Draw(HDC dc) {
     if (!canvas.Valid()) {
         return;
     }
+    if (background_.Bitmap() == nullptr || background_.Height() < client.bottom) {
+        const HBRUSH fill = ::CreateSolidBrush(kFallbackColour);
+        ::FillRect(canvas, &client, fill);
+        ::DeleteObject(fill);
+    }
     if (background_.Bitmap() != nullptr) {
         const HDC source = ::CreateCompatibleDC(dc);
         const HGDIOBJ previous = ::SelectObject(source, background_.Bitmap());
         ::BitBlt(canvas, 0, 0, background_.Width(), background_.Height(), source, 0, 0, SRCCOPY);
         ::SelectObject(source, previous);
         ::DeleteDC(source);
-    } else {
-        const HBRUSH fill = ::CreateSolidBrush(kFallbackColour);
-        ::FillRect(canvas, &client, fill);
-        ::DeleteObject(fill);
     }
 
     const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
     ::SetTextColor(canvas, kTextColour);
     ::SetBkMode(canvas, TRANSPARENT);
-    WriteText(canvas, kTitlePosition, texts_.Text(TextEntry::Note));
+    WriteText(canvas, WarningLayout::kTitle, texts_.Text(TextEntry::Note));
     const std::wstring message = WideString::FromUtf8(texts_.Text(TextEntry::LiftOffNote));
-    RECT messageRect = kMessageRect;
-    ::DrawTextW(canvas, message.c_str(), static_cast<int>(message.size()), &messageRect,
-                DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
-    WriteText(canvas, kOnCaption, texts_.Text(TextEntry::On));
-    WriteText(canvas, kOffCaption, texts_.Text(TextEntry::Off));
+    RECT messageRect = ToRect(layout_.Message());
+    ::DrawTextW(canvas, message.c_str(), static_cast<int>(message.size()), &messageRect, kMessageFormat);
+    WriteText(canvas, layout_.OnCaption(), texts_.Text(TextEntry::On));
+    WriteText(canvas, layout_.OffCaption(), texts_.Text(TextEntry::Off));
     if (previousFont != nullptr) {
         ::SelectObject(canvas, previousFont);
     }

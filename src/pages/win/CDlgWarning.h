@@ -2,6 +2,7 @@
 
 #include "framework/CDialog.h"
 #include "pages/WarningChoice.h"
+#include "pages/WarningLayout.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
 
@@ -16,21 +17,15 @@ class SkinImages;
 class CDlgWarning : public CDialog {
 public:
     static constexpr UINT kTemplateId = 151;
+    // The window's title: never shown (the notice has no caption bar), it names the notice among the
+    // desktop's windows.
+    static constexpr const wchar_t* kTitle = L"Corvalith lift-off notice";
     // Used when the background image cannot be loaded, so that the notice can still be seen and
-    // answered; it holds every control. The window is filled with kFallbackColour then.
-    static constexpr SIZE kFallbackSize{320, 160};
+    // answered; it holds every control. The window is filled with kFallbackColour then, and also below
+    // the background where a long message makes the notice taller than its image.
+    static constexpr SIZE kFallbackSize{320, 200};
     static constexpr COLORREF kFallbackColour = RGB(111, 41, 41);
     static constexpr COLORREF kTextColour = RGB(255, 255, 255);
-
-    static constexpr POINT kTitlePosition{10, 5};
-    static constexpr RECT kMessageRect{56, 39, 296, 124};
-    static constexpr RECT kOnRect{56, 85, 68, 97};
-    static constexpr POINT kOnCaption{76, 85};
-    static constexpr RECT kOffRect{56, 103, 68, 115};
-    static constexpr POINT kOffCaption{76, 103};
-    static constexpr RECT kOkRect{197, 128, 250, 150};
-    static constexpr RECT kCancelRect{255, 128, 308, 150};
-    static constexpr RECT kCloseRect{300, 5, 314, 18};
 
     // skins and texts must outlive the window.
     CDlgWarning(const SkinImages& skins, const LanguageTable& texts, CWnd* parent = nullptr);
@@ -49,6 +44,8 @@ public:
     CBitmapBtn& OffButton() { return off_; }
     HFONT Font() const { return font_; }
     bool HasBackground() const { return background_.Bitmap() != nullptr; }
+    // Where the texts and controls are, after the message has been measured in the notice's font.
+    const WarningLayout& Layout() const { return layout_; }
 
     // Paints the window's client area onto dc: the background, then the texts in white.
     void Draw(HDC dc);
@@ -63,6 +60,7 @@ protected:
 
 private:
     void CreateButtons();
+    int MessageHeight() const;
     void Choose(WarningChoice::Option option);
 
     const SkinImages& skins_;
@@ -70,6 +68,7 @@ private:
     SkinImage background_;
     HFONT font_ = nullptr;
     WarningChoice choice_;
+    WarningLayout layout_{kFallbackSize.cx, kFallbackSize.cy, 0};
     CBitmapBtn ok_;
     CBitmapBtn cancel_;
     CBitmapBtn close_;

@@ -65,6 +65,42 @@ TEST(MainWindowLayout, RowsShowSlotsFourAndThreeSwapped) {
     EXPECT_EQ(MainWindowLayout::HelpZone({20, 300, 262, 320}), (Rect{220, 300, 239, 320}));
 }
 
+TEST(MainWindowLayout, SwitchZonesActOnlyWhileTheirSectionIsOpen) {
+    using Press = MainWindowLayout::SwitchPress;
+    MainWindowLayout layout(160, 120); // header 4 at 182..202: on zone 40..51 x 216..267, off 178..189
+    struct Case {
+        bool open;
+        int x, y;
+        Press expected;
+    };
+    const Case cases[] = {
+        {false, 40, 216, Press::None}, {false, 188, 266, Press::None}, // collapsed: the empty panel
+        {true, 40, 216, Press::On},    {true, 50, 266, Press::On},     {true, 51, 216, Press::None},
+        {true, 178, 216, Press::Off},  {true, 188, 266, Press::Off},   {true, 188, 267, Press::None},
+        {true, 100, 230, Press::None},
+    };
+    for (const Case& c : cases) {
+        layout.Toggle(MainWindowLayout::LiftOff, !c.open);
+        EXPECT_EQ(layout.SwitchAt(c.x, c.y), c.expected) << c.open << " " << c.x << "," << c.y;
+    }
+}
+
+TEST(MainWindowLayout, MovesAreComparedOnTheScreen) {
+    using Point = MainWindowLayout::Point;
+    struct Case {
+        Point reported, origin, messagePos, expected;
+    };
+    const Case cases[] = {
+        {{10, 20}, {100, 50}, {110, 70}, {110, 70}},     // the window's own move, client coordinates
+        {{300, 200}, {100, 50}, {300, 200}, {300, 200}}, // passed on by an image button, screen
+        {{10, 20}, {0, 0}, {10, 20}, {10, 20}},          // client area at the origin: both the same
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MainWindowLayout::MoveOnScreen(c.reported, c.origin, c.messagePos), c.expected)
+            << c.reported.X << "," << c.reported.Y;
+    }
+}
+
 std::string Drawn(int view, int selection) {
     std::string text;
     for (const HotSpotPlan::Image& image : HotSpotPlan::For(view, selection)) {

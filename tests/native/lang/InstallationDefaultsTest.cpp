@@ -70,6 +70,54 @@ TEST(InstallationDefaults, WritesTheWholeDataFolder) {
     EXPECT_EQ(InstallationDefaults::Write(files, kFolder, Language::English), 13);
 }
 
+// Laid down into a data folder in use, the defaults add what is missing and replace nothing.
+TEST(InstallationDefaults, LayingDownKeepsWhatTheFolderHolds) {
+    const std::string caption = "[Setting-EN]\r\nItem1=Snipe\r\n";
+    struct Case {
+        const char* name;
+        std::vector<std::uint8_t> before; // str.ini and str0.ini
+        std::vector<std::uint8_t> after;
+    };
+    const auto ascii = [](const std::string& text) {
+        return std::vector<std::uint8_t>(text.begin(), text.end());
+    };
+    const Case cases[] = {
+        // What a start without language code leaves: the marker alone, in a plain ASCII file. It gains
+        // the code and the captions, and becomes UTF-16LE to hold the Chinese ones.
+        {"marker only", ascii("[Profile]\r\nIsDefault=Y\r\n"),
+         test::TextFiles::Utf16("[Profile]\r\nIsDefault=Y\r\n[Skins]\r\nLan=CHS\r\n" +
+                                std::string(kCaptionSections))},
+        // An unknown code is replaced; the user's caption stays.
+        {"unknown code", test::TextFiles::Utf16("[Skins]\r\nLan=XX\r\n" + caption),
+         test::TextFiles::Utf16(
+             "[Skins]\r\nLan=CHS\r\n" + std::string("[Setting-EN]\r\nItem1=Snipe\r\n") +
+             "Item2=Menu\r\nItem3=\"Scroll \"\r\nItem4=Back\r\nItem5=Forward\r\n"
+             "Item6=DPI +\r\nItem7=DPI -\r\n" +
+             std::string(kCaptionSections).substr(std::string(kCaptionSections).find("[Setting-DE]")))},
+        // A complete folder of another language: nothing changes.
+        {"complete", InstallationDefaults::TextFile(Language::German),
+         InstallationDefaults::TextFile(Language::German)},
+    };
+    for (const Case& c : cases) {
+        test::MemoryFileSystem files;
+        files.requireFolder = true;
+        files.CreateDirectories(kFolder);
+        files.WriteFileAtomically(kFolder + "str.ini", c.before);
+        files.WriteFileAtomically(kFolder + "str0.ini", c.before);
+        const std::vector<std::uint8_t> profile(1893, 7);
+        files.WriteFileAtomically(kFolder + "config0.bin", profile);
+
+        ASSERT_EQ(InstallationDefaults::LayDown(files, kFolder, Language::SimplifiedChinese), 0) << c.name;
+        EXPECT_EQ(files.Get(kFolder + "str.ini"), c.after) << c.name;
+        EXPECT_EQ(files.Get(kFolder + "str0.ini"), c.after) << c.name;
+        EXPECT_EQ(files.Get(kFolder + "str1.ini"),
+                  InstallationDefaults::TextFile(Language::SimplifiedChinese))
+            << c.name << ": a missing file is written whole";
+        EXPECT_EQ(files.Get(kFolder + "config0.bin"), profile) << c.name;
+        EXPECT_EQ(files.Get(kFolder + "config.bin"), InstallationDefaults::BaseProfile()) << c.name;
+    }
+}
+
 // A first start on the laid-down folder finds its language and shows the captions of that language.
 TEST(InstallationDefaults, AFreshInstallationShowsTextsAndCaptions) {
     struct Case {

@@ -1,7 +1,11 @@
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
 #include "doubles/ScriptedPrompts.h"
+#include "ini/IniFile.h"
 #include "pages/win/CDlgWarning.h"
+#include "platform/FileInstallRecord.h"
+#include "platform/RecordingMouseSettings.h"
+#include "platform/RecordingShell.h"
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
@@ -33,24 +37,47 @@ void Pump() {
     }
 }
 
+// Hot-plug notifications that the system refuses.
+struct RefusedDeviceNotifications : IDeviceNotifications {
+    bool Register(void*) override { return false; }
+    void Unregister() override {}
+};
+
 // The main window over the virtual mouse, created modeless so that the test drives it with messages.
+// Every outside effect is a double: the data folder and the installation record live in a temporary
+// folder, the pointer settings and the shell are recorded.
 struct MainWindow {
-    explicit MainWindow(bool firstInstallation = false, bool unplugged = false) {
+    struct Setup {
+        bool firstInstallation = false;
+        bool unplugged = false;
+        std::string listText = "[Skins]\r\nLan=EN\r\n"; // what an installation lays down
+        std::uint16_t uiLanguage = 0x0409;              // English (United States)
+        IDeviceNotifications* notifications = nullptr;
+    };
+
+    MainWindow() : MainWindow(Setup{}) {}
+    explicit MainWindow(bool firstInstallation, bool unplugged = false)
+        : MainWindow(Setup{firstInstallation, unplugged}) {}
+    explicit MainWindow(const Setup& setup) : record(files, installFolder.Path() + "install.ini") {
         EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
-        RegDeleteTreeW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith");
-        if (!firstInstallation) {
-            HKEY key = nullptr;
-            RegCreateKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", &key);
-            RegCloseKey(key);
+        if (!setup.firstInstallation) {
+            record.RecordInstallation("OFF");
         }
         options.Simulate = true;
-        options.StartUnplugged = unplugged;
+        options.StartUnplugged = setup.unplugged;
         options.DataFolder = dataFolder.Path();
-        // What an installation lays down: the language code.
-        const std::string text = "[Skins]\r\nLan=EN\r\n";
-        files.WriteFileAtomically(options.DataFolder + "str.ini",
-                                  std::vector<std::uint8_t>(text.begin(), text.end()));
+        if (!setup.listText.empty()) {
+            files.WriteFileAtomically(
+                options.DataFolder + "str.ini",
+                std::vector<std::uint8_t>(setup.listText.begin(), setup.listText.end()));
+        }
         options.Prompts = &prompts;
+        options.Files = &files;
+        options.InstallRecord = &record;
+        options.MouseSettings = &mouseSettings;
+        options.Shell = &shell;
+        options.DeviceNotifications = setup.notifications;
+        options.UiLanguage = setup.uiLanguage;
         options.ShowSplash = false;
         window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
         EXPECT_TRUE(window->Create());
@@ -68,8 +95,12 @@ struct MainWindow {
     }
 
     test::TemporaryFolder dataFolder;
+    test::TemporaryFolder installFolder;
     test::ScriptedPrompts prompts;
     Win32FileSystem files;
+    FileInstallRecord record;
+    RecordingMouseSettings mouseSettings;
+    RecordingShell shell;
     ProgramOptions options;
     std::unique_ptr<CMouseConfigurationDlg> window;
 };
@@ -154,7 +185,12 @@ TEST(MainWindow, SlidersStoreAndSendTheirValues) {
     main.window->SendMessage(CMarkerSlider::kNotification, 2, CMouseConfigurationDlg::kLiftOffSliderId);
     EXPECT_EQ(main.Mouse().State().LiftOff, 6) << "off whatever the level";
     main.window->ToggleSection(MainWindowLayout::LiftOff, true);
-    main.window->PressAt({on.Left, on.Top}); // the zones work while collapsed too
+    const std::size_t collapsed = main.Services().Trace().Lines().size();
+    main.window->PressAt({on.Left, on.Top}); // a collapsed section shows no switch: the panel is empty
+    EXPECT_EQ(main.TraceFrom(collapsed), std::vector<std::string>{});
+    EXPECT_EQ(main.Services().Session.Working.LiftOffEnabled, 0u);
+    main.window->ToggleSection(MainWindowLayout::LiftOff, false);
+    main.window->PressAt({on.Left, on.Top});
     EXPECT_EQ(main.Mouse().State().LiftOff, 2);
     EXPECT_TRUE(main.window->LiftOffSlider().IsWindowEnabled());
 }
@@ -178,8 +214,12 @@ TEST(MainWindow, UnplugAndPlugFollowTheMouse) {
     main.Mouse().Unplug(VirtualMouse::Unplugged::All);
     Pump();
     EXPECT_FALSE(main.Services().Link.IsConnected());
-    EXPECT_FALSE(main.window->IconShown());
     EXPECT_EQ(main.window->LastBalloonTitle(), L"Warning");
+    EXPECT_EQ(main.window->LastBalloonText(), L"The system did not detect Corvalith!");
+    EXPECT_TRUE(main.window->LastBalloonHadIcon()) << "the balloon needs the icon to show";
+    // The icon leaves when the balloon has gone.
+    main.window->SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, NIN_BALLOONTIMEOUT);
+    EXPECT_FALSE(main.window->IconShown());
 
     main.Mouse().Plug();
     Pump();
@@ -262,24 +302,24 @@ TEST(MainWindow, FirstStartAsksAboutLiftOffAndRecordsTheAnswer) {
     struct Case {
         const char* name;
         std::vector<HWND (*)(CDlgWarning&)> clicks;
-        const wchar_t* recorded;
+        const char* recorded;
         std::uint8_t liftOff; // what the mouse receives
     };
     const Case cases[] = {
         {"ON, then OK",
          {[](CDlgWarning& w) { return w.OnButton().Hwnd(); },
           [](CDlgWarning& w) { return w.OkButton().Hwnd(); }},
-         L"ON",
+         "ON",
          3},
         {"OFF, then OK",
          {[](CDlgWarning& w) { return w.OffButton().Hwnd(); },
           [](CDlgWarning& w) { return w.OkButton().Hwnd(); }},
-         L"OFF",
+         "OFF",
          6},
         {"ON, then the close button",
          {[](CDlgWarning& w) { return w.OnButton().Hwnd(); },
           [](CDlgWarning& w) { return w.CloseButton().Hwnd(); }},
-         L"OFF",
+         "OFF",
          6},
     };
     for (const Case& c : cases) {
@@ -294,19 +334,33 @@ TEST(MainWindow, FirstStartAsksAboutLiftOffAndRecordsTheAnswer) {
         test::ModalScript script(steps, 50);
         MainWindow main(true);
         EXPECT_TRUE(script.Finished()) << c.name;
-        HKEY key = nullptr;
-        ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", 0, KEY_READ, &key),
-                  ERROR_SUCCESS);
-        wchar_t value[8] = {};
-        DWORD size = sizeof value;
-        EXPECT_EQ(
-            RegQueryValueExW(key, L"LOD-Switcher", nullptr, nullptr, reinterpret_cast<BYTE*>(value), &size),
-            ERROR_SUCCESS);
-        RegCloseKey(key);
-        EXPECT_STREQ(value, c.recorded) << c.name;
+        EXPECT_FALSE(main.record.IsNewInstallation()) << c.name;
+        const ini::IniFile record(main.files, main.installFolder.Path() + "install.ini");
+        EXPECT_EQ(record.ReadString("SOFTWARE\\Corvalith", "LOD-Switcher"), c.recorded) << c.name;
         EXPECT_EQ(main.Mouse().State().LiftOff, c.liftOff) << c.name;
         EXPECT_EQ(main.Services().Session.Working.LiftOffEnabled, c.liftOff == 3 ? 1u : 0u) << c.name;
     }
+}
+
+// A show request while the first-start question waits (the companion program, or corvalith-show, asks as
+// soon as the window exists): the window is shown once start-up has ended.
+TEST(MainWindow, AShowRequestDuringStartUpShowsTheWindowAfterIt) {
+    test::ModalScript script({[] {
+                                  if (CDlgWarning* warning = RunningWarning()) {
+                                      ::PostMessageW(GetWindow(warning->Hwnd(), GW_OWNER),
+                                                     CMouseConfigurationDlg::kShowRequest, 1, 1);
+                                  }
+                              },
+                              [] {
+                                  if (CDlgWarning* warning = RunningWarning()) {
+                                      test::Click(warning->OkButton().Hwnd());
+                                  }
+                              }},
+                             50);
+    MainWindow main(true);
+    EXPECT_TRUE(script.Finished());
+    EXPECT_TRUE(main.window->IsWindowVisible());
+    EXPECT_TRUE(main.window->Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
 }
 
 } // namespace
@@ -352,16 +406,134 @@ TEST(MainWindow, ShowRequestRestoresCentredWithTheFirstTwoSectionsCollapsed) {
     EXPECT_FALSE(w.IsWindowVisible());
 }
 
-TEST(MainWindow, UpdateWithoutTheMouseStartsNothingButEndsTheProgram) {
+TEST(MainWindow, HelpMenuOpensTheSiteAndStartsTheUpdaterOnlyWithTheMouse) {
     MainWindow main;
+    main.window->SendMessage(WM_COMMAND, 1001, 0);
+    EXPECT_EQ(main.shell.Requests(), std::vector<std::string>{"open https://www.example.com/"});
+    main.window->SendMessage(WM_COMMAND, 1002, 0);
+    EXPECT_EQ(main.shell.Requests().back(), "start Z:\\nonexistent\\Update\\3360\\FWUpdate.exe");
+    MSG quit;
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+
     main.Mouse().Unplug();
     Pump();
     main.window->SendMessage(WM_COMMAND, 1003, 0); // "Version:1.0" does nothing
-    MSG quit;
     EXPECT_FALSE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE));
     main.window->SendMessage(WM_COMMAND, 1002, 0);
-    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(main.shell.Requests().size(), 2u) << "without the mouse the updater is not started";
+    EXPECT_TRUE(PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) << "but the program ends";
     EXPECT_EQ(quit.wParam, 0u);
+}
+
+TEST(MainWindow, ClosingHidesToTheTrayAndTheIconBringsBackAMinimisedWindow) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    ASSERT_TRUE(w.IsWindowVisible());
+
+    // Alt+F4 and the taskbar's close: hidden to the tray, not ended.
+    for (const auto& close : {std::pair<UINT, WPARAM>{WM_SYSCOMMAND, SC_CLOSE}, {WM_CLOSE, 0}}) {
+        w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, WM_LBUTTONDBLCLK);
+        w.SendMessage(close.first, close.second, 0);
+        Pump();
+        EXPECT_TRUE(IsWindow(w.Hwnd())) << close.first;
+        EXPECT_FALSE(w.IsWindowVisible()) << close.first;
+        EXPECT_TRUE(w.GetExStyle() & WS_EX_TOOLWINDOW) << "it left the taskbar for the tray";
+    }
+
+    // Minimised with the minimise button, then the icon's double click: shown as it was.
+    w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, WM_LBUTTONDBLCLK);
+    w.SendMessage(WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    Pump();
+    ASSERT_TRUE(IsIconic(w.Hwnd()));
+    w.SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, WM_LBUTTONDBLCLK);
+    Pump();
+    EXPECT_FALSE(IsIconic(w.Hwnd()));
+    EXPECT_TRUE(w.IsWindowVisible());
+    const RECT rect = w.GetWindowRect();
+    EXPECT_EQ(rect.right - rect.left, MainWindowLayout::kFallbackWidth);
+    EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
+}
+
+TEST(MainWindow, ImageButtonsActOnClicksOnly) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    const LPARAM header1 = reinterpret_cast<LPARAM>(w.Header(1).Hwnd());
+    // A double click on a header arrives as a click, then a double-click notification.
+    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), header1);
+    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_DOUBLECLICKED), header1);
+    EXPECT_FALSE(w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_DOUBLECLICKED),
+                  reinterpret_cast<LPARAM>(w.ViewButton(2).Hwnd()));
+    EXPECT_EQ(w.CurrentView(), 1);
+}
+
+TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    POINT origin{0, 0};
+    ClientToScreen(w.Hwnd(), &origin);
+    ASSERT_TRUE(origin.x != 0 || origin.y != 0) << "the window is centred";
+    const RECT header = w.Header(4).GetWindowRect();
+    const POINT help{header.left + 210, header.top + 5}; // inside the help area, on the screen
+
+    // The window's own move over the mouse picture, whose client coordinates happen to be the help
+    // area's screen coordinates.
+    SetCursorPos(origin.x + help.x, origin.y + help.y);
+    w.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(help.x, help.y));
+    Pump();
+    EXPECT_FALSE(w.ToolTipShown());
+
+    // The header passes its move on in screen coordinates.
+    SetCursorPos(help.x, help.y);
+    w.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(help.x, help.y));
+    Pump();
+    EXPECT_TRUE(w.ToolTipShown());
+}
+
+TEST(MainWindow, StartsWithoutHotPlugNotifications) {
+    RefusedDeviceNotifications refused;
+    MainWindow::Setup setup;
+    setup.notifications = &refused;
+    MainWindow main(setup);
+    EXPECT_NE(main.window->Header(4).Hwnd(), nullptr) << "the window was built";
+    EXPECT_TRUE(main.window->IconShown()) << "with its icon and its \"Exit\"";
+    EXPECT_EQ(main.window->Header(1).GetCaption(), L"Button Assignment");
+}
+
+TEST(MainWindow, WithoutAUsableLanguageCodeTheWindowsLanguageChooses) {
+    struct Case {
+        std::string listText;
+        std::uint16_t uiLanguage;
+        const char* code;
+        const wchar_t* header;
+        const char* storedCode; // still in str.ini afterwards
+    };
+    const Case cases[] = {
+        {"", 0x0407, "DE", nullptr, ""},                         // no profile list at all: German
+        {"[Skins]\r\nLan=\r\n", 0x0804, "CHS", nullptr, ""},     // empty: Chinese (PRC)
+        {"[Skins]\r\nLan=XX\r\n", 0x0404, "CHT", nullptr, "XX"}, // unknown: Chinese (Taiwan)
+        {"[Profile]\r\nIsDefault=N\r\n", 0x040C, "EN", L"Button Assignment", ""}, // French: English
+        {"[Skins]\r\nLan=DE\r\n", 0x0409, "DE", nullptr, "DE"},                   // a usable code stays
+    };
+    for (const Case& c : cases) {
+        MainWindow::Setup setup;
+        setup.listText = c.listText;
+        setup.uiLanguage = c.uiLanguage;
+        MainWindow main(setup);
+        EXPECT_EQ(main.Services().Language.Code(), c.code) << c.listText;
+        EXPECT_FALSE(main.window->Header(1).GetCaption().empty()) << c.listText;
+        if (c.header != nullptr) {
+            EXPECT_EQ(main.window->Header(1).GetCaption(), c.header);
+        }
+        // The choice is not written back.
+        EXPECT_EQ(ini::IniFile(main.files, main.options.DataFolder + "str.ini").ReadString("Skins", "Lan"),
+                  c.storedCode)
+            << c.listText;
+    }
 }
 
 // Corvalith.exe beside the tests' folder, started with the virtual mouse.
@@ -373,6 +545,12 @@ struct Program {
         exe.resize(exe.find_last_of(L'\\') + 1); // the programs share one folder with the tests
         exe += L"Corvalith.exe";
         SetEnvironmentVariableW(L"CORVALITH_SIMULATE", L"1");
+        // Its data folder and installation record stay in the test's own folder. Not a first
+        // installation: no lift-off question stands in the way.
+        const std::string record = "[SOFTWARE\\Corvalith]\r\nIsNewInstalled=N\r\nLOD-Switcher=OFF\r\n";
+        Win32FileSystem().WriteFileAtomically(sandbox.Path() + "install.ini",
+                                              std::vector<std::uint8_t>(record.begin(), record.end()));
+        SetEnvironmentVariableW(L"CORVALITH_SANDBOX", WideString::FromUtf8(sandbox.Path()).c_str());
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
         std::wstring command = L"\"" + exe + L"\"";
@@ -418,15 +596,12 @@ struct Program {
         return nullptr;
     }
 
+    test::TemporaryFolder sandbox;
     PROCESS_INFORMATION process{};
     bool started = false;
 };
 
 TEST(Program, OneCopyAtATimeAndExitReleasesIt) {
-    // Not a first installation: no lift-off question stands in the way.
-    HKEY key = nullptr;
-    RegCreateKeyW(HKEY_CURRENT_USER, L"SOFTWARE\\Corvalith\\", &key);
-    RegCloseKey(key);
     Program first;
     ASSERT_TRUE(first.started);
     const HWND window = first.Window();

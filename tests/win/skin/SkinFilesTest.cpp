@@ -97,7 +97,7 @@ const Expected kFiles[] = {
     {"AngleSnap/BK_AngleSnap.png", 242, 50, Expected::Opaque},
     // Splash and warning windows.
     {"splash.png", 537, 423, Expected::Opaque},
-    {"Warning/main.jpg", 320, 160, Expected::Opaque}, // the close button ends at 314, the buttons at 150
+    {"Warning/main.jpg", 320, 200, Expected::Opaque}, // the close button ends at 314, the buttons at 190
     {"Warning/Button-Normal.png", 85, 22, Expected::Opaque},
     {"Warning/Button-Down.png", 85, 22, Expected::Opaque},
     {"Warning/Close-Normal.png", 14, 13, Expected::Opaque},

@@ -9,6 +9,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -109,12 +110,21 @@ TEST_F(WarningDialogTest, OpensCentredAtItsBackgroundsSizeWithOffMarkedAndItsCon
     bool checked = false;
     ModalScript script({
         [&] {
+            // The English message takes more than the three lines above the options' first place:
+            // they follow it, the buttons follow them, and the window grows to hold the buttons.
+            const WarningLayout& layout = dialog.Layout();
+            const int onTop = layout.OnOption().Top;
+            EXPECT_GT(onTop, 85);
+            EXPECT_EQ(layout.Message().Top, 39);
+            EXPECT_EQ(onTop, layout.Message().Bottom + 6);
+            const int okTop = std::max(170 - 32, onTop + 18 + 12 + 13);
+            const int height = std::max(170, okTop + 22 + 10);
             const RECT window = dialog.GetWindowRect();
             EXPECT_EQ(window.right - window.left, 330);
-            EXPECT_EQ(window.bottom - window.top, 170);
+            EXPECT_EQ(window.bottom - window.top, height);
             const RECT area = WorkArea();
             EXPECT_EQ(window.left, area.left + (area.right - area.left - 330) / 2);
-            EXPECT_EQ(window.top, area.top + (area.bottom - area.top - 170) / 2);
+            EXPECT_EQ(window.top, area.top + (area.bottom - area.top - height) / 2);
             EXPECT_TRUE(dialog.HasBackground());
 
             struct Place {
@@ -122,8 +132,10 @@ TEST_F(WarningDialogTest, OpensCentredAtItsBackgroundsSizeWithOffMarkedAndItsCon
                 RECT rect;
             };
             const Place places[] = {
-                {Control::On, {56, 85, 68, 97}},     {Control::Off, {56, 103, 68, 115}},
-                {Control::Ok, {197, 128, 250, 150}}, {Control::Cancel, {255, 128, 308, 150}},
+                {Control::On, {56, onTop, 68, onTop + 12}},
+                {Control::Off, {56, onTop + 18, 68, onTop + 30}},
+                {Control::Ok, {197, okTop, 250, okTop + 22}},
+                {Control::Cancel, {255, okTop, 308, okTop + 22}},
                 {Control::Close, {300, 5, 314, 18}},
             };
             for (const Place& place : places) {
@@ -171,11 +183,35 @@ TEST_F(WarningDialogTest, PaintsTheBackgroundAndTheWhiteTexts) {
         EXPECT_GT(surface.CountBright(RECT{56, 39, 296, 55}), 30);
         EXPECT_GT(surface.CountBright(RECT{56, 55, 296, 71}), 30); // a second line
         EXPECT_EQ(surface.CountBright(RECT{296, 39, 330, 124}), 0);
-        EXPECT_GT(surface.CountBright(RECT{76, 85, 100, 100}), 5);
-        EXPECT_GT(surface.CountBright(RECT{76, 103, 110, 118}), 5);
+        const WarningLayout::Point on = dialog.Layout().OnCaption();
+        const WarningLayout::Point off = dialog.Layout().OffCaption();
+        EXPECT_GT(surface.CountBright(RECT{on.X, on.Y, on.X + 24, on.Y + 15}), 5);
+        EXPECT_GT(surface.CountBright(RECT{off.X, off.Y, off.X + 34, off.Y + 15}), 5);
         Click(dialog.OkButton().Hwnd());
     }});
     EXPECT_EQ(dialog.DoModal(), IDOK);
+}
+
+// However long the message is in the user's language and font, it ends above the options.
+TEST_F(WarningDialogTest, TheMessageNeverRunsUnderTheOptions) {
+    for (const char* code : {"EN", "DE", "CHS", "CHT"}) {
+        texts.Fill(code);
+        SkinImages skins(folder.ProgramFolder());
+        CDlgWarning dialog(skins, texts);
+        ModalScript script({[&] {
+            const WarningLayout& layout = dialog.Layout();
+            PixelSurface surface(layout.Width(), layout.Height());
+            dialog.Draw(surface.Dc());
+            const int top = layout.OnOption().Top - 2;
+            // Left of the option captions, and right of them up to the message's right edge: no text
+            // from the option rows down to the buttons.
+            EXPECT_EQ(surface.CountBright(RECT{56, top, 74, layout.Ok().Top}), 0) << code;
+            EXPECT_EQ(surface.CountBright(RECT{120, top, 296, layout.Ok().Top}), 0) << code;
+            EXPECT_GT(surface.CountBright(RECT{56, 39, 296, top}), 30) << code;
+            Click(dialog.CancelButton().Hwnd());
+        }});
+        EXPECT_EQ(dialog.DoModal(), IDCANCEL) << code;
+    }
 }
 
 TEST_F(WarningDialogTest, EnterEscapeSpaceAndF1DoNothing) {
@@ -247,7 +283,7 @@ TEST(WarningDialogWithoutSkin, CanStillBeSeenAndAnswered) {
     ModalScript script({
         [&] {
             window = dialog.GetWindowRect();
-            PixelSurface surface(320, 160);
+            PixelSurface surface(320, 200);
             dialog.Draw(surface.Dc());
             fill = surface.Pixel(2, 150);
             Click(dialog.OnButton().Hwnd());
@@ -257,7 +293,8 @@ TEST(WarningDialogWithoutSkin, CanStillBeSeenAndAnswered) {
     EXPECT_EQ(dialog.DoModal(), IDOK);
     EXPECT_FALSE(dialog.HasBackground());
     EXPECT_EQ(window.right - window.left, 320);
-    EXPECT_EQ(window.bottom - window.top, 160);
+    EXPECT_GE(window.bottom - window.top, 200);
+    EXPECT_EQ(window.bottom - window.top, dialog.Layout().Height());
     EXPECT_EQ(fill, RGB(111, 41, 41));
     EXPECT_TRUE(dialog.TurnsLiftOffOn());
 }
