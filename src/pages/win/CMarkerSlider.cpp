@@ -48,7 +48,7 @@ bool CMarkerSlider::Create(const RECT& rect, CWnd* parent, int id) {
     minimum_ = 0;
     maximum_ = 10;
     position_ = 0;
-    dragging_ = false;
+    drag_ = MarkerSliderDrag();
     return CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, parent, static_cast<UINT>(id));
 }
 
@@ -126,16 +126,15 @@ void CMarkerSlider::OnPaint() {
 }
 
 void CMarkerSlider::OnLButtonDown(UINT, POINT point) {
-    if (acceptsMouse_) {
+    if (drag_.Press(acceptsMouse_)) {
         SetCapture();
         pressPoint_ = point;
-        dragging_ = true;
     }
     Default();
 }
 
 void CMarkerSlider::OnMouseMove(UINT, POINT point) {
-    if (!dragging_) {
+    if (!drag_.Dragging()) {
         return;
     }
     position_ = PositionAt(MarkerSliderGeometry::Phase::Dragging, point);
@@ -143,11 +142,14 @@ void CMarkerSlider::OnMouseMove(UINT, POINT point) {
 }
 
 void CMarkerSlider::OnLButtonUp(UINT, POINT point) {
-    dragging_ = false;
-    position_ = PositionAt(MarkerSliderGeometry::Phase::Release, point);
-    const HWND parent = parent_ != nullptr ? parent_->Hwnd() : GetParentHwnd();
-    if (parent != nullptr) {
-        ::PostMessageW(parent, kNotification, static_cast<WPARAM>(position_), static_cast<LPARAM>(id_));
+    // Only the release of a press on this slider reports; a stray one (the second release of a double
+    // click, or one after the capture was lost) would send the same value to the mouse again.
+    if (drag_.Release()) {
+        position_ = PositionAt(MarkerSliderGeometry::Phase::Release, point);
+        const HWND parent = parent_ != nullptr ? parent_->Hwnd() : GetParentHwnd();
+        if (parent != nullptr) {
+            ::PostMessageW(parent, kNotification, static_cast<WPARAM>(position_), static_cast<LPARAM>(id_));
+        }
     }
     Default();
     if (HasCapture()) {
@@ -156,8 +158,10 @@ void CMarkerSlider::OnLButtonUp(UINT, POINT point) {
     Invalidate(false);
 }
 
-void CMarkerSlider::OnCaptureChanged(HWND) {
-    if (dragging_) {
+void CMarkerSlider::OnCaptureChanged(HWND newCapture) {
+    // Another window took the mouse: the drag ends here, so the fill no longer follows a pointer whose
+    // button may be up.
+    if (drag_.CaptureChanged(newCapture != nullptr && newCapture == hwnd_)) {
         if (HasCapture()) {
             ::ReleaseCapture();
         }
@@ -166,7 +170,7 @@ void CMarkerSlider::OnCaptureChanged(HWND) {
 }
 
 void CMarkerSlider::OnKillFocus(HWND) {
-    dragging_ = false;
+    drag_.FocusLost();
     Invalidate(false);
 }
 

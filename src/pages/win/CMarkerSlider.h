@@ -1,13 +1,15 @@
 #pragma once
 
 #include "framework/CWnd.h"
+#include "pages/MarkerSliderDrag.h"
 #include "pages/MarkerSliderGeometry.h"
 
 namespace corvalith {
 
 // What the two marker sliders share: a track image with a filled part, an integer position within a
 // range that follows the mouse while the left button is held, and the slider notification to the
-// parent when the button is released. CDMarker fills from the left, CDMarkerV from the bottom.
+// parent when a press on the slider ends with the release. CDMarker fills from the left, CDMarkerV from
+// the bottom.
 class CMarkerSlider : public CWnd {
 public:
     // The slider notification: wParam the final position, lParam the slider's control identifier.
@@ -34,7 +36,7 @@ public:
     int Maximum() const { return maximum_; }
     void SetAcceptsMouse(bool accepts) { acceptsMouse_ = accepts; }
     bool AcceptsMouse() const { return acceptsMouse_; }
-    bool Dragging() const { return dragging_; }
+    bool Dragging() const { return drag_.Dragging(); }
     int Id() const { return id_; }
     // The stored rectangle; the layout moves the slider with Place.
     const RECT& Rect() const { return rect_; }
@@ -63,7 +65,7 @@ private:
     int id_ = 0;
     HBITMAP track_ = nullptr;
     HBITMAP fill_ = nullptr;
-    bool dragging_ = false;
+    MarkerSliderDrag drag_;
     RECT rect_{};
     POINT pressPoint_{};
     CWnd* parent_ = nullptr;

@@ -79,34 +79,62 @@ TEST(MarkerSliderTest, VerticalSliderFollowsThePointerFromTheBottom) {
     EXPECT_EQ(slider.FillLength(), 170);
 }
 
-TEST(MarkerSliderTest, ReleaseNotifiesEvenWithoutAPressAndLosingFocusEndsADragSilently) {
+TEST(MarkerSliderTest, OnlyTheReleaseOfAPressPostsAndALostCaptureOrFocusEndsADragSilently) {
     test::RecordingWindow page({kSliderNotification});
     ASSERT_TRUE(page.CreateTopLevel(RECT{100, 100, 400, 300}));
+    // An axis slider of the main window: 208 pixels wide, range 0..6, position 6 * x / 208.
     CDMarker slider;
     ASSERT_TRUE(slider.Create(RECT{37, 202, 245, 211}, &page, 2046));
     slider.SetRange(0, 6);
+    const auto posted = [&] {
+        test::PumpMessages();
+        return page.Of(kSliderNotification).size();
+    };
 
-    // A slider that does not accept the mouse ignores the press and the moves, yet a release still
-    // reports where it happened.
+    // A release without a press on the slider changes and posts nothing.
+    slider.SendMessage(WM_LBUTTONUP, 0, At(104, 4));
+    EXPECT_EQ(slider.Position(), 0);
+    EXPECT_EQ(posted(), 0u);
+
+    // A slider that does not accept the mouse ignores the press, so its release reports nothing either.
     slider.SetAcceptsMouse(false);
     slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(100, 4));
     EXPECT_FALSE(slider.Dragging());
     slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(200, 4));
+    slider.SendMessage(WM_LBUTTONUP, 0, At(104, 4));
     EXPECT_EQ(slider.Position(), 0);
-    slider.SendMessage(WM_LBUTTONUP, 0, At(104, 4)); // 6 * 104 / 208 = 3
-    test::PumpMessages();
-    ASSERT_EQ(page.Of(kSliderNotification).size(), 1u);
-    EXPECT_EQ(page.Of(kSliderNotification)[0].wParam, 3u);
+    EXPECT_EQ(posted(), 0u);
 
+    // Another window takes the capture: the fill no longer follows the pointer and no release reports.
     slider.SetAcceptsMouse(true);
     slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 4));
     slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(208, 4));
+    EXPECT_EQ(slider.Position(), 6);
+    slider.SendMessage(WM_CAPTURECHANGED, 0, reinterpret_cast<LPARAM>(page.Hwnd()));
+    EXPECT_FALSE(slider.Dragging());
+    slider.SendMessage(WM_MOUSEMOVE, 0, At(0, 4));
+    EXPECT_EQ(slider.Position(), 6);
+    slider.SendMessage(WM_LBUTTONUP, 0, At(0, 4));
+    EXPECT_EQ(slider.Position(), 6);
+    EXPECT_EQ(posted(), 0u);
+
+    // Losing the focus ends a drag the same way.
+    slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(10, 4));
+    slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(52, 4)); // 6 * 52 / 208 = 1
     slider.SendMessage(WM_KILLFOCUS, 0, 0);
     EXPECT_FALSE(slider.Dragging());
-    slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(0, 4));
-    EXPECT_EQ(slider.Position(), 6); // moves after the focus is gone change nothing
-    test::PumpMessages();
-    EXPECT_EQ(page.Of(kSliderNotification).size(), 1u);
+    slider.SendMessage(WM_MOUSEMOVE, MK_LBUTTON, At(208, 4));
+    EXPECT_EQ(slider.Position(), 1);
+    EXPECT_EQ(posted(), 0u);
+
+    // A double click: press, release, double-click message, release; only the first release posts.
+    slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, At(104, 4));
+    slider.SendMessage(WM_LBUTTONUP, 0, At(104, 4)); // 6 * 104 / 208 = 3
+    slider.SendMessage(WM_LBUTTONDBLCLK, MK_LBUTTON, At(104, 4));
+    slider.SendMessage(WM_LBUTTONUP, 0, At(104, 4));
+    ASSERT_EQ(posted(), 1u);
+    EXPECT_EQ(page.Of(kSliderNotification)[0].wParam, 3u);
+    EXPECT_EQ(page.Of(kSliderNotification)[0].lParam, 2046);
 }
 
 TEST(MarkerSliderTest, PositionsSetFromOutsideFallBackOrClamp) {
