@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # make run: starts Corvalith.exe under Wine with the virtual mouse and shows its window.
 # The Wine prefix's data folder gets the installation defaults of LANG_CODE (EN, DE, CHS, CHT) where it
-# lacks them: a usable language code, the default captions, the base profile; nothing there is replaced. With a display the program stays open until its tray menu's "Exit"; without one it runs in
+# lacks them: a usable language code, the default captions, the base profile; nothing there is replaced.
+# With a display the program stays open until its tray menu's "Exit"; without one it runs in
 # Xvfb and saves screenshots of the main window under build/screens/.
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)

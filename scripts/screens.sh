@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Inside an X server: starts Corvalith.exe with the virtual mouse. At the first start after installation it
 # asks about the lift-off function: a screenshot of the question, then it is answered with the mouse, as a
-# person would. Then the window is shown, each view and section is opened with the mouse and a screenshot
-# of the main window is saved after each step (build/screens/*.png), then one of the virtual mouse window.
+# person would. A screenshot of the virtual mouse window follows; then the main window is shown, each view
+# and section is opened with the mouse and a screenshot of the main window is saved after each step
+# (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
@@ -42,6 +43,15 @@ if [[ $asks == yes ]]; then
     [[ -z "$(find_window '^Corvalith lift-off notice$')" ]] || fail "the first-start question was not answered"
 fi
 
+# The virtual mouse window, while the main window is still hidden and covers none of it.
+mouse=""
+for attempt in $(seq 1 60); do
+    mouse=$(xdotool search --onlyvisible --name '^Corvalith virtual mouse$' 2>/dev/null | tail -n 1 || true)
+    [[ -n "$mouse" ]] && break
+    sleep 0.5
+done
+[[ -z "$mouse" ]] || shot "$mouse" virtual-mouse
+
 "$wine" "$top/build/win64/bin/corvalith-show.exe" || fail "the main window did not appear"
 window=""
 for attempt in $(seq 1 60); do
@@ -62,11 +72,6 @@ click 140 167; shot "$window" main-axis-sensitivity
 click 140 167
 click 140 192; shot "$window" main-lift-off
 click 140 192
-
-# The main window goes to the tray (its close button) so that it covers no part of the virtual mouse.
-click 986 12
-mouse=$(find_window '^Corvalith virtual mouse$')
-[[ -z "$mouse" ]] || shot "$mouse" virtual-mouse
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true
