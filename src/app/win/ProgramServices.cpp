@@ -89,6 +89,9 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
             reportObserver_();
         }
     });
+    if (options.ReaderThread) {
+        Link.Reader().SetThreadStarter(options.ReaderThread);
+    }
     if (mouse_ && !options.StartUnplugged) {
         mouse_->Plug(); // the virtual mouse starts plugged in, as a mouse on the desk
     }

@@ -54,6 +54,7 @@ struct ProgramOptions {
     ISystemMouseSettings* MouseSettings = nullptr;       // null: the system's (or kept, in a sandbox)
     IShell* Shell = nullptr;                             // null: the real shell (or kept, in a sandbox)
     IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's hot-plug notifications
+    EventReader::ThreadStarter ReaderThread;             // empty: the reader runs on a std::thread
     // The Windows user-interface language (a LANGID) that chooses the texts when the data folder names no
     // usable language; 0 asks the system.
     std::uint16_t UiLanguage = 0;

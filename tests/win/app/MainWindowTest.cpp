@@ -19,6 +19,8 @@
 #include <shellapi.h>
 
 #include <algorithm>
+#include <system_error>
+#include <thread>
 
 namespace corvalith {
 namespace {
@@ -53,11 +55,12 @@ struct MainWindow {
         std::string listText = "[Skins]\r\nLan=EN\r\n"; // what an installation lays down
         std::uint16_t uiLanguage = 0x0409;              // English (United States)
         IDeviceNotifications* notifications = nullptr;
+        EventReader::ThreadStarter readerThread;
     };
 
     MainWindow() : MainWindow(Setup{}) {}
     explicit MainWindow(bool firstInstallation, bool unplugged = false)
-        : MainWindow(Setup{firstInstallation, unplugged}) {}
+        : MainWindow(Setup{.firstInstallation = firstInstallation, .unplugged = unplugged}) {}
     explicit MainWindow(const Setup& setup) : record(files, installFolder.Path() + "install.ini") {
         EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
         if (!setup.firstInstallation) {
@@ -77,6 +80,7 @@ struct MainWindow {
         options.MouseSettings = &mouseSettings;
         options.Shell = &shell;
         options.DeviceNotifications = setup.notifications;
+        options.ReaderThread = setup.readerThread;
         options.UiLanguage = setup.uiLanguage;
         options.ShowSplash = false;
         window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
@@ -494,14 +498,22 @@ TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
     EXPECT_TRUE(w.ToolTipShown());
 }
 
-TEST(MainWindow, StartsWithoutHotPlugNotifications) {
+TEST(MainWindow, StartsWithoutHotPlugNotificationsOrReader) {
     RefusedDeviceNotifications refused;
-    MainWindow::Setup setup;
-    setup.notifications = &refused;
-    MainWindow main(setup);
-    EXPECT_NE(main.window->Header(4).Hwnd(), nullptr) << "the window was built";
-    EXPECT_TRUE(main.window->IconShown()) << "with its icon and its \"Exit\"";
-    EXPECT_EQ(main.window->Header(1).GetCaption(), L"Button Assignment");
+    for (int refusal = 0; refusal < 2; ++refusal) {
+        MainWindow::Setup setup;
+        if (refusal == 0) {
+            setup.notifications = &refused;
+        } else {
+            setup.readerThread = [](std::function<void()>) -> std::thread {
+                throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+            };
+        }
+        MainWindow main(setup);
+        EXPECT_NE(main.window->Header(4).Hwnd(), nullptr) << refusal << ": the window was built";
+        EXPECT_TRUE(main.window->IconShown()) << refusal << ": with its icon and its \"Exit\"";
+        EXPECT_EQ(main.window->Header(1).GetCaption(), L"Button Assignment") << refusal;
+    }
 }
 
 TEST(MainWindow, WithoutAUsableLanguageCodeTheWindowsLanguageChooses) {
