@@ -60,7 +60,7 @@ struct MainWindow {
 
     MainWindow() : MainWindow(Setup{}) {}
     explicit MainWindow(bool firstInstallation, bool unplugged = false)
-        : MainWindow(Setup{.firstInstallation = firstInstallation, .unplugged = unplugged}) {}
+        : MainWindow(Starting(firstInstallation, unplugged)) {}
     explicit MainWindow(const Setup& setup) : record(files, installFolder.Path() + "install.ini") {
         EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
         if (!setup.firstInstallation) {
@@ -86,6 +86,12 @@ struct MainWindow {
         window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
         EXPECT_TRUE(window->Create());
         Pump();
+    }
+    static Setup Starting(bool firstInstallation, bool unplugged) {
+        Setup setup;
+        setup.firstInstallation = firstInstallation;
+        setup.unplugged = unplugged;
+        return setup;
     }
     ~MainWindow() {
         window->DestroyWindow();
