@@ -1,7 +1,9 @@
 #pragma once
 
 #include "PanelPreview.h"
+#include "app/MainWindowModel.h"
 #include "framework/CWnd.h"
+#include "lang/LanguageTable.h"
 #include "pages/win/CDMarker.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImages.h"
@@ -10,9 +12,9 @@
 
 namespace corvalith::gallery {
 
-// A stand-in of the main window as its layout places everything: the backgrounds and pictures in
-// their painting order, the mouse in one view with the hot spots of a selected row, the three left
-// sections open, the advanced panel, and every image button and slider at its rectangle.
+// A stand-in of the main window drawn from the window's own plan: the pictures in their painting order,
+// the mouse in one view with the hot spots of a selected row, the three left sections open, the
+// advanced panel, and every image button and slider where the window places them, in English.
 class MainPreview : public CWnd {
 public:
     // view 1 top, 2 side; selectedSlot -1 for none.
@@ -26,16 +28,14 @@ protected:
     BOOL OnEraseBkgnd(HDC dc) override;
 
 private:
-    void PaintSections(HDC dc);
-    void PaintHotSpots(HDC dc);
-
     const SkinImages& images_;
-    int view_;
     int selectedSlot_;
+    MainWindowModel model_;
+    LanguageTable texts_;
     HFONT font_ = nullptr;
-    CBitmapBtn reset_, close_, minimise_, help_, config_, topView_, sideView_;
-    std::array<CBitmapBtn, 4> headers_;
-    std::array<CBitmapBtn, 7> dropDowns_;
+    HFONT labelFont_ = nullptr;
+    std::array<CBitmapBtn, MainWindowPlan::kControls> controls_;
+    std::array<CBitmapBtn, MainWindowLayout::kSlots> dropDowns_;
     CDMarker xAxis_, yAxis_, liftOff_;
     PanelPreview panel_;
 };

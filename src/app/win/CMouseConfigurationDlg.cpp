@@ -1,6 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
-#include "app/HotSpotPlan.h"
+#include "assign/win/CExMenu.h"
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
 #include "pages/win/CDlgSplash.h"
@@ -16,14 +16,8 @@ namespace {
 enum HelpCommand : UINT { kHelpOpenSite = 1001, kHelpUpdate = 1002, kHelpVersion = 1003 };
 constexpr UINT kIconMenuExit = IDCANCEL; // the cancel command ends the main window's modal loop
 
-enum DeviceEventCode : WPARAM { kStageChanged = 1, kMouseFound = 14, kMouseGone = 15 };
-
-enum Timer : UINT_PTR {
-    kIconRemovalTimer = 1, // removes the icon once the "did not detect" balloon has been seen
-};
-// How long the icon stays for the "did not detect" balloon when the shell does not say that the balloon
-// has gone.
-constexpr UINT kIconRemovalDelayMs = 6000;
+using Id = MainWindowPlan::Control;
+using Changes = MainWindowModel::Changes;
 
 // The window's fill where no background image could be loaded.
 constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
@@ -39,28 +33,6 @@ RECT ToRect(const MainWindowLayout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-// The four state images of each image button, as the button takes them: normal, hover, pressed, disabled.
-const char* const kResetImages[4] = {"\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
-                                     "\\skins\\button-cancel-leave.png", "\\skins\\button-save-leave.png"};
-const char* const kCloseImages[4] = {"\\skins\\button-close-normal.png", "\\skins\\button-close-over.png",
-                                     "\\skins\\button-close-normal.png", "\\skins\\button-close-normal.png"};
-const char* const kMinimizeImages[4] = {"\\skins\\button-min-normal.png", "\\skins\\button-min-over.png",
-                                        "\\skins\\button-min-normal.png", "\\skins\\button-min-normal.png"};
-const char* const kHelpImages[4] = {"\\skins\\button-help-normal.png", "\\skins\\button-help-over.png",
-                                    "\\skins\\button-help-normal.png", "\\skins\\button-help-normal.png"};
-const char* const kConfigImages[4] = {"\\skins\\button-config-normal.png", "\\skins\\button-config-over.png",
-                                      "\\skins\\button-config-normal.png",
-                                      "\\skins\\button-config-normal.png"};
-const char* const kViewImages[4] = {"\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png",
-                                    "\\skins\\button-mouse-leave.png", "\\skins\\button-mouse-normal.png"};
-const char* const kHeaderImages[4] = {"\\skins\\ItemBK.png", "\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
-                                      "\\skins\\ItemBK.png"};
-const char* const kLiftOffHeaderImages[4] = {"\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png",
-                                             "\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png"};
-const char* const kDropDownImages[4] = {
-    "\\skins\\ButtonAssignment\\DropdownBox-normal.png", "\\skins\\ButtonAssignment\\DropdownBox-over.png",
-    "\\skins\\ButtonAssignment\\DropdownBox-over.png", "\\skins\\ButtonAssignment\\DropdownBox-normal.png"};
-
 } // namespace
 
 CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, std::string programFolder)
@@ -70,10 +42,12 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     Template().SetExStyle(WS_EX_APPWINDOW);
     services_ = std::make_unique<ProgramServices>(
         options, std::move(programFolder), *this, [this](std::uint8_t stage) {
-            // The reader thread waits until the window has shown
-            // the balloon.
-            ::SendMessageW(Hwnd(), kDeviceEvent, kStageChanged, stage);
+            // The reader thread waits until the window has shown the balloon.
+            ::SendMessageW(Hwnd(), kDeviceEvent, static_cast<WPARAM>(DeviceStatus::Event::StageChanged),
+                           stage);
         });
+    uploads_ = std::make_unique<ProgramUploads>(services_->Uploader, services_->Pointer, services_->Session);
+    dispatch_ = std::make_unique<SettingsDispatch>(services_->Session.Working, *uploads_);
     if (services_->Mouse() != nullptr) {
         services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
             AnnounceSimulatedChange(event, path);
@@ -94,64 +68,24 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() {
 
 BOOL CMouseConfigurationDlg::OnInitDialog() {
     ProgramServices& s = *services_;
-    const HINSTANCE instance = GetModuleHandleW(nullptr);
-    HICON icon = LoadIconW(instance, MAKEINTRESOURCEW(kIconId));
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     StayHiddenAfterInit();
+    tray_.Attach(Hwnd());
     if (options_.ShowSplash) {
         CDlgSplash(s.Skins, this).DoModal();
     }
-
     SetWindowText(L"Corvalith");
 
-    if (s.Link.Connect()) {
-        s.Session.Working.ProfileIndex = 0;
-    }
-    // Without its reader the program still configures the mouse; only the DPI balloons stay away.
-    if (!s.Link.Reader().Start()) {
-        s.Debug.Write("CreateEvent 3360 failed.");
-    }
-    // Without hot-plug notifications the program goes on with the mouse it found: stopping here would
-    // leave an instance with no icon and no "Exit" that holds the single-instance mutex.
-    if (!s.DeviceNotifications.Register(Hwnd())) {
-        s.Debug.Write("RegisterDeviceNotification failed!!!");
-    }
+    ProgramStartup::Run(
+        {s.Link, s.Storage, s.Session, s.InstallRecord, s.DeviceNotifications, *uploads_, s.Debug}, *this,
+        Hwnd(), UiLanguage());
 
-    s.Storage.LoadProfile();
-    s.Session.TakeSnapshot();
-    // A data folder without a usable language code still gets words: the Windows display language
-    // chooses them. The choice is not written back, so a later installation's code still counts.
-    s.SetLanguage(LanguageCode::Choose(s.Storage.ReadLanguageCode(), UiLanguage()));
-    fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
-    s.Storage.LoadCaptions(s.CaptionSection());
-    s.Storage.InitialiseIfNew();
-    // A first start has just filled the profile with the factory defaults: the DPI balloon reads them,
-    // not the empty record loaded before.
-    s.Session.TakeSnapshot();
-    AskLiftOffAtFirstStart();
-
-    BuildSizeAndFonts();
-    BuildControls();
-    CollapseAll();
-    SelectView(1);
-
-    AddIcon();
-    if (s.Link.IsConnected()) {
-        SetDropDownCaptions();
-        SetSlidersFromProfile();
-    } else {
-        RemoveIcon();
-    }
-    s.Catalogue().ApplyDpiNames(s.Language);
-    s.Pointer.ApplyPointerSettings(s.Session.Working);
     if (s.Mouse() != nullptr) {
         mouseWindow_ = std::make_unique<VirtualMouseWindow>(*s.Mouse());
         mouseWindow_->Create();
         s.SetReportObserver([window = mouseWindow_.get()] { window->RequestRefresh(); });
-    }
-    if (HWND companion = FindWindowW(nullptr, L"Corvalith ACCE")) {
-        ::PostMessageW(companion, kShowRequest, 1, 1);
     }
     if (showPending_) {
         showPending_ = false;
@@ -160,22 +94,40 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     return TRUE;
 }
 
-void CMouseConfigurationDlg::AskLiftOffAtFirstStart() {
+std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
     ProgramServices& s = *services_;
-    if (!s.InstallRecord.IsNewInstallation()) {
-        return;
-    }
-    // The first start after installation asks whether the lift-off function should be on.
-    CDlgWarning warning(s.Skins, s.Language, this);
+    s.SetLanguage(code);
+    fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
+    return s.CaptionSection();
+}
+
+bool CMouseConfigurationDlg::AskLiftOff() {
+    CDlgWarning warning(services_->Skins, services_->Language, this);
     warning.DoModal();
-    ProfileSettings& p = s.Session.Working;
-    const bool on = warning.TurnsLiftOffOn();
-    p.LiftOffEnabled = on ? 1 : 0;
-    if (on) {
-        p.LiftOffLevel = 3;
+    return warning.TurnsLiftOffOn();
+}
+
+void CMouseConfigurationDlg::Build() {
+    BuildSizeAndFonts();
+    BuildControls();
+    // The window starts with every section collapsed and the top view.
+    PlaceSections();
+    ButtonOf(Id::TopView).SetChecked(true);
+}
+
+void CMouseConfigurationDlg::ShowProfile() {
+    SetDropDownCaptions();
+    SetSlidersFromProfile();
+}
+
+void CMouseConfigurationDlg::LocaliseCatalogue() {
+    services_->Catalogue().ApplyDpiNames(services_->Language);
+}
+
+void CMouseConfigurationDlg::GreetCompanion() {
+    if (HWND companion = FindWindowW(nullptr, L"Corvalith ACCE")) {
+        ::PostMessageW(companion, kShowRequest, 1, 1);
     }
-    s.InstallRecord.RecordInstallation(on ? "ON" : "OFF");
-    s.Uploader.ApplyLiftOff();
 }
 
 std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
@@ -184,7 +136,7 @@ std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
 
 void CMouseConfigurationDlg::BuildSizeAndFonts() {
     ProgramServices& s = *services_;
-    if (s.Skins.LoadBackground(Hwnd(), "/skins/main.png", background_)) {
+    if (s.Skins.LoadBackground(Hwnd(), MainWindowPlan::kBackground, background_)) {
         width_ = background_.Width();
         height_ = background_.Height();
     } else {
@@ -198,12 +150,13 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
     };
     mainFont_ = font(400);
     labelFont_ = font(0);
-    layout_.emplace(s.Skins.ImageSize("/skins/ButtonAssignment/BK_ButtonAssignment.png").cy,
-                    s.Skins.ImageSize("/skins/XYSensitivity/BK_XYSensSetting.png").cy);
+    model_.emplace(s.Skins.ImageSize(MainWindowPlan::kButtonPanel).cy,
+                   s.Skins.ImageSize(MainWindowPlan::kAxisPanel).cy);
 }
 
 void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& rect,
-                                              const char* const (&images)[4], const std::string& caption) {
+                                              const std::array<std::string_view, 4>& images,
+                                              const std::string& caption) {
     button.Create(rect, this, 0, Wide(caption));
     button.SetFontFace(fontFace_);
     button.SetFontHeight(13);
@@ -218,38 +171,30 @@ void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& re
 
 void CMouseConfigurationDlg::BuildControls() {
     const LanguageTable& t = services_->Language;
-    InitialiseButton(reset_, {923, 604, 980, 634}, kResetImages, t.Text(TextEntry::Reset));
-    reset_.SetAlignment(0);
-    InitialiseButton(close_, {979, 5, 994, 20}, kCloseImages, "");
-    InitialiseButton(minimize_, {958, 5, 973, 20}, kMinimizeImages, "");
-    InitialiseButton(help_, {937, 5, 952, 20}, kHelpImages, "");
-    InitialiseButton(config_, {18, 604, 158, 634}, kConfigImages, t.Text(TextEntry::Config));
-    config_.SetAlignment(1);
-    config_.SetIndent(20);
-    InitialiseButton(topView_, {435, 527, 497, 556}, kViewImages, t.Text(TextEntry::TopView));
-    topView_.SetAlignment(0);
-    InitialiseButton(sideView_, {505, 527, 567, 556}, kViewImages, t.Text(TextEntry::SideView));
-    sideView_.SetAlignment(0);
-
-    const TextEntry headerTexts[4] = {TextEntry::ButtonAssignment, TextEntry::MacroManager,
-                                      TextEntry::AxisSensitivity, TextEntry::LiftOffDistance};
-    for (int number = 1; number <= 4; ++number) {
-        InitialiseButton(headers_[static_cast<std::size_t>(number - 1)], ToRect(layout_->Header(number)),
-                         number == 4 ? kLiftOffHeaderImages : kHeaderImages, t.Text(headerTexts[number - 1]));
+    for (const MainWindowPlan::Button& plan : MainWindowPlan::Buttons()) {
+        CBitmapBtn& button = ButtonOf(plan.Id);
+        InitialiseButton(button, ToRect(plan.Box), plan.Images, plan.Caption ? t.Text(*plan.Caption) : "");
+        if (plan.Alignment >= 0) {
+            button.SetAlignment(plan.Alignment);
+        }
+        if (plan.Indent != 0) {
+            button.SetIndent(plan.Indent);
+        }
     }
     for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
         const int slot = MainWindowLayout::SlotOfRow(row);
         InitialiseButton(dropDowns_[static_cast<std::size_t>(slot)], ToRect(MainWindowLayout::DropDown(slot)),
-                         kDropDownImages, services_->Session.Captions[static_cast<std::size_t>(slot)]);
+                         MainWindowPlan::kDropDownImages,
+                         services_->Session.Captions[static_cast<std::size_t>(slot)]);
     }
 
-    std::optional<SkinImage> track = services_->Skins.LoadImage("\\skins\\XYSensitivity\\1.png");
-    std::optional<SkinImage> fill = services_->Skins.LoadImage("\\skins\\XYSensitivity\\2.png");
+    std::optional<SkinImage> track = services_->Skins.LoadImage(MainWindowPlan::kSliderTrack);
+    std::optional<SkinImage> fill = services_->Skins.LoadImage(MainWindowPlan::kSliderFill);
     const std::pair<CDMarker*, int> sliders[] = {
         {&xSlider_, kXSliderId}, {&ySlider_, kYSliderId}, {&liftOffSlider_, kLiftOffSliderId}};
     for (const auto& [slider, id] : sliders) {
         slider->Create(RECT{}, this, id);
-        slider->SetImages({0, 0, MainWindowLayout::kSliderWidth, 14}, track ? track->Bitmap() : nullptr,
+        slider->SetImages(ToRect(MainWindowPlan::kSliderImage), track ? track->Bitmap() : nullptr,
                           fill ? fill->Bitmap() : nullptr);
         slider->SetAcceptsMouse(true);
     }
@@ -258,26 +203,54 @@ void CMouseConfigurationDlg::BuildControls() {
     liftOffSlider_.SetRange(0, 6);
 }
 
-void CMouseConfigurationDlg::CollapseAll() {
-    for (const auto section :
-         {MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff}) {
-        ToggleSection(section, true);
+void CMouseConfigurationDlg::Apply(const Changes& changes) {
+    if (!changes.Any() || Hwnd() == nullptr) {
+        return;
     }
+    if (changes.Sections) {
+        PlaceSections();
+    }
+    if (changes.RowChecks) {
+        for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
+            const bool checked = static_cast<int>(slot) == model_->SelectedSlot();
+            if (dropDowns_[slot].IsChecked() != checked) {
+                dropDowns_[slot].SetChecked(checked);
+                dropDowns_[slot].Invalidate();
+            }
+        }
+    }
+    if (changes.ViewButtons) {
+        const bool top = model_->CurrentView() == MainWindowPlan::View::Top;
+        ButtonOf(Id::TopView).SetChecked(top);
+        ButtonOf(Id::SideView).SetChecked(!top);
+        ButtonOf(Id::TopView).Invalidate();
+        ButtonOf(Id::SideView).Invalidate();
+    }
+    // Every changed area is marked first and painted once.
+    if (changes.Middle) {
+        const RECT middle = ToRect(MainWindowPlan::kMiddle);
+        RedrawWindow(&middle, RDW_INVALIDATE);
+    }
+    if (changes.Panel) {
+        const RECT panel = ToRect(changes.PanelBelowAxis ? MainWindowLayout::kPanelRepaintAxis
+                                                         : MainWindowLayout::kPanelRepaint);
+        RedrawWindow(&panel, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    }
+    RedrawWindow(nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+void CMouseConfigurationDlg::CollapseAll() {
+    Apply(model_->CollapseAll());
 }
 
 void CMouseConfigurationDlg::ToggleSection(MainWindowLayout::Section section, bool collapse) {
-    layout_->Toggle(section, collapse);
-    PlaceSections();
-    const RECT repaint =
-        ToRect(section == MainWindowLayout::AxisSensitivity ? MainWindowLayout::kPanelRepaintAxis
-                                                            : MainWindowLayout::kPanelRepaint);
-    RedrawWindow(&repaint, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    Apply(model_->Toggle(section, collapse));
 }
 
 void CMouseConfigurationDlg::PlaceSections() {
-    const MainWindowLayout& l = *layout_;
+    const MainWindowLayout& l = model_->Layout();
     for (int number = 2; number <= 4; ++number) {
-        headers_[static_cast<std::size_t>(number - 1)].MoveWindow(ToRect(l.Header(number)));
+        Header(number).MoveWindow(ToRect(l.Header(number)));
     }
     const bool buttons = !l.IsCollapsed(MainWindowLayout::ButtonAssignment);
     const bool axes = !l.IsCollapsed(MainWindowLayout::AxisSensitivity);
@@ -294,44 +267,17 @@ void CMouseConfigurationDlg::PlaceSections() {
 }
 
 void CMouseConfigurationDlg::SelectView(int view) {
-    ClearSelection();
-    topView_.SetChecked(view == 1);
-    sideView_.SetChecked(view == 2);
-    topView_.Invalidate();
-    sideView_.Invalidate();
-    view_ = view;
-    RepaintMiddle();
+    Apply(model_->SelectView(view == 2 ? MainWindowPlan::View::Side : MainWindowPlan::View::Top));
 }
 
 void CMouseConfigurationDlg::ClearSelection() {
-    for (CBitmapBtn& dropDown : dropDowns_) {
-        if (dropDown.IsChecked()) {
-            dropDown.SetChecked(false);
-            dropDown.Invalidate();
-        }
+    if (model_) {
+        Apply(model_->ClearSelection());
     }
-    selectedSlot_ = -1;
-    RepaintMiddle();
 }
 
 void CMouseConfigurationDlg::SelectRow(int row) {
-    const int slot = MainWindowLayout::SlotOfRow(row);
-    if (slot < 0) {
-        return;
-    }
-    for (std::size_t i = 0; i < dropDowns_.size(); ++i) {
-        dropDowns_[i].SetChecked(static_cast<int>(i) == slot);
-        dropDowns_[i].Invalidate();
-    }
-    selectedSlot_ = slot;
-    RepaintMiddle();
-}
-
-void CMouseConfigurationDlg::RepaintMiddle() {
-    if (Hwnd() != nullptr) {
-        const RECT middle{262, 2, 734, 500};
-        RedrawWindow(&middle, RDW_INVALIDATE | RDW_UPDATENOW);
-    }
+    Apply(model_->SelectRow(row));
 }
 
 void CMouseConfigurationDlg::SetDropDownCaptions() {
@@ -359,20 +305,18 @@ void CMouseConfigurationDlg::OnPaint() {
     const RECT client = GetClientRect();
     CMemoryDC memory(dc, client.right, client.bottom);
     if (memory.Valid()) {
+        // Only what the update rectangle touches is drawn and copied to the screen.
+        const RECT& area = paint.rcPaint;
+        IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
         Paint(memory);
-        memory.CopyTo(dc);
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+               area.top, SRCCOPY);
     }
     EndPaint(Hwnd(), &paint);
 }
 
-void CMouseConfigurationDlg::DrawText(HDC dc, const std::string& text, RECT rect, UINT format) {
-    const std::wstring wide = Wide(text);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &rect, format);
-}
-
 void CMouseConfigurationDlg::Paint(HDC dc) {
     const SkinImages& skins = services_->Skins;
-    const LanguageTable& t = services_->Language;
     if (background_.Bitmap() != nullptr) {
         SkinImages::DrawImage(dc, background_, 0, 0);
     } else {
@@ -381,73 +325,34 @@ void CMouseConfigurationDlg::Paint(HDC dc) {
         FillRect(dc, &client, fill);
         DeleteObject(fill);
     }
-    skins.DrawImageFile(dc, "Skins\\Logo.png", 20, 32);
-    skins.DrawImageFile(dc, "Skins\\BK_MainMid.png", 262, 2);
-    if (view_ == 1) {
-        skins.DrawImageFile(dc, "Skins\\Mouse\\Front\\MouseFront.png", 395, 85);
-    } else if (view_ == 2) {
-        skins.DrawImageFile(dc, "Skins\\Mouse\\Side\\MouseSide.png", 300, 226);
-    }
-    for (const HotSpotPlan::Image& image :
-         HotSpotPlan::For(view_, selectedSlot_ >= 0 ? selectedSlot_ + 1 : 255)) {
+    const MainWindowPlan::State state{model_->CurrentView(), model_->SelectedSlot(),
+                                      services_->Session.Working.LiftOffEnabled != 0};
+    for (const MainWindowPlan::Image& image : MainWindowPlan::Images(model_->Layout(), state)) {
         skins.DrawImageFile(dc, image.Path, image.X, image.Y);
     }
 
-    HGDIOBJ previousFont = SelectObject(dc, mainFont_);
+    const HGDIOBJ previousFont = SelectObject(dc, mainFont_);
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
-    skins.DrawImageFile(dc, "/Skins/BK_MainLeft.png", 20, 107);
-    skins.DrawImageFile(dc, "Skins\\MLogo.png", 40, 525);
-    if (!layout_->IsCollapsed(MainWindowLayout::ButtonAssignment)) {
-        skins.DrawImageFile(dc, "/Skins/ButtonAssignment/BK_ButtonAssignment.png", 20, 127);
-        for (int k = 0; k < MainWindowLayout::kSlots; ++k) {
-            const std::string& label =
-                t.Entry(static_cast<std::size_t>(TextEntry::Button1) + static_cast<std::size_t>(k));
-            DrawText(dc, label, {31, 156 + 20 * k, 115, 170 + 20 * k}, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    for (const MainWindowPlan::Text& text : MainWindowPlan::Texts(model_->Layout(), services_->Language)) {
+        SelectObject(dc, text.Face == MainWindowPlan::Font::Label ? labelFont_ : mainFont_);
+        const std::wstring words = Wide(text.Words);
+        RECT box = ToRect(text.Box);
+        switch (text.Place) {
+        case MainWindowPlan::Placement::Line:
+            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
+                        DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+            break;
+        case MainWindowPlan::Placement::CentredLine:
+            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
+                        DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            break;
+        case MainWindowPlan::Placement::FromPoint:
+            TextOutW(dc, box.left, box.top, words.c_str(), static_cast<int>(words.size()));
+            break;
         }
     }
-    if (!layout_->IsCollapsed(MainWindowLayout::AxisSensitivity)) {
-        PaintAxisSection(dc);
-    }
-    if (!layout_->IsCollapsed(MainWindowLayout::LiftOff)) {
-        PaintLiftOffSection(dc);
-    }
-    const std::wstring note = Wide(t.Text(TextEntry::ColourNote));
-    TextOutW(dc, 194, 612, note.c_str(), static_cast<int>(note.size()));
     SelectObject(dc, previousFont);
-}
-
-void CMouseConfigurationDlg::PaintAxisSection(HDC dc) {
-    const MainWindowLayout::Rect h = layout_->Header(3);
-    const int l = h.Left, r = h.Right, b = h.Bottom;
-    services_->Skins.DrawImageFile(dc, "/Skins/XYSensitivity/BK_XYSensSetting.png", l, b);
-    HGDIOBJ previous = SelectObject(dc, labelFont_);
-    const UINT line = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-    DrawText(dc, services_->Language.Text(TextEntry::XAxis), {l + 17, b + 5, r, b + 25}, line);
-    DrawText(dc, services_->Language.Text(TextEntry::YAxis), {l + 17, b + 65, r, b + 85}, line);
-    for (int k = 1; k <= 10; ++k) {
-        const int x = l + 24 + 21 * (k - 1);
-        DrawText(dc, std::to_string(k), {x, b + 37, r, b + 57}, line);
-        DrawText(dc, std::to_string(k), {x, b + 97, r, b + 117}, line);
-    }
-    SelectObject(dc, previous);
-}
-
-void CMouseConfigurationDlg::PaintLiftOffSection(HDC dc) {
-    const MainWindowLayout::Rect h = layout_->Header(4);
-    const int l = h.Left, r = h.Right, b = h.Bottom;
-    const SkinImages& skins = services_->Skins;
-    skins.DrawImageFile(dc, "/Skins/SilentHeihgt/sh-bk.png", l, b);
-    const bool on = services_->Session.Working.LiftOffEnabled != 0;
-    skins.DrawImageFile(dc, on ? "Skins\\Enable.png" : "Skins\\Disable.png", l + 20, b + 14);
-    skins.DrawImageFile(dc, on ? "Skins\\Disable.png" : "Skins\\Enable.png", l + 158, b + 14);
-    const UINT line = DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX;
-    DrawText(dc, services_->Language.Text(TextEntry::On), {l + 36, b + 14, r, b + 25}, line);
-    DrawText(dc, services_->Language.Text(TextEntry::Off), {l + 176, b + 14, r, b + 25}, line);
-    const int scale[6] = {24, 55, 97, 136, 180, 218};
-    for (int k = 0; k < 6; ++k) {
-        DrawText(dc, std::to_string(k + 1), {l + scale[k], b + 54, r, b + 65}, line);
-    }
 }
 
 BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -470,45 +375,59 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         // Image buttons also report double clicks; a double click is not a second click.
         return TRUE;
     }
-    if (from == reset_.Hwnd()) {
-        Reset();
-    } else if (from == close_.Hwnd()) {
-        ClearSelection();
-        HideToTray();
-    } else if (from == minimize_.Hwnd()) {
-        ClearSelection();
-        SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
-    } else if (from == help_.Hwnd()) {
-        ClearSelection();
-        ShowHelpMenu();
-    } else if (from == config_.Hwnd()) {
-        ClearSelection(); // the profile manager arrives with its own window
-    } else if (from == topView_.Hwnd()) {
-        SelectView(1);
-    } else if (from == sideView_.Hwnd()) {
-        SelectView(2);
-    } else if (from == headers_[0].Hwnd()) {
-        ClearSelection();
-        ToggleSection(MainWindowLayout::ButtonAssignment,
-                      !layout_->IsCollapsed(MainWindowLayout::ButtonAssignment));
-    } else if (from == headers_[1].Hwnd()) {
-        ClearSelection(); // the macro manager arrives with its own window
-    } else if (from == headers_[2].Hwnd()) {
-        ClearSelection();
-        ToggleSection(MainWindowLayout::AxisSensitivity,
-                      !layout_->IsCollapsed(MainWindowLayout::AxisSensitivity));
-    } else if (from == headers_[3].Hwnd()) {
-        ToggleSection(MainWindowLayout::LiftOff, !layout_->IsCollapsed(MainWindowLayout::LiftOff));
-    } else {
-        for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
-            if (from == dropDowns_[static_cast<std::size_t>(MainWindowLayout::SlotOfRow(row))].Hwnd()) {
-                SelectRow(row); // the assignment menu of the row arrives with the menus
-                return TRUE;
-            }
+    for (std::size_t i = 0; i < controls_.size(); ++i) {
+        if (from != controls_[i].Hwnd()) {
+            continue;
         }
-        return CDialog::OnCommand(wParam, lParam);
+        switch (static_cast<Id>(i)) {
+        case Id::Reset:
+            Reset();
+            break;
+        case Id::Close:
+            ClearSelection();
+            HideToTray();
+            break;
+        case Id::Minimize:
+            ClearSelection();
+            SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+            break;
+        case Id::Help:
+            ClearSelection();
+            ShowHelpMenu();
+            break;
+        case Id::Config:
+        case Id::Header2:
+            ClearSelection(); // the profile and macro managers arrive with their own windows
+            break;
+        case Id::TopView:
+            SelectView(1);
+            break;
+        case Id::SideView:
+            SelectView(2);
+            break;
+        case Id::Header1:
+            ClearSelection();
+            ToggleSection(MainWindowLayout::ButtonAssignment,
+                          !Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+            break;
+        case Id::Header3:
+            ClearSelection();
+            ToggleSection(MainWindowLayout::AxisSensitivity,
+                          !Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
+            break;
+        case Id::Header4:
+            ToggleSection(MainWindowLayout::LiftOff, !Layout().IsCollapsed(MainWindowLayout::LiftOff));
+            break;
+        }
+        return TRUE;
     }
-    return TRUE;
+    for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
+        if (from == dropDowns_[static_cast<std::size_t>(MainWindowLayout::SlotOfRow(row))].Hwnd()) {
+            SelectRow(row); // the assignment menu of the row arrives with the menus
+            return TRUE;
+        }
+    }
+    return CDialog::OnCommand(wParam, lParam);
 }
 
 void CMouseConfigurationDlg::HideToTray() {
@@ -518,7 +437,7 @@ void CMouseConfigurationDlg::HideToTray() {
 
 void CMouseConfigurationDlg::Restore() {
     ProgramServices& s = *services_;
-    if (!layout_) {
+    if (!model_) {
         // A show request during the splash or the first-start question: the window is not built yet. It
         // is shown once start-up has ended.
         showPending_ = true;
@@ -533,21 +452,15 @@ void CMouseConfigurationDlg::Restore() {
     if (IsIconic(Hwnd())) {
         ::ShowWindow(Hwnd(), SW_RESTORE);
     }
-    MoveWindow(0, 0, width_, height_);
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     MoveWindow((screenWidth - width_) / 2, (screenHeight - height_) / 2, width_, height_);
-    SetSlidersFromProfile();
-    SetDropDownCaptions();
-    ToggleSection(MainWindowLayout::ButtonAssignment, true);
-    SetDropDownCaptions();
+    // The drop-down boxes hide with their section without flickering through a paint of their own.
     LockWindowUpdate(Hwnd());
-    for (CBitmapBtn& dropDown : dropDowns_) {
-        dropDown.ShowWindow(SW_HIDE);
-    }
+    Apply(model_->Restore());
     LockWindowUpdate(nullptr);
-    ToggleSection(MainWindowLayout::AxisSensitivity, true);
     SetSlidersFromProfile();
+    SetDropDownCaptions();
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
     startHidden_ = 0;
     ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
@@ -563,11 +476,8 @@ void CMouseConfigurationDlg::Reset() {
         return;
     }
     BeginWaitCursor();
-    ClearSelection();
     s.Storage.FactoryReset(s.CaptionSection());
-    CollapseAll();
-    SetSlidersFromProfile();
-    SelectView(1);
+    Apply(model_->Reset());
     SetSlidersFromProfile();
     SetDropDownCaptions();
     s.Storage.SaveCaptions(s.CaptionSection());
@@ -575,34 +485,17 @@ void CMouseConfigurationDlg::Reset() {
 }
 
 void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
-    ProfileSettings& p = services_->Session.Working;
-    switch (controlId) {
-    case kXSliderId:
-        p.SensitivityX = static_cast<std::uint8_t>(position);
-        services_->Uploader.ApplySensitivity();
-        break;
-    case kYSliderId:
-        p.SensitivityY = static_cast<std::uint8_t>(position);
-        services_->Uploader.ApplySensitivity();
-        break;
-    case kLiftOffSliderId:
-        p.LiftOffLevel = static_cast<std::uint8_t>(position);
-        services_->Uploader.ApplyLiftOff();
-        break;
-    default:
-        break;
-    }
+    dispatch_->OnSlider(controlId, position);
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {
-    const MainWindowLayout::SwitchPress press = layout_->SwitchAt(point.x, point.y);
+    const MainWindowLayout::SwitchPress press = Layout().SwitchAt(point.x, point.y);
     if (press == MainWindowLayout::SwitchPress::None) {
         return;
     }
-    services_->Session.Working.LiftOffEnabled = press == MainWindowLayout::SwitchPress::On ? 1 : 0;
-    services_->Uploader.ApplyLiftOff();
-    InvalidateRect(ToRect(layout_->LiftOffOnZone()));
-    InvalidateRect(ToRect(layout_->LiftOffOffZone()));
+    dispatch_->OnSwitch(press);
+    InvalidateRect(ToRect(Layout().LiftOffOnZone()));
+    InvalidateRect(ToRect(Layout().LiftOffOffZone()));
 }
 
 void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
@@ -632,91 +525,24 @@ void CMouseConfigurationDlg::EnableLiftOffSlider(bool enabled) {
 }
 
 void CMouseConfigurationDlg::AddIcon() {
-    CancelIconRemoval();
-    if (iconShown_) {
-        return; // still there from before the mouse left
-    }
-    icon_ = {};
-    icon_.cbSize = sizeof icon_;
-    icon_.hWnd = Hwnd();
-    icon_.uID = kIconId;
-    icon_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
-    icon_.uCallbackMessage = kTrayNotification;
-    icon_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
-    if (icon_.hIcon == nullptr) {
-        icon_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    }
-    lstrcpynW(icon_.szTip, Wide(services_->Language.Text(TextEntry::ProductTitle)).c_str(),
-              ARRAYSIZE(icon_.szTip));
-    Shell_NotifyIconW(NIM_ADD, &icon_);
-    iconShown_ = true;
+    tray_.Add(Wide(services_->Language.Text(TextEntry::ProductTitle)));
 }
 
 void CMouseConfigurationDlg::RemoveIcon() {
-    CancelIconRemoval();
-    NOTIFYICONDATAW data{};
-    data.cbSize = sizeof data;
-    data.hWnd = Hwnd();
-    data.uID = kIconId;
-    Shell_NotifyIconW(NIM_DELETE, &data);
-    iconShown_ = false;
-}
-
-void CMouseConfigurationDlg::RemoveIconAfterBalloon() {
-    iconRemovalPending_ = true;
-    SetTimer(kIconRemovalTimer, kIconRemovalDelayMs);
-}
-
-void CMouseConfigurationDlg::CancelIconRemoval() {
-    if (iconRemovalPending_) {
-        iconRemovalPending_ = false;
-        KillTimer(kIconRemovalTimer);
-    }
+    tray_.Remove();
 }
 
 void CMouseConfigurationDlg::OnTimer(UINT_PTR id) {
-    if (id == kIconRemovalTimer) {
-        RemoveIcon();
-        return;
+    if (!tray_.OnTimer(id)) {
+        CDialog::OnTimer(id);
     }
-    CDialog::OnTimer(id);
-}
-
-void CMouseConfigurationDlg::ShowBalloon(const std::string& title, const std::string& text, UINT timeout) {
-    balloonTitle_ = Wide(title);
-    balloonText_ = Wide(text);
-    balloonHadIcon_ = iconShown_;
-    NOTIFYICONDATAW data = icon_;
-    data.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP | NIF_INFO;
-    data.dwInfoFlags = NIIF_INFO;
-    data.uTimeout = timeout;
-    lstrcpynW(data.szInfoTitle, balloonTitle_.c_str(), ARRAYSIZE(data.szInfoTitle));
-    lstrcpynW(data.szInfo, balloonText_.c_str(), ARRAYSIZE(data.szInfo));
-    Shell_NotifyIconW(NIM_MODIFY, &data);
 }
 
 void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
-    const LanguageTable& t = services_->Language;
-    switch (code) {
-    case kStageChanged: {
-        DpiBalloonText::StageTexts texts;
-        for (std::size_t i = 0; i < texts.size(); ++i) {
-            texts[i] = t.Entry(static_cast<std::size_t>(TextEntry::DpiStage1) + i);
-        }
-        ShowBalloon(
-            "Info",
-            dpiBalloon_.ForStage(static_cast<unsigned>(value), texts, services_->Session.AppliedSnapshot),
-            5000);
-        break;
-    }
-    case kMouseFound:
-        ShowBalloon("Info", t.Text(TextEntry::DeviceDetected), 100);
-        break;
-    case kMouseGone:
-        ShowBalloon("Warning", t.Text(TextEntry::DeviceNotDetected), 100);
-        break;
-    default:
-        break;
+    if (const auto balloon =
+            deviceStatus_.BalloonFor(static_cast<int>(code), static_cast<unsigned>(value),
+                                     services_->Language, services_->Session.AppliedSnapshot)) {
+        tray_.ShowBalloon(Wide(balloon->Title), Wide(balloon->Text), balloon->TimeoutMs);
     }
 }
 
@@ -731,29 +557,32 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
             WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
     }
     ProgramServices& s = *services_;
-    switch (s.Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path)) {
-    case DeviceChangeOutcome::Arrived:
-        PostMessage(kDeviceEvent, kMouseFound, 0);
+    const DeviceStatus::Reaction reaction = DeviceStatus::For(
+        s.Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path));
+    // The event is posted before the icon changes, so its balloon comes after the icon's change.
+    if (reaction.Post) {
+        PostMessage(kDeviceEvent, static_cast<WPARAM>(*reaction.Post), 0);
+    }
+    if (reaction.ReloadProfile) {
         s.Session.Working.ProfileIndex = 0;
         s.Storage.LoadProfile();
         s.Storage.LoadCaptions(s.CaptionSection());
         s.Session.TakeSnapshot();
+    }
+    if (reaction.HideWindow) {
+        ShowWindow(SW_HIDE);
+    }
+    switch (reaction.IconChange) {
+    case DeviceStatus::Icon::Keep:
+        break;
+    case DeviceStatus::Icon::Add:
         AddIcon();
         break;
-    case DeviceChangeOutcome::ArrivalFailed:
-        ShowWindow(SW_HIDE);
+    case DeviceStatus::Icon::Remove:
         RemoveIcon();
         break;
-    case DeviceChangeOutcome::StillConnected:
-        AddIcon();
-        break;
-    case DeviceChangeOutcome::Removed:
-        PostMessage(kDeviceEvent, kMouseGone, 0);
-        ShowWindow(SW_HIDE);
-        // The balloon that says so needs the icon: it leaves once the balloon has been seen.
-        RemoveIconAfterBalloon();
-        break;
-    case DeviceChangeOutcome::Ignored:
+    case DeviceStatus::Icon::RemoveAfterBalloon:
+        tray_.RemoveAfterBalloon();
         break;
     }
 }
@@ -794,7 +623,7 @@ void CMouseConfigurationDlg::DeliverSimulatedChanges() {
 }
 
 void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
-    if (wParam != kIconId) {
+    if (wParam != kIconId || tray_.OnNotification(lParam)) {
         return;
     }
     switch (lParam) {
@@ -803,13 +632,6 @@ void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
         break;
     case WM_RBUTTONUP:
         ShowIconMenu();
-        break;
-    case NIN_BALLOONTIMEOUT:
-    case NIN_BALLOONHIDE:
-    case NIN_BALLOONUSERCLICK:
-        if (iconRemovalPending_) {
-            RemoveIcon();
-        }
         break;
     default:
         break;
@@ -859,7 +681,7 @@ void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
 void CMouseConfigurationDlg::OnMouseMove(UINT, POINT point) {
     // The lift-off help shows while the pointer rests on the right part of the lift-off header. Image
     // buttons pass their moves on in screen coordinates, the window's own moves are in client ones.
-    if (headers_[3].Hwnd() == nullptr) {
+    if (Header(4).Hwnd() == nullptr) {
         return;
     }
     POINT origin{0, 0};
@@ -868,7 +690,7 @@ void CMouseConfigurationDlg::OnMouseMove(UINT, POINT point) {
     const MainWindowLayout::Point screen = MainWindowLayout::MoveOnScreen(
         {point.x, point.y}, {origin.x, origin.y},
         {static_cast<short>(LOWORD(messagePos)), static_cast<short>(HIWORD(messagePos))});
-    const RECT header = headers_[3].GetWindowRect();
+    const RECT header = Header(4).GetWindowRect();
     const MainWindowLayout::Rect zone =
         MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
     const bool inside = zone.Contains(screen.X, screen.Y);
@@ -893,54 +715,49 @@ void CMouseConfigurationDlg::StartFirmwareUpdater() {
 }
 
 void CMouseConfigurationDlg::OnSettingsChanged(LPARAM code) {
-    ProgramServices& s = *services_;
-    switch (code) {
-    case 0:
-        for (CBitmapBtn& header : headers_) {
-            header.ShowWindow(SW_SHOW);
-        }
-        PlaceSections();
-        break;
-    case 1:
-    case 2:
-    case 3:
-        s.Pointer.ApplyPointerSettings(s.Session.Working);
-        break;
-    case 4:
-        s.Uploader.ApplyDpi();
-        break;
-    case 5:
-        s.Uploader.ApplyPollingRate();
-        break;
-    case 6:
-        s.Uploader.ApplyLighting();
-        break;
+    if (dispatch_->OnSettingsChanged(static_cast<std::intptr_t>(code))) {
+        ShowLeftPanel();
+    }
+}
+
+void CMouseConfigurationDlg::ShowLeftPanel() {
+    for (int number = 1; number <= 4; ++number) {
+        Header(number).ShowWindow(SW_SHOW);
+    }
+    PlaceSections();
+}
+
+bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
+    switch (message) {
+    case kClearSelection:
+        ClearSelection();
+        return true;
+    case kSettingsChanged:
+        OnSettingsChanged(lParam);
+        return true;
+    case kShowRequest:
+        Restore();
+        return true;
     default:
-        break;
+        return false;
     }
 }
 
 BOOL CMouseConfigurationDlg::PreTranslateMessage(MSG* msg) {
+    // Posted to the window or to any of its children (a page posts to its own window).
     const bool ours = msg->hwnd == Hwnd() || ::IsChild(Hwnd(), msg->hwnd);
-    if (ours) {
-        switch (msg->message) {
-        case kClearSelection:
-            ClearSelection();
-            return TRUE;
-        case kSettingsChanged:
-            OnSettingsChanged(msg->lParam);
-            return TRUE;
-        case kShowRequest:
-            Restore();
-            return TRUE;
-        default:
-            break;
-        }
+    if (ours && OnProgramMessage(msg->message, msg->wParam, msg->lParam)) {
+        return TRUE;
     }
     return CDialog::PreTranslateMessage(msg);
 }
 
 LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    // Sent to the window: the same as when posted. Not the show request: the shell itself sends its
+    // number when the taskbar button is right-clicked, so only a posted one asks to show the window.
+    if (message != kShowRequest && OnProgramMessage(message, wParam, lParam)) {
+        return 0;
+    }
     switch (message) {
     case WM_NCPAINT:
         // The window comes up hidden: the first frame paints hide it instead.

@@ -1,9 +1,13 @@
 #pragma once
 
-#include "app/DpiBalloonText.h"
-#include "app/MainWindowLayout.h"
+#include "app/DeviceStatus.h"
+#include "app/MainWindowModel.h"
+#include "app/MainWindowPlan.h"
+#include "app/ProgramStartup.h"
+#include "app/ProgramUploads.h"
+#include "app/SettingsDispatch.h"
+#include "app/win/CTrayIcon.h"
 #include "app/win/ProgramServices.h"
-#include "assign/win/CExMenu.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
 #include "pages/win/CDMarker.h"
@@ -19,29 +23,29 @@
 #include <optional>
 #include <vector>
 
-#include <shellapi.h>
-
 namespace corvalith {
 
 // The main window: one borderless skinned window of fixed size that normally stays hidden behind its
-// notification-area icon. It owns the program's services, builds its controls in code, paints the mouse
-// views and the left panel's sections, and answers the buttons, the icon, the mouse's events and its
-// arrival and removal.
-class CMouseConfigurationDlg : public CDialog, public IUploadFeedback {
+// notification-area icon. It takes input, paints from the main window's plan and calls into the core:
+// the window model says what a command changes, the device status what the mouse's coming and going
+// does, the settings dispatch where a change goes, and the program's start-up runs the steps in order.
+class CMouseConfigurationDlg : public CDialog, public IUploadFeedback, private IStartupWindow {
 public:
     // Messages of the program.
-    static constexpr UINT kTrayNotification = 0x07F1;
-    static constexpr UINT kDeviceEvent = 0x07F2;
-    static constexpr UINT kClearSelection = 0x07F4;
-    static constexpr UINT kSettingsChanged = 0x07FF;
-    static constexpr UINT kShowRequest = 0x0313;
-    static constexpr UINT kProfileOperation = 0x0B03;
-    static constexpr UINT kIconId = 128;
+    enum Message : UINT {
+        kTrayNotification = CTrayIcon::kCallbackMessage,
+        kDeviceEvent = 0x07F2,
+        kClearSelection = 0x07F4,
+        kSettingsChanged = 0x07FF,
+        kShowRequest = 0x0313,
+        kProfileOperation = 0x0B03,
+    };
+    static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
     // Control identifiers of the three sliders.
-    static constexpr int kXSliderId = 2025;
-    static constexpr int kYSliderId = 2026;
-    static constexpr int kLiftOffSliderId = 2046;
+    static constexpr int kXSliderId = static_cast<int>(SettingsDispatch::Slider::X);
+    static constexpr int kYSliderId = static_cast<int>(SettingsDispatch::Slider::Y);
+    static constexpr int kLiftOffSliderId = static_cast<int>(SettingsDispatch::Slider::LiftOff);
     static constexpr const wchar_t* kWindowClass = L"HarloHCClass";
 
     CMouseConfigurationDlg(const ProgramOptions& options, std::string programFolder);
@@ -55,21 +59,26 @@ public:
     void EnableLiftOffSlider(bool enabled) override;
 
     // State the tests read.
-    int CurrentView() const { return view_; }
-    int SelectedSlot() const { return selectedSlot_; }
-    const MainWindowLayout& Layout() const { return *layout_; }
-    bool IconShown() const { return iconShown_; }
+    int CurrentView() const { return static_cast<int>(model_->CurrentView()); }
+    int SelectedSlot() const { return model_->SelectedSlot(); }
+    const MainWindowLayout& Layout() const { return model_->Layout(); }
+    bool IconShown() const { return tray_.Shown(); }
     // Whether the icon was there to carry the last balloon.
-    bool LastBalloonHadIcon() const { return balloonHadIcon_; }
+    bool LastBalloonHadIcon() const { return tray_.LastBalloonHadIcon(); }
     bool ToolTipShown() const { return toolTip_ != nullptr; }
-    const std::wstring& LastBalloonText() const { return balloonText_; }
-    const std::wstring& LastBalloonTitle() const { return balloonTitle_; }
+    const std::wstring& LastBalloonText() const { return tray_.LastBalloonText(); }
+    const std::wstring& LastBalloonTitle() const { return tray_.LastBalloonTitle(); }
     CDMarker& XSlider() { return xSlider_; }
     CDMarker& YSlider() { return ySlider_; }
     CDMarker& LiftOffSlider() { return liftOffSlider_; }
     CBitmapBtn& DropDown(int slot) { return dropDowns_[static_cast<std::size_t>(slot)]; }
-    CBitmapBtn& Header(int number) { return headers_[static_cast<std::size_t>(number - 1)]; }
-    CBitmapBtn& ViewButton(int view) { return view == 1 ? topView_ : sideView_; }
+    CBitmapBtn& Header(int number) {
+        return ButtonOf(static_cast<MainWindowPlan::Control>(
+            static_cast<int>(MainWindowPlan::Control::Header1) + number - 1));
+    }
+    CBitmapBtn& ViewButton(int view) {
+        return ButtonOf(view == 1 ? MainWindowPlan::Control::TopView : MainWindowPlan::Control::SideView);
+    }
     VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
 
     // The commands of the window, callable as the buttons call them.
@@ -103,63 +112,63 @@ protected:
     void OnOK() override;
 
 private:
+    // IStartupWindow
+    std::string SetLanguage(std::string_view code) override;
+    bool AskLiftOff() override;
+    void Build() override;
+    void AddIcon() override;
+    void RemoveIcon() override;
+    void ShowProfile() override;
+    void LocaliseCatalogue() override;
+    void GreetCompanion() override;
+
+    CBitmapBtn& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
-    void InitialiseButton(CBitmapBtn& button, const RECT& rect, const char* const (&images)[4],
+    void InitialiseButton(CBitmapBtn& button, const RECT& rect, const std::array<std::string_view, 4>& images,
                           const std::string& caption);
+    // Brings the controls and the pixels up to date with what a command of the model changed, repainting
+    // each changed area once.
+    void Apply(const MainWindowModel::Changes& changes);
     void PlaceSections();
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
-    void AddIcon();
-    void RemoveIcon();
-    void RemoveIconAfterBalloon();
-    void CancelIconRemoval();
     std::uint16_t UiLanguage() const;
-    void ShowBalloon(const std::string& title, const std::string& text, UINT timeout);
+    // Handles the program's messages that may come sent or posted; true when it was one of them.
+    bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnTray(WPARAM wParam, LPARAM lParam);
     void OnDeviceEvent(WPARAM code, LPARAM value);
     void OnDeviceChange(WPARAM event, LPARAM data);
     void OnSettingsChanged(LPARAM code);
+    void ShowLeftPanel();
     void ShowHelpMenu();
     void StartFirmwareUpdater();
     void ShowIconMenu();
     void Paint(HDC dc);
-    void PaintAxisSection(HDC dc);
-    void PaintLiftOffSection(HDC dc);
-    void DrawText(HDC dc, const std::string& text, RECT rect, UINT format);
-    void RepaintMiddle();
     void AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path);
     void DeliverSimulatedChanges();
-    void AskLiftOffAtFirstStart();
 
     ProgramOptions options_;
     std::unique_ptr<ProgramServices> services_;
-    std::optional<MainWindowLayout> layout_;
+    std::unique_ptr<ProgramUploads> uploads_;
+    std::unique_ptr<SettingsDispatch> dispatch_;
+    std::optional<MainWindowModel> model_;
+    DeviceStatus deviceStatus_;
+    CTrayIcon tray_;
     SkinImage background_;
     HFONT mainFont_ = nullptr;
     HFONT labelFont_ = nullptr;
     std::wstring fontFace_ = L"Arial";
     int width_ = 0;
     int height_ = 0;
-    int view_ = 1;
-    int selectedSlot_ = -1;
     int startHidden_ = 2;
     bool showPending_ = false; // a show request came before the window was built
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
-    CBitmapBtn reset_, close_, minimize_, help_, config_, topView_, sideView_;
-    std::array<CBitmapBtn, 4> headers_;
+    std::array<CBitmapBtn, MainWindowPlan::kControls> controls_;
     std::array<CBitmapBtn, MainWindowLayout::kSlots> dropDowns_;
     CDMarker xSlider_, ySlider_, liftOffSlider_;
-
-    NOTIFYICONDATAW icon_{};
-    bool iconShown_ = false;
-    bool iconRemovalPending_ = false;
-    bool balloonHadIcon_ = false;
-    std::wstring balloonTitle_;
-    std::wstring balloonText_;
-    DpiBalloonText dpiBalloon_;
 
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;

@@ -153,7 +153,10 @@ TEST(MainWindow, RowsSelectTheirSlots) {
     main.window->SelectRow(5);
     EXPECT_EQ(main.window->SelectedSlot(), 3);
     EXPECT_FALSE(main.window->DropDown(4).IsChecked());
-    main.window->SendMessage(CMouseConfigurationDlg::kClearSelection); // sent: not pre-translated
+    // Sent or posted, the notification clears the selection.
+    main.window->SendMessage(CMouseConfigurationDlg::kClearSelection);
+    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    main.window->SelectRow(2);
     main.window->PostMessage(CMouseConfigurationDlg::kClearSelection);
     Pump();
     EXPECT_EQ(main.window->SelectedSlot(), -1);

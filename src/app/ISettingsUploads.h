@@ -1,0 +1,20 @@
+#pragma once
+
+#include "profile/ProfileSettings.h"
+
+namespace corvalith {
+
+// The writes that follow a change of the working profile: each sends its group to the mouse, saves the
+// profile and refreshes the applied snapshot; the pointer settings go to Windows.
+class ISettingsUploads {
+public:
+    virtual ~ISettingsUploads() = default;
+    virtual void ApplySensitivity() = 0;
+    virtual void ApplyLiftOff() = 0;
+    virtual void ApplyDpi() = 0;
+    virtual void ApplyPollingRate() = 0;
+    virtual void ApplyLighting() = 0;
+    virtual void ApplyPointerSettings() = 0;
+};
+
+} // namespace corvalith

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "app/MainWindowLayout.h"
+#include "lang/LanguageTable.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace corvalith {
+
+// What the main window shows, for any state of it: the skin images it paints over its background, the
+// texts it writes, and the image buttons it creates with their images and captions, all at client
+// positions. The window paints from it and the skin gallery draws its picture of the window from it.
+class MainWindowPlan {
+public:
+    using Rect = MainWindowLayout::Rect;
+
+    static constexpr std::string_view kBackground = "/skins/main.png";
+    static constexpr std::string_view kButtonPanel = "/skins/ButtonAssignment/BK_ButtonAssignment.png";
+    static constexpr std::string_view kAxisPanel = "/skins/XYSensitivity/BK_XYSensSetting.png";
+    static constexpr std::string_view kSliderTrack = "\\skins\\XYSensitivity\\1.png";
+    static constexpr std::string_view kSliderFill = "\\skins\\XYSensitivity\\2.png";
+    // The part of the slider images the three sliders show.
+    static constexpr Rect kSliderImage{0, 0, MainWindowLayout::kSliderWidth, 14};
+    // The middle of the window: the mouse picture, its hot spots and the view buttons' surroundings.
+    static constexpr Rect kMiddle{262, 2, 734, 500};
+
+    enum class View { Top = 1, Side = 2 };
+
+    struct Image {
+        std::string Path; // relative to the program folder
+        int X = 0;
+        int Y = 0;
+        friend bool operator==(const Image&, const Image&) = default;
+    };
+
+    enum class Font { Main, Label }; // the label font is the main one at the default weight
+    enum class Placement {
+        Line,        // one line from the box's top left
+        CentredLine, // one line centred vertically in the box
+        FromPoint,   // written from the box's top left, not clipped
+    };
+    struct Text {
+        std::string Words;
+        Rect Box;
+        Font Face = Font::Main;
+        Placement Place = Placement::Line;
+        friend bool operator==(const Text&, const Text&) = default;
+    };
+
+    // The image buttons, in the order they are created.
+    enum class Control {
+        Reset,
+        Close,
+        Minimize,
+        Help,
+        Config,
+        TopView,
+        SideView,
+        Header1,
+        Header2,
+        Header3,
+        Header4,
+    };
+    static constexpr std::size_t kControls = 11;
+    struct Button {
+        Control Id;
+        Rect Box; // where it is created; headers 2 to 4 move with the sections
+        // The state images as the button takes them: normal, hover, pressed, disabled.
+        std::array<std::string_view, 4> Images;
+        std::optional<TextEntry> Caption;
+        int Alignment = -1; // the image button's caption alignment; -1 leaves the button's own
+        int Indent = 0;
+    };
+    static constexpr std::array<std::string_view, 4> kDropDownImages = {
+        "\\skins\\ButtonAssignment\\DropdownBox-normal.png",
+        "\\skins\\ButtonAssignment\\DropdownBox-over.png", "\\skins\\ButtonAssignment\\DropdownBox-over.png",
+        "\\skins\\ButtonAssignment\\DropdownBox-normal.png"};
+
+    struct State {
+        View Shown = View::Top;
+        int SelectedSlot = -1; // -1: no row selected
+        bool LiftOffOn = false;
+    };
+
+    // The images over the background, in painting order.
+    static std::vector<Image> Images(const MainWindowLayout& layout, const State& state);
+    // The texts, written after the images, in the language of the table.
+    static std::vector<Text> Texts(const MainWindowLayout& layout, const LanguageTable& texts);
+    // The image buttons as the window starts (every section collapsed).
+    static const std::array<Button, kControls>& Buttons();
+};
+
+} // namespace corvalith

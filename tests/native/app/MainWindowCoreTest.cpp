@@ -1,0 +1,395 @@
+#include "app/DeviceStatus.h"
+#include "app/MainWindowModel.h"
+#include "app/MainWindowPlan.h"
+#include "app/ProgramStartup.h"
+#include "app/SettingsDispatch.h"
+#include "doubles/MemoryFileSystem.h"
+#include "doubles/RecordingDebugOutput.h"
+#include "doubles/StorageCollaborators.h"
+#include "platform/FixedDataFolderLocator.h"
+#include "sim/SimulatedClock.h"
+#include "sim/VirtualMouse.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <string>
+#include <system_error>
+#include <thread>
+#include <vector>
+
+namespace corvalith {
+namespace {
+
+using Rect = MainWindowLayout::Rect;
+using Image = MainWindowPlan::Image;
+using Text = MainWindowPlan::Text;
+using Font = MainWindowPlan::Font;
+using Placement = MainWindowPlan::Placement;
+
+// H1 = 160 (button-assignment panel), H2 = 120 (axis panel); every section open puts header 3 at
+// 317..337 and header 4 at 462..482.
+MainWindowLayout AllOpen() {
+    MainWindowLayout layout(160, 120);
+    layout.Toggle(MainWindowLayout::ButtonAssignment, false);
+    layout.Toggle(MainWindowLayout::AxisSensitivity, false);
+    layout.Toggle(MainWindowLayout::LiftOff, false);
+    return layout;
+}
+
+TEST(MainWindowPlan, ImagesFollowTheViewTheSectionsAndTheSwitch) {
+    const MainWindowLayout closed(160, 120);
+    const std::vector<Image> top = MainWindowPlan::Images(closed, {MainWindowPlan::View::Top, -1, false});
+    ASSERT_GE(top.size(), 5u);
+    EXPECT_EQ(top[0], (Image{"Skins\\Logo.png", 20, 32}));
+    EXPECT_EQ(top[1], (Image{"Skins\\BK_MainMid.png", 262, 2}));
+    EXPECT_EQ(top[2], (Image{"Skins\\Mouse\\Front\\MouseFront.png", 395, 85}));
+    EXPECT_EQ(top[top.size() - 2], (Image{"/Skins/BK_MainLeft.png", 20, 107}));
+    EXPECT_EQ(top.back(), (Image{"Skins\\MLogo.png", 40, 525}));
+    // Six hot spots of the top view with nothing selected.
+    EXPECT_EQ(top.size(), 3u + 6u + 2u);
+
+    const std::vector<Image> side = MainWindowPlan::Images(AllOpen(), {MainWindowPlan::View::Side, 4, false});
+    EXPECT_EQ(side[2], (Image{"Skins\\Mouse\\Side\\MouseSide.png", 300, 226}));
+    const std::vector<Image> tail(side.end() - 7, side.end());
+    EXPECT_EQ(tail, (std::vector<Image>{{"/Skins/BK_MainLeft.png", 20, 107},
+                                        {"Skins\\MLogo.png", 40, 525},
+                                        {"/Skins/ButtonAssignment/BK_ButtonAssignment.png", 20, 127},
+                                        {"/Skins/XYSensitivity/BK_XYSensSetting.png", 20, 337},
+                                        {"/Skins/SilentHeihgt/sh-bk.png", 20, 482},
+                                        {"Skins\\Disable.png", 40, 496}, // off: the left (on) mark unlit
+                                        {"Skins\\Enable.png", 178, 496}}));
+    const std::vector<Image> on = MainWindowPlan::Images(AllOpen(), {MainWindowPlan::View::Side, 4, true});
+    EXPECT_EQ(on[on.size() - 2], (Image{"Skins\\Enable.png", 40, 496}));
+    EXPECT_EQ(on.back(), (Image{"Skins\\Disable.png", 178, 496}));
+}
+
+TEST(MainWindowPlan, TextsOfTheOpenSectionsAndTheNote) {
+    LanguageTable english;
+    english.Fill("EN");
+    const std::vector<Text> open = MainWindowPlan::Texts(AllOpen(), english);
+    ASSERT_EQ(open.size(), 7u + 2u + 20u + 2u + 6u + 1u);
+    EXPECT_EQ(open[0], (Text{"Button 1", {31, 156, 115, 170}, Font::Main, Placement::Line}));
+    EXPECT_EQ(open[6], (Text{"Button 7", {31, 276, 115, 290}, Font::Main, Placement::Line}));
+    EXPECT_EQ(open[7], (Text{"x-Axis", {37, 342, 262, 362}, Font::Label, Placement::CentredLine}));
+    EXPECT_EQ(open[8], (Text{"y-Axis", {37, 402, 262, 422}, Font::Label, Placement::CentredLine}));
+    EXPECT_EQ(open[9], (Text{"1", {44, 374, 262, 394}, Font::Label, Placement::CentredLine}));
+    EXPECT_EQ(open[10], (Text{"1", {44, 434, 262, 454}, Font::Label, Placement::CentredLine}));
+    EXPECT_EQ(open[27], (Text{"10", {233, 374, 262, 394}, Font::Label, Placement::CentredLine}));
+    EXPECT_EQ(open[29], (Text{"ON", {56, 496, 262, 507}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[30], (Text{"OFF", {196, 496, 262, 507}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[31], (Text{"1", {44, 536, 262, 547}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[36], (Text{"6", {238, 536, 262, 547}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open.back().Box, (Rect{194, 612, 194, 612}));
+    EXPECT_EQ(open.back().Place, Placement::FromPoint);
+
+    const std::vector<Text> closed = MainWindowPlan::Texts(MainWindowLayout(160, 120), english);
+    ASSERT_EQ(closed.size(), 1u);
+    EXPECT_EQ(closed[0].Words.rfind("Note: the color of the product", 0), 0u);
+}
+
+TEST(MainWindowModel, CommandsAskForWhatTheyChangedOnly) {
+    using Changes = MainWindowModel::Changes;
+    using View = MainWindowPlan::View;
+    const Changes none{};
+    const Changes selection{.Middle = true, .RowChecks = true};
+    const Changes viewChange{.Middle = true, .ViewButtons = true};
+    const Changes viewAndSelection{.Middle = true, .RowChecks = true, .ViewButtons = true};
+    const Changes panel{.Panel = true, .Sections = true};
+    const Changes axisPanel{.Panel = true, .PanelBelowAxis = true, .Sections = true};
+
+    MainWindowModel model(160, 120);
+    struct Step {
+        const char* name;
+        Changes (*command)(MainWindowModel&);
+        Changes expected;
+    };
+    const Step steps[] = {
+        {"clear with nothing selected", [](MainWindowModel& m) { return m.ClearSelection(); }, none},
+        {"top view again", [](MainWindowModel& m) { return m.SelectView(View::Top); }, none},
+        {"row 4", [](MainWindowModel& m) { return m.SelectRow(4); }, selection},
+        {"row 4 again", [](MainWindowModel& m) { return m.SelectRow(4); }, none},
+        {"side view clears the row", [](MainWindowModel& m) { return m.SelectView(View::Side); },
+         viewAndSelection},
+        {"side view again", [](MainWindowModel& m) { return m.SelectView(View::Side); }, none},
+        {"open the assignment",
+         [](MainWindowModel& m) { return m.Toggle(MainWindowLayout::ButtonAssignment, false); }, panel},
+        {"open the axes",
+         [](MainWindowModel& m) { return m.Toggle(MainWindowLayout::AxisSensitivity, false); }, axisPanel},
+        {"open the axes again",
+         [](MainWindowModel& m) { return m.Toggle(MainWindowLayout::AxisSensitivity, false); }, none},
+        {"open lift-off", [](MainWindowModel& m) { return m.Toggle(MainWindowLayout::LiftOff, false); },
+         panel},
+        {"restore", [](MainWindowModel& m) { return m.Restore(); }, axisPanel},
+        {"restore again", [](MainWindowModel& m) { return m.Restore(); }, none},
+        {"row 1", [](MainWindowModel& m) { return m.SelectRow(1); }, selection},
+        {"reset",
+         [](MainWindowModel& m) {
+             Changes all = m.Reset();
+             return all;
+         },
+         Changes{.Middle = true, .Panel = true, .Sections = true, .RowChecks = true, .ViewButtons = true}},
+        {"reset again", [](MainWindowModel& m) { return m.Reset(); }, none},
+        {"row 0 does not exist", [](MainWindowModel& m) { return m.SelectRow(0); }, none},
+        {"back to the top view", [](MainWindowModel& m) { return m.SelectView(View::Top); }, none},
+        {"the side view, nothing selected", [](MainWindowModel& m) { return m.SelectView(View::Side); },
+         viewChange},
+    };
+    for (const Step& step : steps) {
+        EXPECT_EQ(step.command(model), step.expected) << step.name;
+    }
+    EXPECT_EQ(model.SelectedSlot(), -1);
+    EXPECT_EQ(model.CurrentView(), View::Side);
+
+    // A restore keeps the lift-off section open; the selected row 5 is slot 3.
+    model.Toggle(MainWindowLayout::LiftOff, false);
+    model.Restore();
+    EXPECT_FALSE(model.IsCollapsed(MainWindowLayout::LiftOff));
+    model.SelectRow(5);
+    EXPECT_EQ(model.SelectedSlot(), 3);
+}
+
+TEST(DeviceStatus, WhatTheMousesComingAndGoingDo) {
+    using Event = DeviceStatus::Event;
+    using Icon = DeviceStatus::Icon;
+    struct Case {
+        DeviceChangeOutcome outcome;
+        DeviceStatus::Reaction expected;
+    };
+    const Case cases[] = {
+        {DeviceChangeOutcome::Arrived, {Event::MouseFound, true, false, Icon::Add}},
+        {DeviceChangeOutcome::ArrivalFailed, {std::nullopt, false, true, Icon::Remove}},
+        {DeviceChangeOutcome::StillConnected, {std::nullopt, false, false, Icon::Add}},
+        {DeviceChangeOutcome::Removed, {Event::MouseGone, false, true, Icon::RemoveAfterBalloon}},
+        {DeviceChangeOutcome::Ignored, {std::nullopt, false, false, Icon::Keep}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(DeviceStatus::For(c.outcome), c.expected) << static_cast<int>(c.outcome);
+    }
+
+    LanguageTable english;
+    english.Fill("EN");
+    ProfileSettings snapshot = ProfileSettings::FactoryDefaults();
+    snapshot.DpiValuesB[1] = 32;
+    DeviceStatus status;
+    using Balloon = DeviceStatus::Balloon;
+    EXPECT_EQ(status.BalloonFor(14, 0, english, snapshot),
+              (Balloon{"Info", "The system detect Corvalith.", 100}));
+    EXPECT_EQ(status.BalloonFor(15, 0, english, snapshot),
+              (Balloon{"Warning", "The system did not detect Corvalith!", 100}));
+    EXPECT_EQ(status.BalloonFor(1, 1, english, snapshot),
+              (Balloon{"Info", "Switch DPI into the second stage (3200)", 5000}));
+    // A stage above 7 shows the last text again.
+    EXPECT_EQ(status.BalloonFor(1, 9, english, snapshot),
+              (Balloon{"Info", "Switch DPI into the second stage (3200)", 5000}));
+    EXPECT_EQ(status.BalloonFor(2, 0, english, snapshot), std::nullopt);
+}
+
+// Every upload, window step, installation record and hot-plug call, in one log.
+struct Recorder : ISettingsUploads, IStartupWindow, IInstallRecord, IDeviceNotifications {
+    void ApplySensitivity() override { log.push_back("upload sensitivity"); }
+    void ApplyLiftOff() override { log.push_back("upload lift-off"); }
+    void ApplyDpi() override { log.push_back("upload dpi"); }
+    void ApplyPollingRate() override { log.push_back("upload polling"); }
+    void ApplyLighting() override { log.push_back("upload lighting"); }
+    void ApplyPointerSettings() override { log.push_back("pointer settings"); }
+
+    std::string SetLanguage(std::string_view code) override {
+        log.push_back("language " + std::string(code));
+        return "Setting-" + std::string(code);
+    }
+    bool AskLiftOff() override {
+        log.push_back("ask lift-off");
+        return answerOn;
+    }
+    void Build() override { log.push_back("build"); }
+    void AddIcon() override { log.push_back("add icon"); }
+    void RemoveIcon() override { log.push_back("remove icon"); }
+    void ShowProfile() override { log.push_back("show profile"); }
+    void LocaliseCatalogue() override { log.push_back("localise catalogue"); }
+    void GreetCompanion() override { log.push_back("greet companion"); }
+
+    bool IsNewInstallation() override { return newInstallation; }
+    void RecordInstallation(std::string_view answer) override {
+        log.push_back("record " + std::string(answer));
+        newInstallation = false;
+    }
+
+    bool Register(void*) override { return notificationsWork; }
+    void Unregister() override {}
+
+    bool answerOn = false;
+    bool newInstallation = false;
+    bool notificationsWork = true;
+    std::vector<std::string> log;
+};
+
+TEST(ProgramStartup, StepsInOrderWhateverTheSystemRefuses) {
+    struct Case {
+        const char* name;
+        bool plugged, newInstallation, answerOn, notificationsWork, readerStarts;
+        std::string listText;
+        std::vector<std::string> log;
+        std::vector<std::string> refusals; // debug lines of what the system refused
+        std::uint32_t liftOffEnabled;
+    };
+    const std::vector<std::string> connectedEnd = {
+        "build", "add icon", "show profile", "localise catalogue", "pointer settings", "greet companion"};
+    auto with = [](std::vector<std::string> head, const std::vector<std::string>& tail) {
+        head.insert(head.end(), tail.begin(), tail.end());
+        return head;
+    };
+    const Case cases[] = {
+        {"first installation, answered ON",
+         true,
+         true,
+         true,
+         true,
+         true,
+         "[Skins]\r\nLan=DE\r\n",
+         with({"language DE", "ask lift-off", "record ON", "upload lift-off"}, connectedEnd),
+         {},
+         1},
+        {"first installation, answered OFF",
+         true,
+         true,
+         false,
+         true,
+         true,
+         "[Skins]\r\nLan=EN\r\n",
+         with({"language EN", "ask lift-off", "record OFF", "upload lift-off"}, connectedEnd),
+         {},
+         0},
+        {"no mouse, no language code: the Windows language",
+         false,
+         false,
+         false,
+         true,
+         true,
+         "",
+         {"language CHS", "build", "add icon", "remove icon", "localise catalogue", "pointer settings",
+          "greet companion"},
+         {},
+         0},
+        {"no hot-plug notifications and no reader",
+         true,
+         false,
+         false,
+         false,
+         false,
+         "[Skins]\r\nLan=EN\r\n",
+         with({"language EN"}, connectedEnd),
+         {"CreateEvent 3360 failed.", "RegisterDeviceNotification failed!!!"},
+         0},
+    };
+    for (const Case& c : cases) {
+        TraceWriter trace;
+        SimulatedClock clock{trace};
+        VirtualMouse mouse{trace};
+        if (c.plugged) {
+            mouse.Plug();
+        }
+        test::RecordingDebugOutput debug;
+        DeviceLink link(mouse, clock, debug, [](std::uint8_t) {});
+        if (!c.readerStarts) {
+            link.Reader().SetThreadStarter([](std::function<void()>) -> std::thread {
+                throw std::system_error(std::make_error_code(std::errc::resource_unavailable_try_again));
+            });
+        }
+        test::MemoryFileSystem files;
+        const std::string folder = "/data/Corvalith/";
+        files.CreateDirectories(folder);
+        if (!c.listText.empty()) {
+            files.WriteFileAtomically(folder + "str.ini",
+                                      std::vector<std::uint8_t>(c.listText.begin(), c.listText.end()));
+        }
+        FixedDataFolderLocator locator(folder);
+        test::StorageCollaborators effects;
+        ProfileSession session;
+        ProfileStorage storage(session, {files, debug, locator, effects, effects, effects});
+        Recorder recorder;
+        recorder.newInstallation = c.newInstallation;
+        recorder.answerOn = c.answerOn;
+        recorder.notificationsWork = c.notificationsWork;
+
+        ProgramStartup::Run({link, storage, session, recorder, recorder, recorder, debug}, recorder, nullptr,
+                            0x0804);
+        link.Shutdown();
+
+        EXPECT_EQ(recorder.log, c.log) << c.name;
+        for (const std::string& refusal :
+             {std::string("CreateEvent 3360 failed."), std::string("RegisterDeviceNotification failed!!!")}) {
+            const bool written =
+                std::find(debug.lines.begin(), debug.lines.end(), refusal) != debug.lines.end();
+            const bool expected =
+                std::find(c.refusals.begin(), c.refusals.end(), refusal) != c.refusals.end();
+            EXPECT_EQ(written, expected) << c.name << ": " << refusal;
+        }
+        EXPECT_EQ(session.Working.LiftOffEnabled, c.liftOffEnabled) << c.name;
+        EXPECT_EQ(session.Working.LiftOffLevel,
+                  c.answerOn ? 3 : ProfileSettings::FactoryDefaults().LiftOffLevel)
+            << c.name;
+        EXPECT_EQ(session.AppliedSnapshot.DpiValuesB[0], ProfileSettings::FactoryDefaults().DpiValuesB[0])
+            << c.name << ": the snapshot holds the initialised profile";
+    }
+}
+
+TEST(SettingsDispatch, ChangesGoToTheirFieldAndUpload) {
+    struct Case {
+        const char* name;
+        void (*act)(SettingsDispatch&);
+        std::vector<std::string> log;
+    };
+    const Case cases[] = {
+        {"X slider", [](SettingsDispatch& d) { EXPECT_TRUE(d.OnSlider(2025, 11)); }, {"upload sensitivity"}},
+        {"Y slider", [](SettingsDispatch& d) { EXPECT_TRUE(d.OnSlider(2026, 7)); }, {"upload sensitivity"}},
+        {"lift-off slider",
+         [](SettingsDispatch& d) { EXPECT_TRUE(d.OnSlider(2046, 2)); },
+         {"upload lift-off"}},
+        {"another control", [](SettingsDispatch& d) { EXPECT_FALSE(d.OnSlider(2027, 4)); }, {}},
+        {"switch on",
+         [](SettingsDispatch& d) { d.OnSwitch(MainWindowLayout::SwitchPress::On); },
+         {"upload lift-off"}},
+        {"no switch", [](SettingsDispatch& d) { d.OnSwitch(MainWindowLayout::SwitchPress::None); }, {}},
+        {"panels again", [](SettingsDispatch& d) { EXPECT_TRUE(d.OnSettingsChanged(0)); }, {}},
+        {"pointer speed, double click, scroll",
+         [](SettingsDispatch& d) {
+             for (const int code : {1, 2, 3}) {
+                 EXPECT_FALSE(d.OnSettingsChanged(code));
+             }
+         },
+         {"pointer settings", "pointer settings", "pointer settings"}},
+        {"dpi, polling rate, lighting",
+         [](SettingsDispatch& d) {
+             for (const int code : {4, 5, 6}) {
+                 d.OnSettingsChanged(code);
+             }
+         },
+         {"upload dpi", "upload polling", "upload lighting"}},
+        {"an unknown code", [](SettingsDispatch& d) { EXPECT_FALSE(d.OnSettingsChanged(7)); }, {}},
+    };
+    for (const Case& c : cases) {
+        ProfileSettings working = ProfileSettings::FactoryDefaults();
+        Recorder uploads;
+        SettingsDispatch dispatch(working, uploads);
+        c.act(dispatch);
+        EXPECT_EQ(uploads.log, c.log) << c.name;
+    }
+    ProfileSettings working{};
+    Recorder uploads;
+    SettingsDispatch dispatch(working, uploads);
+    dispatch.OnSlider(2025, 11);
+    dispatch.OnSlider(2026, 7);
+    dispatch.OnSlider(2046, 2);
+    dispatch.OnSwitch(MainWindowLayout::SwitchPress::On);
+    EXPECT_EQ(working.SensitivityX, 11);
+    EXPECT_EQ(working.SensitivityY, 7);
+    EXPECT_EQ(working.LiftOffLevel, 2);
+    EXPECT_EQ(working.LiftOffEnabled, 1u);
+    dispatch.OnSwitch(MainWindowLayout::SwitchPress::Off);
+    EXPECT_EQ(working.LiftOffEnabled, 0u);
+}
+
+} // namespace
+} // namespace corvalith
