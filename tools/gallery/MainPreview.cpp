@@ -2,6 +2,7 @@
 
 #include "ButtonSetup.h"
 #include "GalleryPaint.h"
+#include "app/SettingsDispatch.h"
 #include "assign/AssignmentCatalogue.h"
 #include "framework/CMemoryDC.h"
 #include "platform/win32/WideString.h"
@@ -96,9 +97,10 @@ bool MainPreview::Create(int x, int y) {
         int minimum;
         int maximum;
         int position;
-    } sliders[] = {{&xAxis_, layout.XSlider(), 2025, 1, 11, 5},
-                   {&yAxis_, layout.YSlider(), 2026, 1, 11, 8},
-                   {&liftOff_, layout.LiftOffSlider(), 2046, 0, 6, 3}};
+    } sliders[] = {
+        {&xAxis_, layout.XSlider(), static_cast<int>(SettingsDispatch::Slider::X), 1, 11, 5},
+        {&yAxis_, layout.YSlider(), static_cast<int>(SettingsDispatch::Slider::Y), 1, 11, 8},
+        {&liftOff_, layout.LiftOffSlider(), static_cast<int>(SettingsDispatch::Slider::LiftOff), 0, 6, 3}};
     for (const auto& s : sliders) {
         s.slider->Create(ToRect(s.box), this, s.id);
         s.slider->SetImages(ToRect(MainWindowPlan::kSliderImage), track ? track->Bitmap() : nullptr,
