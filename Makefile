@@ -68,10 +68,13 @@ bench: deps-build
 	cmake --build build/bench -j$(JOBS) --target DeviceLinkBench
 	build/bench/tests/bench/DeviceLinkBench
 
-# Timed runs of the Windows program under Wine in Xvfb (start-up, repaint, a minute of idling).
+# Timed runs of the Windows program under Wine in Xvfb beside a minimal Win32 program (start-up, show,
+# repaint, hover, slider release, memory and objects, a minute of idling), printed as a Markdown table.
+# The Wine server of the project's own prefix is waited for, never killed.
 bench-wine: win64
 	cmake --build build/win64 -j$(JOBS) --target corvalith_program_bench
-	xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'cmake/wine-run.sh build/win64/bin/corvalith_program_bench.exe; /usr/lib/wine/wineserver -k || true'
+	xvfb-run -a -s "-screen 0 1280x1024x24" bash -c 'cmake/wine-run.sh build/win64/bin/corvalith_program_bench.exe; \
+		rc=$$?; WINEPREFIX=$(CURDIR)/build/wineprefix /usr/lib/wine/wineserver -w; exit $$rc'
 
 # Builds, lays down the installation defaults (LANG_CODE=EN, DE, CHS or CHT) in the Wine prefix's data
 # folder if it has none, and starts the program with the virtual mouse, showing its window.

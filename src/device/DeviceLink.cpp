@@ -39,21 +39,19 @@ DeviceLink::~DeviceLink() {
 }
 
 int DeviceLink::EnumHidMouseVender3360() {
-    return Search(Interface::Event);
+    const Enumeration enumeration(hid_);
+    return enumeration.Open() ? Search(Interface::Event) : 0;
 }
 
 int DeviceLink::EnumHidMouseHandle3360() {
-    return Search(Interface::Configuration);
+    const Enumeration enumeration(hid_);
+    return enumeration.Open() ? Search(Interface::Configuration) : 0;
 }
 
 int DeviceLink::Search(Interface which) {
     const bool event = which == Interface::Event;
     const char* name = event ? "EnumHidMouseVender3360" : "EnumHidMouseHandle3360";
 
-    Enumeration enumeration(hid_);
-    if (!enumeration.Open()) {
-        return 0;
-    }
     for (std::size_t index = 0;; ++index) {
         std::string path;
         if (!hid_.InterfacePath(index, path)) {
@@ -149,8 +147,14 @@ void DeviceLink::SetConnected(bool connected) {
 }
 
 bool DeviceLink::Connect() {
-    // A successful configuration search has set the connected flag.
-    const bool connected = EnumHidMouseVender3360() == 1 && EnumHidMouseHandle3360() == 1;
+    bool connected = false;
+    {
+        // Both searches walk one list of the present interfaces, taken once per connection.
+        const Enumeration enumeration(hid_);
+        // A successful configuration search has set the connected flag.
+        connected =
+            enumeration.Open() && Search(Interface::Event) == 1 && Search(Interface::Configuration) == 1;
+    }
     if (connected) {
         state_.Clear();
         reader_.Wake();

@@ -43,8 +43,8 @@ public:
     int EnumHidMouseVender3360();
     // Search for the configuration interface and open it; 1 when open (the connected flag is then 1).
     int EnumHidMouseHandle3360();
-    // Both searches; on success the device state area is cleared and the reader reads the new
-    // interface.
+    // Both searches over one list of the present interfaces; on success the device state area is cleared
+    // and the reader reads the new interface.
     bool Connect();
 
     // WM_DEVICECHANGE: only device-interface broadcasts whose path holds "Vid_260d&Pid_1005" or
@@ -63,6 +63,7 @@ public:
 
 private:
     enum class Interface { Event, Configuration };
+    // One search over the interface list the caller has taken (and frees).
     int Search(Interface which);
     void SetConnected(bool connected);
 

@@ -45,6 +45,10 @@ template <typename Change> int IniFile::Rewrite(bool createWhenMissing, Change c
     }
     IniDocument document = bytes ? IniDocument::Parse(*bytes) : IniDocument();
     change(document);
+    return Store(document);
+}
+
+int IniFile::Store(const IniDocument& document) {
     const std::vector<std::uint8_t> text = document.Serialize();
     return files_.WriteFileAtomically(path_, text);
 }

@@ -37,6 +37,10 @@ public:
     int DeleteKey(std::string_view section, std::string_view key);
     int DeleteSection(std::string_view section);
 
+    // Replaces the file with a document loaded from it and changed in memory, so that several keys cost
+    // one rewrite. Written in the document's own encoding. Returns 0 or the system error.
+    int Store(const IniDocument& document);
+
 private:
     template <typename Change> int Rewrite(bool createWhenMissing, Change change);
 

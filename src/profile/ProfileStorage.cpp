@@ -138,10 +138,16 @@ void ProfileStorage::LoadCaptions(std::string_view languageSection) {
 }
 
 void ProfileStorage::SaveCaptions(std::string_view languageSection) {
+    // The seven keys go into one loaded copy of the text file, which then replaces the file once: every
+    // change of a setting saves the captions, and each replacement is a flushed write and a rename.
+    EnsureDataFolder();
+    ini::IniFile file = CurrentTextFile();
+    ini::IniDocument text = file.Load();
     // Slot 7 is never assigned, so "Item8" is never written.
     for (std::size_t slot = 0; slot + 1 < session_.Captions.size(); ++slot) {
-        WriteText(textPath_, languageSection, ItemKey(slot + 1), QuotedIfNeeded(session_.Captions[slot]));
+        text.SetString(languageSection, ItemKey(slot + 1), QuotedIfNeeded(session_.Captions[slot]));
     }
+    file.Store(text);
 }
 
 void ProfileStorage::LoadBaseProfile() {

@@ -1,22 +1,54 @@
-// Timed runs of the Windows program under Wine (`make bench-wine`), each beside the same figure for a
-// minimal Win32 program in the same run:
+// Timed runs of the Windows program under Wine (`make bench-wine`), each figure beside the same figure for
+// a minimal Win32 program where there is one: a plain window of the main window's size with a tray icon
+// and one child window of a section header's size. Each program runs in a process of its own, so that its
+// memory and object counts are its own:
 //   start-up: creating the main window with everything up to its notification-area icon (no splash);
-//   repaint: a full repaint of the shown main window;
-//   idle: CPU time of Corvalith.exe hidden in the tray over a minute.
+//   show: from the show request to the end of the first paint of the shown window and its children;
+//   full repaint of the shown window;
+//   hover change: one image button taking on its hover look and repainting;
+//   slider release: the file replacements it causes (counted around the real files) and its time;
+//   private bytes, GDI and USER objects after start-up, after the first show and after 200 section
+//   toggles and view changes;
+//   idle: CPU time hidden in the tray over a minute, measured by each process itself (Wine answers
+//   GetProcessTimes for any process with the caller's own times).
+// The figures come out as a Markdown table, ready for the README.
+#include "CountingFileSystem.h"
+#include "app/MainWindowLayout.h"
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
+#include "framework/CWnd.h"
+#include "pages/win/CMarkerSlider.h"
 #include "platform/win32/WideString.h"
+#include "platform/win32/Win32FileSystem.h"
 
 #include <windows.h>
 
+#include <psapi.h>
 #include <shellapi.h>
+#include <windowsx.h>
+#include <winternl.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <map>
 #include <string>
+#include <vector>
 
 namespace {
 
 using namespace corvalith;
+
+// What one process measured, by name; numbers are written as text.
+using Figures = std::map<std::string, std::string>;
+
+constexpr int kRepaints = 50;
+constexpr int kHovers = 50;
+constexpr int kReleases = 20;
+constexpr int kToggles = 200;
+constexpr DWORD kIdleSeconds = 60;
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
@@ -31,15 +63,284 @@ LARGE_INTEGER Now() {
     return now;
 }
 
+// Dispatches every waiting message the way the program's message loop does, until there is nothing left
+// to do; paints come last, once the queue is otherwise empty.
 void Pump() {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
+        if (!CWnd::PreTranslateTree(&message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
     }
 }
 
-LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+void Put(Figures& figures, const std::string& name, double value) {
+    char text[64];
+    std::snprintf(text, sizeof text, "%.6g", value);
+    figures[name] = text;
+}
+
+// --- Memory and object counts ---------------------------------------------------------------------------
+
+// Wine answers GetGuiResources with ERROR_CALL_NOT_IMPLEMENTED. There the GDI objects are counted in the
+// process's GDI handle table, which the PEB points to (GdiSharedHandleTable, offset 0xF8 on x64): 65536
+// entries of 24 bytes, a live object with a non-zero type (byte 14), a stock object with its flag (bit 7
+// of byte 12). Stock objects are the system's, not the process's, and are left out.
+long CountGdiHandles() {
+    PROCESS_BASIC_INFORMATION basic{};
+    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
+                                  nullptr) != 0 ||
+        basic.PebBaseAddress == nullptr) {
+        return -1;
+    }
+    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
+    const std::uint8_t* table = nullptr;
+    std::memcpy(&table, peb + 0xF8, sizeof table);
+    if (table == nullptr) {
+        return -1;
+    }
+    long count = 0;
+    for (std::size_t i = 0; i < 0x10000; ++i) {
+        const std::uint8_t* entry = table + 24 * i;
+        if (entry[14] != 0 && (entry[12] & 0x80) == 0) {
+            ++count;
+        }
+    }
+    return count;
+}
+
+BOOL CALLBACK CountChild(HWND, LPARAM count) {
+    ++*reinterpret_cast<long*>(count);
+    return TRUE;
+}
+
+void CountIfOurs(HWND window, long& count) {
+    DWORD process = 0;
+    GetWindowThreadProcessId(window, &process);
+    if (process == GetCurrentProcessId()) {
+        ++count;
+        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
+    }
+}
+
+BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
+    CountIfOurs(window, *reinterpret_cast<long*>(count));
+    return TRUE;
+}
+
+// Where GetGuiResources is missing, the USER objects that can be listed: the process's windows, top-level,
+// message-only and child windows.
+long CountWindows() {
+    long count = 0;
+    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
+    for (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); window != nullptr;
+         window = FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr)) {
+        CountIfOurs(window, count);
+    }
+    return count;
+}
+
+// Private bytes, GDI and USER objects of this process now, as figures "<what>_<when>".
+void RecordUsage(Figures& figures, const std::string& when) {
+    PROCESS_MEMORY_COUNTERS_EX memory{};
+    memory.cb = sizeof memory;
+    // Wine leaves PrivateUsage at 0 and fills PagefileUsage with the process's resident anonymous memory
+    // plus its swap, the nearest it has; Windows fills both with the commit charge.
+    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
+                             sizeof memory)) {
+        const bool reported = memory.PrivateUsage != 0;
+        Put(figures, "private_" + when,
+            static_cast<double>(reported ? memory.PrivateUsage : memory.PagefileUsage));
+        figures["private_by"] = reported ? "private" : "pagefile";
+    }
+    SetLastError(ERROR_SUCCESS);
+    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (gdi == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
+        Put(figures, "gdi_" + when, CountGdiHandles());
+        Put(figures, "user_" + when, CountWindows());
+        figures["counted_by"] = "table";
+    } else {
+        Put(figures, "gdi_" + when, gdi);
+        Put(figures, "user_" + when, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
+        figures["counted_by"] = "system";
+    }
+}
+
+// --- Measurements shared by both programs --------------------------------------------------------------
+
+double RepaintMilliseconds(HWND window) {
+    const LARGE_INTEGER from = Now();
+    for (int i = 0; i < kRepaints; ++i) {
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    }
+    return Milliseconds(from, Now()) / kRepaints;
+}
+
+// A move posted onto the button, as the system posts one when the pointer enters it; only its dispatch is
+// timed, in which the button takes on its hover look and repaints at once. A move outside the button then
+// takes the look away again, untimed. `taken` counts the moves that left the button hovered (holding the
+// capture).
+double HoverMilliseconds(HWND button, int& taken) {
+    RECT client;
+    GetClientRect(button, &client);
+    double total = 0;
+    taken = 0;
+    for (int i = 0; i < kHovers; ++i) {
+        PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(client.right / 2, client.bottom / 2));
+        MSG message;
+        const LARGE_INTEGER from = Now();
+        if (PeekMessageW(&message, button, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+            DispatchMessageW(&message);
+        }
+        total += Milliseconds(from, Now());
+        taken += GetCapture() == button ? 1 : 0;
+        PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(-20, -20));
+        Pump();
+    }
+    return total / kHovers;
+}
+
+double OwnCpuMilliseconds() {
+    FILETIME created, exited, kernel, user;
+    if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
+        return -1;
+    }
+    const auto value = [](FILETIME t) {
+        return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
+    };
+    return static_cast<double>(value(kernel) + value(user)) / 10000.0;
+}
+
+// Runs the message loop for a while, waiting for messages the way the program's loop does.
+void RunLoopFor(DWORD milliseconds) {
+    const ULONGLONG end = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < end; now = GetTickCount64()) {
+        MsgWaitForMultipleObjectsEx(0, nullptr, static_cast<DWORD>(end - now), QS_ALLINPUT,
+                                    MWMO_INPUTAVAILABLE);
+        Pump();
+    }
+}
+
+// The CPU time the process uses in a minute of its message loop, after two seconds to settle.
+void MeasureIdle(Figures& figures) {
+    RunLoopFor(2000);
+    const double before = OwnCpuMilliseconds();
+    RunLoopFor(kIdleSeconds * 1000);
+    Put(figures, "idle_ms", OwnCpuMilliseconds() - before);
+}
+
+// Counts taken while toggling, to tell objects made once from objects made on every toggle.
+void RecordCounts(Figures& figures, const std::string& when) {
+    Figures usage;
+    RecordUsage(usage, when);
+    figures["gdi_" + when] = usage["gdi_" + when];
+    figures["user_" + when] = usage["user_" + when];
+}
+
+// --- Corvalith ------------------------------------------------------------------------------------------
+
+// Writes the figures so far for the run as a whole, which reads them once the file is there.
+void WriteFigures(const std::wstring& path, const Figures& figures);
+
+int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Figures& figures) {
+    CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
+    Win32FileSystem systemFiles;
+    CountingFileSystem files(systemFiles);
+    ProgramOptions options;
+    options.Simulate = true;
+    options.ShowSplash = false;
+    options.Sandbox = sandbox;
+    options.DataFolder = sandbox + "Corvalith\\";
+    options.Files = &files;
+
+    const LARGE_INTEGER start = Now();
+    CMouseConfigurationDlg window(options, CMouseConfigurationApp::ProgramFolder());
+    if (!window.Create()) {
+        return 1;
+    }
+    Put(figures, "startup_ms", Milliseconds(start, Now()));
+    Pump();
+    RecordUsage(figures, "startup");
+
+    // The main window, reached through one of its buttons.
+    const HWND header = window.Header(1).Hwnd();
+    const HWND main = GetParent(header);
+
+    const LARGE_INTEGER showFrom = Now();
+    window.Restore();
+    Pump();
+    if (IsWindowVisible(main)) {
+        Put(figures, "show_ms", Milliseconds(showFrom, Now()));
+    }
+    RecordUsage(figures, "shown");
+    RECT frame;
+    GetWindowRect(main, &frame);
+    RECT button;
+    GetClientRect(header, &button);
+    Put(figures, "window_width", frame.right - frame.left);
+    Put(figures, "window_height", frame.bottom - frame.top);
+    Put(figures, "button_width", button.right);
+    Put(figures, "button_height", button.bottom);
+
+    Put(figures, "repaint_ms", RepaintMilliseconds(main));
+    int hovered = 0;
+    Put(figures, "hover_ms", HoverMilliseconds(header, hovered));
+    Put(figures, "hover_taken", hovered);
+
+    // Slider releases of the X axis between two positions, as the slider sends them to its parent.
+    double releaseTotal = 0;
+    std::size_t fewest = SIZE_MAX;
+    std::size_t most = 0;
+    std::string lastFiles;
+    for (int i = 0; i < kReleases; ++i) {
+        const std::size_t before = files.Replaced().size();
+        const LARGE_INTEGER from = Now();
+        SendMessageW(main, CMarkerSlider::kNotification, i % 2 == 0 ? 7 : 6,
+                     CMouseConfigurationDlg::kXSliderId);
+        releaseTotal += Milliseconds(from, Now());
+        const std::size_t count = files.Replaced().size() - before;
+        fewest = std::min(fewest, count);
+        most = std::max(most, count);
+        lastFiles.clear();
+        for (std::size_t k = before; k < files.Replaced().size(); ++k) {
+            const std::string& path = files.Replaced()[k];
+            lastFiles += (lastFiles.empty() ? "" : ", ") + path.substr(path.find_last_of("\\/") + 1);
+        }
+        Pump();
+    }
+    Put(figures, "slider_ms", releaseTotal / kReleases);
+    Put(figures, "slider_fewest", static_cast<double>(fewest));
+    Put(figures, "slider_most", static_cast<double>(most));
+    figures["slider_files"] = lastFiles;
+
+    // Each section opened and closed again in turn, the view switched with every step: the window ends as
+    // it was after the first show.
+    const MainWindowLayout::Section sections[] = {
+        MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff};
+    for (int i = 0; i < kToggles; ++i) {
+        window.ToggleSection(sections[(i / 2) % 3], i % 2 == 1);
+        window.SelectView(i % 2 == 0 ? 2 : 1);
+        Pump();
+        if (i + 1 == 6 || i + 1 == kToggles / 2) {
+            RecordCounts(figures, "toggled" + std::to_string(i + 1));
+        }
+    }
+    RecordUsage(figures, "toggled");
+    WriteFigures(resultsPath, figures);
+
+    window.HideToTray();
+    MeasureIdle(figures);
+    Put(figures, "cpu_total_ms", OwnCpuMilliseconds());
+    WriteFigures(resultsPath, figures);
+    window.DestroyWindow();
+    Pump();
+    return 0;
+}
+
+// --- The minimal program --------------------------------------------------------------------------------
+
+LRESULT CALLBACK PlainWindowProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_PAINT) {
         PAINTSTRUCT paint;
         HDC dc = BeginPaint(window, &paint);
@@ -52,34 +353,293 @@ LRESULT CALLBACK PlainProcedure(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcW(window, message, wParam, lParam);
 }
 
-// The minimal program: a plain window of the same size with a tray icon; its start-up and repaint.
-void MinimalProgram(double& startup, double& repaint, int repaints) {
-    const LARGE_INTEGER start = Now();
+// A button that changes colour while the pointer is on it, holding the capture meanwhile.
+LRESULT CALLBACK PlainButtonProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEMOVE: {
+        const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        RECT client;
+        GetClientRect(window, &client);
+        const bool inside = PtInRect(&client, point) != FALSE;
+        if (inside != (GetCapture() == window)) {
+            if (inside) {
+                SetCapture(window);
+            } else {
+                ReleaseCapture();
+            }
+            InvalidateRect(window, nullptr, FALSE);
+            UpdateWindow(window);
+        }
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        RECT client;
+        GetClientRect(window, &client);
+        FillRect(dc, &client,
+                 static_cast<HBRUSH>(GetStockObject(GetCapture() == window ? LTGRAY_BRUSH : GRAY_BRUSH)));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
+}
+
+struct PlainProgram {
+    HWND window = nullptr;
+    HWND button = nullptr;
+    NOTIFYICONDATAW icon{};
+};
+
+PlainProgram StartPlainProgram(int width, int height, int buttonWidth, int buttonHeight) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
     WNDCLASSW windowClass{};
-    windowClass.lpfnWndProc = PlainProcedure;
-    windowClass.hInstance = GetModuleHandleW(nullptr);
+    windowClass.lpfnWndProc = PlainWindowProcedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
     windowClass.lpszClassName = L"CorvalithBenchPlain";
     RegisterClassW(&windowClass);
-    HWND window = CreateWindowExW(0, windowClass.lpszClassName, L"plain", WS_POPUP, 0, 0, 1000, 645, nullptr,
-                                  nullptr, windowClass.hInstance, nullptr);
-    NOTIFYICONDATAW icon{};
-    icon.cbSize = sizeof icon;
-    icon.hWnd = window;
-    icon.uID = 1;
-    icon.uFlags = NIF_ICON | NIF_TIP;
-    icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    Shell_NotifyIconW(NIM_ADD, &icon);
-    startup = Milliseconds(start, Now());
+    WNDCLASSW buttonClass = windowClass;
+    buttonClass.lpfnWndProc = PlainButtonProcedure;
+    buttonClass.lpszClassName = L"CorvalithBenchButton";
+    RegisterClassW(&buttonClass);
 
-    ShowWindow(window, SW_SHOW);
+    PlainProgram program;
+    program.window =
+        CreateWindowExW(WS_EX_APPWINDOW, windowClass.lpszClassName, L"plain", WS_POPUP | WS_CLIPCHILDREN, 0,
+                        0, width, height, nullptr, nullptr, instance, nullptr);
+    program.button = CreateWindowExW(0, buttonClass.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 20, 107,
+                                     buttonWidth, buttonHeight, program.window, nullptr, instance, nullptr);
+    program.icon.cbSize = sizeof program.icon;
+    program.icon.hWnd = program.window;
+    program.icon.uID = 1;
+    program.icon.uFlags = NIF_ICON | NIF_TIP;
+    program.icon.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
+    Shell_NotifyIconW(NIM_ADD, &program.icon);
+    return program;
+}
+
+void StopPlainProgram(PlainProgram& program) {
+    Shell_NotifyIconW(NIM_DELETE, &program.icon);
+    DestroyWindow(program.window);
     Pump();
-    const LARGE_INTEGER from = Now();
-    for (int i = 0; i < repaints; ++i) {
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+}
+
+int RunMinimal(int width, int height, int buttonWidth, int buttonHeight, const std::wstring& resultsPath,
+               Figures& figures) {
+    const LARGE_INTEGER start = Now();
+    PlainProgram program = StartPlainProgram(width, height, buttonWidth, buttonHeight);
+    Put(figures, "startup_ms", Milliseconds(start, Now()));
+    Pump();
+    RecordUsage(figures, "startup");
+
+    const LARGE_INTEGER showFrom = Now();
+    ShowWindow(program.window, SW_SHOW);
+    SetForegroundWindow(program.window);
+    Pump();
+    Put(figures, "show_ms", Milliseconds(showFrom, Now()));
+    RecordUsage(figures, "shown");
+
+    Put(figures, "repaint_ms", RepaintMilliseconds(program.window));
+    int hovered = 0;
+    Put(figures, "hover_ms", HoverMilliseconds(program.button, hovered));
+    Put(figures, "hover_taken", hovered);
+    WriteFigures(resultsPath, figures);
+
+    ShowWindow(program.window, SW_HIDE);
+    MeasureIdle(figures);
+    WriteFigures(resultsPath, figures);
+    StopPlainProgram(program);
+    return 0;
+}
+
+// --- The run as a whole ---------------------------------------------------------------------------------
+
+std::wstring ThisProgram() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    return path;
+}
+
+void WriteFigures(const std::wstring& path, const Figures& figures) {
+    std::string text;
+    for (const auto& [name, value] : figures) {
+        text += name + " " + value + "\n";
     }
-    repaint = Milliseconds(from, Now()) / repaints;
-    Shell_NotifyIconW(NIM_DELETE, &icon);
-    DestroyWindow(window);
+    Win32FileSystem files;
+    files.WriteFileAtomically(WideString::ToUtf8(path), std::vector<std::uint8_t>(text.begin(), text.end()));
+}
+
+Figures ReadFigures(const std::string& path) {
+    Figures figures;
+    Win32FileSystem files;
+    const auto bytes = files.ReadFile(path, SIZE_MAX);
+    if (!bytes) {
+        return figures;
+    }
+    const std::string text(bytes->begin(), bytes->end());
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            end = text.size();
+        }
+        const std::string line = text.substr(start, end - start);
+        const std::size_t space = line.find(' ');
+        if (space != std::string::npos) {
+            figures[line.substr(0, space)] = line.substr(space + 1);
+        }
+        start = end + 1;
+    }
+    return figures;
+}
+
+PROCESS_INFORMATION Start(const std::wstring& program, const std::wstring& arguments) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    std::wstring command = L"\"" + program + L"\" " + arguments;
+    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
+        process = {};
+    }
+    return process;
+}
+
+void Close(PROCESS_INFORMATION& process) {
+    if (process.hProcess != nullptr) {
+        CloseHandle(process.hProcess);
+        CloseHandle(process.hThread);
+    }
+    process = {};
+}
+
+// Starts this program in one of its measuring roles and waits until it has written its timed figures
+// (it then idles for a minute) or has ended.
+PROCESS_INFORMATION StartMeasuring(const std::wstring& arguments, const std::string& resultsPath) {
+    PROCESS_INFORMATION process =
+        Start(ThisProgram(), arguments + L" \"" + WideString::FromUtf8(resultsPath) + L"\"");
+    Win32FileSystem files;
+    const ULONGLONG deadline = GetTickCount64() + 5 * 60 * 1000;
+    while (process.hProcess != nullptr && !files.FileExists(resultsPath) && GetTickCount64() < deadline &&
+           WaitForSingleObject(process.hProcess, 100) == WAIT_TIMEOUT) {
+    }
+    return process;
+}
+
+void AwaitEnd(PROCESS_INFORMATION& process) {
+    if (process.hProcess != nullptr &&
+        WaitForSingleObject(process.hProcess, 5 * 60 * 1000) != WAIT_OBJECT_0) {
+        TerminateProcess(process.hProcess, 1);
+    }
+    Close(process);
+}
+
+std::string Number(const Figures& figures, const std::string& name, const char* format, double scale = 1) {
+    const auto found = figures.find(name);
+    if (found == figures.end()) {
+        return "n/a";
+    }
+    char text[64];
+    std::snprintf(text, sizeof text, format, std::strtod(found->second.c_str(), nullptr) * scale);
+    return text;
+}
+
+double Value(const Figures& figures, const std::string& name) {
+    const auto found = figures.find(name);
+    return found == figures.end() ? -1 : std::strtod(found->second.c_str(), nullptr);
+}
+
+void Row(const std::string& what, const std::string& corvalith, const std::string& minimal,
+         const std::string& target) {
+    std::printf("| %s | %s | %s | %s |\n", what.c_str(), corvalith.c_str(), minimal.c_str(), target.c_str());
+}
+
+void PrintTable(const Figures& c, const Figures& m) {
+    const double startupLimit = 3 * Value(m, "startup_ms");
+    char startupTarget[64];
+    std::snprintf(startupTarget, sizeof startupTarget, "≤ 3× minimal (%.1f ms)", startupLimit);
+    constexpr double kMiB = 1.0 / (1024.0 * 1024.0);
+    const bool sameCounts = Value(c, "gdi_toggled") == Value(c, "gdi_shown") &&
+                            Value(c, "user_toggled") == Value(c, "user_shown") && Value(c, "gdi_shown") >= 0;
+    const std::string toggles = "after 200 section toggles and view changes";
+
+    Row("What", "Corvalith", "Minimal Win32 program", "Target");
+    std::printf("|---|---|---|---|\n");
+    Row("Start-up to the tray icon, no splash (ms)", Number(c, "startup_ms", "%.1f"),
+        Number(m, "startup_ms", "%.1f"), startupTarget);
+    Row("Show request to the first complete paint (ms)", Number(c, "show_ms", "%.1f"),
+        Number(m, "show_ms", "%.1f"), "≤ 30");
+    Row("Full repaint of the shown window (ms)", Number(c, "repaint_ms", "%.2f"),
+        Number(m, "repaint_ms", "%.2f"), "≤ 5");
+    Row("Hover change of one image button, its repaint (ms)", Number(c, "hover_ms", "%.3f"),
+        Number(m, "hover_ms", "%.3f"), "≤ 1");
+    Row("Slider release: file replacements", Number(c, "slider_most", "%.0f"), "—", "≤ 2");
+    Row("Slider release: time (ms)", Number(c, "slider_ms", "%.2f"), "—", "—");
+    Row("CPU time hidden in the tray over 60 s (ms)", Number(c, "idle_ms", "%.1f"),
+        Number(m, "idle_ms", "%.1f"), "—");
+    Row("Private bytes after start-up (MiB)", Number(c, "private_startup", "%.1f", kMiB),
+        Number(m, "private_startup", "%.1f", kMiB), "—");
+    Row("Private bytes after the first show (MiB)", Number(c, "private_shown", "%.1f", kMiB),
+        Number(m, "private_shown", "%.1f", kMiB), "—");
+    Row("Private bytes " + toggles + " (MiB)", Number(c, "private_toggled", "%.1f", kMiB), "—", "—");
+    for (const auto& [kind, label] :
+         {std::pair<std::string, std::string>{"gdi", "GDI objects"}, {"user", "USER objects"}}) {
+        Row(label + " after start-up", Number(c, kind + "_startup", "%.0f"),
+            Number(m, kind + "_startup", "%.0f"), "—");
+        Row(label + " after the first show", Number(c, kind + "_shown", "%.0f"),
+            Number(m, kind + "_shown", "%.0f"), "—");
+        Row(label + " " + toggles, Number(c, kind + "_toggled", "%.0f"), "—", "= after the first show");
+    }
+    Row("Object counts after the toggles equal those before", sameCounts ? "yes" : "no", "—", "yes");
+
+    std::printf("\n");
+    std::vector<std::string> missed;
+    const auto check = [&](bool met, const char* what) {
+        if (!met) {
+            missed.push_back(what);
+        }
+    };
+    check(Value(c, "startup_ms") >= 0 && Value(c, "startup_ms") <= startupLimit, "start-up");
+    check(Value(c, "show_ms") >= 0 && Value(c, "show_ms") <= 30, "show to first paint");
+    check(Value(c, "repaint_ms") >= 0 && Value(c, "repaint_ms") <= 5, "full repaint");
+    check(Value(c, "hover_ms") >= 0 && Value(c, "hover_ms") <= 1, "hover change");
+    check(Value(c, "slider_most") >= 0 && Value(c, "slider_most") <= 2, "slider release");
+    check(sameCounts, "object counts after the toggles");
+    std::string list;
+    for (const std::string& what : missed) {
+        list += (list.empty() ? "" : ", ") + what;
+    }
+    std::printf("Targets missed: %s.\n", missed.empty() ? "none" : list.c_str());
+    const auto found = c.find("slider_files");
+    std::printf("A slider release replaced: %s (each of %d releases %s..%s files).\n",
+                found != c.end() ? found->second.c_str() : "n/a", kReleases,
+                Number(c, "slider_fewest", "%.0f").c_str(), Number(c, "slider_most", "%.0f").c_str());
+    std::printf("The hover look was taken on %s of %d moves (Corvalith), %s of %d (minimal program).\n",
+                Number(c, "hover_taken", "%.0f").c_str(), kHovers, Number(m, "hover_taken", "%.0f").c_str(),
+                kHovers);
+    std::printf("Objects after 6, %d and %d toggles: GDI %s, %s, %s; USER %s, %s, %s.\n", kToggles / 2,
+                kToggles, Number(c, "gdi_toggled6", "%.0f").c_str(),
+                Number(c, "gdi_toggled100", "%.0f").c_str(), Number(c, "gdi_toggled", "%.0f").c_str(),
+                Number(c, "user_toggled6", "%.0f").c_str(), Number(c, "user_toggled100", "%.0f").c_str(),
+                Number(c, "user_toggled", "%.0f").c_str());
+    const auto privateBy = c.find("private_by");
+    if (privateBy != c.end() && privateBy->second == "pagefile") {
+        std::printf(
+            "Wine reports no private bytes: those rows give its page-file usage, the process's resident "
+            "anonymous memory and swap.\n");
+    }
+    std::printf("CPU time is counted in ticks of 10 ms under Wine; all of Corvalith's run took %s ms.\n",
+                Number(c, "cpu_total_ms", "%.0f").c_str());
+    const auto counted = c.find("counted_by");
+    if (counted != c.end() && counted->second == "table") {
+        std::printf(
+            "GetGuiResources is not implemented by Wine: GDI objects are counted in the process's GDI "
+            "handle table (stock objects left out), USER objects are the process's windows.\n");
+    }
+    std::printf("Corvalith runs with the virtual mouse, whose own window is part of its figures.\n");
 }
 
 std::string TemporaryFolder() {
@@ -88,39 +648,17 @@ std::string TemporaryFolder() {
     return WideString::ToUtf8(base) + "corvalith-bench-" + std::to_string(GetCurrentProcessId()) + "\\";
 }
 
-double IdleCpuMilliseconds(const std::wstring& program, DWORD seconds) {
-    SetEnvironmentVariableW(L"CORVALITH_SIMULATE", L"1");
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    PROCESS_INFORMATION process{};
-    std::wstring command = L"\"" + program + L"\"";
-    if (!CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                        &startup, &process)) {
-        return -1;
-    }
-    Sleep(8000); // start-up, the splash and the first frames
-    const auto cpu = [&] {
-        FILETIME created, exited, kernel, user;
-        GetProcessTimes(process.hProcess, &created, &exited, &kernel, &user);
-        const auto value = [](FILETIME t) {
-            return (static_cast<ULONGLONG>(t.dwHighDateTime) << 32) | t.dwLowDateTime;
-        };
-        return static_cast<double>(value(kernel) + value(user)) / 10000.0;
-    };
-    const double before = cpu();
-    Sleep(seconds * 1000);
-    const double used = cpu() - before;
-    TerminateProcess(process.hProcess, 0);
-    CloseHandle(process.hProcess);
-    CloseHandle(process.hThread);
-    return used;
+void RemoveFolder(const std::string& folder) {
+    std::wstring from = WideString::FromUtf8(folder.substr(0, folder.size() - 1));
+    from.push_back(L'\0'); // the shell wants a double-terminated list
+    SHFILEOPSTRUCTW operation{};
+    operation.wFunc = FO_DELETE;
+    operation.pFrom = from.c_str();
+    operation.fFlags = FOF_NO_UI;
+    SHFileOperationW(&operation);
 }
 
-} // namespace
-
-int main() {
-    constexpr int kRepaints = 50;
-    CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
+int RunAll() {
     // A sandbox that leaves the user's system alone; not a first installation.
     const std::string sandbox = TemporaryFolder();
     const std::string record = "[SOFTWARE\\Corvalith]\r\nIsNewInstalled=N\r\nLOD-Switcher=OFF\r\n";
@@ -128,45 +666,52 @@ int main() {
     files.CreateDirectories(sandbox);
     files.WriteFileAtomically(sandbox + "install.ini",
                               std::vector<std::uint8_t>(record.begin(), record.end()));
-    SetEnvironmentVariableW(L"CORVALITH_SANDBOX", WideString::FromUtf8(sandbox).c_str());
 
-    ProgramOptions options;
-    options.Simulate = true;
-    options.ShowSplash = false;
-    options.Sandbox = sandbox;
-    options.DataFolder = sandbox + "Corvalith\\";
-    double startup = 0;
-    double repaint = 0;
-    {
-        const LARGE_INTEGER start = Now();
-        CMouseConfigurationDlg window(options, CMouseConfigurationApp::ProgramFolder());
-        window.Create();
-        startup = Milliseconds(start, Now());
-        window.Restore();
-        Pump();
-        const LARGE_INTEGER from = Now();
-        for (int i = 0; i < kRepaints; ++i) {
-            window.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        }
-        repaint = Milliseconds(from, Now()) / kRepaints;
-        window.DestroyWindow();
-        Pump();
+    // The folder goes without its closing backslash, which would escape the closing quote.
+    const std::wstring folderArgument = WideString::FromUtf8(sandbox.substr(0, sandbox.size() - 1));
+    const std::string corvalithResults = sandbox + "corvalith.txt";
+    const std::string minimalResults = sandbox + "minimal.txt";
+    PROCESS_INFORMATION ours = StartMeasuring(L"--corvalith \"" + folderArgument + L"\"", corvalithResults);
+    // The minimal program's window and button have the sizes of Corvalith's; it runs its timed part while
+    // Corvalith idles in the tray.
+    const Figures timed = ReadFigures(corvalithResults);
+    const auto size = [&](const char* name, int fallback) {
+        const double value = Value(timed, name);
+        return std::to_wstring(value > 0 ? static_cast<int>(value) : fallback);
+    };
+    PROCESS_INFORMATION plain =
+        StartMeasuring(L"--minimal " + size("window_width", 1000) + L" " + size("window_height", 645) + L" " +
+                           size("button_width", 237) + L" " + size("button_height", 20),
+                       minimalResults);
+    AwaitEnd(ours);
+    AwaitEnd(plain);
+    const Figures corvalith = ReadFigures(corvalithResults);
+    const Figures minimal = ReadFigures(minimalResults);
+    PrintTable(corvalith, minimal);
+    RemoveFolder(sandbox);
+    return corvalith.empty() || minimal.empty() ? 1 : 0;
+}
+
+} // namespace
+
+int main() {
+    SetConsoleOutputCP(CP_UTF8);
+    int count = 0;
+    LPWSTR* arguments = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::wstring> args(arguments, arguments + count);
+    LocalFree(arguments);
+
+    Figures figures;
+    int result = 0;
+    if (args.size() == 4 && args[1] == L"--corvalith") {
+        result = RunCorvalith(WideString::ToUtf8(args[2]) + "\\", args[3], figures);
+    } else if (args.size() == 7 && args[1] == L"--minimal") {
+        const auto number = [&](std::size_t i) {
+            return static_cast<int>(std::wcstol(args[i].c_str(), nullptr, 10));
+        };
+        result = RunMinimal(number(2), number(3), number(4), number(5), args[6], figures);
+    } else {
+        result = RunAll();
     }
-    double plainStartup = 0;
-    double plainRepaint = 0;
-    MinimalProgram(plainStartup, plainRepaint, kRepaints);
-
-    std::printf("start-up to the icon, no splash: Corvalith %.1f ms, minimal Win32 program %.1f ms\n",
-                startup, plainStartup);
-    std::printf("full repaint of the main window: Corvalith %.2f ms, minimal Win32 program %.2f ms\n",
-                repaint, plainRepaint);
-
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring program(path);
-    program.resize(program.find_last_of(L'\\') + 1);
-    program += L"Corvalith.exe";
-    std::printf("idle in the tray for 60 s: Corvalith.exe used %.1f ms of CPU\n",
-                IdleCpuMilliseconds(program, 60));
-    return 0;
+    return result;
 }

@@ -167,6 +167,70 @@ TEST(Discovery, DebugLinesOfOneSearch) {
     EXPECT_EQ(event.debug.lines.back(), "SetupDiEnumDeviceInterfaces failed.\n");
 }
 
+TEST(Discovery, ConnectListsTheInterfacesOnceForBothSearches) {
+    const Entry event = Mouse("ev", kEventCaps);
+    const Entry configuration = Mouse("cfg", kConfigurationCaps);
+    const std::string eventCaps =
+        "DevicePath:ev,Usage:0x0001,UsagePage:0xff02,FeatureReportByteLength:0x0000,"
+        "InputReportByteLength:0x9,OutputReportByteLength:0x0\n";
+    const std::string configurationCaps = "DevicePath:cfg,Usage:0x0001,UsagePage:0xff01,"
+                                          "FeatureReportByteLength:0x0009,InputReportByteLength:0x41,"
+                                          "OutputReportByteLength:0x41\n";
+    struct Case {
+        const char* name;
+        std::vector<Entry> entries;
+        bool listable;
+        bool connected;
+        std::vector<std::string> opened;
+        Lines lines;
+        int freed; // lists freed: one when it could be taken
+    };
+    const Case cases[] = {
+        {"the mouse: the configuration search starts again at the top of the same list",
+         {event, configuration},
+         true,
+         true,
+         {"probe ev", "async ev", "probe ev", "probe cfg", "readwrite cfg"},
+         {"EnumHidMouseVender3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
+          "EnumHidMouseVender3360 PID:1005,VID:260d,VersionNumber:0100\n",
+          "nEnumHidMouseVender3360 Find our hid device.Success\n", "nEnumHidMouseVender 3360 " + eventCaps,
+          "Vender OK", "EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
+          "EnumHidMouseHandle3360 PID:1005,VID:260d,VersionNumber:0100\n",
+          "EnumHidMouseHandle3360 Find our hid device.Success\n", "EnumHidMouseHandle3360 " + eventCaps,
+          "EnumHidMouseHandle3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
+          "EnumHidMouseHandle3360 PID:1005,VID:260d,VersionNumber:0100\n",
+          "EnumHidMouseHandle3360 Find our hid device.Success\n",
+          "EnumHidMouseHandle3360 " + configurationCaps, "Handler OK"},
+         1},
+        {"no event interface: the configuration search does not run",
+         {configuration},
+         true,
+         false,
+         {"probe cfg"},
+         {"EnumHidMouseVender3360 ReadWriteInfo GetLastError dwErrorCode = 0\n",
+          "EnumHidMouseVender3360 PID:1005,VID:260d,VersionNumber:0100\n",
+          "nEnumHidMouseVender3360 Find our hid device.Success\n",
+          "nEnumHidMouseVender 3360 " + configurationCaps, "SetupDiEnumDeviceInterfaces failed.\n"},
+         1},
+        {"no interfaces", {}, true, false, {}, {"SetupDiEnumDeviceInterfaces failed.\n"}, 1},
+        {"the system cannot list them", {event, configuration}, false, false, {}, {}, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Host host;
+        host.hid.entries = c.entries;
+        host.hid.listable = c.listable;
+
+        EXPECT_EQ(host.link.Connect(), c.connected);
+
+        EXPECT_EQ(host.hid.enumerations, 1);
+        EXPECT_EQ(host.hid.endEnumerations, c.freed);
+        EXPECT_EQ(host.link.IsConnected(), c.connected);
+        EXPECT_EQ(host.hid.opened, c.opened);
+        EXPECT_EQ(host.debug.lines, c.lines);
+    }
+}
+
 TEST(Discovery, DeviceChangeConcernsOnlyTheTwoPathForms) {
     struct Case {
         std::uint32_t event;

@@ -176,7 +176,8 @@ TEST(ProfileUpload, EachPartialOperationSendsItsGroupSavesAndTakesTheSnapshot) {
         EXPECT_EQ(0, std::memcmp(rig.session.AppliedSnapshot.Bytes(), rig.session.Working.Bytes(),
                                  ProfileSettings::kSize))
             << c.name;
-        EXPECT_TRUE(rig.files.FileExists("/data/config0.bin")) << c.name;
+        // A slider release costs one replacement of the profile file and one of its text file.
+        EXPECT_EQ(rig.files.written, (Lines{"/data/config0.bin", "/data/str0.ini"})) << c.name;
         EXPECT_EQ(rig.feedback.calls.front(), "wait") << c.name;
     }
 }

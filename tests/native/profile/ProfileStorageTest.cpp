@@ -2,12 +2,14 @@
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
+#include "doubles/TextFiles.h"
 #include "ini/IniFile.h"
 #include "platform/FixedDataFolderLocator.h"
 #include "profile/ProfileFile.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstring>
 #include <memory>
 #include <optional>
@@ -294,6 +296,69 @@ TEST(ProfileStorage, CaptionsComeOnlyFromTheCurrentLanguage) {
     EXPECT_EQ(saved.GetString("Setting-CHS", "Item4"), "\"d\"");
     EXPECT_FALSE(saved.HasKey("Setting-CHS", "Item8"));
     EXPECT_FALSE(saved.HasSection("Setting-EN"));
+}
+
+TEST(ProfileStorage, SaveCaptionsReplacesTheTextFileOnceInItsOwnEncoding) {
+    using Bytes = std::vector<std::uint8_t>;
+    using Captions = std::array<std::string, ProfileSettings::kButtonSlots>;
+    const auto text = [](std::string_view bytes) { return Bytes(bytes.begin(), bytes.end()); };
+    const Captions german = {"Klick", "Menü", "Scrollen", "Zurück", "Vorwärts", "DPI +", " Snipe", "nie"};
+    const Captions chinese = {"左键单击", "右键菜单", "中键", "后退", "前进", "DPI 循环", "狙击", "从不"};
+    const Captions english = {"Click", "Menu", "Scroll", "Back", "Forward", "", "Snipe", "never"};
+    struct Case {
+        const char* name;
+        std::optional<Bytes> before; // str.ini; none when missing
+        const char* section;
+        Captions captions;
+        Bytes after;
+    };
+    const Case cases[] = {
+        {"Windows-1252: the other lines byte for byte, new keys after the section's last line",
+         text("; Tasten f\xFCr Profil 1\r\n[Skins]\r\nLan=DE\r\n[Setting-DE]\r\nItem2 = Men\xFC alt\r\n"
+              "Item8=Acht\r\n\r\n[Profile]\r\nIsDefault=Y\r\n"),
+         "Setting-DE", german,
+         text("; Tasten f\xFCr Profil 1\r\n[Skins]\r\nLan=DE\r\n[Setting-DE]\r\nItem2=Men\xFC\r\n"
+              "Item8=Acht\r\nItem1=Klick\r\nItem3=Scrollen\r\nItem4=Zur\xFC"
+              "ck\r\nItem5=Vorw\xE4rts\r\nItem6=DPI +\r\nItem7=\" "
+              "Snipe\"\r\n\r\n[Profile]\r\nIsDefault=Y\r\n")},
+        {"UTF-16LE stays UTF-16LE",
+         test::TextFiles::Utf16(u"[Skins]\r\nLan=CHS\r\n[Setting-CHS]\r\nItem1=左键\r\nItem7=狙击\r\n"),
+         "Setting-CHS", chinese,
+         test::TextFiles::Utf16(
+             u"[Skins]\r\nLan=CHS\r\n[Setting-CHS]\r\nItem1=左键单击\r\nItem7=狙击\r\n"
+             u"Item2=右键菜单\r\nItem3=中键\r\nItem4=后退\r\nItem5=前进\r\nItem6=DPI 循环\r\n")},
+        {"ASCII read as Windows-1252 becomes UTF-16LE for Chinese captions",
+         text("[Skins]\r\nLan=CHS\r\n; captions\r\n"), "Setting-CHS", chinese,
+         test::TextFiles::Utf16(
+             u"[Skins]\r\nLan=CHS\r\n; captions\r\n[Setting-CHS]\r\nItem1=左键单击\r\n"
+             u"Item2=右键菜单\r\nItem3=中键\r\nItem4=后退\r\nItem5=前进\r\nItem6=DPI 循环\r\n"
+             u"Item7=狙击\r\n")},
+        {"UTF-8 stays UTF-8, also when the caption that held its only umlaut is replaced",
+         text("[Skins]\r\nLan=DE\r\n[Setting-DE]\r\nItem1=Zur\xC3\xBC"
+              "ck\r\n"),
+         "Setting-DE", german,
+         text("[Skins]\r\nLan=DE\r\n[Setting-DE]\r\nItem1=Klick\r\nItem2=Men\xC3\xBC\r\nItem3=Scrollen\r\n"
+              "Item4=Zur\xC3\xBC"
+              "ck\r\nItem5=Vorw\xC3\xA4rts\r\nItem6=DPI +\r\nItem7=\" Snipe\"\r\n")},
+        {"a missing file is created as UTF-16LE", std::nullopt, "Setting-EN", english,
+         test::TextFiles::Utf16(u"[Setting-EN]\r\nItem1=Click\r\nItem2=Menu\r\nItem3=Scroll\r\nItem4=Back\r\n"
+                                u"Item5=Forward\r\nItem6=\r\nItem7=Snipe\r\n")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MemoryFileSystem files;
+        files.requireFolder = true; // the data folder is created before the write
+        if (c.before) {
+            files.Put(kFolder + "str.ini", *c.before);
+        }
+        Program program(files);
+        program.session.Captions = c.captions;
+
+        program.storage.SaveCaptions(c.section);
+
+        EXPECT_EQ(files.written, std::vector<std::string>{kFolder + "str.ini"});
+        EXPECT_EQ(files.Get(kFolder + "str.ini"), c.after);
+    }
 }
 
 TEST(ProfileStorage, SaveReportsItsResultOnTheDebugOutput) {
