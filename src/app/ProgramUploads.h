@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/IButtonUploads.h"
 #include "app/ISettingsUploads.h"
 #include "device/ProfileUploader.h"
 #include "profile/IPointerSettingsApplier.h"
@@ -9,7 +10,7 @@ namespace corvalith {
 
 // The running program's uploads: the profile groups through the profile uploader, the pointer settings of
 // the working profile through the pointer-settings applier.
-class ProgramUploads : public ISettingsUploads {
+class ProgramUploads : public ISettingsUploads, public IButtonUploads {
 public:
     ProgramUploads(ProfileUploader& uploader, IPointerSettingsApplier& pointer, const ProfileSession& session)
         : uploader_(uploader), pointer_(pointer), session_(session) {}
@@ -20,6 +21,7 @@ public:
     void ApplyPollingRate() override { uploader_.ApplyPollingRate(); }
     void ApplyLighting() override { uploader_.ApplyLighting(); }
     void ApplyPointerSettings() override { pointer_.ApplyPointerSettings(session_.Working); }
+    void ApplyButtons() override { uploader_.ApplyButtons(); }
 
 private:
     ProfileUploader& uploader_;

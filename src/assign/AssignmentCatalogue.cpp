@@ -213,13 +213,11 @@ AssignmentCatalogue::Outcome AssignmentCatalogue::AssignSingleKey(std::size_t sl
     if (slot >= kAssignableSlots) {
         return Outcome::Ignored;
     }
-    if (end == DialogEnd::Cancel) {
-        return Outcome::Unchanged;
-    }
-    if (keyName.empty()) {
+    const std::uint8_t usage = KeyTables::UsageOfName(keyName);
+    if (end == DialogEnd::Cancel || usage == 0) {
         return Outcome::Ignored;
     }
-    session.Working.ButtonKey[slot] = KeyTables::UsageOfName(keyName);
+    session.Working.ButtonKey[slot] = usage;
     session.Working.ButtonAssignmentKind[slot] = static_cast<std::uint8_t>(AssignmentKind::SingleKey);
     session.Captions[slot] = SingleKeyCaption(keyName);
     return Outcome::Assigned;
@@ -232,7 +230,7 @@ AssignmentCatalogue::Outcome AssignmentCatalogue::AssignMacro(std::size_t slot, 
         return Outcome::Ignored;
     }
     if (end == DialogEnd::Cancel) {
-        return Outcome::Unchanged;
+        return Outcome::Ignored;
     }
     // The record holds twelve macro blocks and three run modes; anything else would make the mouse play
     // a block that does not exist.

@@ -37,10 +37,10 @@ public:
     static constexpr int kMacroCommand = 2012;
 
     // What an assignment did, and so whether the common ending (redraw, remember the caption, write the
-    // buttons to the mouse and save) runs.
+    // buttons to the mouse and save) runs. A dialog that ends without a new choice changes nothing, and
+    // nothing is then written to the mouse or saved.
     enum class Outcome {
         Assigned,    // the slot changed; run the common ending
-        Unchanged,   // a dialog was cancelled; nothing changed, the common ending still runs
         Ignored,     // nothing changed and the common ending is skipped
         NeedsDialog, // the command is the single key or the macro entry: run its dialog first
     };
@@ -79,14 +79,14 @@ public:
     // slot the entry's text as caption. Ids outside the catalogue and slots above 6 are ignored.
     Outcome Assign(int commandId, std::size_t slot, ProfileSession& session) const;
 
-    // The end of the key capture dialog opened for `slot`: OK with a key name stores the key's usage code;
-    // OK without a name changes nothing and skips the common ending; Cancel changes nothing.
+    // The end of the key capture dialog opened for `slot`: OK with a key name stores the key's usage code.
+    // Cancel, OK without a name and OK with a key that has no usage code ("App", "Help"...) change nothing:
+    // such a key would leave the button doing nothing under a caption that names the key.
     Outcome AssignSingleKey(std::size_t slot, DialogEnd end, std::string_view keyName,
                             ProfileSession& session) const;
 
     // The end of the macro assignment dialog opened for `slot`: OK with a macro index 0 to 11 and run mode
-    // 0 to 2 stores them; OK with any other index or mode changes nothing and skips the common ending;
-    // Cancel changes nothing.
+    // 0 to 2 stores them; OK with any other index or mode, and Cancel, change nothing.
     Outcome AssignMacro(std::size_t slot, DialogEnd end, int macroIndex, std::uint8_t mode,
                         std::string_view macroName, ProfileSession& session) const;
 

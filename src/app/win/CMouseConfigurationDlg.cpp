@@ -1,8 +1,12 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
+#include "assign/win/CSingleDialog.h"
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
+#include "macro/MacroFile.h"
+#include "macro/win/CMacroDialog.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
 #include "platform/win32/WideString.h"
@@ -48,6 +52,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
         });
     uploads_ = std::make_unique<ProgramUploads>(services_->Uploader, services_->Pointer, services_->Session);
     dispatch_ = std::make_unique<SettingsDispatch>(services_->Session.Working, *uploads_);
+    assignment_ = std::make_unique<ButtonAssignment>(services_->Session, *uploads_,
+                                                     static_cast<IAssignmentWindow&>(*this));
     if (services_->Mouse() != nullptr) {
         services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
             AnnounceSimulatedChange(event, path);
@@ -280,6 +286,89 @@ void CMouseConfigurationDlg::SelectRow(int row) {
     Apply(model_->SelectRow(row));
 }
 
+void CMouseConfigurationDlg::OpenAssignmentMenu(int row) {
+    const int slot = MainWindowLayout::SlotOfRow(row);
+    if (slot < 0 || slot >= MainWindowLayout::kSlots) {
+        return;
+    }
+    SelectRow(row);
+    ProgramServices& s = *services_;
+    const AssignmentCatalogue& catalogue = s.Catalogue();
+    if (!assignment_->MenuMayOpen(static_cast<std::size_t>(slot))) {
+        s.Prompts().ShowMessage(Hwnd(), catalogue.ClickGuardMessage(), catalogue.ClickGuardCaption(),
+                                PromptButtons::Ok);
+        ClearSelection();
+        return;
+    }
+    const RECT box = dropDowns_[static_cast<std::size_t>(slot)].GetWindowRect();
+    const AssignmentMenuPlan plan(catalogue);
+    {
+        // The submenus draw their own items, so they live as long as the main menu is shown.
+        std::array<CExMenu, AssignmentMenuPlan::kSubmenus> submenus;
+        CExMenu menu(mainFont_);
+        menu.CreatePopupMenu();
+        menu.SetItemWidth(plan.Main().ItemWidth);
+        for (const AssignmentMenuPlan::Item& item : plan.Main().Items) {
+            if (item.Submenu < 0) {
+                menu.AppendItem(static_cast<UINT>(item.CommandId), item.Text);
+                continue;
+            }
+            const AssignmentMenuPlan::Menu& content = plan.Submenus()[static_cast<std::size_t>(item.Submenu)];
+            CExMenu& submenu = submenus[static_cast<std::size_t>(item.Submenu)];
+            submenu.SetFont(mainFont_);
+            submenu.CreatePopupMenu();
+            submenu.SetItemWidth(content.ItemWidth);
+            for (const AssignmentMenuPlan::Item& entry : content.Items) {
+                submenu.AppendItem(static_cast<UINT>(entry.CommandId), entry.Text);
+            }
+            menu.AppendSubmenu(item.Text, submenu);
+        }
+        const AssignmentMenuPlan::Point origin = AssignmentMenuPlan::Origin(box.right, box.top);
+        menu.Track(origin.X, origin.Y, Hwnd());
+        // The menu's own loop has ended; an empty message makes the window's loop look at its queue.
+        PostMessage(WM_NULL);
+    }
+    ClearSelection();
+    assignment_->MenuClosed(slot);
+}
+
+std::optional<std::string> CMouseConfigurationDlg::ChooseKey(const std::string& initialName) {
+    ProgramServices& s = *services_;
+    CSingleDialog dialog(s.Skins, s.Language.Code(), s.Debug, s.Prompts(), this);
+    dialog.SetKeyName(initialName);
+    if (dialog.DoModal() != IDOK) {
+        return std::nullopt;
+    }
+    return dialog.Choice();
+}
+
+std::optional<IAssignmentWindow::MacroResult>
+CMouseConfigurationDlg::ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) {
+    ProgramServices& s = *services_;
+    const MacroFile macros(s.Files, s.Storage.DataFolder() + "record.ini");
+    CMacroDialog dialog(s.Skins, s.Language.Code(), macros.ReadList(), this);
+    if (preset) {
+        dialog.SetCurrent(preset->Name, preset->Index, preset->Mode);
+    }
+    if (dialog.DoModal() != IDOK) {
+        return std::nullopt;
+    }
+    const std::optional<MacroChoice::Result> chosen = dialog.Choice();
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return MacroResult{chosen->Index, chosen->Mode, chosen->Name};
+}
+
+void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
+    if (slot >= dropDowns_.size()) {
+        return;
+    }
+    CBitmapBtn& box = dropDowns_[slot];
+    box.SetCaption(Wide(services_->Session.Captions[slot]));
+    box.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+}
+
 void CMouseConfigurationDlg::SetDropDownCaptions() {
     for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
         dropDowns_[slot].SetCaption(Wide(services_->Session.Captions[slot]));
@@ -368,6 +457,10 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         case kHelpVersion:
             return TRUE;
         default:
+            if (ButtonAssignment::IsAssignmentCommand(LOWORD(wParam))) {
+                assignment_->Choose(services_->Catalogue(), LOWORD(wParam));
+                return TRUE;
+            }
             return CDialog::OnCommand(wParam, lParam);
         }
     }
@@ -423,7 +516,7 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
     }
     for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
         if (from == dropDowns_[static_cast<std::size_t>(MainWindowLayout::SlotOfRow(row))].Hwnd()) {
-            SelectRow(row); // the assignment menu of the row arrives with the menus
+            OpenAssignmentMenu(row);
             return TRUE;
         }
     }

@@ -1,6 +1,8 @@
 #pragma once
 
+#include "app/ButtonAssignment.h"
 #include "app/DeviceStatus.h"
+#include "app/IAssignmentWindow.h"
 #include "app/MainWindowModel.h"
 #include "app/MainWindowPlan.h"
 #include "app/ProgramStartup.h"
@@ -29,7 +31,10 @@ namespace corvalith {
 // notification-area icon. It takes input, paints from the main window's plan and calls into the core:
 // the window model says what a command changes, the device status what the mouse's coming and going
 // does, the settings dispatch where a change goes, and the program's start-up runs the steps in order.
-class CMouseConfigurationDlg : public CDialog, public IUploadFeedback, private IStartupWindow {
+class CMouseConfigurationDlg : public CDialog,
+                               public IUploadFeedback,
+                               private IStartupWindow,
+                               private IAssignmentWindow {
 public:
     // Messages of the program.
     enum Message : UINT {
@@ -61,6 +66,8 @@ public:
     // State the tests read.
     int CurrentView() const { return static_cast<int>(model_->CurrentView()); }
     int SelectedSlot() const { return model_->SelectedSlot(); }
+    // The button slot of the last assignment menu, -1 before the first.
+    int MenuSlot() const { return assignment_ ? assignment_->MenuSlot() : -1; }
     const MainWindowLayout& Layout() const { return model_->Layout(); }
     bool IconShown() const { return tray_.Shown(); }
     // Whether the icon was there to carry the last balloon.
@@ -87,6 +94,9 @@ public:
     void CollapseAll();
     void ClearSelection();
     void SelectRow(int row);
+    // A click on row 1..7's drop-down box: the row is selected and its assignment menu opens beside the
+    // box (unless the click guard refuses); the menu's command arrives later as a window command.
+    void OpenAssignmentMenu(int row);
     void Restore();
     void HideToTray();
     void Reset();
@@ -122,6 +132,12 @@ private:
     void LocaliseCatalogue() override;
     void GreetCompanion() override;
 
+    // IAssignmentWindow
+    std::optional<std::string> ChooseKey(const std::string& initialName) override;
+    std::optional<MacroResult>
+    ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) override;
+    void ShowCaption(std::size_t slot) override;
+
     CBitmapBtn& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
@@ -152,6 +168,7 @@ private:
     std::unique_ptr<ProgramServices> services_;
     std::unique_ptr<ProgramUploads> uploads_;
     std::unique_ptr<SettingsDispatch> dispatch_;
+    std::unique_ptr<ButtonAssignment> assignment_;
     std::optional<MainWindowModel> model_;
     DeviceStatus deviceStatus_;
     CTrayIcon tray_;

@@ -299,11 +299,12 @@ TEST(AssignmentCatalogue, SingleKeyDialogEnds) {
     const Case cases[] = {
         {"EN", DialogEnd::Ok, "Num Enter", Outcome::Assigned, 88, "Assign Keyboard Key-Num Enter"},
         {"EN", DialogEnd::Ok, "-", Outcome::Assigned, 45, "Assign Keyboard Key--"},
-        {"EN", DialogEnd::Ok, "App", Outcome::Assigned, 0, "Assign Keyboard Key-App"},
+        {"EN", DialogEnd::Ok, "App", Outcome::Ignored, 0x77, "old"},
+        {"EN", DialogEnd::Ok, "Button 4", Outcome::Ignored, 0x77, "old"},
         {"DE", DialogEnd::Ok, "F5", Outcome::Assigned, 62, "Keyboard-Taste zuweisen +-F5"},
         {"CHS", DialogEnd::Ok, "A", Outcome::Assigned, 4, "单键-A"},
         {"EN", DialogEnd::Ok, "", Outcome::Ignored, 0x77, "old"},
-        {"EN", DialogEnd::Cancel, "B", Outcome::Unchanged, 0x77, "old"},
+        {"EN", DialogEnd::Cancel, "B", Outcome::Ignored, 0x77, "old"},
     };
     for (const Case& c : cases) {
         Program program(c.code);
@@ -333,7 +334,7 @@ TEST(AssignmentCatalogue, MacroDialogEnds) {
         {"EN", DialogEnd::Ok, -1, 0, Outcome::Ignored, "old"},
         {"EN", DialogEnd::Ok, 12, 0, Outcome::Ignored, "old"},
         {"EN", DialogEnd::Ok, 1, 3, Outcome::Ignored, "old"},
-        {"EN", DialogEnd::Cancel, 3, 2, Outcome::Unchanged, "old"},
+        {"EN", DialogEnd::Cancel, 3, 2, Outcome::Ignored, "old"},
     };
     for (const Case& c : cases) {
         Program program(c.code);

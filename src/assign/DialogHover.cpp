@@ -1,0 +1,48 @@
+#include "assign/DialogHover.h"
+
+namespace corvalith {
+
+bool DialogHover::Move(Button over) {
+    if (over != Button::None) {
+        return false; // the look changes when the pointer rests
+    }
+    const bool wasLit = close_ || ok_ || cancel_;
+    close_ = ok_ = cancel_ = false;
+    return wasLit;
+}
+
+bool DialogHover::Rest(Button over) {
+    const bool close = close_, ok = ok_, cancel = cancel_;
+    switch (over) {
+    case Button::None:
+        return Move(Button::None);
+    case Button::Close:
+        close_ = true;
+        break;
+    case Button::Ok:
+        ok_ = true;
+        cancel_ = false;
+        break;
+    case Button::Cancel:
+        cancel_ = true;
+        ok_ = false;
+        break;
+    }
+    return close != close_ || ok != ok_ || cancel != cancel_;
+}
+
+bool DialogHover::IsLit(Button button) const {
+    switch (button) {
+    case Button::Close:
+        return close_;
+    case Button::Ok:
+        return ok_;
+    case Button::Cancel:
+        return cancel_;
+    case Button::None:
+        break;
+    }
+    return false;
+}
+
+} // namespace corvalith
