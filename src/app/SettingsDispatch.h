@@ -2,6 +2,7 @@
 
 #include "app/ISettingsUploads.h"
 #include "app/MainWindowLayout.h"
+#include "pages/SettingsChange.h"
 #include "profile/ProfileSettings.h"
 
 #include <cstdint>
@@ -15,15 +16,7 @@ public:
     // The control ids of the main window's three sliders.
     enum class Slider { X = 2025, Y = 2026, LiftOff = 2046 };
     // lParam of the settings-changed notification.
-    enum class Change : std::intptr_t {
-        ReshowPanels = 0,
-        PointerSpeed = 1,
-        DoubleClick = 2,
-        Scroll = 3,
-        Dpi = 4,
-        PollingRate = 5,
-        Lighting = 6,
-    };
+    using Change = SettingsChange;
 
     SettingsDispatch(ProfileSettings& working, ISettingsUploads& uploads)
         : working_(working), uploads_(uploads) {}

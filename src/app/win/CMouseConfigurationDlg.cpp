@@ -207,6 +207,32 @@ void CMouseConfigurationDlg::BuildControls() {
     xSlider_.SetRange(1, 11);
     ySlider_.SetRange(1, 11);
     liftOffSlider_.SetRange(0, 6);
+    BuildAdvancedPanel();
+}
+
+void CMouseConfigurationDlg::BuildAdvancedPanel() {
+    ProgramServices& s = *services_;
+    advance_ = std::make_unique<CDlgadvance>(
+        PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
+    if (!advance_->CreatePanel(this)) {
+        return;
+    }
+    advance_->SetPadSection(false); // no mouse pad is ever found
+    advance_->AttachScrollFrame();
+    advance_->LayOutHeaders();
+    advance_->UpdateScrollBars();
+    // The DPI page edits the mouse's own scale once the mouse has been opened.
+    if (s.Link.IsConnected()) {
+        advance_->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
+    }
+    advance_->ShowWindow(SW_SHOW);
+}
+
+void CMouseConfigurationDlg::ReloadAdvancedPanel() {
+    if (advance_ && advance_->Hwnd() != nullptr) {
+        advance_->CollapseAll();
+        advance_->RefreshPages();
+    }
 }
 
 void CMouseConfigurationDlg::Apply(const Changes& changes) {
@@ -554,6 +580,7 @@ void CMouseConfigurationDlg::Restore() {
     LockWindowUpdate(nullptr);
     SetSlidersFromProfile();
     SetDropDownCaptions();
+    ReloadAdvancedPanel();
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
     startHidden_ = 0;
     ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
@@ -573,6 +600,7 @@ void CMouseConfigurationDlg::Reset() {
     Apply(model_->Reset());
     SetSlidersFromProfile();
     SetDropDownCaptions();
+    ReloadAdvancedPanel();
     s.Storage.SaveCaptions(s.CaptionSection());
     EndWaitCursor();
 }
@@ -670,6 +698,10 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
         break;
     case DeviceStatus::Icon::Add:
         AddIcon();
+        // The mouse is open: the DPI page edits its scale.
+        if (advance_ && advance_->Hwnd() != nullptr && s.Link.IsConnected()) {
+            advance_->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
+        }
         break;
     case DeviceStatus::Icon::Remove:
         RemoveIcon();

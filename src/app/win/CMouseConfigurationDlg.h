@@ -14,6 +14,7 @@
 #include "framework/CDialog.h"
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDlgToolTip.h"
+#include "pages/win/CDlgadvance.h"
 #include "sim/win/VirtualMouseWindow.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
@@ -87,6 +88,7 @@ public:
         return ButtonOf(view == 1 ? MainWindowPlan::Control::TopView : MainWindowPlan::Control::SideView);
     }
     VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
+    CDlgadvance* Advance() { return advance_.get(); }
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
@@ -149,6 +151,9 @@ private:
     void PlaceSections();
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
+    void BuildAdvancedPanel();
+    // The advanced panel closed and its pages shown from the working profile again.
+    void ReloadAdvancedPanel();
     std::uint16_t UiLanguage() const;
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -187,6 +192,7 @@ private:
     std::array<CBitmapBtn, MainWindowLayout::kSlots> dropDowns_;
     CDMarker xSlider_, ySlider_, liftOffSlider_;
 
+    std::unique_ptr<CDlgadvance> advance_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;
 

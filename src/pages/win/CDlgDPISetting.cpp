@@ -1,0 +1,204 @@
+#include "pages/win/CDlgDPISetting.h"
+
+#include "platform/win32/WideString.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kTrack = "\\skins\\DPISetting\\DPIStage\\0.png";
+constexpr std::string_view kFill = "\\skins\\DPISetting\\DPIStage\\82.png";
+constexpr std::string_view kValueBack = "Skins\\DPISetting\\BK-DPIValue.png";
+constexpr std::string_view kEnabled = "Skins\\Enable.png";
+constexpr std::string_view kDisabled = "Skins\\Disable.png";
+constexpr RECT kTrackSource{0, 0, 7, 169};
+constexpr COLORREF kEditBackground = RGB(40, 40, 40);
+
+RECT ToRect(const PageRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+} // namespace
+
+CDlgDPISetting::CDlgDPISetting(PageContext context)
+    : CSettingsPage(kTemplateId, context, kBackground, 10), model_(context.Working, context.Applied) {}
+
+CDlgDPISetting::~CDlgDPISetting() {
+    for (HBRUSH brush : swatchBrushes_) {
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
+    }
+    if (editBrush_ != nullptr) {
+        DeleteObject(editBrush_);
+    }
+}
+
+void CDlgDPISetting::CreateControls() {
+    editBrush_ = CreateSolidBrush(kEditBackground);
+    const std::optional<SkinImage> track = context_.Skins.LoadImage(kTrack);
+    const std::optional<SkinImage> fill = context_.Skins.LoadImage(kFill);
+    const int maximum = DpiScale::MaximumCode(model_.Mode());
+    for (int stage = 0; stage < kStages; ++stage) {
+        CDMarkerV& slider = Slider(stage);
+        slider.Create(ToRect(DpiPageModel::SliderRect(stage)), this, kFirstSliderId + stage);
+        slider.SetImages(kTrackSource, track ? track->Bitmap() : nullptr, fill ? fill->Bitmap() : nullptr);
+        slider.SetRange(1, maximum);
+    }
+    for (int stage = 0; stage < kStages; ++stage) {
+        Swatch(stage).CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
+                               ToRect(DpiPageModel::SwatchRect(stage)), this,
+                               static_cast<UINT>(kFirstSwatchId + stage));
+    }
+    for (int stage = 0; stage < kStages; ++stage) {
+        CEdit& edit = Edit(stage);
+        edit.Create(WS_CHILD | ES_CENTER | ES_AUTOHSCROLL | ES_NUMBER, ToRect(DpiPageModel::EditRect(stage)),
+                    this, static_cast<UINT>(kFirstEditId + stage));
+        edit.SetLimitText(5);
+        edit.SetFont(Font(), false);
+    }
+    LoadFromProfile();
+}
+
+void CDlgDPISetting::LoadFromProfile() {
+    model_.LoadFromProfile();
+    HideEditors();
+    Show(0);
+}
+
+void CDlgDPISetting::SetStepMode(DpiScale::StepMode mode) {
+    model_.SetStepMode(mode);
+    for (CDMarkerV& slider : sliders_) {
+        slider.SetRange(1, DpiScale::MaximumCode(mode));
+    }
+    LoadFromProfile();
+}
+
+void CDlgDPISetting::HideEditors() {
+    for (CEdit& edit : edits_) {
+        if (edit.Hwnd() != nullptr) {
+            edit.ShowWindow(SW_HIDE);
+        }
+    }
+}
+
+std::string CDlgDPISetting::OpenEditorText() const {
+    const int stage = model_.OpenEditor();
+    if (stage < 0 || stage >= kStages) {
+        return {};
+    }
+    return WideString::ToUtf8(edits_[static_cast<std::size_t>(stage)].GetWindowText());
+}
+
+void CDlgDPISetting::Show(int notifications) {
+    for (int stage = 0; stage < kStages; ++stage) {
+        CDMarkerV& slider = Slider(stage);
+        if (slider.Hwnd() != nullptr && slider.Position() != model_.SliderPosition(stage)) {
+            slider.SetPosition(model_.SliderPosition(stage));
+        }
+    }
+    for (CWnd& swatch : swatches_) {
+        swatch.Invalidate();
+    }
+    Invalidate(false);
+    PostChange(SettingsChange::Dpi, notifications);
+}
+
+void CDlgDPISetting::OnSlider(int position, int controlId) {
+    const int stage = controlId - kFirstSliderId;
+    if (stage < 0 || stage >= kStages) {
+        return;
+    }
+    const int notifications = model_.SliderReleased(stage, position, OpenEditorText());
+    HideEditors();
+    Show(notifications);
+}
+
+void CDlgDPISetting::OnLButtonDown(UINT, POINT point) {
+    const DpiPageModel::Outcome outcome = model_.Click(point.x, point.y, OpenEditorText());
+    HideEditors();
+    int notifications = outcome.Notifications;
+    if (outcome.ColourStage) {
+        if (const std::optional<Rgb> colour = context_.Prompts.ChooseColour(Hwnd())) {
+            notifications += model_.ColourChosen(*outcome.ColourStage, *colour);
+        }
+    }
+    if (outcome.OpenedEditor) {
+        CEdit& edit = Edit(*outcome.OpenedEditor);
+        edit.SetWindowText(WideString::FromUtf8(outcome.EditorText));
+        edit.ShowWindow(SW_SHOW);
+        ::SetFocus(edit.Hwnd());
+        edit.SetSel(0, -1);
+    }
+    Show(notifications);
+}
+
+int CDlgDPISetting::EditStage(HWND window) const {
+    for (int stage = 0; stage < kStages; ++stage) {
+        if (window != nullptr && edits_[static_cast<std::size_t>(stage)].Hwnd() == window) {
+            return stage;
+        }
+    }
+    return -1;
+}
+
+BOOL CDlgDPISetting::PreTranslateMessage(MSG* msg) {
+    if (!IsSkinnedWindowKey(*msg)) {
+        return CSettingsPage::PreTranslateMessage(msg);
+    }
+    // Enter commits the edit box that has the focus (the key's window) once: on its key-down, not again
+    // on its key-up.
+    const int stage = EditStage(msg->hwnd);
+    if (msg->wParam == VK_RETURN && msg->message == WM_KEYDOWN && stage >= 0) {
+        const std::string text = WideString::ToUtf8(Edit(stage).GetWindowText());
+        const int notifications = model_.Commit(stage, text);
+        if (notifications > 0) {
+            Edit(stage).SetWindowText(WideString::FromUtf8(model_.ValueText(stage)));
+        }
+        HideEditors();
+        Show(notifications);
+    }
+    return TRUE;
+}
+
+LRESULT CDlgDPISetting::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == CMarkerSlider::kNotification) {
+        OnSlider(static_cast<int>(wParam), static_cast<int>(lParam));
+        return 0;
+    }
+    return CSettingsPage::WindowProc(message, wParam, lParam);
+}
+
+HBRUSH CDlgDPISetting::OnCtlColor(HDC dc, HWND control, UINT controlType) {
+    const int id = ::GetDlgCtrlID(control);
+    const int swatch = id - kFirstSwatchId;
+    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < kStages) {
+        SetBkMode(dc, TRANSPARENT);
+        const Rgb colour = model_.Colour(swatch);
+        HBRUSH& brush = swatchBrushes_[static_cast<std::size_t>(swatch)];
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
+        brush = CreateSolidBrush(RGB(colour.Red, colour.Green, colour.Blue));
+        return brush;
+    }
+    if (EditStage(control) >= 0) {
+        SetTextColor(dc, RGB(255, 255, 255));
+        SetBkColor(dc, RGB(0, 0, 0));
+        SelectObject(dc, Font());
+        return editBrush_;
+    }
+    return CSettingsPage::OnCtlColor(dc, control, controlType);
+}
+
+void CDlgDPISetting::Draw(HDC dc) {
+    for (int stage = 0; stage < kStages; ++stage) {
+        const PageRect label = DpiPageModel::ValueLabelRect(stage);
+        DrawSkin(dc, kValueBack, label.Left, label.Top);
+        DrawText(dc, model_.ValueText(stage), label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        const PageRect toggle = DpiPageModel::ToggleRect(stage);
+        DrawSkin(dc, model_.Enabled(stage) ? kEnabled : kDisabled, toggle.Left, toggle.Top);
+    }
+}
+
+} // namespace corvalith

@@ -1,0 +1,18 @@
+#pragma once
+
+#include "pages/win/CLightingPage.h"
+
+namespace corvalith {
+
+// The mouse-pad lighting page: the mouse page without "Finger tapping", editing the pad's fields. Its
+// changes are saved with the profile only; nothing is announced.
+class CDlgLightingPad : public CLightingPage {
+public:
+    static constexpr UINT kTemplateId = 149;
+    static constexpr std::string_view kBackground = "Skins\\Lighting\\BK_PADLighting.png";
+
+    explicit CDlgLightingPad(PageContext context)
+        : CLightingPage(kTemplateId, context, kBackground, LightingPageModel::Target::Pad) {}
+};
+
+} // namespace corvalith

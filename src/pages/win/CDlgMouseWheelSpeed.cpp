@@ -1,0 +1,73 @@
+#include "pages/win/CDlgMouseWheelSpeed.h"
+
+#include "pages/ScrollSpeedModel.h"
+#include "platform/win32/WideString.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kSelected = "Skins\\MouseAttribute\\ScrollSpeed\\Enable.png";
+constexpr std::string_view kUnselected = "Skins\\MouseAttribute\\ScrollSpeed\\Disable.png";
+constexpr std::string_view kLinesFrame = "Skins\\MouseAttribute\\ScrollSpeed\\ScrollLines.png";
+
+} // namespace
+
+void CDlgMouseWheelSpeed::CreateControls() {
+    const PageRect& box = ScrollSpeedModel::kLinesBox;
+    linesBox_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER,
+                     RECT{box.Left, box.Top, box.Right, box.Bottom}, this, kLinesBoxId);
+    linesBox_.SetFont(Font(), false);
+    LoadFromProfile();
+}
+
+void CDlgMouseWheelSpeed::SetBoxText(const std::string& text) {
+    linesBox_.SetWindowText(WideString::FromUtf8(text));
+}
+
+void CDlgMouseWheelSpeed::LoadFromProfile() {
+    const ScrollSpeedModel::Box box = ScrollSpeedModel::BoxFor(context_.Working);
+    linesBox_.EnableWindow(box.Enabled);
+    SetBoxText(box.Text);
+    RepaintNow();
+}
+
+void CDlgMouseWheelSpeed::OnLButtonDown(UINT, POINT point) {
+    const ScrollSpeedModel::BoxChange change = ScrollSpeedModel::Click(context_.Working, point.x, point.y);
+    if (change.Enable) {
+        linesBox_.EnableWindow(*change.Enable);
+    }
+    if (change.Text) {
+        SetBoxText(*change.Text);
+    }
+    RepaintNow();
+    PostChange(SettingsChange::Scroll);
+}
+
+BOOL CDlgMouseWheelSpeed::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (LOWORD(wParam) == kLinesBoxId && HIWORD(wParam) == EN_CHANGE) {
+        const std::string text = WideString::ToUtf8(linesBox_.GetWindowText());
+        if (const auto replacement = ScrollSpeedModel::TextChanged(context_.Working, text)) {
+            SetBoxText(*replacement);
+        }
+        linesBox_.Invalidate();
+        return TRUE;
+    }
+    return CSettingsPage::OnCommand(wParam, lParam);
+}
+
+void CDlgMouseWheelSpeed::Draw(HDC dc) {
+    const bool oneScreen = ScrollSpeedModel::OneScreen(context_.Working);
+    DrawSkin(dc, oneScreen ? kUnselected : kSelected, ScrollSpeedModel::kRowsToggle.Left,
+             ScrollSpeedModel::kRowsToggle.Top);
+    DrawSkin(dc, oneScreen ? kSelected : kUnselected, ScrollSpeedModel::kScreenToggle.Left,
+             ScrollSpeedModel::kScreenToggle.Top);
+    DrawSkin(dc, kLinesFrame, ScrollSpeedModel::kLinesBox.Left, ScrollSpeedModel::kLinesBox.Top);
+    const LanguageTable& t = context_.Language;
+    DrawText(dc, t.Text(TextEntry::NumberOfRows), ScrollSpeedModel::kRowsCaption,
+             DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawText(dc, t.Text(TextEntry::ScrollOneScreen), ScrollSpeedModel::kScreenCaption,
+             DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+}
+
+} // namespace corvalith

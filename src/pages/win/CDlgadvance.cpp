@@ -1,0 +1,282 @@
+#include "pages/win/CDlgadvance.h"
+
+#include "framework/CMemoryDC.h"
+#include "lang/LanguageCode.h"
+#include "platform/win32/WideString.h"
+#include "skin/win/CSkinScrollWnd.h"
+
+#include <algorithm>
+
+namespace corvalith {
+
+namespace {
+
+constexpr int kCaptionHeight = 13;
+constexpr int kCaptionWeight = 500;
+constexpr BYTE kSwissFamily = 0x20;
+
+RECT ToRect(const PageRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+TextEntry CaptionOf(int section) {
+    return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
+                                  static_cast<std::size_t>(section - 1));
+}
+
+} // namespace
+
+CDlgadvance::CDlgadvance(PageContext context)
+    : CDialog(kTemplateId), context_(context), dpi_(context), lighting_(context), pad_(context),
+      polling_(context), speed_(context), doubleClick_(context), wheel_(context), angle_(context) {
+    Template().SetStyle(WS_CHILD | WS_VSCROLL | WS_CLIPCHILDREN);
+}
+
+CDlgadvance::~CDlgadvance() {
+    if (captionFont_ != nullptr) {
+        DeleteObject(captionFont_);
+    }
+    if (scrollSkin_ != nullptr) {
+        DeleteObject(scrollSkin_);
+    }
+}
+
+bool CDlgadvance::CreatePanel(CWnd* parent) {
+    if (!Create(parent)) {
+        return false;
+    }
+    MoveWindow(kPlace);
+    return true;
+}
+
+CSettingsPage& CDlgadvance::PageOf(int section) {
+    switch (section) {
+    case AdvancedPanelLayout::Dpi:
+        return dpi_;
+    case AdvancedPanelLayout::Lighting:
+        return lighting_;
+    case AdvancedPanelLayout::PadLighting:
+        return pad_;
+    case AdvancedPanelLayout::PollingRate:
+        return polling_;
+    case AdvancedPanelLayout::MouseSpeed:
+        return speed_;
+    case AdvancedPanelLayout::DoubleClick:
+        return doubleClick_;
+    case AdvancedPanelLayout::ScrollSpeed:
+        return wheel_;
+    default:
+        return angle_;
+    }
+}
+
+CDialog& CDlgadvance::Page(int section) {
+    return PageOf(section);
+}
+
+BOOL CDlgadvance::OnInitDialog() {
+    canvas_ = context_.Skins.LoadImage(kBackground);
+    const std::wstring face =
+        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
+    captionFont_ =
+        CreateFontW(kCaptionHeight, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+
+    std::array<AdvancedPanelLayout::Size, AdvancedPanelLayout::kSections> sizes{};
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        const SIZE size = context_.Skins.ImageSize(AdvancedPanelLayout::PageImage(section));
+        sizes[static_cast<std::size_t>(section - 1)] = {static_cast<int>(size.cx), static_cast<int>(size.cy)};
+    }
+    layout_.emplace(sizes);
+
+    headerImage_ = context_.Skins.LoadImage(kHeaderImage);
+    const HBITMAP headerBitmap = headerImage_ ? headerImage_->Bitmap() : nullptr;
+    const RECT headerSource{0, 0, AdvancedPanelLayout::kHeaderWidth, AdvancedPanelLayout::kHeaderHeight};
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        CBitmapBtn& header = Header(section);
+        header.Create(ToRect(layout_->Header(section)), this, 0,
+                      WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
+        header.SetFontFace(face);
+        header.SetFontHeight(kCaptionHeight);
+        header.SetImages(headerSource, headerBitmap, headerBitmap, headerBitmap, headerBitmap);
+        if (!AdvancedPanelLayout::HeaderShown(section)) {
+            header.ShowWindow(SW_HIDE);
+        }
+    }
+    // The DPI page first, then the others top to bottom, each hidden under its header.
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        CSettingsPage& page = PageOf(section);
+        page.CreatePage(this);
+        page.MoveWindow(ToRect(layout_->Page(section)), false);
+    }
+    return FALSE;
+}
+
+bool CDlgadvance::AttachScrollFrame() {
+    if (scrollSkin_ == nullptr) {
+        scrollSkin_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kScrollSkinBitmap));
+    }
+    frame_ = CSkinScrollWnd::AttachFrame(Hwnd(), scrollSkin_);
+    return frame_ != nullptr;
+}
+
+void CDlgadvance::SetPadSection(bool on) {
+    layout_->SetPadSection(on);
+}
+
+void CDlgadvance::LayOutHeaders() {
+    SetRedraw(false);
+    PlaceSections();
+    SetRedraw(true);
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CDlgadvance::PlaceSections() {
+    const int offset = -scroll_.Position();
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        if (!layout_->TakesPart(section)) {
+            continue;
+        }
+        Header(section).MoveWindow(ToRect(layout_->Header(section).Offset(0, offset)), false);
+        CSettingsPage& page = PageOf(section);
+        if (!layout_->IsCollapsed(section)) {
+            page.MoveWindow(ToRect(layout_->Page(section).Offset(0, offset)), false);
+            page.ShowWindow(SW_SHOW);
+        } else {
+            page.ShowWindow(SW_HIDE);
+        }
+    }
+}
+
+void CDlgadvance::UpdateScrollBars() {
+    if (!layout_) {
+        return;
+    }
+    const RECT client = GetClientRect();
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_POS;
+    ::GetScrollInfo(Hwnd(), SB_VERT, &info);
+    const PanelScroll::Bar bar =
+        scroll_.Update(client.bottom - client.top, layout_->ScrollRange(), info.nPos);
+    info.fMask = SIF_ALL | SIF_DISABLENOSCROLL;
+    info.nMin = 0;
+    info.nMax = bar.Maximum;
+    info.nPage = static_cast<UINT>(bar.Page);
+    info.nPos = bar.Position;
+    ::SetScrollInfo(Hwnd(), SB_VERT, &info, TRUE);
+    if (bar.Delta != 0) {
+        PlaceSections();
+        Invalidate(false);
+    }
+}
+
+void CDlgadvance::ToggleSection(int section, bool collapse) {
+    if (!layout_ || !layout_->Toggle(section, collapse)) {
+        return;
+    }
+    // The column moves in one go: no paint until every section stands in its new place.
+    SetRedraw(false);
+    UpdateScrollBars();
+    PlaceSections();
+    SetRedraw(true);
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+}
+
+void CDlgadvance::CollapseAll() {
+    for (const int section : AdvancedPanelLayout::kCollapseOrder) {
+        if (!layout_->IsCollapsed(section)) {
+            ToggleSection(section, true);
+        }
+    }
+}
+
+void CDlgadvance::RefreshPages() {
+    dpi_.LoadFromProfile();
+    lighting_.SelectMode(context_.Working.MouseLightMode);
+    speed_.RedrawWindow();
+    doubleClick_.RedrawWindow();
+    polling_.RedrawWindow();
+    wheel_.LoadFromProfile();
+    angle_.RedrawWindow();
+    pad_.SelectMode(context_.Working.PadLightMode);
+}
+
+void CDlgadvance::ClearSelection() {
+    ::PostMessageW(::GetAncestor(Hwnd(), GA_ROOT), kClearSelectionMessage, 0, 0);
+}
+
+BOOL CDlgadvance::OnCommand(WPARAM wParam, LPARAM lParam) {
+    const HWND from = reinterpret_cast<HWND>(lParam);
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        if (from != nullptr && from == Header(section).Hwnd()) {
+            if (HIWORD(wParam) == BN_CLICKED) {
+                ClearSelection();
+                ToggleSection(section, !layout_->IsCollapsed(section));
+            }
+            return TRUE;
+        }
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+BOOL CDlgadvance::OnEraseBkgnd(HDC) {
+    return TRUE;
+}
+
+void CDlgadvance::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    const RECT client = GetClientRect();
+    CMemoryDC memory(dc, client.right, client.bottom);
+    if (memory.Valid()) {
+        if (canvas_) {
+            SkinImages::DrawImage(memory, *canvas_, 0, 0);
+        }
+        memory.CopyTo(dc);
+    }
+    EndPaint(Hwnd(), &paint);
+}
+
+void CDlgadvance::OnSize(UINT type, int cx, int cy) {
+    CDialog::OnSize(type, cx, cy);
+    UpdateScrollBars();
+}
+
+void CDlgadvance::OnVScroll(UINT code, UINT position, HWND) {
+    if (!layout_) {
+        return;
+    }
+    const int change =
+        scroll_.Scroll(static_cast<int>(code), static_cast<int>(position), layout_->ScrollRange());
+    if (change == 0) {
+        return;
+    }
+    ::SetScrollPos(Hwnd(), SB_VERT, scroll_.Position(), TRUE);
+    // The sections move by the change: placed from the layout, so that a hidden panel keeps them right too.
+    PlaceSections();
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+}
+
+BOOL CDlgadvance::OnMouseWheel(UINT flags, short delta, POINT point) {
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_RANGE;
+    ::GetScrollInfo(Hwnd(), SB_VERT, &info);
+    if (info.nMax <= info.nMin) {
+        return CDialog::OnMouseWheel(flags, delta, point); // nothing to scroll
+    }
+    UINT lines = 3;
+    ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
+    const PanelScroll::WheelSteps steps = PanelScroll::Wheel(delta, static_cast<int>(lines));
+    for (int i = 0; i < steps.Count; ++i) {
+        SendMessage(WM_VSCROLL, MAKEWPARAM(steps.Request, 0), 0);
+    }
+    return TRUE;
+}
+
+void CDlgadvance::OnLButtonDown(UINT, POINT) {
+    ClearSelection();
+}
+
+} // namespace corvalith

@@ -1,0 +1,103 @@
+#pragma once
+
+#include "framework/CDialog.h"
+#include "pages/AdvancedPanelLayout.h"
+#include "pages/PanelScroll.h"
+#include "pages/win/CDlgAngleSnap.h"
+#include "pages/win/CDlgDPISetting.h"
+#include "pages/win/CDlgDoubleClick.h"
+#include "pages/win/CDlgLighting.h"
+#include "pages/win/CDlgLightingPad.h"
+#include "pages/win/CDlgMouseSpeed.h"
+#include "pages/win/CDlgMouseWheelSpeed.h"
+#include "pages/win/CDlgUSBReportRate.h"
+#include "pages/win/PageContext.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/SkinImage.h"
+
+#include <array>
+#include <optional>
+
+namespace corvalith {
+
+class CSkinScrollWnd;
+
+// The advanced panel: the right-hand column of the main window, eight collapsible sections (a header and
+// a page each) that scroll inside a skinned scroll frame. A header click opens or closes its section and
+// moves the sections below; header and background clicks clear the main window's selection. The layout
+// and the scrolling are AdvancedPanelLayout's and PanelScroll's.
+class CDlgadvance : public CDialog {
+public:
+    static constexpr UINT kTemplateId = 130;
+    static constexpr RECT kPlace{735, 32, 735 + 260, 32 + 561};
+    static constexpr int kScrollSkinBitmap = 129;
+    static constexpr std::string_view kBackground = "/skins/BK_MainRight.png";
+    static constexpr std::string_view kHeaderImage = "\\skins\\ItemBK.png";
+
+    explicit CDlgadvance(PageContext context);
+    ~CDlgadvance() override;
+
+    // Creates the panel as a child of parent at its place in the main window.
+    bool CreatePanel(CWnd* parent);
+    // Wraps the panel in the skinned scroll frame (bitmap 129).
+    bool AttachScrollFrame();
+    // Whether the mouse-pad section takes part in the layout; the headers move to their collapsed places.
+    void SetPadSection(bool on);
+    void LayOutHeaders();
+    void UpdateScrollBars();
+    void CollapseAll();
+    // Every page shown again from the working profile.
+    void RefreshPages();
+    // Opens (collapse false) or closes a section, as its header does.
+    void ToggleSection(int section, bool collapse);
+
+    const AdvancedPanelLayout& Layout() const { return *layout_; }
+    const PanelScroll& Scroll() const { return scroll_; }
+    CBitmapBtn& Header(int section) { return headers_[static_cast<std::size_t>(section - 1)]; }
+    CDialog& Page(int section);
+    CDlgDPISetting& Dpi() { return dpi_; }
+    CDlgLighting& Lighting() { return lighting_; }
+    CDlgLightingPad& PadLighting() { return pad_; }
+    CDlgUSBReportRate& PollingRate() { return polling_; }
+    CDlgMouseSpeed& MouseSpeed() { return speed_; }
+    CDlgDoubleClick& DoubleClick() { return doubleClick_; }
+    CDlgMouseWheelSpeed& WheelSpeed() { return wheel_; }
+    CDlgAngleSnap& AngleSnap() { return angle_; }
+    CSkinScrollWnd* Frame() const { return frame_; }
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    void OnSize(UINT type, int cx, int cy) override;
+    void OnVScroll(UINT code, UINT position, HWND bar) override;
+    BOOL OnMouseWheel(UINT flags, short delta, POINT point) override;
+    void OnLButtonDown(UINT flags, POINT point) override;
+
+private:
+    void ClearSelection();
+    // Headers and open pages to their places in the layout, shifted by the scroll position.
+    void PlaceSections();
+    CSettingsPage& PageOf(int section);
+
+    PageContext context_;
+    std::optional<AdvancedPanelLayout> layout_;
+    PanelScroll scroll_;
+    std::array<CBitmapBtn, AdvancedPanelLayout::kSections> headers_;
+    CDlgDPISetting dpi_;
+    CDlgLighting lighting_;
+    CDlgLightingPad pad_;
+    CDlgUSBReportRate polling_;
+    CDlgMouseSpeed speed_;
+    CDlgDoubleClick doubleClick_;
+    CDlgMouseWheelSpeed wheel_;
+    CDlgAngleSnap angle_;
+    std::optional<SkinImage> canvas_;
+    std::optional<SkinImage> headerImage_;
+    HFONT captionFont_ = nullptr;
+    HBITMAP scrollSkin_ = nullptr;
+    CSkinScrollWnd* frame_ = nullptr;
+};
+
+} // namespace corvalith

@@ -1,0 +1,186 @@
+#include "pages/win/CLightingPage.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kTrack = "\\skins\\StageSlider\\1.png";
+constexpr std::string_view kFill = "\\skins\\StageSlider\\10.png";
+constexpr RECT kTrackSource{1, 0, 128, 11};
+constexpr std::string_view kSelected = "Skins/Enable.png";
+constexpr std::string_view kUnselected = "Skins/Disable.png";
+constexpr std::array<std::string_view, 5> kPercentScale{"0%", "25%", "50%", "75%", "100%"};
+constexpr std::array<int, 5> kPercentLefts{100, 125, 155, 185, 215};
+constexpr std::array<std::string_view, 5> kLevelScale{"1", "2", "3", "4", "5"};
+constexpr int kMouseColourX = 24;
+
+RECT ToRect(const PageRect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+TextEntry CaptionOf(int mode) {
+    switch (mode) {
+    case 1:
+        return TextEntry::LightStandard;
+    case 2:
+        return TextEntry::LightRespiration;
+    case 3:
+        return TextEntry::LightNeon;
+    case 9:
+        return TextEntry::LightStream;
+    default:
+        return TextEntry::LightFingerTapping;
+    }
+}
+
+} // namespace
+
+CLightingPage::CLightingPage(UINT templateId, PageContext context, std::string_view background,
+                             LightingPageModel::Target target)
+    : CSettingsPage(templateId, context, background, 11), model_(context.Working, target) {}
+
+CLightingPage::~CLightingPage() {
+    for (HBRUSH brush : brushes_) {
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
+    }
+    if (colourWheel_ != nullptr) {
+        DeleteObject(colourWheel_);
+    }
+}
+
+CDMarker* CLightingPage::Slider(int rowMode) {
+    const auto rows = LightingPageModel::Rows(model_.Which());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        if (rows[i].Mode == rowMode) {
+            return &sliders_[i];
+        }
+    }
+    return nullptr;
+}
+
+void CLightingPage::CreateControls() {
+    const std::optional<SkinImage> track = context_.Skins.LoadImage(kTrack);
+    const std::optional<SkinImage> fill = context_.Skins.LoadImage(kFill);
+    const auto rows = LightingPageModel::Rows(model_.Which());
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+        CDMarker& slider = sliders_[i];
+        slider.Create(ToRect(rows[i].Slider), this, rows[i].SliderId());
+        slider.SetImages(kTrackSource, track ? track->Bitmap() : nullptr, fill ? fill->Bitmap() : nullptr);
+        slider.SetRange(LightingPageModel::kMinimumLevel, LightingPageModel::kMaximumLevel);
+    }
+    for (int swatch = 0; swatch < LightingPageModel::kSwatches; ++swatch) {
+        const bool wheel = swatch == LightingPageModel::kMultiColour;
+        Swatch(swatch).CreateEx(0, L"STATIC", L"",
+                                WS_CHILD | WS_VISIBLE | (wheel ? SS_BITMAP | SS_CENTERIMAGE : 0),
+                                ToRect(LightingPageModel::Swatch(model_.Which(), swatch)), this,
+                                static_cast<UINT>(LightingPageModel::kFirstSwatchId + swatch));
+    }
+    colourWheel_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kColourWheelBitmap));
+    if (colourWheel_ != nullptr) {
+        Swatch(LightingPageModel::kMultiColour)
+            .SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(colourWheel_));
+    }
+    SelectMode(model_.Mode());
+}
+
+void CLightingPage::ShowSliders() {
+    for (const LightingPageModel::Row& row : LightingPageModel::Rows(model_.Which())) {
+        CDMarker* slider = Slider(row.Mode);
+        if (slider == nullptr || slider->Hwnd() == nullptr) {
+            continue;
+        }
+        slider->EnableWindow(model_.SliderEnabled(row.Mode));
+        slider->SetPosition(model_.SliderLevel(row.Mode));
+    }
+}
+
+void CLightingPage::SelectMode(int mode) {
+    const int notifications = model_.SelectMode(mode);
+    // A mode the page cannot select leaves the sliders as they were.
+    if (model_.Mode() == mode) {
+        ShowSliders();
+    }
+    Invalidate(false);
+    Announce(notifications);
+}
+
+LRESULT CLightingPage::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == CMarkerSlider::kNotification) {
+        Announce(model_.SliderReleased(static_cast<int>(lParam), static_cast<int>(wParam)));
+        return 0;
+    }
+    return CSettingsPage::WindowProc(message, wParam, lParam);
+}
+
+void CLightingPage::OnLButtonDown(UINT, POINT point) {
+    const int mode = model_.Mode();
+    const int notifications = model_.Click(point.x, point.y);
+    if (model_.Mode() != mode) {
+        ShowSliders();
+    }
+    Invalidate(false);
+    Announce(notifications);
+}
+
+void CLightingPage::OnLButtonDblClk(UINT, POINT point) {
+    const std::optional<int> swatch = model_.ColourSwatchAt(point.x, point.y);
+    if (!swatch) {
+        return;
+    }
+    if (const std::optional<Rgb> colour = context_.Prompts.ChooseColour(Hwnd())) {
+        const int notifications = model_.ColourChosen(*swatch, *colour);
+        Swatch(*swatch).RedrawWindow();
+        Announce(notifications);
+    }
+}
+
+HBRUSH CLightingPage::OnCtlColor(HDC dc, HWND control, UINT controlType) {
+    const int swatch = ::GetDlgCtrlID(control) - LightingPageModel::kFirstSwatchId;
+    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
+        SetBkMode(dc, TRANSPARENT);
+        const Rgb colour = model_.Colour(swatch);
+        HBRUSH& brush = brushes_[static_cast<std::size_t>(swatch)];
+        if (brush != nullptr) {
+            DeleteObject(brush);
+        }
+        brush = CreateSolidBrush(RGB(colour.Red, colour.Green, colour.Blue));
+        return brush;
+    }
+    return CSettingsPage::OnCtlColor(dc, control, controlType);
+}
+
+void CLightingPage::Draw(HDC dc) {
+    const LanguageTable& t = context_.Language;
+    const std::optional<int> selected = model_.SelectedRowMode();
+    for (const LightingPageModel::Row& row : LightingPageModel::Rows(model_.Which())) {
+        if (model_.DrawsOptions()) {
+            DrawSkin(dc, selected == row.Mode ? kSelected : kUnselected, row.Toggle.Left, row.Toggle.Top);
+        }
+        const PageRect caption{row.Toggle.Right + 5, row.Toggle.Top - 5, row.Toggle.Right + 70,
+                               row.Toggle.Bottom + 5};
+        DrawText(dc, t.Text(CaptionOf(row.Mode)), caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        for (std::size_t i = 0; i < kLevelScale.size(); ++i) {
+            const int left = row.PercentScale ? kPercentLefts[i] : 100 + 30 * static_cast<int>(i);
+            const PageRect box{left, row.Slider.Bottom + 5, left + 30, row.Slider.Bottom + 20};
+            DrawText(dc, row.PercentScale ? kPercentScale[i] : kLevelScale[i], box,
+                     DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        }
+    }
+    const PageRect first = LightingPageModel::Swatch(model_.Which(), 0);
+    DrawText(dc, t.Text(TextEntry::MouseColor), {kMouseColourX, first.Top, first.Left, first.Top + 20},
+             DT_LEFT | DT_TOP | DT_SINGLELINE);
+    if (const std::optional<int> framed = model_.FramedSwatch()) {
+        const PageRect s = LightingPageModel::Swatch(model_.Which(), *framed);
+        const HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
+        for (int inset = 0; inset < 2; ++inset) {
+            const RECT frame{s.Left - 1 + inset, s.Top - 1 + inset, s.Right + 1 - inset,
+                             s.Bottom + 1 - inset};
+            FrameRect(dc, &frame, white);
+        }
+        DeleteObject(white);
+    }
+}
+
+} // namespace corvalith

@@ -1,0 +1,110 @@
+#include "pages/win/CSettingsPage.h"
+
+#include "framework/CMemoryDC.h"
+#include "lang/LanguageCode.h"
+#include "platform/win32/WideString.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr BYTE kSwissFamily = 0x20;
+constexpr const wchar_t* kPageClass = L"CorvalithPage";
+
+// The pages' window class: the system's dialog class that also reports double clicks (the lighting
+// swatches take them).
+bool RegisterPageClass() {
+    static const bool registered = [] {
+        const HINSTANCE instance = ::GetModuleHandleW(nullptr);
+        WNDCLASSW windowClass{};
+        if (::GetClassInfoW(instance, kPageClass, &windowClass)) {
+            return true;
+        }
+        constexpr ULONG_PTR kDialogClassAtom = 0x8002;
+        if (!::GetClassInfoW(nullptr, reinterpret_cast<LPCWSTR>(kDialogClassAtom), &windowClass)) {
+            return false;
+        }
+        windowClass.style |= CS_DBLCLKS;
+        windowClass.hInstance = instance;
+        windowClass.lpszClassName = kPageClass;
+        return ::RegisterClassW(&windowClass) != 0;
+    }();
+    return registered;
+}
+
+} // namespace
+
+CSettingsPage::CSettingsPage(UINT templateId, PageContext context, std::string_view background,
+                             int fontHeight, int fontWeight)
+    : CDialog(templateId), context_(context), background_(background), fontHeight_(fontHeight),
+      fontWeight_(fontWeight) {
+    Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
+    if (RegisterPageClass()) {
+        Template().SetClassName(kPageClass);
+    }
+}
+
+CSettingsPage::~CSettingsPage() {
+    if (font_ != nullptr) {
+        DeleteObject(font_);
+    }
+}
+
+bool CSettingsPage::CreatePage(CWnd* parent) {
+    return Create(parent);
+}
+
+SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view background) {
+    return skins.ImageSize(background);
+}
+
+BOOL CSettingsPage::OnInitDialog() {
+    canvas_ = context_.Skins.LoadImage(background_);
+    const std::wstring face =
+        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
+    font_ = CreateFontW(fontHeight_, 0, 0, 0, fontWeight_, FALSE, FALSE, FALSE, ANSI_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+    CreateControls();
+    return FALSE;
+}
+
+BOOL CSettingsPage::OnEraseBkgnd(HDC) {
+    return TRUE;
+}
+
+void CSettingsPage::OnPaint() {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(Hwnd(), &paint);
+    const RECT client = GetClientRect();
+    CMemoryDC memory(dc, client.right, client.bottom);
+    if (memory.Valid()) {
+        if (canvas_) {
+            SkinImages::DrawImage(memory, *canvas_, 0, 0);
+        }
+        SetBkMode(memory, TRANSPARENT);
+        SetTextColor(memory, RGB(255, 255, 255));
+        const HGDIOBJ previous = SelectObject(memory, font_);
+        Draw(memory);
+        SelectObject(memory, previous);
+        memory.CopyTo(dc);
+    }
+    EndPaint(Hwnd(), &paint);
+}
+
+void CSettingsPage::PostChange(SettingsChange change, int times) {
+    for (int i = 0; i < times; ++i) {
+        PostMessage(kSettingsChangedMessage, 0, static_cast<LPARAM>(change));
+    }
+}
+
+void CSettingsPage::DrawSkin(HDC dc, std::string_view path, int x, int y) const {
+    context_.Skins.DrawImageFile(dc, path, x, y);
+}
+
+void CSettingsPage::DrawText(HDC dc, std::string_view words, const PageRect& box, UINT format) const {
+    const std::wstring text = WideString::FromUtf8(std::string(words));
+    RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
+}
+
+} // namespace corvalith

@@ -1,0 +1,327 @@
+#include "pages/win/CDlgadvance.h"
+#include "skin/win/CSkinScrollWnd.h"
+#include "win/app/MainWindowFixture.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace corvalith {
+namespace {
+
+void Press(HWND window, int x, int y) {
+    ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Pump();
+}
+
+// A drag on a slider ending at a point in the slider's own coordinates.
+void Drag(CMarkerSlider& slider, int x, int y) {
+    slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    Pump();
+}
+
+void ClickHeader(CDlgadvance& panel, int section) {
+    panel.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                      reinterpret_cast<LPARAM>(panel.Header(section).Hwnd()));
+    Pump();
+}
+
+// Enter typed into a stage's edit box, as the message loop delivers it.
+void TypeAndEnter(CDlgDPISetting& page, int stage, const wchar_t* text) {
+    CEdit& edit = page.Edit(stage);
+    edit.SetWindowText(text);
+    edit.PostMessage(WM_KEYDOWN, VK_RETURN, 0);
+    edit.PostMessage(WM_KEYUP, VK_RETURN, 0xC0000001);
+    Pump();
+}
+
+// A click on a stage's value label: opens its edit box.
+void OpenEditor(CDlgDPISetting& page, int stage) {
+    Press(page.Hwnd(), 20 + 30 * stage, 185);
+}
+
+std::vector<std::string> Frames(MainWindow& main, std::size_t mark, const std::string& command) {
+    std::vector<std::string> found;
+    for (const std::string& line : main.TraceFrom(mark)) {
+        if (line.rfind("set-feature 00 " + command + " ", 0) == 0) {
+            found.push_back(line);
+        }
+    }
+    return found;
+}
+
+std::size_t Mark(MainWindow& main) {
+    return main.Services().Trace().Lines().size();
+}
+
+TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
+    MainWindow main;
+    CDlgadvance& panel = *main.window->Advance();
+    ASSERT_NE(panel.Frame(), nullptr);
+    EXPECT_EQ(CSkinScrollWnd::FrameOf(panel.Hwnd()), panel.Frame());
+    const RECT frame = panel.Frame()->GetRectInParent();
+    EXPECT_EQ(frame.left, 735);
+    EXPECT_EQ(frame.top, 32);
+    const int tops[] = {2, 27, 0, 52, 77, 102, 127, 152};
+    for (int section = 1; section <= 8; ++section) {
+        const bool shown = section != 3 && section != 8;
+        EXPECT_EQ((panel.Header(section).GetStyle() & WS_VISIBLE) != 0, shown) << section;
+        EXPECT_FALSE(panel.Page(section).GetStyle() & WS_VISIBLE) << section;
+        if (section != 3) {
+            EXPECT_EQ(panel.Header(section).GetRectInParent().top, tops[section - 1]) << section;
+        }
+    }
+    SCROLLINFO info{};
+    info.cbSize = sizeof info;
+    info.fMask = SIF_ALL;
+    ::GetScrollInfo(panel.Hwnd(), SB_VERT, &info);
+    EXPECT_EQ(info.nMax, 562); // the range is its minimum, 563
+    EXPECT_EQ(panel.Dpi().Model().Mode(), DpiScale::StepMode::Coarse) << "the mouse was found";
+
+    // A header click opens its section and clears the selected button row; so does the background.
+    main.window->SelectRow(2);
+    ASSERT_NE(main.window->SelectedSlot(), -1);
+    ClickHeader(panel, 1);
+    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    EXPECT_TRUE(panel.Page(1).GetStyle() & WS_VISIBLE);
+    main.window->SelectRow(2);
+    Press(panel.Hwnd(), 250, 500);
+    EXPECT_EQ(main.window->SelectedSlot(), -1);
+
+    // A restore closes every section again.
+    main.window->Restore();
+    Pump();
+    EXPECT_TRUE(panel.Layout().IsCollapsed(1));
+    EXPECT_FALSE(panel.Page(1).GetStyle() & WS_VISIBLE);
+}
+
+TEST(SettingsPanel, DpiSliderSendsTheDpiUploadOfItsNewCode) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    const std::uint8_t codes[] = {4, 8, 12, 16, 20, 24, 28};
+    for (int stage = 0; stage < 7; ++stage) {
+        p.DpiValuesB[stage] = codes[stage];
+        p.DpiStageEnabled[stage] = 1;
+    }
+    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    page.LoadFromProfile();
+    ASSERT_EQ(main.Mouse().State().CurrentStage, 1);
+    const std::size_t mark = Mark(main);
+    // Stage 2's slider (55, 3)-(62, 173), range 1..120: released 42 pixels above its bottom gives
+    // 119 * 42 / 170 + 1 = 30.
+    Drag(page.Slider(1), 3, 128);
+    EXPECT_EQ(p.DpiValuesB[1], 30);
+    // 08: B4 - 1, B5 - 1, B6 - 1 = 13 17 1b; 07: stage 1, mask ff, B0 - 1 .. B3 - 1 = 03 1d 0b 0f.
+    EXPECT_EQ(Frames(main, mark, "08"), (std::vector<std::string>{"set-feature 00 08 13 17 1b 00 00 00 b2"}));
+    EXPECT_EQ(Frames(main, mark, "07"), (std::vector<std::string>{"set-feature 00 07 01 ff 03 1d 0b 0f be"}));
+    EXPECT_EQ(main.Mouse().State().StageCodes, (std::array<std::uint8_t, 7>{3, 29, 11, 15, 19, 23, 27}));
+    EXPECT_EQ(main.Services().Session.AppliedSnapshot.DpiValuesB[1], 30);
+}
+
+TEST(SettingsPanel, TypedDpiValuesAreCommittedOncePerChange) {
+    struct Case {
+        const char* name;
+        bool unplugged; // step mode 0 until the mouse is found
+        int stage;
+        const wchar_t* text;
+        int code;
+    };
+    const Case cases[] = {
+        {"7225 in step mode 0", true, 2, L"7225", 144},
+        {"850 in step mode 1", false, 2, L"850", 8},
+        {"above the range in step mode 1", false, 0, L"99999", 120},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainWindow main(false, c.unplugged);
+        CDlgDPISetting& page = main.window->Advance()->Dpi();
+        const std::size_t mark = Mark(main);
+        OpenEditor(page, c.stage);
+        EXPECT_TRUE(page.Edit(c.stage).GetStyle() & WS_VISIBLE);
+        TypeAndEnter(page, c.stage, c.text);
+        const ProfileSettings& p = main.Services().Session.Working;
+        EXPECT_EQ(c.unplugged ? p.DpiValuesA[c.stage] : p.DpiValuesB[c.stage], c.code);
+        EXPECT_FALSE(page.Edit(c.stage).GetStyle() & WS_VISIBLE);
+        // A click elsewhere on the page afterwards commits nothing more.
+        Press(page.Hwnd(), 240, 100);
+        EXPECT_EQ(Frames(main, mark, "07").size(), c.unplugged ? 0u : 1u) << "one change, one upload";
+    }
+}
+
+TEST(SettingsPanel, EachStageKeepsItsOwnTypedTextAndASliderMoveDropsIt) {
+    MainWindow main;
+    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    const ProfileSettings& p = main.Services().Session.Working;
+    std::size_t mark = Mark(main);
+    OpenEditor(page, 1);
+    TypeAndEnter(page, 1, L"3000");
+    OpenEditor(page, 3);
+    TypeAndEnter(page, 3, L"3000");
+    EXPECT_EQ(p.DpiValuesB[1], 30);
+    EXPECT_EQ(p.DpiValuesB[3], 30);
+    EXPECT_EQ(Frames(main, mark, "07").size(), 2u);
+
+    // Typed, then the slider moved: the slider's value stays, the next click commits nothing.
+    mark = Mark(main);
+    OpenEditor(page, 2);
+    page.Edit(2).SetWindowText(L"5000");
+    Drag(page.Slider(2), 3, 128); // 42 pixels above the bottom: 30
+    Press(page.Hwnd(), 240, 100);
+    EXPECT_EQ(p.DpiValuesB[2], 30);
+    Drag(page.Slider(2), 3, 0); // the top: 120
+    Press(page.Hwnd(), 240, 100);
+    EXPECT_EQ(p.DpiValuesB[2], 120);
+    EXPECT_EQ(Frames(main, mark, "07").size(), 2u);
+}
+
+TEST(SettingsPanel, DisabledStagesAndTheColourChooser) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    p.DpiStageEnabled[3] = 0;
+    p.DpiStageColors[2] = {1, 2, 3};
+    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    page.LoadFromProfile();
+    std::size_t mark = Mark(main);
+
+    Press(page.Hwnd(), 25 + 90 + 2, 217); // the disabled stage's swatch: no chooser
+    EXPECT_TRUE(main.prompts.questions.empty());
+    Press(page.Hwnd(), 25 + 60 + 2, 217); // stage 2's swatch, cancelled
+    ASSERT_EQ(main.prompts.questions.size(), 1u);
+    EXPECT_EQ(p.DpiStageColors[2], (Rgb{1, 2, 3}));
+    EXPECT_EQ(main.TraceFrom(mark), std::vector<std::string>{}) << "a cancelled chooser sends nothing";
+
+    main.prompts.colourAnswers.push_back(Rgb{0x10, 0x20, 0x30});
+    Press(page.Hwnd(), 25 + 60 + 2, 217);
+    EXPECT_EQ(p.DpiStageColors[2], (Rgb{0x10, 0x20, 0x30}));
+    EXPECT_EQ(Frames(main, mark, "07").size(), 1u);
+    const auto& colours = main.Mouse().State().StageColours;
+    EXPECT_EQ(std::vector<int>(colours.begin() + 6, colours.begin() + 9),
+              (std::vector<int>{0x10, 0x20, 0x30}));
+
+    // The disabled stage's slider enables it.
+    Drag(page.Slider(3), 3, 0);
+    EXPECT_EQ(p.DpiStageEnabled[3], 1);
+    EXPECT_EQ(p.DpiValuesB[3], 120);
+}
+
+TEST(SettingsPanel, PollingRateDialRings) {
+    struct Case {
+        const char* name;
+        int dx, dy; // from the dial's centre (121, 66)
+        std::vector<std::string> frames;
+        int rate; // from 4
+    };
+    const Case cases[] = {
+        {"distance 34", 16, -30, {}, 4},
+        {"distance 35, 1000 Hz", 21, -28, {"set-feature 00 01 01 02 00 01 00 00 fa"}, 1},
+        {"distance 64 on the axis keeps 250 Hz", 0, -64, {"set-feature 00 01 04 02 00 01 00 00 f7"}, 4},
+        {"distance 65", -25, 60, {}, 4},
+        {"125 Hz", -30, -40, {"set-feature 00 01 08 02 00 01 00 00 f3"}, 8},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainWindow main;
+        main.Services().Session.Working.ReportRate = 4;
+        const std::size_t mark = Mark(main);
+        Press(main.window->Advance()->PollingRate().Hwnd(), 121 + c.dx, 66 + c.dy);
+        EXPECT_EQ(Frames(main, mark, "01"), c.frames);
+        EXPECT_EQ(main.Services().Session.Working.ReportRate, c.rate);
+    }
+    // A profile without a rate shows 500 Hz and stores it.
+    MainWindow main;
+    main.Services().Session.Working.ReportRate = 0;
+    CDlgadvance& panel = *main.window->Advance();
+    ClickHeader(panel, 4);
+    panel.PollingRate().SendMessage(WM_PAINT); // the window is hidden: no paint comes by itself
+    EXPECT_EQ(main.Services().Session.Working.ReportRate, 2);
+}
+
+TEST(SettingsPanel, PointerPagesSetTheWindowsSettings) {
+    struct Case {
+        const char* name;
+        int dx, dy; // from the gauge's centre (121, 91)
+        int level;
+        int speed;
+        int doubleClickTime;
+    };
+    const Case cases[] = {
+        {"far left", -50, 0, 1, 1, 900},
+        {"170 degrees", -50, -9, 2, 2, 830},
+        {"straight up", 0, -50, 7, 12, 480},
+        {"far right", 50, 0, 11, 20, 200},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        MainWindow main;
+        CDlgadvance& panel = *main.window->Advance();
+        Press(panel.MouseSpeed().Hwnd(), 121 + c.dx, 91 + c.dy);
+        EXPECT_EQ(main.Services().Session.Working.PointerSpeed, c.level);
+        EXPECT_EQ(main.mouseSettings.LastSpeed(), c.speed);
+        Press(panel.DoubleClick().Hwnd(), 121 + c.dx, 91 + c.dy);
+        EXPECT_EQ(main.mouseSettings.LastDoubleClickTime(), c.doubleClickTime);
+    }
+
+    MainWindow main;
+    CDlgMouseWheelSpeed& wheel = main.window->Advance()->WheelSpeed();
+    ProfileSettings& p = main.Services().Session.Working;
+    Press(wheel.Hwnd(), 10, 55); // "Scroll One screenn"
+    EXPECT_EQ(main.mouseSettings.LastWheelScrollLines(), 0xFFFFFFFFu);
+    EXPECT_FALSE(wheel.LinesBox().IsWindowEnabled());
+    Press(wheel.Hwnd(), 10, 20); // "Number of Rows"
+    EXPECT_TRUE(wheel.LinesBox().IsWindowEnabled());
+    wheel.LinesBox().SetWindowText(L"0");
+    EXPECT_EQ(wheel.LinesBox().GetWindowText(), L"1");
+    wheel.LinesBox().SetWindowText(L"101");
+    EXPECT_EQ(wheel.LinesBox().GetWindowText(), L"1");
+    wheel.LinesBox().SetWindowText(L"42");
+    EXPECT_EQ(p.ScrollLines, 42);
+    Press(wheel.Hwnd(), 100, 60);
+    EXPECT_EQ(main.mouseSettings.LastWheelScrollLines(), 42u);
+}
+
+TEST(SettingsPanel, LightingPagesAnnounceOnlyTheMouse) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    p.MouseColorIndex = 0;
+    CDlgadvance& panel = *main.window->Advance();
+    std::size_t mark = Mark(main);
+    Press(panel.Lighting().Hwnd(), 12, 52); // "Respiration"
+    EXPECT_EQ(p.MouseLightMode, 2);
+    EXPECT_EQ(Frames(main, mark, "06").size(), 1u);
+    ASSERT_NE(panel.Lighting().Slider(2), nullptr);
+    EXPECT_TRUE(panel.Lighting().Slider(2)->IsWindowEnabled());
+    EXPECT_FALSE(panel.Lighting().Slider(1)->IsWindowEnabled());
+
+    // The right end of the slider (128 pixels wide, 1..6) is level 6: 06 01 00 32 (12 - 6), one colour.
+    mark = Mark(main);
+    Drag(*panel.Lighting().Slider(2), 128, 4);
+    EXPECT_EQ(p.MouseLightParams[1], 6);
+    EXPECT_EQ(Frames(main, mark, "06"), (std::vector<std::string>{"set-feature 00 06 01 00 32 06 00 00 c0"}));
+
+    // The pad page changes the profile and sends nothing.
+    mark = Mark(main);
+    Press(panel.PadLighting().Hwnd(), 12, 23); // "Standard"
+    EXPECT_EQ(p.PadLightMode, 1);
+    Drag(*panel.PadLighting().Slider(1), 128, 4);
+    EXPECT_EQ(p.PadLightParams[0], 6);
+    EXPECT_EQ(main.TraceFrom(mark), std::vector<std::string>{});
+}
+
+TEST(SettingsPanel, DpiPageTakesTheMouseScaleWhenTheMouseArrives) {
+    MainWindow main(false, true);
+    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    EXPECT_EQ(page.Model().Mode(), DpiScale::StepMode::Fine);
+    EXPECT_EQ(page.Slider(0).Maximum(), 180);
+    main.Mouse().Plug();
+    Pump();
+    EXPECT_EQ(page.Model().Mode(), DpiScale::StepMode::Coarse);
+    EXPECT_EQ(page.Slider(0).Maximum(), 120);
+}
+
+} // namespace
+} // namespace corvalith

@@ -1,0 +1,132 @@
+#include "doubles/RecordingDebugOutput.h"
+#include "doubles/ScriptedPrompts.h"
+#include "pages/win/CDlgadvance.h"
+#include "win/support/TestSkinFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <memory>
+#include <vector>
+
+namespace corvalith {
+namespace {
+
+// The panel alone in a window of its own, over page images of known heights: DPI 232, lighting 192, pad
+// 163, polling rate 135, the two gauges 112, scroll speed 72, angle snapping 50.
+struct Panel {
+    Panel() {
+        const std::pair<const char*, int> pages[] = {
+            {"skins\\DPISetting\\BK_DPISetting.png", 232},
+            {"skins\\Lighting\\BK_Lighting.png", 192},
+            {"skins\\Lighting\\BK_PADLighting.png", 163},
+            {"skins\\USBReportRate\\BK_USBReportRate.png", 135},
+            {"skins\\MouseAttribute\\BK_MouseAttribute.png", 112},
+            {"skins\\MouseAttribute\\BK_ScrollSpeed.png", 72},
+            {"skins\\AngleSnap\\BK_AngleSnap.png", 50},
+        };
+        for (const auto& [path, height] : pages) {
+            EXPECT_TRUE(folder.WriteImage(path, 242, height, RGB(20, 20, 20)));
+        }
+        skins = std::make_unique<SkinImages>(folder.ProgramFolder());
+        language.Fill("EN");
+        EXPECT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_CLIPCHILDREN, RECT{0, 0, 1000, 620},
+                                   static_cast<HWND>(nullptr), 0));
+        panel =
+            std::make_unique<CDlgadvance>(PageContext{working, applied, *skins, language, prompts, debug});
+        EXPECT_TRUE(panel->CreatePanel(&owner));
+        panel->SetPadSection(false);
+        EXPECT_TRUE(panel->AttachScrollFrame());
+        panel->LayOutHeaders();
+        panel->UpdateScrollBars();
+    }
+    ~Panel() { owner.DestroyWindow(); }
+
+    void ClickHeader(int section) {
+        panel->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
+                           reinterpret_cast<LPARAM>(panel->Header(section).Hwnd()));
+    }
+    int Top(int section) { return panel->Header(section).GetRectInParent().top; }
+    SCROLLINFO Bar() {
+        SCROLLINFO info{};
+        info.cbSize = sizeof info;
+        info.fMask = SIF_ALL;
+        ::GetScrollInfo(panel->Hwnd(), SB_VERT, &info);
+        return info;
+    }
+
+    test::TestSkinFolder folder;
+    std::unique_ptr<SkinImages> skins;
+    LanguageTable language;
+    ProfileSettings working{};
+    ProfileSettings applied{};
+    test::ScriptedPrompts prompts;
+    test::RecordingDebugOutput debug;
+    CWnd owner;
+    std::unique_ptr<CDlgadvance> panel;
+};
+
+TEST(AdvancedPanel, SectionsCascadeAndTheRangeFollows) {
+    struct Case {
+        const char* name;
+        std::vector<int> clicks; // header clicks in order
+        std::vector<int> tops;   // headers 1, 2, 4, 5, 6, 7, 8
+        int maximum;             // of the bar: range - 1
+    };
+    const Case cases[] = {
+        {"collapsed", {}, {2, 27, 52, 77, 102, 127, 152}, 562},
+        {"DPI open", {1}, {2, 259, 284, 309, 334, 359, 384}, 562},
+        {"DPI open and closed", {1, 1}, {2, 27, 52, 77, 102, 127, 152}, 562},
+        {"DPI and polling open, then DPI closed", {1, 4, 1}, {2, 27, 52, 212, 237, 262, 287}, 562},
+        {"four open", {1, 2, 4, 5}, {2, 259, 476, 636, 773, 798, 823}, 830},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Panel p;
+        for (const int section : c.clicks) {
+            p.ClickHeader(section);
+        }
+        const int sections[] = {1, 2, 4, 5, 6, 7, 8};
+        for (std::size_t i = 0; i < 7; ++i) {
+            EXPECT_EQ(p.Top(sections[i]), c.tops[i]) << "section " << sections[i];
+            const int section = sections[i];
+            if (!p.panel->Layout().IsCollapsed(section)) {
+                const RECT page = p.panel->Page(section).GetRectInParent();
+                EXPECT_EQ(page.top, c.tops[i] + 20);
+                EXPECT_TRUE(p.panel->Page(section).GetStyle() & WS_VISIBLE);
+            } else {
+                EXPECT_FALSE(p.panel->Page(section).GetStyle() & WS_VISIBLE);
+            }
+        }
+        EXPECT_EQ(p.Bar().nMax, c.maximum);
+    }
+}
+
+TEST(AdvancedPanel, WheelAndScrollMessagesMoveTheColumn) {
+    Panel p;
+    for (const int section : {1, 2, 4, 5}) {
+        p.ClickHeader(section);
+    }
+    ASSERT_EQ(p.Bar().nPage, 561u);
+    // A notch down with the usual three lines moves 60 pixels.
+    p.panel->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, -120), 0);
+    EXPECT_EQ(p.Bar().nPos, 60);
+    EXPECT_EQ(p.Top(2), 259 - 60);
+    // Page down stops at range - page: 831 - 561.
+    p.panel->SendMessage(WM_VSCROLL, MAKEWPARAM(SB_PAGEDOWN, 0), 0);
+    EXPECT_EQ(p.Bar().nPos, 270);
+    EXPECT_EQ(p.Top(8), 823 - 270);
+    // Closing everything brings the column back, up to the one pixel the minimum range of 563 leaves
+    // over a page of 561: the position is kept below range - page - 1.
+    p.panel->CollapseAll();
+    EXPECT_EQ(p.Bar().nMax, 562);
+    EXPECT_EQ(p.Bar().nPos, 1);
+    EXPECT_EQ(p.Top(8), 151);
+    for (int section = 1; section <= 8; ++section) {
+        EXPECT_TRUE(p.panel->Layout().IsCollapsed(section));
+    }
+}
+
+} // namespace
+} // namespace corvalith
