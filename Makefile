@@ -3,11 +3,11 @@ SHELL := /bin/bash
 JOBS ?= 2
 
 .PHONY: test deps deps-build deps-fuzz deps-format native-build native asan skingen win64 wine-tests screenshot \
-	fuzz bench bench-wine run format clean
+	fuzz bench bench-wine run format clean installer dist install-cli package-tests
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
-test: deps-build native asan win64 wine-tests
+test: deps-build native asan win64 package-tests wine-tests
 
 # Everything a developer needs: what the build and its tests need, clang with libFuzzer, clang-format.
 deps:
@@ -42,11 +42,32 @@ skingen: deps-build
 	cmake --build build/native -j$(JOBS) --target skingen
 
 win64: deps-build skingen
-	cmake --preset win64 -DCORVALITH_SKINGEN=$(SKINGEN) >/dev/null
+	cmake --preset win64 -DCORVALITH_SKINGEN=$(SKINGEN) -DCORVALITH_PACKAGE_DIR=$(CURDIR)/build/installer \
+		-DCORVALITH_DEFAULTS_DIR=$(CURDIR)/build/native/install-defaults >/dev/null
 	cmake --build build/win64 -j$(JOBS)
 
 wine-tests: win64
 	@scripts/wine-tests.sh
+
+# The Windows setup program, build/installer/Corvalith-Setup-<version>.exe (NSIS).
+installer: win64
+	cmake --build build/win64 -j$(JOBS) --target installer
+
+# The portable zip, build/installer/Corvalith-<version>-portable.zip: the programs, Skins, the four
+# languages' defaults and a short text on where they go.
+dist: native-build win64
+	cmake --build build/win64 -j$(JOBS) --target dist
+
+# corvalith-cli, its man page and its udev rule (PREFIX=/usr/local unless given; DESTDIR for packagers).
+PREFIX ?= /usr/local
+install-cli: native-build
+	DESTDIR=$(DESTDIR) cmake --install build/native --component cli --prefix $(PREFIX)
+
+# The packages' tests: corvalith-cli's installation (natively), then the setup program and the portable
+# zip under Wine in a Wine prefix of their own.
+package-tests: native-build installer dist
+	@scripts/install-cli-tests.sh
+	@scripts/installer-tests.sh
 
 # Pictures of the skin gallery's pages (artwork and every control state) in build/screenshots.
 GALLERY_PAGES := main side controls dialogs files-1 files-2

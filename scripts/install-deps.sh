@@ -5,7 +5,7 @@
 #
 #   build       (also with no group) what `make test` and `make run` need: host and mingw-w64 compilers, CMake, Ninja, Wine,
 #               Xvfb and the X tools of the screenshots, GoogleTest, hidapi, Google Benchmark, cairo,
-#               libjpeg and the fonts the skins and the program use
+#               libjpeg and the fonts the skins and the program use, NSIS, zip and unzip for the packages
 #   fuzz        what `make fuzz` needs: CMake, Ninja, hidapi, and clang with libFuzzer and the sanitizers
 #   format      what `make format` needs: clang-format
 #   all         all of the above (`make deps`)
@@ -132,6 +132,10 @@ requirements=(
     # The faces the program asks for under Wine: Arial (Liberation Sans) and SimHei (WenQuanYi Zen Hei).
     "build|fonts-liberation|Liberation Sans|has_font 'Liberation Sans' /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
     "build|fonts-wqy-zenhei|WenQuanYi Zen Hei|has_font 'WenQuanYi Zen Hei' /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
+    # The packages: the Windows setup program (NSIS) and the portable zip.
+    "build|nsis|makensis|has_command makensis"
+    "build|zip|zip|has_command zip"
+    "build|unzip|unzip|has_command unzip"
 
     # The fuzzers: the fuzz tree configures the core and the hidapi backend, built with clang.
     "fuzz|cmake|cmake|has_command cmake"

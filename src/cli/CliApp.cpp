@@ -22,7 +22,39 @@ namespace {
 const char* const kUsage =
     "usage: corvalith-cli list | show --profile FILE | trace-upload --profile FILE "
     "[--op all|buttons|sensitivity|dpi|polling|lighting|liftoff] | "
-    "encode-macros --macros FILE [--first-type 0x05|0x32] | apply --profile FILE | watch";
+    "encode-macros --macros FILE [--first-type 0x05|0x32] | apply --profile FILE | watch | --help";
+
+// Every command with an example; the examples name the files of the data folder
+// (~/.config/Corvalith on Linux), so they work from inside it.
+const char* const kHelp =
+    "corvalith-cli: the Corvalith mouse and its profile files from the command line.\n"
+    "\n"
+    "usage: corvalith-cli COMMAND [OPTIONS]\n"
+    "\n"
+    "commands:\n"
+    "  list\n"
+    "      the mouse's HID interfaces and their capabilities\n"
+    "      example: corvalith-cli list\n"
+    "  show --profile FILE\n"
+    "      every field of a profile file, one name=value a line\n"
+    "      example: corvalith-cli show --profile config0.bin\n"
+    "  trace-upload --profile FILE [--op all|buttons|sensitivity|dpi|polling|lighting|liftoff]\n"
+    "      runs that upload against a fresh virtual mouse and prints its reports and waits\n"
+    "      example: corvalith-cli trace-upload --profile config0.bin --op dpi\n"
+    "  encode-macros --macros FILE [--first-type 0x05|0x32]\n"
+    "      the twelve 130-byte macro blocks of a macros file, one hex line each\n"
+    "      example: corvalith-cli encode-macros --macros record.ini\n"
+    "  apply --profile FILE\n"
+    "      writes the profile to the mouse\n"
+    "      example: corvalith-cli apply --profile config0.bin\n"
+    "  watch\n"
+    "      prints the mouse's DPI-stage events as they come, until interrupted\n"
+    "      example: corvalith-cli watch\n"
+    "  --help\n"
+    "      this text\n"
+    "      example: corvalith-cli --help\n"
+    "\n"
+    "exit status: 0 done, 1 the mouse was not found, 2 bad input (nothing is written).\n";
 
 // "--name value" pairs; false with a message for an unknown option, a missing value or a repeat.
 bool ParseOptions(const std::vector<std::string>& arguments, const std::set<std::string>& allowed,
@@ -107,6 +139,13 @@ int CliApp::Run(const std::vector<std::string>& arguments) {
         return BadInput(kUsage);
     }
     const std::string& command = arguments[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        if (arguments.size() > 1) {
+            return BadInput(command + " takes no options");
+        }
+        env_.Out << kHelp;
+        return 0;
+    }
     if (command == "list") {
         if (arguments.size() > 1) {
             return BadInput("list takes no options");

@@ -1,4 +1,5 @@
 #include "platform/posix/HidapiSystem.h"
+#include "platform/posix/SlicedRead.h"
 
 #include <hidapi/hidapi.h>
 
@@ -10,7 +11,6 @@ namespace corvalith {
 namespace {
 
 constexpr std::uint16_t kReportLength = 65;
-constexpr int kReadSliceMs = 250;
 
 HidCaps CapsOf(const hid_device_info& info) {
     HidCaps caps{info.usage, info.usage_page, 0, 0, 0};
@@ -59,24 +59,21 @@ public:
         // Reports of the configuration interface have no number: hidapi hands over the data alone,
         // so the report-ID byte 0 is put back in front.
         const std::span<std::uint8_t> target = unnumbered_ ? report.subspan(1) : report;
-        // hidapi cannot interrupt a blocking read, so the wait is cut into slices that look at the
-        // cancel request; a synchronous read of the configuration interface waits one slice at most.
-        for (;;) {
-            const int got = hid_read_timeout(device_, target.data(), target.size(), kReadSliceMs);
-            if (got < 0 || cancelled_.load()) {
-                return 0;
-            }
-            if (got > 0) {
-                if (unnumbered_) {
-                    report[0] = 0;
-                    return static_cast<std::size_t>(got) + 1;
-                }
-                return static_cast<std::size_t>(got);
-            }
-            if (unnumbered_) {
-                return 0;
-            }
+        // The configuration interface answers a request: its reply is waited for up to the reply
+        // time-out, and one that does not come is a failed read, never a report of zeros. The event
+        // interface waits until a report comes or the read is cancelled.
+        const int got = SlicedRead::Run(
+            [&](int ms) { return hid_read_timeout(device_, target.data(), target.size(), ms); },
+            [&] { return cancelled_.load(); },
+            unnumbered_ ? SlicedRead::kReplyTimeoutMs : SlicedRead::kNoLimit);
+        if (got <= 0) {
+            return 0;
         }
+        if (unnumbered_) {
+            report[0] = 0;
+            return static_cast<std::size_t>(got) + 1;
+        }
+        return static_cast<std::size_t>(got);
     }
     void CancelRead() override { cancelled_ = true; }
 

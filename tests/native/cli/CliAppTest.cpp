@@ -97,6 +97,48 @@ TEST(CorvalithCli, BadInputGetsOneLineAndStatusTwoAndTouchesNothing) {
     }
 }
 
+TEST(CorvalithCli, HelpListsEveryCommandWithAnExampleThatRuns) {
+    TraceWriter trace;
+    VirtualMouse mouse(trace);
+    mouse.Plug();
+    Tool tool(mouse);
+    tool.files.Put("config0.bin", ProfileFile::Encode(ProfileSettings::FactoryDefaults()));
+    for (const char* help : {"--help", "-h", "help"}) {
+        ASSERT_EQ(tool.Run({help}), 0) << help;
+        EXPECT_EQ(tool.err.str(), "") << help;
+    }
+    const std::string text = tool.out.str();
+
+    // Each command's line, and an example that the tool takes as good input.
+    struct Case {
+        const char* line;
+        std::vector<std::string> example;
+    };
+    const Case cases[] = {
+        {"\n  list\n", {"list"}},
+        {"\n  show --profile FILE\n", {"show", "--profile", "config0.bin"}},
+        {"\n  trace-upload --profile FILE [--op all|buttons|sensitivity|dpi|polling|lighting|liftoff]\n",
+         {"trace-upload", "--profile", "config0.bin", "--op", "dpi"}},
+        {"\n  encode-macros --macros FILE [--first-type 0x05|0x32]\n",
+         {"encode-macros", "--macros", "record.ini"}},
+        {"\n  apply --profile FILE\n", {"apply", "--profile", "config0.bin"}},
+        {"\n  watch\n", {"watch"}},
+        {"\n  --help\n", {"--help"}},
+    };
+    for (const Case& c : cases) {
+        EXPECT_NE(text.find(c.line), std::string::npos) << c.line;
+        std::string example = "      example: corvalith-cli";
+        for (const std::string& word : c.example) {
+            example += " " + word;
+        }
+        EXPECT_NE(text.find(example + "\n"), std::string::npos) << example;
+        if (c.example[0] != "watch") {
+            EXPECT_NE(tool.Run(c.example), CliApp::kBadInput) << example << ": " << tool.err.str();
+        }
+    }
+    EXPECT_EQ(tool.Run({"--help", "list"}), CliApp::kBadInput);
+}
+
 TEST(CorvalithCli, ShowListsEveryField) {
     test::ScriptedHidSystem hid;
     Tool tool(hid);
