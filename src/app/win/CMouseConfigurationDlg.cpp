@@ -1,5 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "app/ProgramVersion.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
 #include "assign/win/CSingleDialog.h"
@@ -783,7 +784,7 @@ void CMouseConfigurationDlg::ShowHelpMenu() {
     menu.SetItemWidth(100);
     menu.AppendItem(kHelpOpenSite, t.Text(TextEntry::MakerAddress));
     menu.AppendItem(kHelpUpdate, t.Text(TextEntry::Update));
-    menu.AppendItem(kHelpVersion, "Version:1.0");
+    menu.AppendItem(kHelpVersion, ProgramVersion::MenuItem());
     POINT cursor;
     GetCursorPos(&cursor);
     if (const UINT chosen = menu.TrackForCommand(cursor.x, cursor.y, Hwnd()); chosen != 0) {
