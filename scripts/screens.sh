@@ -2,7 +2,8 @@
 # Inside an X server: starts Corvalith.exe with the virtual mouse. At the first start after installation it
 # asks about the lift-off function: a screenshot of the question, then it is answered with the mouse, as a
 # person would. A screenshot of the virtual mouse window follows; then the main window is shown, each view
-# and section is opened with the mouse and a screenshot of the main window is saved after each step
+# and section, and the advanced panel's DPI, lighting, polling-rate, pointer-speed and scroll-speed sections,
+# are opened with the mouse and a screenshot of the main window is saved after each step
 # (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -72,6 +73,14 @@ click 140 167; shot "$window" main-axis-sensitivity
 click 140 167
 click 140 192; shot "$window" main-lift-off
 click 140 192
+
+# The advanced panel on the right (x 735, y 32): each section opened alone by its header and closed again.
+panel_header() { click 856 $((32 + $1 + 10)); }
+panel_header 2; shot "$window" panel-dpi; panel_header 2
+panel_header 27; shot "$window" panel-lighting; panel_header 27
+panel_header 52; shot "$window" panel-polling-rate; panel_header 52
+panel_header 77; shot "$window" panel-pointer-speed; panel_header 77
+panel_header 127; shot "$window" panel-scroll-speed; panel_header 127
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true
