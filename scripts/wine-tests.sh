@@ -14,13 +14,32 @@ wineserver=/usr/lib/wine/wineserver
 "$wineserver" -k >/dev/null 2>&1 || true
 
 # Everything runs inside one X server: the prefix is created (no Mono or Gecko prompts: both are
-# disabled) before the tests start in parallel, then CTest runs the tests.
+# disabled) before the tests start in parallel, then CTest runs the tests, each test a process of its own.
+# They all join one Wine session that a keeper process holds for the whole run: without it every test
+# would start the Wine server and the system processes anew, and a server started by a test would hold
+# that test's output pipe open, so CTest would wait for it. The keeper waits for the end of its input
+# (descriptor 3 here), which comes when the tests are done.
 xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$1/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1
     "$2" -w
     "$1/scripts/system-snapshot.sh" >"$1/build/system-before.txt"
-    ctest --test-dir "$1/build/win64" --output-on-failure -j2
+    ready="$1/build/wine-session-ready"
+    rm -f "$ready"
+    exec 3> >(exec "$1/cmake/wine-run.sh" cmd /c "echo ready& pause" >"$ready" 2>/dev/null)
+    keeper=$!
+    for _ in $(seq 600); do
+        grep -q ready "$ready" 2>/dev/null && break
+        sleep 0.1
+    done
+    ctest --test-dir "$1/build/win64" --output-on-failure -j2 3>&-
     rc=$?
+    exec 3>&-
+    for _ in $(seq 100); do
+        kill -0 "$keeper" 2>/dev/null || break
+        sleep 0.1
+    done
+    kill "$keeper" 2>/dev/null
+    rm -f "$ready"
     "$2" -w
     "$1/scripts/system-snapshot.sh" >"$1/build/system-after.txt"
     if ! diff -u "$1/build/system-before.txt" "$1/build/system-after.txt"; then
