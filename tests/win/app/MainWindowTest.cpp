@@ -9,6 +9,7 @@
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
+#include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TemporaryFolder.h"
 
@@ -25,94 +26,13 @@
 namespace corvalith {
 namespace {
 
-// Dispatches every waiting message the way the program's loops do.
-void Pump() {
-    for (int round = 0; round < 5; ++round) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (!CWnd::PreTranslateTree(&message)) {
-                TranslateMessage(&message);
-                DispatchMessageW(&message);
-            }
-        }
-        Sleep(5);
-    }
-}
+using test::MainWindow;
+using test::Pump;
 
 // Hot-plug notifications that the system refuses.
 struct RefusedDeviceNotifications : IDeviceNotifications {
     bool Register(void*) override { return false; }
     void Unregister() override {}
-};
-
-// The main window over the virtual mouse, created modeless so that the test drives it with messages.
-// Every outside effect is a double: the data folder and the installation record live in a temporary
-// folder, the pointer settings and the shell are recorded.
-struct MainWindow {
-    struct Setup {
-        bool firstInstallation = false;
-        bool unplugged = false;
-        std::string listText = "[Skins]\r\nLan=EN\r\n"; // what an installation lays down
-        std::uint16_t uiLanguage = 0x0409;              // English (United States)
-        IDeviceNotifications* notifications = nullptr;
-        EventReader::ThreadStarter readerThread;
-    };
-
-    MainWindow() : MainWindow(Setup{}) {}
-    explicit MainWindow(bool firstInstallation, bool unplugged = false)
-        : MainWindow(Starting(firstInstallation, unplugged)) {}
-    explicit MainWindow(const Setup& setup) : record(files, installFolder.Path() + "install.ini") {
-        EXPECT_TRUE(CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr)));
-        if (!setup.firstInstallation) {
-            record.RecordInstallation("OFF");
-        }
-        options.Simulate = true;
-        options.StartUnplugged = setup.unplugged;
-        options.DataFolder = dataFolder.Path();
-        if (!setup.listText.empty()) {
-            files.WriteFileAtomically(
-                options.DataFolder + "str.ini",
-                std::vector<std::uint8_t>(setup.listText.begin(), setup.listText.end()));
-        }
-        options.Prompts = &prompts;
-        options.Files = &files;
-        options.InstallRecord = &record;
-        options.MouseSettings = &mouseSettings;
-        options.Shell = &shell;
-        options.DeviceNotifications = setup.notifications;
-        options.ReaderThread = setup.readerThread;
-        options.UiLanguage = setup.uiLanguage;
-        options.ShowSplash = false;
-        window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
-        EXPECT_TRUE(window->Create());
-        Pump();
-    }
-    static Setup Starting(bool firstInstallation, bool unplugged) {
-        Setup setup;
-        setup.firstInstallation = firstInstallation;
-        setup.unplugged = unplugged;
-        return setup;
-    }
-    ~MainWindow() {
-        window->DestroyWindow();
-        Pump();
-    }
-    ProgramServices& Services() { return window->Services(); }
-    VirtualMouse& Mouse() { return *Services().Mouse(); }
-    std::vector<std::string> TraceFrom(std::size_t first) {
-        const auto lines = Services().Trace().Lines();
-        return {lines.begin() + static_cast<long>(std::min(first, lines.size())), lines.end()};
-    }
-
-    test::TemporaryFolder dataFolder;
-    test::TemporaryFolder installFolder;
-    test::ScriptedPrompts prompts;
-    Win32FileSystem files;
-    FileInstallRecord record;
-    RecordingMouseSettings mouseSettings;
-    RecordingShell shell;
-    ProgramOptions options;
-    std::unique_ptr<CMouseConfigurationDlg> window;
 };
 
 TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
