@@ -3,7 +3,8 @@
 # asks about the lift-off function: a screenshot of the question, then it is answered with the mouse, as a
 # person would. A screenshot of the virtual mouse window follows; then the main window is shown, each view
 # and section, and the advanced panel's DPI, lighting, polling-rate, pointer-speed and scroll-speed sections,
-# are opened with the mouse and a screenshot of the main window is saved after each step
+# are opened with the mouse and a screenshot of the main window is saved after each step, with an
+# assignment menu and its submenu open, the key capture dialog and the macro assignment dialog
 # (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -68,6 +69,41 @@ shot "$window" main-top-view
 click 536 541; shot "$window" main-side-view
 click 466 541
 click 140 117; shot "$window" main-button-assignment
+
+# Row "Button 3" (its drop-down box spans 120..250 across, 194..210 down): its assignment menu opens at the
+# box's right edge + 5, level with its top, with 20-pixel items; resting on "DPI Setting +" (the eighth)
+# opens that submenu.
+menu_item() { echo $((194 + 3 + 20 * $1 + 10)); }
+click 180 202; sleep 1
+xdotool mousemove --window "$window" 300 "$(menu_item 7)"; sleep 1
+shot "$window" assignment-menu
+# "Assign Keyboard Key" (the twelfth item): the key capture dialog, with a key pressed.
+xdotool mousemove --window "$window" 300 "$(menu_item 11)" click 1
+dialog=""
+for attempt in $(seq 1 20); do
+    dialog=$(find_window '^Corvalith single key$')
+    [[ -n "$dialog" ]] && break
+    sleep 0.5
+done
+[[ -n "$dialog" ]] || fail "the key capture dialog did not appear"
+xdotool key F5
+shot "$dialog" key-capture
+xdotool mousemove --window "$dialog" 346 262 click 1 # Cancel
+sleep 1
+# "Macro" (the thirteenth item): the macro assignment dialog, its list opened.
+click 180 202; sleep 1
+xdotool mousemove --window "$window" 300 "$(menu_item 12)" click 1
+dialog=""
+for attempt in $(seq 1 20); do
+    dialog=$(find_window '^Corvalith macro assignment$')
+    [[ -n "$dialog" ]] && break
+    sleep 0.5
+done
+[[ -n "$dialog" ]] || fail "the macro assignment dialog did not appear"
+xdotool mousemove --window "$dialog" 60 136 click 1
+shot "$dialog" macro-assignment
+xdotool mousemove --window "$dialog" 343 262 click 1 # Cancel
+sleep 1
 click 140 117
 click 140 167; shot "$window" main-axis-sensitivity
 click 140 167

@@ -9,7 +9,7 @@
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "profile/ProfileFile.h"
-#include "win/app/MainWindowFixture.h"
+#include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TemporaryFolder.h"
 
@@ -25,6 +25,9 @@
 
 namespace corvalith {
 namespace {
+
+using test::MainWindow;
+using test::Pump;
 
 // Hot-plug notifications that the system refuses.
 struct RefusedDeviceNotifications : IDeviceNotifications {

@@ -1,6 +1,6 @@
 #include "pages/win/CDlgadvance.h"
 #include "skin/win/CSkinScrollWnd.h"
-#include "win/app/MainWindowFixture.h"
+#include "win/support/MainWindowFixture.h"
 
 #include <gtest/gtest.h>
 
@@ -11,6 +11,9 @@
 
 namespace corvalith {
 namespace {
+
+using test::MainWindow;
+using test::Pump;
 
 void Press(HWND window, int x, int y) {
     ::SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-namespace corvalith {
+namespace corvalith::test {
 
 // Dispatches every waiting message the way the program's loops do.
 inline void Pump() {
@@ -45,6 +45,7 @@ struct MainWindow {
         std::uint16_t uiLanguage = 0x0409;              // English (United States)
         IDeviceNotifications* notifications = nullptr;
         EventReader::ThreadStarter readerThread;
+        std::string programFolder = "Z:\\nonexistent\\"; // no skins: every image is missing
     };
 
     MainWindow() : MainWindow(Setup{}) {}
@@ -72,7 +73,7 @@ struct MainWindow {
         options.ReaderThread = setup.readerThread;
         options.UiLanguage = setup.uiLanguage;
         options.ShowSplash = false;
-        window = std::make_unique<CMouseConfigurationDlg>(options, "Z:\\nonexistent\\");
+        window = std::make_unique<CMouseConfigurationDlg>(options, setup.programFolder);
         EXPECT_TRUE(window->Create());
         Pump();
     }
@@ -93,9 +94,9 @@ struct MainWindow {
         return {lines.begin() + static_cast<long>(std::min(first, lines.size())), lines.end()};
     }
 
-    test::TemporaryFolder dataFolder;
-    test::TemporaryFolder installFolder;
-    test::ScriptedPrompts prompts;
+    TemporaryFolder dataFolder;
+    TemporaryFolder installFolder;
+    ScriptedPrompts prompts;
     Win32FileSystem files;
     FileInstallRecord record;
     RecordingMouseSettings mouseSettings;
@@ -104,4 +105,4 @@ struct MainWindow {
     std::unique_ptr<CMouseConfigurationDlg> window;
 };
 
-} // namespace corvalith
+} // namespace corvalith::test
