@@ -24,15 +24,20 @@ program=$!
 
 fail() { echo "$1" >&2; /usr/lib/wine/wineserver -k || true; exit 1; }
 find_window() { xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n 1 || true; }
+# The first visible window titled as the pattern says, waited for up to tries half-seconds; empty if none.
+wait_window() {
+    local found=""
+    for attempt in $(seq 1 "$2"); do
+        found=$(find_window "$1")
+        [[ -n "$found" ]] && break
+        sleep 0.5
+    done
+    echo "$found"
+}
 shot() { sleep 1.5; import -window "$1" "$screens/$2.png"; echo "saved $screens/$2.png"; }
 
 if [[ $asks == yes ]]; then
-    notice=""
-    for attempt in $(seq 1 60); do
-        notice=$(find_window '^Corvalith lift-off notice$')
-        [[ -n "$notice" ]] && break
-        sleep 0.5
-    done
+    notice=$(wait_window '^Corvalith lift-off notice$' 60)
     [[ -n "$notice" ]] || fail "the first-start question did not appear"
     shot "$notice" first-start-question
     # OK sits 32 pixels above the notice's bottom edge, 197..250 across; "OFF" is marked when it opens.
@@ -46,21 +51,11 @@ if [[ $asks == yes ]]; then
 fi
 
 # The virtual mouse window, while the main window is still hidden and covers none of it.
-mouse=""
-for attempt in $(seq 1 60); do
-    mouse=$(xdotool search --onlyvisible --name '^Corvalith virtual mouse$' 2>/dev/null | tail -n 1 || true)
-    [[ -n "$mouse" ]] && break
-    sleep 0.5
-done
+mouse=$(wait_window '^Corvalith virtual mouse$' 60)
 [[ -z "$mouse" ]] || shot "$mouse" virtual-mouse
 
 "$wine" "$top/build/win64/bin/corvalith-show.exe" || fail "the main window did not appear"
-window=""
-for attempt in $(seq 1 60); do
-    window=$(find_window '^Corvalith$')
-    [[ -n "$window" ]] && break
-    sleep 0.5
-done
+window=$(wait_window '^Corvalith$' 60)
 [[ -n "$window" ]] || fail "the main window was not shown"
 
 click() { xdotool mousemove --window "$window" "$1" "$2" click 1; }
@@ -79,12 +74,7 @@ xdotool mousemove --window "$window" 300 "$(menu_item 7)"; sleep 1
 shot "$window" assignment-menu
 # "Assign Keyboard Key" (the twelfth item): the key capture dialog, with a key pressed.
 xdotool mousemove --window "$window" 300 "$(menu_item 11)" click 1
-dialog=""
-for attempt in $(seq 1 20); do
-    dialog=$(find_window '^Corvalith single key$')
-    [[ -n "$dialog" ]] && break
-    sleep 0.5
-done
+dialog=$(wait_window '^Corvalith single key$' 20)
 [[ -n "$dialog" ]] || fail "the key capture dialog did not appear"
 xdotool key F5
 shot "$dialog" key-capture
@@ -93,12 +83,7 @@ sleep 1
 # "Macro" (the thirteenth item): the macro assignment dialog, its list opened.
 click 180 202; sleep 1
 xdotool mousemove --window "$window" 300 "$(menu_item 12)" click 1
-dialog=""
-for attempt in $(seq 1 20); do
-    dialog=$(find_window '^Corvalith macro assignment$')
-    [[ -n "$dialog" ]] && break
-    sleep 0.5
-done
+dialog=$(wait_window '^Corvalith macro assignment$' 20)
 [[ -n "$dialog" ]] || fail "the macro assignment dialog did not appear"
 xdotool mousemove --window "$dialog" 60 136 click 1
 shot "$dialog" macro-assignment
