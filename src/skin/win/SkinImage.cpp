@@ -1,5 +1,8 @@
 #include "skin/win/SkinImage.h"
 
+#include "skin/SkinPixels.h"
+
+#include <cstring>
 #include <utility>
 
 namespace corvalith {
@@ -7,7 +10,8 @@ namespace corvalith {
 SkinImage::SkinImage(SkinImage&& other) noexcept
     : bitmap_(std::exchange(other.bitmap_, nullptr)), bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
-      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)) {}
+      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)),
+      premultiplied_(std::exchange(other.premultiplied_, false)) {}
 
 SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
     if (this != &other) {
@@ -18,6 +22,7 @@ SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
         height_ = std::exchange(other.height_, 0);
         bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
         pitch_ = std::exchange(other.pitch_, 0);
+        premultiplied_ = std::exchange(other.premultiplied_, false);
     }
     return *this;
 }
@@ -33,6 +38,26 @@ void SkinImage::Reset() {
     bitmap_ = nullptr;
     bits_ = nullptr;
     width_ = height_ = bitsPerPixel_ = pitch_ = 0;
+    premultiplied_ = false;
+}
+
+void SkinImage::Premultiply() {
+    if (!HasAlpha() || premultiplied_ || bits_ == nullptr) {
+        return;
+    }
+    ::GdiFlush(); // drawing into the section may still be queued
+    SkinPixels::Premultiply(Pixels());
+    premultiplied_ = true;
+}
+
+std::optional<SkinImage> SkinImage::Copy() const {
+    std::optional<SkinImage> copy = Create(width_, height_, bitsPerPixel_);
+    if (copy) {
+        ::GdiFlush();
+        std::memcpy(copy->bits_, bits_, static_cast<std::size_t>(pitch_) * height_);
+        copy->premultiplied_ = premultiplied_;
+    }
+    return copy;
 }
 
 HBITMAP SkinImage::Release() {

@@ -9,7 +9,8 @@
 namespace corvalith {
 
 // A decoded skin image: a top-down device-independent section of 32 bits per pixel (blue, green, red,
-// alpha, straight alpha as decoded) or 24 bits per pixel for images without alpha. Owns its bitmap.
+// alpha; straight alpha as decoded until Premultiply) or 24 bits per pixel for images without alpha.
+// Owns its bitmap.
 class SkinImage {
 public:
     SkinImage() = default;
@@ -30,6 +31,14 @@ public:
     // Bytes from one row to the next (rows are padded to 4 bytes).
     int Pitch() const { return pitch_; }
     bool HasAlpha() const { return bitsPerPixel_ == 32; }
+    // Whether the colours of a 32-bit image are already multiplied by its alpha, as blending wants them.
+    bool IsPremultiplied() const { return premultiplied_; }
+    // Multiplies the colours by alpha, once: a second call leaves the pixels as they are. Nothing
+    // happens to an image without alpha.
+    void Premultiply();
+    // A new image with the same size, format and pixels; nullopt for an empty image or when no section
+    // can be made.
+    std::optional<SkinImage> Copy() const;
     std::span<std::uint8_t> Pixels() { return {bits_, static_cast<std::size_t>(pitch_) * height_}; }
     std::span<const std::uint8_t> Pixels() const {
         return {bits_, static_cast<std::size_t>(pitch_) * height_};
@@ -49,6 +58,7 @@ private:
     int height_ = 0;
     int bitsPerPixel_ = 0;
     int pitch_ = 0;
+    bool premultiplied_ = false;
 };
 
 } // namespace corvalith
