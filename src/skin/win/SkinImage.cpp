@@ -11,7 +11,8 @@ SkinImage::SkinImage(SkinImage&& other) noexcept
     : bitmap_(std::exchange(other.bitmap_, nullptr)), bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
       bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)),
-      premultiplied_(std::exchange(other.premultiplied_, false)) {}
+      alpha_(std::exchange(other.alpha_, false)), premultiplied_(std::exchange(other.premultiplied_, false)) {
+}
 
 SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
     if (this != &other) {
@@ -22,6 +23,7 @@ SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
         height_ = std::exchange(other.height_, 0);
         bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
         pitch_ = std::exchange(other.pitch_, 0);
+        alpha_ = std::exchange(other.alpha_, false);
         premultiplied_ = std::exchange(other.premultiplied_, false);
     }
     return *this;
@@ -38,7 +40,7 @@ void SkinImage::Reset() {
     bitmap_ = nullptr;
     bits_ = nullptr;
     width_ = height_ = bitsPerPixel_ = pitch_ = 0;
-    premultiplied_ = false;
+    alpha_ = premultiplied_ = false;
 }
 
 void SkinImage::Premultiply() {
@@ -51,7 +53,7 @@ void SkinImage::Premultiply() {
 }
 
 std::optional<SkinImage> SkinImage::Copy() const {
-    std::optional<SkinImage> copy = Create(width_, height_, bitsPerPixel_);
+    std::optional<SkinImage> copy = Create(width_, height_, bitsPerPixel_, alpha_);
     if (copy) {
         ::GdiFlush();
         std::memcpy(copy->bits_, bits_, static_cast<std::size_t>(pitch_) * height_);
@@ -67,8 +69,9 @@ HBITMAP SkinImage::Release() {
     return bitmap;
 }
 
-std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPixel) {
-    if (width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32)) {
+std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPixel, bool alpha) {
+    if (width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32) ||
+        (alpha && bitsPerPixel != 32)) {
         return std::nullopt;
     }
     BITMAPINFO info{};
@@ -93,6 +96,7 @@ std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPix
     image.height_ = height;
     image.bitsPerPixel_ = bitsPerPixel;
     image.pitch_ = ((width * bitsPerPixel + 31) / 32) * 4;
+    image.alpha_ = alpha;
     return image;
 }
 

@@ -41,18 +41,20 @@ std::optional<SkinImage> SkinImages::DecodeFile(const std::wstring& path) {
     gp::GdipGetImageHeight(image, &height);
     gp::GdipGetImagePixelFormat(image, &format);
 
+    // Every image is read as 32-bit ARGB, the layout of the drawing surfaces; GDI+ gives a file without
+    // alpha alpha 255 everywhere, and the image remembers that it has none.
     const bool alpha = (format & (PixelFormatAlpha | PixelFormatPAlpha)) != 0;
     std::optional<SkinImage> decoded;
     constexpr UINT kLargest = ImageFileHeader::kLargestSide;
     if (width > 0 && height > 0 && width <= kLargest && height <= kLargest) {
-        decoded = SkinImage::Create(static_cast<int>(width), static_cast<int>(height), alpha ? 32 : 24);
+        decoded = SkinImage::Create(static_cast<int>(width), static_cast<int>(height), 32, alpha);
     }
     if (decoded) {
         Gdiplus::GpRect area(0, 0, static_cast<INT>(width), static_cast<INT>(height));
         Gdiplus::BitmapData data{};
-        const Gdiplus::PixelFormat wanted = alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB;
-        if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, wanted, &data) == Gdiplus::Ok) {
-            const std::size_t rowBytes = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
+        if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) ==
+            Gdiplus::Ok) {
+            const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
             auto pixels = decoded->Pixels();
             for (UINT y = 0; y < height; ++y) {
                 const auto* source =
@@ -136,26 +138,26 @@ bool SkinImages::Decode(const std::string& path, Entry& entry) const {
 }
 
 const SkinImage* SkinImages::Drawable(const std::string& path, Entry& entry) const {
-    if (entry.premultiplied) {
-        return &*entry.premultiplied;
+    if (entry.drawing) {
+        return &*entry.drawing;
     }
     if (!entry.straight && !Decode(path, entry)) {
         return nullptr;
     }
     if (!entry.straight->HasAlpha()) {
-        return &*entry.straight;
+        return &*entry.straight; // copied as it is: one image serves both uses
     }
     if (entry.keepStraight) {
-        entry.premultiplied = entry.straight->Copy();
-        if (!entry.premultiplied) {
+        entry.drawing = entry.straight->Copy();
+        if (!entry.drawing) {
             return nullptr;
         }
     } else {
-        entry.premultiplied = std::move(entry.straight);
+        entry.drawing = std::move(entry.straight);
         entry.straight.reset();
     }
-    entry.premultiplied->Premultiply();
-    return &*entry.premultiplied;
+    entry.drawing->Premultiply();
+    return &*entry.drawing;
 }
 
 const SkinImage* SkinImages::Straight(const std::string& path, Entry& entry) const {
@@ -163,8 +165,8 @@ const SkinImage* SkinImages::Straight(const std::string& path, Entry& entry) con
     if (entry.straight) {
         return &*entry.straight;
     }
-    // Only a 32-bit image drawn before anyone said its straight pixels were wanted lacks them now: the
-    // file is decoded again for them.
+    // Only an image with alpha drawn before anyone said its straight pixels were wanted lacks them now:
+    // the file is decoded again for them.
     return Decode(path, entry) ? &*entry.straight : nullptr;
 }
 

@@ -35,8 +35,8 @@ public:
     std::string Resolve(std::string_view skinPath) const { return resolver_.Resolve(skinPath); }
     const std::string& ProgramFolder() const { return resolver_.ProgramFolder(); }
 
-    // The file's image ready to draw (a 32-bit image premultiplied), kept for the life of this object;
-    // null when the file is missing or cannot be decoded.
+    // The file's image ready to draw (premultiplied where the file has alpha), kept for the life of this
+    // object; null when the file is missing or cannot be decoded.
     const SkinImage* Image(std::string_view skinPath) const;
 
     // The file's image with its pixels as decoded (straight alpha), for copying without blending; kept
@@ -74,7 +74,7 @@ public:
     // clipping hides the image.
     static bool DrawImage(HDC dc, const SkinImage& image, int x, int y);
 
-    // Decodes any image file (a full path), straight alpha.
+    // Decodes any image file (a full path): 32 bits per pixel, straight alpha.
     static std::optional<SkinImage> DecodeFile(const std::wstring& path);
 
     // How many times this object opened a file to decode it.
@@ -84,10 +84,11 @@ private:
     struct Entry {
         bool failed = false;       // the file could not be decoded; it is not tried again
         bool keepStraight = false; // the straight pixels are wanted
-        // As decoded; for an image without alpha this is also the drawing form.
+        // As decoded; for an image without alpha also the drawing form. An image with alpha gives it up to
+        // the drawing form unless its straight pixels are wanted.
         std::optional<SkinImage> straight;
-        // The drawing form of a 32-bit image.
-        std::optional<SkinImage> premultiplied;
+        // The premultiplied drawing form of an image with alpha.
+        std::optional<SkinImage> drawing;
         std::optional<SIZE> size;
     };
 

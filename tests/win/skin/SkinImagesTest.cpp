@@ -185,43 +185,63 @@ TEST_F(SkinImagesTest, AFileIsDecodedOnceHoweverItIsAskedFor) {
 }
 
 TEST_F(SkinImagesTest, TheDrawingFormIsPremultipliedAndTheStraightFormIsAsDecoded) {
-    // Half-transparent white, then opaque blue.
+    // Half-transparent white, then opaque blue; and two pixels without alpha, which are held with alpha 255
+    // in one image for both uses.
     ASSERT_TRUE(test::WritePng(test::ScratchFolder() + "forms.png", 2, 1, true,
                                {255, 255, 255, 128, 200, 0, 0, 255}));
+    ASSERT_TRUE(
+        test::WritePng(test::ScratchFolder() + "opaque-forms.png", 2, 1, false, {1, 2, 3, 250, 251, 252}));
+    using Pixels = std::vector<std::vector<int>>;
     struct Case {
         const char* name;
+        const char* file;
         bool announce; // KeepStraight before anything else
         bool drawFirst;
         int decodes;
+        bool alpha;
+        Pixels drawing; // blue, green, red, alpha of both pixels: 32 bits per pixel
+        Pixels straight;
     };
+    const Pixels alphaDrawing{{128, 128, 128, 128}, {200, 0, 0, 255}};
+    const Pixels alphaStraight{{255, 255, 255, 128}, {200, 0, 0, 255}};
+    const Pixels opaqueDrawing{{1, 2, 3, 255}, {250, 251, 252, 255}};
     const Case cases[] = {
-        {"announced, drawn first", true, true, 1},
-        {"straight pixels asked first", false, false, 1},
+        {"announced, drawn first", "forms.png", true, true, 1, true, alphaDrawing, alphaStraight},
+        {"straight pixels asked first", "forms.png", false, false, 1, true, alphaDrawing, alphaStraight},
         // Drawing first gave the only copy to the drawing form; the straight pixels need a second decode.
-        {"not announced, drawn first", false, true, 2},
+        {"not announced, drawn first", "forms.png", false, true, 2, true, alphaDrawing, alphaStraight},
+        {"no alpha, announced, drawn first", "opaque-forms.png", true, true, 1, false, opaqueDrawing,
+         opaqueDrawing},
+        {"no alpha, straight pixels first", "opaque-forms.png", false, false, 1, false, opaqueDrawing,
+         opaqueDrawing},
+        {"no alpha, drawn first", "opaque-forms.png", false, true, 1, false, opaqueDrawing, opaqueDrawing},
+    };
+    const auto pixels = [](const SkinImage* image) {
+        Pixels all;
+        for (int x = 0; x < 2; ++x) {
+            all.emplace_back(image->PixelAt(x, 0).begin(), image->PixelAt(x, 0).end());
+        }
+        return all;
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const SkinImages images(test::ScratchFolder());
         if (c.announce) {
-            images.KeepStraight("forms.png");
+            images.KeepStraight(c.file);
         }
-        const SkinImage* drawing = c.drawFirst ? images.Image("forms.png") : nullptr;
-        const SkinImage* straight = images.StraightImage("forms.png");
+        const SkinImage* drawing = c.drawFirst ? images.Image(c.file) : nullptr;
+        const SkinImage* straight = images.StraightImage(c.file);
         if (!c.drawFirst) {
-            drawing = images.Image("forms.png");
+            drawing = images.Image(c.file);
         }
         ASSERT_NE(drawing, nullptr);
         ASSERT_NE(straight, nullptr);
-        const auto pixel = [](const SkinImage* image, int x) {
-            return std::vector<int>(image->PixelAt(x, 0).begin(), image->PixelAt(x, 0).end());
-        };
-        EXPECT_TRUE(drawing->IsPremultiplied());
-        EXPECT_EQ(pixel(drawing, 0), (std::vector<int>{128, 128, 128, 128}));
-        EXPECT_EQ(pixel(drawing, 1), (std::vector<int>{200, 0, 0, 255}));
+        EXPECT_EQ(drawing->HasAlpha(), c.alpha);
+        EXPECT_EQ(drawing->IsPremultiplied(), c.alpha);
+        EXPECT_EQ(pixels(drawing), c.drawing);
+        EXPECT_EQ(straight->HasAlpha(), c.alpha);
         EXPECT_FALSE(straight->IsPremultiplied());
-        EXPECT_EQ(pixel(straight, 0), (std::vector<int>{255, 255, 255, 128}));
-        EXPECT_EQ(pixel(straight, 1), (std::vector<int>{200, 0, 0, 255}));
+        EXPECT_EQ(pixels(straight), c.straight);
         EXPECT_EQ(images.DecodeCount(), c.decodes);
     }
 }
@@ -282,7 +302,7 @@ TEST_F(SkinImagesTest, ImagesWithoutAlphaAreCopiedOpaquely) {
     ASSERT_TRUE(test::WritePng(test::ScratchFolder() + "opaque.png", 2, 1, false, {1, 2, 3, 250, 251, 252}));
     const std::optional<SkinImage> loaded = images_.LoadImage("opaque.png");
     ASSERT_TRUE(loaded.has_value());
-    EXPECT_EQ(loaded->BitsPerPixel(), 24);
+    EXPECT_FALSE(loaded->HasAlpha());
 
     test::TestSurface surface(3, 1, 90, 90, 90);
     EXPECT_TRUE(images_.DrawImageFile(surface.Dc(), "opaque.png", 0, 0));
