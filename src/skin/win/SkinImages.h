@@ -58,8 +58,8 @@ public:
     // missing or cannot be decoded.
     std::optional<SkinImage> LoadImage(std::string_view skinPath) const;
 
-    // Draws the file's kept image at its own size with its top-left corner at x, y: 32-bit images
-    // blended by their alpha, others copied. False (nothing drawn) without a surface or image.
+    // Draws the file's kept image at its own size with its top-left corner at x, y: an image with alpha
+    // blended by it, others copied. False (nothing drawn) without a surface or image.
     bool DrawImageFile(HDC dc, std::string_view skinPath, int x, int y) const;
 
     // Sizes the window to the file's image without moving it and returns the kept image ready to draw
@@ -69,9 +69,9 @@ public:
     // with background and window untouched, when the image cannot be loaded.
     bool LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const;
 
-    // Draws an image as DrawImageFile does. The image is never changed: a 32-bit image that is not
-    // premultiplied yet is premultiplied in a copy for this draw. Nothing is blended where the surface's
-    // clipping hides the image.
+    // Draws an image as DrawImageFile does. The image is never changed: an image with alpha that is not
+    // premultiplied yet is premultiplied in a copy for this draw. Nothing is drawn when the surface's
+    // clipping hides the whole image.
     static bool DrawImage(HDC dc, const SkinImage& image, int x, int y);
 
     // Decodes any image file (a full path): 32 bits per pixel, straight alpha.
