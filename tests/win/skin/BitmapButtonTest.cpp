@@ -337,16 +337,29 @@ TEST_F(BitmapButtonTest, AHoverChangeRepaintsOnlyThatButton) {
     };
     drawn();
 
+    // A captured button also hears the real pointer (Wine sends a move when the capture changes), so
+    // the pointer is put where each case's messages say it is.
+    const auto pointerOn = [](CBitmapBtn& button) {
+        RECT r{};
+        ::GetWindowRect(button.Hwnd(), &r);
+        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
     struct Case {
         const char* name;
         std::function<void()> change;
         std::vector<WPARAM> drawn;
     };
     const Case cases[] = {
-        {"pointer onto the first", [&] { buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); }, {101}},
+        {"pointer onto the first",
+         [&] {
+             pointerOn(buttons[0]);
+             buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+         },
+         {101}},
         {"pointer moves within it", [&] { buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(8, 5)); }, {}},
         {"pointer onto the second",
          [&] {
+             pointerOn(buttons[1]);
              buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(65, 5));
              buttons[1].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
          },
