@@ -108,7 +108,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
 }
 
 void CMouseConfigurationDlg::DecodeAhead() {
-    // One file per message: a show request or a click waits for one decode at most.
+    // One file per message: a show request or a click waits for one decode at most. The first message
+    // builds the settings panel.
+    BuildAdvancedPanel();
     if (aheadPaths_.empty()) {
         return;
     }
@@ -222,10 +224,14 @@ void CMouseConfigurationDlg::BuildControls() {
     xSlider_.SetRange(1, 11);
     ySlider_.SetRange(1, 11);
     liftOffSlider_.SetRange(0, 6);
-    BuildAdvancedPanel();
+    // The settings panel is built after start-up, by the first message of the tray wait (or by an earlier
+    // show): it is the slowest part of the window to build, and nothing of it is seen before the show.
 }
 
 void CMouseConfigurationDlg::BuildAdvancedPanel() {
+    if (advance_) {
+        return;
+    }
     ProgramServices& s = *services_;
     advance_ = std::make_unique<CDlgadvance>(
         PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
@@ -593,6 +599,7 @@ void CMouseConfigurationDlg::Restore() {
     LockWindowUpdate(nullptr);
     SetSlidersFromProfile();
     SetDropDownCaptions();
+    BuildAdvancedPanel();
     ReloadAdvancedPanel();
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
     startHidden_ = 0;
