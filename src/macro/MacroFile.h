@@ -54,6 +54,12 @@ public:
 
     bool DeleteMacroSection(const std::string& name);
 
+    // A rename in one replacement of the file: the list section is rewritten from `names` and the macro's
+    // section, with everything it holds, moves from the old name to the new one. Nothing is written when
+    // either name cannot be stored.
+    bool RenameMacro(const std::vector<std::string>& names, const std::string& oldName,
+                     const std::string& newName);
+
     // The loop-count box's write: "MacroLoopTimes" of the macro at once. The one write that creates the file
     // (and the data folder) when they are missing.
     bool WriteLoopCount(const std::string& name, long value);
