@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvalith {
@@ -32,6 +33,7 @@ public:
     MacroFile(IFileSystem& files, std::string path);
 
     const std::string& Path() const { return path_; }
+    void SetPath(std::string path) { path_ = std::move(path); }
     bool Exists() const;
 
     // The macro names in list order; empty when the file or the list is missing.
