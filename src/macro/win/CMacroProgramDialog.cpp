@@ -132,9 +132,9 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     renames_.clear();
     renaming_.clear();
     macroList_ = eventList_ = loopCount_ = nullptr;
-    const bool hasBackground = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground), background_);
+    background_ = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground));
     WindowCentring::CentreOnScreen(hwnd_);
-    if (!hasBackground) {
+    if (background_ == nullptr) {
         prompts_.ShowMessage(hwnd_, kBackgroundError, kBackgroundErrorCaption, PromptButtons::Ok);
         return TRUE;
     }
@@ -165,12 +165,9 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     record_.Create(ToRect(Layout::kRecord), this, kRecordId, Wide(texts.RecordIdle));
     record_.SetFontFace(Wide(Layout::FontFace(code_)));
     record_.SetFontHeight(Layout::RecordFontHeight(code_));
-    const std::optional<SkinImage> normal = skins_.LoadImage(Skin(Layout::kRecordNormal));
-    const std::optional<SkinImage> over = skins_.LoadImage(Skin(Layout::kRecordOver));
-    const HBITMAP normalBitmap = normal ? normal->Bitmap() : nullptr;
-    const HBITMAP overBitmap = over ? over->Bitmap() : nullptr;
-    record_.SetImages(RECT{0, 0, Layout::kRecordImageWidth, Layout::kRecordImageHeight}, normalBitmap,
-                      overBitmap, overBitmap, normalBitmap);
+    record_.SetSkinImages(skins_, RECT{0, 0, Layout::kRecordImageWidth, Layout::kRecordImageHeight},
+                          Skin(Layout::kRecordNormal), Skin(Layout::kRecordOver), Skin(Layout::kRecordOver),
+                          Skin(Layout::kRecordNormal));
     record_.SetChecked(false);
 
     LoadList();
@@ -676,10 +673,10 @@ void CMacroProgramDialog::OnPaint() {
 void CMacroProgramDialog::Draw(HDC dc) {
     const RECT client = GetClientRect();
     CMemoryDC canvas(dc, client.right, client.bottom);
-    if (!canvas.Valid() || background_.Bitmap() == nullptr) {
+    if (!canvas.Valid() || background_ == nullptr) {
         return;
     }
-    SkinImages::DrawImage(canvas, background_, 0, 0);
+    SkinImages::DrawImage(canvas, *background_, 0, 0);
     const auto image = [&](std::string_view path, const Layout::Rect& at) {
         skins_.DrawImageFile(canvas, Skin(path), at.Left, at.Top);
     };

@@ -132,7 +132,7 @@ private:
     std::vector<std::string> snapshot_;
     DialogHover hover_;
 
-    SkinImage background_;
+    const SkinImage* background_ = nullptr; // kept by the skin images
     HFONT font_ = nullptr;
     HFONT loopFont_ = nullptr;
     HBRUSH listBrush_ = nullptr;
