@@ -1,5 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "app/MacroButtonBinding.h"
 #include "app/ProgramVersion.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
@@ -7,6 +8,7 @@
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroTableBuilder.h"
 #include "macro/win/CMacroDialog.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
@@ -407,6 +409,39 @@ CMouseConfigurationDlg::ChooseMacro(const std::optional<AssignmentCatalogue::Mac
     return MacroResult{chosen->Index, chosen->Mode, chosen->Name};
 }
 
+void CMouseConfigurationDlg::RunMacroManager() {
+    ProgramServices& s = *services_;
+    if (!macroManager_) {
+        macroManager_ = std::make_unique<CMacroProgramDialog>(s.Skins, s.Files, s.Prompts(), this);
+    }
+    const std::string path = s.Storage.DataFolder() + "record.ini";
+    ProfileSession& session = s.Session;
+    macroManager_->Prepare(
+        s.Language.Code(), path,
+        std::vector<std::string>(session.Captions.begin(),
+                                 session.Captions.begin() + AssignmentCatalogue::kAssignableSlots));
+    const bool ok = macroManager_->DoModal() == IDOK;
+    bool changed = false;
+    for (const auto& [from, to] : macroManager_->Renames()) {
+        changed = MacroButtonBinding::Rename(session, from, to) || changed;
+    }
+    const MacroFile file(s.Files, path);
+    const bool rebound = MacroButtonBinding::Rebind(session, file.ReadList());
+    if (ok) {
+        const auto& copy = macroManager_->EncodedCopy();
+        std::copy(copy.begin(), copy.end(), &session.Working.MacroBlockTable[0][0]);
+    } else if (rebound) {
+        // The buttons now name other blocks: the table must hold the macros at their new places.
+        MacroTableBuilder::Build(file, 0x32,
+                                 MacroTableBuilder::Table(&session.Working.MacroBlockTable[0][0],
+                                                          sizeof session.Working.MacroBlockTable));
+    }
+    if (ok || rebound || changed) {
+        SetDropDownCaptions();
+        uploads_->ApplyButtons();
+    }
+}
+
 void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
     if (slot >= dropDowns_.size()) {
         return;
@@ -534,8 +569,11 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
             ShowHelpMenu();
             break;
         case Id::Config:
+            ClearSelection(); // the profile manager arrives with its own window
+            break;
         case Id::Header2:
-            ClearSelection(); // the profile and macro managers arrive with their own windows
+            ClearSelection();
+            RunMacroManager();
             break;
         case Id::TopView:
             SelectView(1);
@@ -969,6 +1007,9 @@ void CMouseConfigurationDlg::OnDestroy() {
     }
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
+    }
+    if (macroManager_ && macroManager_->Hwnd() != nullptr) {
+        macroManager_->DestroyWindow(); // gives the keyboard back should it be recording
     }
     s.DeviceNotifications.Unregister();
     RemoveIcon();

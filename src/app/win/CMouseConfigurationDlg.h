@@ -12,6 +12,7 @@
 #include "app/win/ProgramServices.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
+#include "macro/win/CMacroProgramDialog.h"
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDlgToolTip.h"
 #include "pages/win/CDlgadvance.h"
@@ -142,6 +143,10 @@ private:
     ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) override;
     void ShowCaption(std::size_t slot) override;
 
+    // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
+    // mouse gets the table built on OK.
+    void RunMacroManager();
+
     CBitmapBtn& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
@@ -196,6 +201,7 @@ private:
     CDMarker xSlider_, ySlider_, liftOffSlider_;
 
     std::unique_ptr<CDlgadvance> advance_;
+    std::unique_ptr<CMacroProgramDialog> macroManager_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;
 
