@@ -11,7 +11,7 @@ DeviceStatus::Reaction DeviceStatus::For(DeviceChangeOutcome outcome) {
     case DeviceChangeOutcome::StillConnected:
         return {std::nullopt, false, false, Icon::Add};
     case DeviceChangeOutcome::Removed:
-        return {Event::MouseGone, false, true, Icon::RemoveAfterBalloon};
+        return {Event::MouseGone, false, true, Icon::RemoveAfterBalloon, true};
     case DeviceChangeOutcome::Ignored:
         break;
     }

@@ -30,6 +30,7 @@ public:
         bool ReloadProfile = false; // profile index 0, the stored profile and its captions, the snapshot
         bool HideWindow = false;
         Icon IconChange = Icon::Keep;
+        bool CloseMacroManager = false; // ended as its Cancel does: the mouse it records for has gone
         friend bool operator==(const Reaction&, const Reaction&) = default;
     };
 

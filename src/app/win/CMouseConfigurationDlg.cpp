@@ -754,6 +754,9 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     if (reaction.HideWindow) {
         ShowWindow(SW_HIDE);
     }
+    if (reaction.CloseMacroManager && macroManager_) {
+        macroManager_->Close();
+    }
     switch (reaction.IconChange) {
     case DeviceStatus::Icon::Keep:
         break;

@@ -565,6 +565,13 @@ BOOL CMacroProgramDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     return CDialog::OnCommand(wParam, lParam);
 }
 
+void CMacroProgramDialog::Close() {
+    if (Hwnd() != nullptr) {
+        StopRecording();
+        EndDialog(IDCANCEL);
+    }
+}
+
 void CMacroProgramDialog::OnLButtonDown(UINT, POINT point) {
     const Layout::Target target = Layout::TargetAt(point.x, point.y);
     if (target != Layout::Target::None && target != Layout::Target::DelayCheck) {

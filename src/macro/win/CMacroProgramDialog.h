@@ -56,6 +56,8 @@ public:
     const Table& EncodedCopy() const { return encoded_; }
     // The renames committed while the dialog was last open, old name then new name, in order.
     const std::vector<Rename>& Renames() const { return renames_; }
+    // Ends the dialog as Cancel does, the keyboard given back first.
+    void Close();
     bool IsRecording() const { return recorder_.IsRecording(); }
     HWND MacroList() const { return macroList_; }
     HWND EventList() const { return eventList_; }

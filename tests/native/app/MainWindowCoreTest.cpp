@@ -161,7 +161,7 @@ TEST(DeviceStatus, WhatTheMousesComingAndGoingDo) {
         {DeviceChangeOutcome::Arrived, {Event::MouseFound, true, false, Icon::Add}},
         {DeviceChangeOutcome::ArrivalFailed, {std::nullopt, false, true, Icon::Remove}},
         {DeviceChangeOutcome::StillConnected, {std::nullopt, false, false, Icon::Add}},
-        {DeviceChangeOutcome::Removed, {Event::MouseGone, false, true, Icon::RemoveAfterBalloon}},
+        {DeviceChangeOutcome::Removed, {Event::MouseGone, false, true, Icon::RemoveAfterBalloon, true}},
         {DeviceChangeOutcome::Ignored, {std::nullopt, false, false, Icon::Keep}},
     };
     for (const Case& c : cases) {

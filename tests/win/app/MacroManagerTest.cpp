@@ -214,6 +214,20 @@ TEST(MacroManager, RecordsKeysThroughTheSystemHookAndOkSendsTheEncodedMacro) {
     }
 }
 
+TEST(MacroManager, UnpluggingTheMouseWhileRecordingClosesTheManagerAndGivesBackTheKeyboard) {
+    Manager m(kOneEmptyMacro);
+    bool hooked = false;
+    m.Run({[] { ClickRecord(); },
+           [&] {
+               hooked = Win32KeyboardHook::Owner() != nullptr;
+               m.main->Mouse().Unplug(VirtualMouse::Unplugged::All);
+           }});
+    EXPECT_TRUE(hooked);
+    EXPECT_EQ(Dialog(), nullptr);
+    EXPECT_EQ(Win32KeyboardHook::Owner(), nullptr);
+    EXPECT_FALSE(m.main->Services().Link.IsConnected());
+}
+
 TEST(MacroManager, NewStopsAtTwelveMacrosWithTheLimitMessage) {
     Manager m;
     Steps steps;
