@@ -29,7 +29,9 @@ TextEntry CaptionOf(int section) {
 CDlgadvance::CDlgadvance(PageContext context)
     : CDialog(kTemplateId), context_(context), dpi_(context), lighting_(context), pad_(context),
       polling_(context), speed_(context), doubleClick_(context), wheel_(context), angle_(context) {
-    Template().SetStyle(WS_CHILD | WS_VSCROLL | WS_CLIPCHILDREN);
+    // Visible from the start, inside the main window that is still hidden: the scroll frame put around the
+    // panel takes its visibility from the panel, and nothing shows the frame later.
+    Template().SetStyle(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN);
 }
 
 CDlgadvance::~CDlgadvance() {
