@@ -172,7 +172,7 @@ LRESULT CDlgDPISetting::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 HBRUSH CDlgDPISetting::OnCtlColor(HDC dc, HWND control, UINT controlType) {
     const int id = ::GetDlgCtrlID(control);
     const int swatch = id - kFirstSwatchId;
-    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < kStages) {
+    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < kStages) {
         SetBkMode(dc, TRANSPARENT);
         const Rgb colour = model_.Colour(swatch);
         HBRUSH& brush = swatchBrushes_[static_cast<std::size_t>(swatch)];

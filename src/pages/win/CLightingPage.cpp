@@ -138,7 +138,7 @@ void CLightingPage::OnLButtonDblClk(UINT, POINT point) {
 
 HBRUSH CLightingPage::OnCtlColor(HDC dc, HWND control, UINT controlType) {
     const int swatch = ::GetDlgCtrlID(control) - LightingPageModel::kFirstSwatchId;
-    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
+    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
         SetBkMode(dc, TRANSPARENT);
         const Rgb colour = model_.Colour(swatch);
         HBRUSH& brush = brushes_[static_cast<std::size_t>(swatch)];

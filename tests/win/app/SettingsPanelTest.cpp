@@ -137,6 +137,43 @@ TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
     }
 }
 
+// The colour a swatch control is filled with: the brush its page hands it, as the control asks for it.
+COLORREF SwatchFill(CWnd& page, CWnd& swatch) {
+    const HDC dc = ::GetDC(swatch.Hwnd());
+    const auto brush = reinterpret_cast<HBRUSH>(page.SendMessage(
+        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(swatch.Hwnd())));
+    ::ReleaseDC(swatch.Hwnd(), dc);
+    LOGBRUSH fill{};
+    if (brush == nullptr || ::GetObjectW(brush, sizeof fill, &fill) != sizeof fill ||
+        fill.lbStyle != BS_SOLID) {
+        return CLR_INVALID;
+    }
+    return fill.lbColor;
+}
+
+TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    CDlgadvance& panel = *main.window->Advance();
+    const Rgb colours[] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},  {255, 255, 0},
+                           {0, 255, 255}, {255, 128, 0}, {255, 0, 255}};
+    for (int i = 0; i < 7; ++i) {
+        p.DpiStageColors[i] = colours[i];
+        if (i < 5) {
+            p.MouseColors[i] = colours[6 - i];
+        }
+    }
+    for (int stage = 0; stage < 7; ++stage) {
+        const Rgb c = colours[stage];
+        EXPECT_EQ(SwatchFill(panel.Dpi(), panel.Dpi().Swatch(stage)), RGB(c.Red, c.Green, c.Blue)) << stage;
+    }
+    for (int swatch = 0; swatch < 5; ++swatch) {
+        const Rgb c = colours[6 - swatch];
+        EXPECT_EQ(SwatchFill(panel.Lighting(), panel.Lighting().Swatch(swatch)), RGB(c.Red, c.Green, c.Blue))
+            << swatch;
+    }
+}
+
 TEST(SettingsPanel, DpiSliderSendsTheDpiUploadOfItsNewCode) {
     MainWindow main;
     ProfileSettings& p = main.Services().Session.Working;
