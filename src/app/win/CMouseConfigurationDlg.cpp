@@ -143,14 +143,17 @@ std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
 
 void CMouseConfigurationDlg::BuildSizeAndFonts() {
     ProgramServices& s = *services_;
-    if (s.Skins.LoadBackground(Hwnd(), MainWindowPlan::kBackground, background_)) {
-        width_ = background_.Width();
-        height_ = background_.Height();
+    // The window takes the background's size from the file's header; the image itself is decoded at
+    // the first paint, so a window that starts hidden decodes nothing.
+    const SIZE background = s.Skins.SizeOf(MainWindowPlan::kBackground);
+    if (background.cx > 0 && background.cy > 0) {
+        width_ = background.cx;
+        height_ = background.cy;
     } else {
         width_ = MainWindowLayout::kFallbackWidth;
         height_ = MainWindowLayout::kFallbackHeight;
-        SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const auto font = [this](int weight) {
         return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace_.c_str());
@@ -167,13 +170,8 @@ void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& re
     button.Create(rect, this, 0, Wide(caption));
     button.SetFontFace(fontFace_);
     button.SetFontHeight(13);
-    std::array<std::optional<SkinImage>, 4> loaded;
-    for (std::size_t i = 0; i < loaded.size(); ++i) {
-        loaded[i] = services_->Skins.LoadImage(images[i]);
-    }
     const RECT source{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-    const auto bitmap = [&](std::size_t i) { return loaded[i] ? loaded[i]->Bitmap() : nullptr; };
-    button.SetImages(source, bitmap(0), bitmap(1), bitmap(2), bitmap(3));
+    button.SetSkinImages(services_->Skins, source, images[0], images[1], images[2], images[3]);
 }
 
 void CMouseConfigurationDlg::BuildControls() {
@@ -195,14 +193,12 @@ void CMouseConfigurationDlg::BuildControls() {
                          services_->Session.Captions[static_cast<std::size_t>(slot)]);
     }
 
-    std::optional<SkinImage> track = services_->Skins.LoadImage(MainWindowPlan::kSliderTrack);
-    std::optional<SkinImage> fill = services_->Skins.LoadImage(MainWindowPlan::kSliderFill);
     const std::pair<CDMarker*, int> sliders[] = {
         {&xSlider_, kXSliderId}, {&ySlider_, kYSliderId}, {&liftOffSlider_, kLiftOffSliderId}};
     for (const auto& [slider, id] : sliders) {
         slider->Create(RECT{}, this, id);
-        slider->SetImages(ToRect(MainWindowPlan::kSliderImage), track ? track->Bitmap() : nullptr,
-                          fill ? fill->Bitmap() : nullptr);
+        slider->SetSkinImages(services_->Skins, ToRect(MainWindowPlan::kSliderImage),
+                              MainWindowPlan::kSliderTrack, MainWindowPlan::kSliderFill);
         slider->SetAcceptsMouse(true);
     }
     xSlider_.SetRange(1, 11);
@@ -432,9 +428,7 @@ void CMouseConfigurationDlg::OnPaint() {
 
 void CMouseConfigurationDlg::Paint(HDC dc) {
     const SkinImages& skins = services_->Skins;
-    if (background_.Bitmap() != nullptr) {
-        SkinImages::DrawImage(dc, background_, 0, 0);
-    } else {
+    if (!skins.DrawImageFile(dc, MainWindowPlan::kBackground, 0, 0)) {
         const RECT client{0, 0, width_, height_};
         const HBRUSH fill = CreateSolidBrush(kFallbackBackground);
         FillRect(dc, &client, fill);

@@ -177,7 +177,6 @@ private:
     std::optional<MainWindowModel> model_;
     DeviceStatus deviceStatus_;
     CTrayIcon tray_;
-    SkinImage background_;
     HFONT mainFont_ = nullptr;
     HFONT labelFont_ = nullptr;
     std::wstring fontFace_ = L"Arial";
