@@ -36,13 +36,11 @@ CDlgDPISetting::~CDlgDPISetting() {
 
 void CDlgDPISetting::CreateControls() {
     editBrush_ = CreateSolidBrush(kEditBackground);
-    const std::optional<SkinImage> track = context_.Skins.LoadImage(kTrack);
-    const std::optional<SkinImage> fill = context_.Skins.LoadImage(kFill);
     const int maximum = DpiScale::MaximumCode(model_.Mode());
     for (int stage = 0; stage < kStages; ++stage) {
         CDMarkerV& slider = Slider(stage);
         slider.Create(ToRect(DpiPageModel::SliderRect(stage)), this, kFirstSliderId + stage);
-        slider.SetImages(kTrackSource, track ? track->Bitmap() : nullptr, fill ? fill->Bitmap() : nullptr);
+        slider.SetSkinImages(context_.Skins, kTrackSource, kTrack, kFill);
         slider.SetRange(1, maximum);
     }
     for (int stage = 0; stage < kStages; ++stage) {

@@ -77,7 +77,6 @@ CDialog& CDlgadvance::Page(int section) {
 }
 
 BOOL CDlgadvance::OnInitDialog() {
-    canvas_ = context_.Skins.LoadImage(kBackground);
     const std::wstring face =
         WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
     captionFont_ =
@@ -91,8 +90,6 @@ BOOL CDlgadvance::OnInitDialog() {
     }
     layout_.emplace(sizes);
 
-    headerImage_ = context_.Skins.LoadImage(kHeaderImage);
-    const HBITMAP headerBitmap = headerImage_ ? headerImage_->Bitmap() : nullptr;
     const RECT headerSource{0, 0, AdvancedPanelLayout::kHeaderWidth, AdvancedPanelLayout::kHeaderHeight};
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         CBitmapBtn& header = Header(section);
@@ -100,7 +97,8 @@ BOOL CDlgadvance::OnInitDialog() {
                       WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
         header.SetFontFace(face);
         header.SetFontHeight(kCaptionHeight);
-        header.SetImages(headerSource, headerBitmap, headerBitmap, headerBitmap, headerBitmap);
+        header.SetSkinImages(context_.Skins, headerSource, kHeaderImage, kHeaderImage, kHeaderImage,
+                             kHeaderImage);
         if (!AdvancedPanelLayout::HeaderShown(section)) {
             header.ShowWindow(SW_HIDE);
         }
@@ -232,8 +230,8 @@ void CDlgadvance::OnPaint() {
     const RECT client = GetClientRect();
     CMemoryDC memory(dc, client.right, client.bottom);
     if (memory.Valid()) {
-        if (canvas_) {
-            SkinImages::DrawImage(memory, *canvas_, 0, 0);
+        if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
+            SkinImages::DrawImage(memory, *canvas, 0, 0);
         }
         memory.CopyTo(dc);
     }
