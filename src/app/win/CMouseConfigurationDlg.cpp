@@ -14,6 +14,8 @@
 
 #include <dbt.h>
 
+#include <algorithm>
+
 namespace corvalith {
 
 namespace {
@@ -98,7 +100,23 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
         showPending_ = false;
         Restore();
     }
+    // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
+    aheadPaths_ = MainWindowPlan::AllImagePaths();
+    std::reverse(aheadPaths_.begin(), aheadPaths_.end());
+    PostMessage(kDecodeAhead, 0, 0);
     return TRUE;
+}
+
+void CMouseConfigurationDlg::DecodeAhead() {
+    // One file per message: a show request or a click waits for one decode at most.
+    if (aheadPaths_.empty()) {
+        return;
+    }
+    services_->Skins.Image(aheadPaths_.back());
+    aheadPaths_.pop_back();
+    if (!aheadPaths_.empty()) {
+        PostMessage(kDecodeAhead, 0, 0);
+    }
 }
 
 std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
@@ -580,6 +598,9 @@ void CMouseConfigurationDlg::Restore() {
     ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
     ShowWindow(SW_SHOW);
     SetForegroundWindow(Hwnd());
+    // The window and its controls are painted before the uploads the refreshed pages have posted (the
+    // lighting upload alone takes a quarter of a second of the mouse's waits).
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CMouseConfigurationDlg::Reset() {
@@ -856,6 +877,9 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         return true;
     case kShowRequest:
         Restore();
+        return true;
+    case kDecodeAhead:
+        DecodeAhead();
         return true;
     default:
         return false;

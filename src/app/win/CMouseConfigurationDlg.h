@@ -24,6 +24,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace corvalith {
@@ -45,6 +46,7 @@ public:
         kSettingsChanged = 0x07FF,
         kShowRequest = 0x0313,
         kProfileOperation = 0x0B03,
+        kDecodeAhead = WM_APP + 0x60, // decodes the next skin image while the window waits in the tray
     };
     static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
@@ -154,6 +156,7 @@ private:
     void BuildAdvancedPanel();
     // The advanced panel closed and its pages shown from the working profile again.
     void ReloadAdvancedPanel();
+    void DecodeAhead();
     std::uint16_t UiLanguage() const;
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -183,7 +186,8 @@ private:
     int width_ = 0;
     int height_ = 0;
     int startHidden_ = 2;
-    bool showPending_ = false; // a show request came before the window was built
+    bool showPending_ = false;            // a show request came before the window was built
+    std::vector<std::string> aheadPaths_; // the images still to decode ahead, last first
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
