@@ -144,7 +144,8 @@ protected:
     virtual BOOL OnCommand(WPARAM wParam, LPARAM lParam);
     virtual void OnDrawItem(int id, DRAWITEMSTRUCT* item);
     virtual void OnMeasureItem(int id, MEASUREITEMSTRUCT* item);
-    // Return a brush to colour the control, or null for the default colours.
+    // Return a brush to colour the control, or null for the default colours. controlType is the message
+    // (WM_CTLCOLORSTATIC, WM_CTLCOLOREDIT ...), not a CTLCOLOR_ index.
     virtual HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType);
     virtual BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
     virtual void OnContextMenu(HWND window, POINT point);

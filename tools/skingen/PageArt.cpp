@@ -149,7 +149,9 @@ void SpeedGauge(const Canvas& c, int level) {
         }
     }
     const double needle = (180 + (level - 0.5) * step) * M_PI / 180;
-    cairo_move_to(cr, cx + 12 * std::cos(needle), cy + 12 * std::sin(needle));
+    // The needle stops short of the level's digit in the middle, which it would otherwise cross.
+    const double needleFrom = inner - 6;
+    cairo_move_to(cr, cx + needleFrom * std::cos(needle), cy + needleFrom * std::sin(needle));
     cairo_line_to(cr, cx + (outer + 1) * std::cos(needle), cy + (outer + 1) * std::sin(needle));
     c.Stroke(kWhite, 2);
     c.Circle(cx, cy, 9);

@@ -248,7 +248,6 @@ void CMouseConfigurationDlg::BuildAdvancedPanel() {
     if (s.Link.IsConnected()) {
         advance_->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
     }
-    advance_->ShowWindow(SW_SHOW);
 }
 
 void CMouseConfigurationDlg::ReloadAdvancedPanel() {

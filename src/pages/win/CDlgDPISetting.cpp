@@ -36,13 +36,11 @@ CDlgDPISetting::~CDlgDPISetting() {
 
 void CDlgDPISetting::CreateControls() {
     editBrush_ = CreateSolidBrush(kEditBackground);
-    const std::optional<SkinImage> track = context_.Skins.LoadImage(kTrack);
-    const std::optional<SkinImage> fill = context_.Skins.LoadImage(kFill);
     const int maximum = DpiScale::MaximumCode(model_.Mode());
     for (int stage = 0; stage < kStages; ++stage) {
         CDMarkerV& slider = Slider(stage);
         slider.Create(ToRect(DpiPageModel::SliderRect(stage)), this, kFirstSliderId + stage);
-        slider.SetImages(kTrackSource, track ? track->Bitmap() : nullptr, fill ? fill->Bitmap() : nullptr);
+        slider.SetSkinImages(context_.Skins, kTrackSource, kTrack, kFill);
         slider.SetRange(1, maximum);
     }
     for (int stage = 0; stage < kStages; ++stage) {
@@ -172,7 +170,7 @@ LRESULT CDlgDPISetting::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 HBRUSH CDlgDPISetting::OnCtlColor(HDC dc, HWND control, UINT controlType) {
     const int id = ::GetDlgCtrlID(control);
     const int swatch = id - kFirstSwatchId;
-    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < kStages) {
+    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < kStages) {
         SetBkMode(dc, TRANSPARENT);
         const Rgb colour = model_.Colour(swatch);
         HBRUSH& brush = swatchBrushes_[static_cast<std::size_t>(swatch)];

@@ -29,7 +29,9 @@ TextEntry CaptionOf(int section) {
 CDlgadvance::CDlgadvance(PageContext context)
     : CDialog(kTemplateId), context_(context), dpi_(context), lighting_(context), pad_(context),
       polling_(context), speed_(context), doubleClick_(context), wheel_(context), angle_(context) {
-    Template().SetStyle(WS_CHILD | WS_VSCROLL | WS_CLIPCHILDREN);
+    // Visible from the start, inside the main window that is still hidden: the scroll frame put around the
+    // panel takes its visibility from the panel, and nothing shows the frame later.
+    Template().SetStyle(WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_CLIPCHILDREN);
 }
 
 CDlgadvance::~CDlgadvance() {
@@ -75,7 +77,6 @@ CDialog& CDlgadvance::Page(int section) {
 }
 
 BOOL CDlgadvance::OnInitDialog() {
-    canvas_ = context_.Skins.LoadImage(kBackground);
     const std::wstring face =
         WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
     captionFont_ =
@@ -89,8 +90,6 @@ BOOL CDlgadvance::OnInitDialog() {
     }
     layout_.emplace(sizes);
 
-    headerImage_ = context_.Skins.LoadImage(kHeaderImage);
-    const HBITMAP headerBitmap = headerImage_ ? headerImage_->Bitmap() : nullptr;
     const RECT headerSource{0, 0, AdvancedPanelLayout::kHeaderWidth, AdvancedPanelLayout::kHeaderHeight};
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         CBitmapBtn& header = Header(section);
@@ -98,7 +97,8 @@ BOOL CDlgadvance::OnInitDialog() {
                       WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
         header.SetFontFace(face);
         header.SetFontHeight(kCaptionHeight);
-        header.SetImages(headerSource, headerBitmap, headerBitmap, headerBitmap, headerBitmap);
+        header.SetSkinImages(context_.Skins, headerSource, kHeaderImage, kHeaderImage, kHeaderImage,
+                             kHeaderImage);
         if (!AdvancedPanelLayout::HeaderShown(section)) {
             header.ShowWindow(SW_HIDE);
         }
@@ -230,8 +230,8 @@ void CDlgadvance::OnPaint() {
     const RECT client = GetClientRect();
     CMemoryDC memory(dc, client.right, client.bottom);
     if (memory.Valid()) {
-        if (canvas_) {
-            SkinImages::DrawImage(memory, *canvas_, 0, 0);
+        if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
+            SkinImages::DrawImage(memory, *canvas, 0, 0);
         }
         memory.CopyTo(dc);
     }

@@ -93,8 +93,6 @@ private:
     CDlgDoubleClick doubleClick_;
     CDlgMouseWheelSpeed wheel_;
     CDlgAngleSnap angle_;
-    std::optional<SkinImage> canvas_;
-    std::optional<SkinImage> headerImage_;
     HFONT captionFont_ = nullptr;
     HBITMAP scrollSkin_ = nullptr;
     CSkinScrollWnd* frame_ = nullptr;

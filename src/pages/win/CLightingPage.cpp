@@ -61,13 +61,11 @@ CDMarker* CLightingPage::Slider(int rowMode) {
 }
 
 void CLightingPage::CreateControls() {
-    const std::optional<SkinImage> track = context_.Skins.LoadImage(kTrack);
-    const std::optional<SkinImage> fill = context_.Skins.LoadImage(kFill);
     const auto rows = LightingPageModel::Rows(model_.Which());
     for (std::size_t i = 0; i < rows.size(); ++i) {
         CDMarker& slider = sliders_[i];
         slider.Create(ToRect(rows[i].Slider), this, rows[i].SliderId());
-        slider.SetImages(kTrackSource, track ? track->Bitmap() : nullptr, fill ? fill->Bitmap() : nullptr);
+        slider.SetSkinImages(context_.Skins, kTrackSource, kTrack, kFill);
         slider.SetRange(LightingPageModel::kMinimumLevel, LightingPageModel::kMaximumLevel);
     }
     for (int swatch = 0; swatch < LightingPageModel::kSwatches; ++swatch) {
@@ -138,7 +136,7 @@ void CLightingPage::OnLButtonDblClk(UINT, POINT point) {
 
 HBRUSH CLightingPage::OnCtlColor(HDC dc, HWND control, UINT controlType) {
     const int swatch = ::GetDlgCtrlID(control) - LightingPageModel::kFirstSwatchId;
-    if (controlType == CTLCOLOR_STATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
+    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
         SetBkMode(dc, TRANSPARENT);
         const Rgb colour = model_.Colour(swatch);
         HBRUSH& brush = brushes_[static_cast<std::size_t>(swatch)];
@@ -158,7 +156,8 @@ void CLightingPage::Draw(HDC dc) {
         if (model_.DrawsOptions()) {
             DrawSkin(dc, selected == row.Mode ? kSelected : kUnselected, row.Toggle.Left, row.Toggle.Top);
         }
-        const PageRect caption{row.Toggle.Right + 5, row.Toggle.Top - 5, row.Toggle.Right + 70,
+        // The caption may run on up to its slider: "Finger tapping" is wider than the usual 65 pixels.
+        const PageRect caption{row.Toggle.Right + 5, row.Toggle.Top - 5, row.Slider.Left,
                                row.Toggle.Bottom + 5};
         DrawText(dc, t.Text(CaptionOf(row.Mode)), caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         for (std::size_t i = 0; i < kLevelScale.size(); ++i) {

@@ -59,7 +59,6 @@ SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view bac
 }
 
 BOOL CSettingsPage::OnInitDialog() {
-    canvas_ = context_.Skins.LoadImage(background_);
     const std::wstring face =
         WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
     font_ = CreateFontW(fontHeight_, 0, 0, 0, fontWeight_, FALSE, FALSE, FALSE, ANSI_CHARSET,
@@ -78,8 +77,9 @@ void CSettingsPage::OnPaint() {
     const RECT client = GetClientRect();
     CMemoryDC memory(dc, client.right, client.bottom);
     if (memory.Valid()) {
-        if (canvas_) {
-            SkinImages::DrawImage(memory, *canvas_, 0, 0);
+        // The background is decoded at the first paint and kept by the skin images.
+        if (const SkinImage* canvas = context_.Skins.Image(background_)) {
+            SkinImages::DrawImage(memory, *canvas, 0, 0);
         }
         SetBkMode(memory, TRANSPARENT);
         SetTextColor(memory, RGB(255, 255, 255));

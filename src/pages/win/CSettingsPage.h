@@ -6,7 +6,6 @@
 #include "pages/win/PageContext.h"
 #include "skin/win/SkinImage.h"
 
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -56,7 +55,6 @@ private:
     std::string background_;
     int fontHeight_;
     int fontWeight_;
-    std::optional<SkinImage> canvas_;
     HFONT font_ = nullptr;
 };
 

@@ -7,6 +7,9 @@
 //   full repaint of the shown window;
 //   hover change: one image button taking on its hover look and repainting;
 //   slider release: the file replacements it causes (counted around the real files) and its time;
+//   the advanced panel with every section its headers open, open: its full repaint, and one wheel step
+//   of scrolling from the message to the end of the paint it causes (the minimal program: a child window
+//   of the panel's size that scrolls its contents by 60 pixels a step);
 //   private bytes, GDI and USER objects after start-up, after the first show and after 200 section
 //   toggles and view changes;
 //   idle: CPU time hidden in the tray over a minute, measured by each process itself (Wine answers
@@ -17,9 +20,12 @@
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
 #include "framework/CWnd.h"
+#include "pages/AdvancedPanelLayout.h"
+#include "pages/win/CDlgadvance.h"
 #include "pages/win/CMarkerSlider.h"
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "skin/win/CSkinScrollWnd.h"
 
 #include <windows.h>
 
@@ -48,6 +54,8 @@ constexpr int kRepaints = 50;
 constexpr int kHovers = 50;
 constexpr int kReleases = 20;
 constexpr int kToggles = 200;
+constexpr int kWheelSteps = 40;
+constexpr int kWheelDelta = 120; // one notch
 constexpr DWORD kIdleSeconds = 60;
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
@@ -210,6 +218,28 @@ double HoverMilliseconds(HWND button, int& taken) {
     return total / kHovers;
 }
 
+// Wheel notches posted to the window under the pointer, four down and four up in turn, each timed from its
+// dispatch until every paint it caused has ended. `moved` counts the notches that scrolled (the position
+// read through `position`).
+template <typename Position> double WheelMilliseconds(HWND target, HWND top, Position position, int& moved) {
+    RECT area;
+    GetWindowRect(target, &area);
+    const LPARAM at = MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2);
+    double total = 0;
+    moved = 0;
+    for (int i = 0; i < kWheelSteps; ++i) {
+        const int before = position();
+        const short delta = static_cast<short>((i / 4) % 2 == 0 ? -kWheelDelta : kWheelDelta);
+        PostMessageW(target, WM_MOUSEWHEEL, MAKEWPARAM(0, delta), at);
+        const LARGE_INTEGER from = Now();
+        Pump();
+        RedrawWindow(top, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+        total += Milliseconds(from, Now());
+        moved += position() != before ? 1 : 0;
+    }
+    return total / kWheelSteps;
+}
+
 double OwnCpuMilliseconds() {
     FILETIME created, exited, kernel, user;
     if (!GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user)) {
@@ -337,6 +367,28 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
         }
     }
     RecordUsage(figures, "toggled");
+
+    // The advanced panel with every section that its headers open, open.
+    CDlgadvance& panel = *window.Advance();
+    int opened = 0;
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        if (AdvancedPanelLayout::HeaderShown(section)) {
+            panel.ToggleSection(section, false);
+            opened += panel.Layout().IsCollapsed(section) ? 0 : 1;
+        }
+    }
+    Pump();
+    Put(figures, "panel_sections", opened);
+    Put(figures, "panel_visible", IsWindowVisible(panel.Hwnd()) ? 1 : 0);
+    const HWND column = panel.Frame() != nullptr ? panel.Frame()->Hwnd() : panel.Hwnd();
+    Put(figures, "panel_repaint_ms", RepaintMilliseconds(column));
+    int scrolled = 0;
+    Put(figures, "wheel_ms",
+        WheelMilliseconds(
+            panel.Hwnd(), main, [&] { return panel.Scroll().Position(); }, scrolled));
+    Put(figures, "wheel_moved", scrolled);
+    panel.CollapseAll();
+    Pump();
     WriteFigures(resultsPath, figures);
 
     window.HideToTray();
@@ -361,6 +413,30 @@ LRESULT CALLBACK PlainWindowProcedure(HWND window, UINT message, WPARAM wParam, 
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// A column that moves its contents by 60 pixels a wheel notch and paints what comes into view.
+LRESULT CALLBACK PlainPanelProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MOUSEWHEEL: {
+        const int step = GET_WHEEL_DELTA_WPARAM(wParam) > 0 ? 60 : -60;
+        const auto position = GetWindowLongPtrW(window, GWLP_USERDATA) - step;
+        SetWindowLongPtrW(window, GWLP_USERDATA, position);
+        ScrollWindowEx(window, 0, step, nullptr, nullptr, nullptr, nullptr,
+                       SW_INVALIDATE | SW_SCROLLCHILDREN);
+        UpdateWindow(window);
+        return 0;
+    }
+    case WM_PAINT: {
+        PAINTSTRUCT paint;
+        HDC dc = BeginPaint(window, &paint);
+        FillRect(dc, &paint.rcPaint, static_cast<HBRUSH>(GetStockObject(GRAY_BRUSH)));
+        EndPaint(window, &paint);
+        return 0;
+    }
+    default:
+        return DefWindowProcW(window, message, wParam, lParam);
+    }
 }
 
 // A button that changes colour while the pointer is on it, holding the capture meanwhile.
@@ -400,6 +476,7 @@ LRESULT CALLBACK PlainButtonProcedure(HWND window, UINT message, WPARAM wParam, 
 struct PlainProgram {
     HWND window = nullptr;
     HWND button = nullptr;
+    HWND panel = nullptr;
     NOTIFYICONDATAW icon{};
 };
 
@@ -415,6 +492,10 @@ PlainProgram StartPlainProgram(int width, int height, int buttonWidth, int butto
     buttonClass.lpfnWndProc = PlainButtonProcedure;
     buttonClass.lpszClassName = L"CorvalithBenchButton";
     RegisterClassW(&buttonClass);
+    WNDCLASSW panelClass = windowClass;
+    panelClass.lpfnWndProc = PlainPanelProcedure;
+    panelClass.lpszClassName = L"CorvalithBenchPanel";
+    RegisterClassW(&panelClass);
 
     PlainProgram program;
     program.window =
@@ -422,6 +503,10 @@ PlainProgram StartPlainProgram(int width, int height, int buttonWidth, int butto
                         0, width, height, nullptr, nullptr, instance, nullptr);
     program.button = CreateWindowExW(0, buttonClass.lpszClassName, L"", WS_CHILD | WS_VISIBLE, 20, 107,
                                      buttonWidth, buttonHeight, program.window, nullptr, instance, nullptr);
+    const RECT column = CDlgadvance::kPlace;
+    program.panel = CreateWindowExW(0, panelClass.lpszClassName, L"", WS_CHILD | WS_VISIBLE, column.left,
+                                    column.top, column.right - column.left, column.bottom - column.top,
+                                    program.window, nullptr, instance, nullptr);
     program.icon.cbSize = sizeof program.icon;
     program.icon.hWnd = program.window;
     program.icon.uID = 1;
@@ -457,6 +542,13 @@ int RunMinimal(int width, int height, int buttonWidth, int buttonHeight, const s
     int hovered = 0;
     Put(figures, "hover_ms", HoverMilliseconds(program.button, hovered));
     Put(figures, "hover_taken", hovered);
+    Put(figures, "panel_repaint_ms", RepaintMilliseconds(program.panel));
+    int scrolled = 0;
+    Put(figures, "wheel_ms",
+        WheelMilliseconds(
+            program.panel, program.window,
+            [&] { return static_cast<int>(GetWindowLongPtrW(program.panel, GWLP_USERDATA)); }, scrolled));
+    Put(figures, "wheel_moved", scrolled);
     WriteFigures(resultsPath, figures);
 
     ShowWindow(program.window, SW_HIDE);
@@ -591,6 +683,10 @@ void PrintTable(const Figures& c, const Figures& m) {
         Number(m, "repaint_ms", "%.2f"), "≤ 5");
     Row("Hover change of one image button, its repaint (ms)", Number(c, "hover_ms", "%.3f"),
         Number(m, "hover_ms", "%.3f"), "≤ 1");
+    Row("Repaint of the advanced panel, every section open (ms)", Number(c, "panel_repaint_ms", "%.2f"),
+        Number(m, "panel_repaint_ms", "%.2f"), "≤ 8");
+    Row("One wheel step of the panel, to the end of its paint (ms)", Number(c, "wheel_ms", "%.2f"),
+        Number(m, "wheel_ms", "%.2f"), "≤ 16");
     Row("Slider release: file replacements", Number(c, "slider_most", "%.0f"), "—", "≤ 2");
     Row("Slider release: time (ms)", Number(c, "slider_ms", "%.2f"), "—", "—");
     Row("CPU time hidden in the tray over 60 s (ms)", Number(c, "idle_ms", "%.1f"),
@@ -624,6 +720,8 @@ void PrintTable(const Figures& c, const Figures& m) {
     check(Value(c, "show_ms") >= 0 && Value(c, "show_ms") <= 30, "show to first paint");
     check(Value(c, "repaint_ms") >= 0 && Value(c, "repaint_ms") <= 5, "full repaint");
     check(Value(c, "hover_ms") >= 0 && Value(c, "hover_ms") <= 1, "hover change");
+    check(Value(c, "panel_repaint_ms") >= 0 && Value(c, "panel_repaint_ms") <= 8, "panel repaint");
+    check(Value(c, "wheel_ms") >= 0 && Value(c, "wheel_ms") <= 16, "panel wheel step");
     check(Value(c, "slider_most") >= 0 && Value(c, "slider_most") <= 2, "slider release");
     check(sameCounts, "object counts after the toggles");
     std::string list;
@@ -638,6 +736,11 @@ void PrintTable(const Figures& c, const Figures& m) {
     std::printf("The hover look was taken on %s of %d moves (Corvalith), %s of %d (minimal program).\n",
                 Number(c, "hover_taken", "%.0f").c_str(), kHovers, Number(m, "hover_taken", "%.0f").c_str(),
                 kHovers);
+    std::printf("The panel had %s sections open (shown: %s); %s of %d wheel steps scrolled it (Corvalith), "
+                "%s of %d (minimal program).\n",
+                Number(c, "panel_sections", "%.0f").c_str(), Value(c, "panel_visible") == 1 ? "yes" : "no",
+                Number(c, "wheel_moved", "%.0f").c_str(), kWheelSteps,
+                Number(m, "wheel_moved", "%.0f").c_str(), kWheelSteps);
     std::printf("Objects after 6, %d and %d toggles: GDI %s, %s, %s; USER %s, %s, %s.\n", kToggles / 2,
                 kToggles, Number(c, "gdi_toggled6", "%.0f").c_str(),
                 Number(c, "gdi_toggled100", "%.0f").c_str(), Number(c, "gdi_toggled", "%.0f").c_str(),

@@ -1,6 +1,8 @@
 #include "pages/win/CDlgadvance.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/MainWindowFixture.h"
+#include "win/support/PixelSurface.h"
+#include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -101,6 +103,75 @@ TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
     Pump();
     EXPECT_TRUE(panel.Layout().IsCollapsed(1));
     EXPECT_FALSE(panel.Page(1).GetStyle() & WS_VISIBLE);
+}
+
+// The window starts hidden and is shown later by the show request: the panel has to come up with it.
+TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
+    constexpr COLORREF kPanelColour = RGB(10, 160, 30);
+    test::TestSkinFolder folder;
+    ASSERT_TRUE(folder.WriteImage("Skins\\BK_MainRight.png", 260, 563, kPanelColour));
+    MainWindow::Setup setup;
+    setup.programFolder = folder.ProgramFolder();
+    MainWindow main(setup);
+    CDlgadvance& panel = *main.window->Advance();
+    ASSERT_FALSE(main.window->IsWindowVisible());
+
+    main.window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    ASSERT_TRUE(main.window->IsWindowVisible());
+    ::UpdateWindow(main.window->Hwnd());
+    ::RedrawWindow(main.window->Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    EXPECT_TRUE(panel.Frame()->IsWindowVisible());
+    EXPECT_TRUE(panel.IsWindowVisible());
+    for (const int section : {1, 2, 4, 5, 6, 7}) {
+        EXPECT_TRUE(panel.Header(section).IsWindowVisible()) << section;
+    }
+
+    // Below the headers the column shows the panel's own background, not the main window's.
+    test::PixelSurface surface(260, 561);
+    const HDC window = ::GetDC(main.window->Hwnd());
+    ::BitBlt(surface.Dc(), 0, 0, 260, 561, window, 735, 32, SRCCOPY);
+    ::ReleaseDC(main.window->Hwnd(), window);
+    for (const POINT at : {POINT{10, 200}, POINT{120, 400}, POINT{200, 550}}) {
+        EXPECT_EQ(surface.Pixel(at.x, at.y), kPanelColour) << at.x << ", " << at.y;
+    }
+}
+
+// The colour a swatch control is filled with: the brush its page hands it, as the control asks for it.
+COLORREF SwatchFill(CWnd& page, CWnd& swatch) {
+    const HDC dc = ::GetDC(swatch.Hwnd());
+    const auto brush = reinterpret_cast<HBRUSH>(page.SendMessage(
+        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(swatch.Hwnd())));
+    ::ReleaseDC(swatch.Hwnd(), dc);
+    LOGBRUSH fill{};
+    if (brush == nullptr || ::GetObjectW(brush, sizeof fill, &fill) != sizeof fill ||
+        fill.lbStyle != BS_SOLID) {
+        return CLR_INVALID;
+    }
+    return fill.lbColor;
+}
+
+TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
+    MainWindow main;
+    ProfileSettings& p = main.Services().Session.Working;
+    CDlgadvance& panel = *main.window->Advance();
+    const Rgb colours[] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},  {255, 255, 0},
+                           {0, 255, 255}, {255, 128, 0}, {255, 0, 255}};
+    for (int i = 0; i < 7; ++i) {
+        p.DpiStageColors[i] = colours[i];
+        if (i < 5) {
+            p.MouseColors[i] = colours[6 - i];
+        }
+    }
+    for (int stage = 0; stage < 7; ++stage) {
+        const Rgb c = colours[stage];
+        EXPECT_EQ(SwatchFill(panel.Dpi(), panel.Dpi().Swatch(stage)), RGB(c.Red, c.Green, c.Blue)) << stage;
+    }
+    for (int swatch = 0; swatch < 5; ++swatch) {
+        const Rgb c = colours[6 - swatch];
+        EXPECT_EQ(SwatchFill(panel.Lighting(), panel.Lighting().Swatch(swatch)), RGB(c.Red, c.Green, c.Blue))
+            << swatch;
+    }
 }
 
 TEST(SettingsPanel, DpiSliderSendsTheDpiUploadOfItsNewCode) {
