@@ -2,6 +2,7 @@
 
 #include "platform/TextFormat.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProfileListStore.h"
 
 #include <cstdio>
 #include <cstring>
@@ -75,6 +76,8 @@ void ProfileStorage::LoadProfile() {
     if (busy_) {
         binaryPath_ = dataFolder_ + "config.bin";
     } else {
+        // A list stored by a profile manager that was stopped half-way may still announce file moves.
+        ProfileListStore(services_.Files, dataFolder_).FinishPendingMoves();
         const ini::IniDocument list = ProfileListFile().Load();
         const long count = ParseCount(ini::IniFile::Read(list, kProfileSection, "ItemCount"));
         listValid_ = count >= 1 && count <= static_cast<long>(kMaxProfiles);
