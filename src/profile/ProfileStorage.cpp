@@ -104,6 +104,16 @@ void ProfileStorage::LoadProfile() {
     services_.Macros.RebuildMacroBlockTable(macrosPath_, session_.Working);
 }
 
+void ProfileStorage::LoadListEntry(std::uint8_t position) {
+    ChooseDataFolder();
+    session_.CurrentProfileIndex = position;
+    listValid_ = true;
+    binaryPath_ = NumberedPath("config", ".bin");
+    textPath_ = NumberedPath("str", ".ini");
+    ReadBinaryFile();
+    services_.Macros.RebuildMacroBlockTable(macrosPath_, session_.Working);
+}
+
 bool ProfileStorage::ReadBinaryFile() {
     profileStored_ = false;
     const auto bytes = services_.Files.ReadFile(binaryPath_, ProfileFile::kSize);
