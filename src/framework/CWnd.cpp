@@ -140,14 +140,22 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam
 
     const Message saved = window->current_;
     window->current_ = Message{message, wParam, lParam, true};
+    ++window->dispatchDepth_;
     const LRESULT result = window->WindowProc(message, wParam, lParam);
+    --window->dispatchDepth_;
     if (message == WM_NCDESTROY) {
         window->Detach();
         window->current_ = Message{};
-        window->PostNcDestroy(); // may delete the object
-        return result;
+        // A window destroyed from one of its own handlers is still in use by the frames below this one: the
+        // outermost of them finishes the destruction.
+        window->destroyPending_ = true;
+    } else {
+        window->current_ = saved;
     }
-    window->current_ = saved;
+    if (window->destroyPending_ && window->dispatchDepth_ == 0) {
+        window->destroyPending_ = false;
+        window->PostNcDestroy(); // may delete the object
+    }
     return result;
 }
 

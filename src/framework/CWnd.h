@@ -168,6 +168,8 @@ private:
 
     WNDPROC previous_ = nullptr;
     Message current_;
+    int dispatchDepth_ = 0;
+    bool destroyPending_ = false;
     bool modalContinue_ = false;
     int modalResult_ = 0;
 
