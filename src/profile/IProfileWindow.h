@@ -7,7 +7,7 @@ class IProfileWindow {
 public:
     virtual ~IProfileWindow() = default;
     // Shows the working profile: the sliders, the settings pages and the button captions.
-    virtual void ShowProfile() = 0;
+    virtual void ShowLoadedProfile() = 0;
     // Closes the profile manager, if it is open, and shows the views it covered again.
     virtual void CloseProfileManager() = 0;
 };

@@ -89,7 +89,7 @@ void ProfileOperations::Select(int position, std::string_view captionSection, IP
     working.ProfileIndex = static_cast<std::uint8_t>(position); // the record names its list position
     services_.Storage.InitialiseIfNew();
     services_.Storage.LoadCaptions(captionSection);
-    window.ShowProfile();
+    window.ShowLoadedProfile();
     window.CloseProfileManager();
     working.LiftOffEnabled = liftOffEnabled;
     StoreAndSend(captionSection);
@@ -110,7 +110,7 @@ void ProfileOperations::Create(int position, std::string_view captionSection, IP
     storage.LoadCaptions(captionSection);
     storage.SetBusy(false);
 
-    window.ShowProfile();
+    window.ShowLoadedProfile();
     window.CloseProfileManager();
 
     working.LiftOffEnabled = liftOffEnabled;
@@ -159,7 +159,7 @@ void ProfileOperations::ImportProfile(int position, std::string_view captionSect
         if (captionsRead) {
             session_.Captions = captions;
         }
-        window.ShowProfile();
+        window.ShowLoadedProfile();
         StoreAndSend(captionSection);
         services_.Storage.CurrentTextFile().WriteString(kProfileSection, "IsDefault", "Y");
         return;
@@ -170,7 +170,7 @@ void ProfileOperations::ImportProfile(int position, std::string_view captionSect
     // Only the captions came in: they belong to the entry imported into.
     if (position == session_.LoadedProfileIndex) {
         session_.Captions = captions;
-        window.ShowProfile();
+        window.ShowLoadedProfile();
         services_.Storage.SaveCaptions(captionSection);
     } else {
         ExportCaptions(NumberedPath("str", position, ".ini"), captions, captionSection);

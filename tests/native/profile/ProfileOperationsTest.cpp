@@ -34,7 +34,7 @@ std::vector<std::uint8_t> ProfileBytes(std::uint8_t fill, std::uint8_t liftOff, 
 
 class WindowLog : public IProfileWindow {
 public:
-    void ShowProfile() override { log.push_back("show"); }
+    void ShowLoadedProfile() override { log.push_back("show"); }
     void CloseProfileManager() override { log.push_back("close"); }
     std::vector<std::string> log;
 };
