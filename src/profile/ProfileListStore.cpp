@@ -2,6 +2,7 @@
 
 #include "ini/IniFile.h"
 
+#include <array>
 #include <utility>
 #include <vector>
 
@@ -111,9 +112,16 @@ ProfileListStore::CloseAction ProfileListStore::Save(const ProfileList& list, Pr
             session.Working.ProfileIndex = static_cast<std::uint8_t>(i);
         }
     }
+    // A stored entry's flag is the session's own (an import into it clears it while the manager is open).
+    const std::array<bool, ProfileList::kMaxProfiles> flags = session.NewEntryFlags;
     for (int i = 0; i < kPositions; ++i) {
-        session.NewEntryFlags[static_cast<std::size_t>(i)] =
-            i < count && entries[static_cast<std::size_t>(i)].NewEntry;
+        bool flag = false;
+        if (i < count) {
+            const ProfileList::Entry& entry = entries[static_cast<std::size_t>(i)];
+            flag = entry.Files >= 0 ? entry.NewEntry && flags[static_cast<std::size_t>(entry.Files)]
+                                    : entry.NewEntry;
+        }
+        session.NewEntryFlags[static_cast<std::size_t>(i)] = flag;
     }
     session.CurrentProfileIndex = static_cast<std::uint8_t>(selected);
     bool& newEntry = session.NewEntryFlags[static_cast<std::size_t>(selected)];

@@ -47,6 +47,9 @@ std::string ProfileOperations::NumberedPath(const char* stem, int position, cons
 void ProfileOperations::Run(Operation operation, int position, std::string_view captionSection,
                             PromptOwner owner, IProfileWindow& window) {
     if (position < 0 || position >= static_cast<int>(ProfileList::kMaxProfiles)) {
+        if (operation == Operation::Select || operation == Operation::Create) {
+            window.CloseProfileManager(); // nothing to activate, but the manager still closes
+        }
         return;
     }
     switch (operation) {

@@ -134,12 +134,16 @@ void CConfigDialog::Rename() {
 
 void CConfigDialog::Transfer(Operation operation) {
     const int selected = list_.GetCurSel();
-    if (list_.GetCount() == 0 || selected < 0) {
+    if (list_.GetCount() == 0 || selected < 0 || static_cast<std::size_t>(selected) >= entries_.Count()) {
         return;
     }
-    // Import and export work on stored entries only: an entry added since the manager opened has no
-    // files of its own yet, and the list on disk does not know it.
-    ::PostMessageW(mainWindow_->Hwnd(), kProfileOperation, operation, selected);
+    // Import and export work on the files of stored entries, numbered as the stored list numbers them
+    // until the list is stored again on close; an entry added since the manager opened has none yet.
+    const int files = entries_.Entries()[static_cast<std::size_t>(selected)].Files;
+    if (files < 0) {
+        return;
+    }
+    ::PostMessageW(mainWindow_->Hwnd(), kProfileOperation, operation, files);
 }
 
 void CConfigDialog::Close() {

@@ -195,6 +195,15 @@ TEST(ProfileListStore, ClosingFollowsTheLoadedProfileAndTheNewEntries) {
          1,
          1,
          {false, false, true}},
+        // An import into a stored entry still waiting to be created clears its flag while the manager is
+        // open.
+        {"imported into a new entry",
+         0,
+         [](ProfileList& l) { l.SetNewEntry(2, true), l.Select(2); },
+         Op::Select,
+         2,
+         0,
+         {}},
     };
     for (const Case& c : cases) {
         MemoryFileSystem files;
