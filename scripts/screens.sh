@@ -103,18 +103,18 @@ panel_header 52; shot "$window" panel-polling-rate; panel_header 52
 panel_header 77; shot "$window" panel-pointer-speed; panel_header 77
 panel_header 127; shot "$window" panel-scroll-speed; panel_header 127
 
-# The profile manager (its top-left corner at 12, 100 in the main window), opened by "Config" and given
+# The profile manager (its top-left corner at 12, 32 in the main window), opened by "Config" and given
 # three profiles with its New area; then its context menu on the second entry. A popup menu is a window of
 # its own, so that picture is cut from the whole screen around the main window.
 click 88 619; sleep 1
-for _ in 1 2 3; do click 62 685; sleep 0.5; done
+for _ in 1 2 3; do click 62 617; sleep 0.5; done
 shot "$window" profile-manager
-xdotool mousemove --window "$window" 70 150 click 3; sleep 1.5
+xdotool mousemove --window "$window" 70 82 click 3; sleep 1.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
-import -window root -crop "420x420+$((X + 12))+$((Y + 100))" "$screens/profile-manager-menu.png"
+import -window root -crop "420x420+$((X + 12))+$((Y + 32))" "$screens/profile-manager-menu.png"
 echo "saved $screens/profile-manager-menu.png"
 xdotool key Escape; sleep 0.5
-click 259 115; sleep 1 # the close area: the selected profile becomes the active one
+click 259 47; sleep 1 # the close area: the selected profile becomes the active one
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true

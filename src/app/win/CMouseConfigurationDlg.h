@@ -97,7 +97,7 @@ public:
     // The open profile manager, null while it is closed.
     CConfigDialog* ProfileManager() { return config_.get(); }
     // Where the profile manager sits in the window.
-    static constexpr POINT kProfileManagerOrigin{12, 100};
+    static constexpr POINT kProfileManagerOrigin{12, 32};
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
