@@ -4,8 +4,9 @@
 # person would. A screenshot of the virtual mouse window follows; then the main window is shown, each view
 # and section, and the advanced panel's DPI, lighting, polling-rate, pointer-speed and scroll-speed sections,
 # are opened with the mouse and a screenshot of the main window is saved after each step, with an
-# assignment menu and its submenu open, the key capture dialog, the macro assignment dialog and the
-# profile manager with its context menu (build/screens/*.png).
+# assignment menu and its submenu open, the key capture dialog, the macro assignment dialog, the macro
+# manager with a recorded macro, its context menu and its in-place editor, and the profile manager with its
+# context menu (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
@@ -90,6 +91,32 @@ shot "$dialog" macro-assignment
 xdotool mousemove --window "$dialog" 343 262 click 1 # Cancel
 sleep 1
 click 140 117
+
+# The macro manager from its header (the second, below the closed first section): a new macro recorded
+# from the keyboard with its delays, the event list's context menu, and the in-place editor over the
+# macro's name. A popup menu is a window of its own, so that picture is cut from the whole screen.
+click 140 142
+manager=$(wait_window '^Corvalith macro manager$' 20)
+[[ -n "$manager" ]] || fail "the macro manager did not appear"
+in_manager() { xdotool mousemove --window "$manager" "$1" "$2" click "${3:-1}"; }
+in_manager 46 380                     # New
+in_manager 377 151                    # Record delay between keystrokes
+in_manager 340 99; sleep 0.5          # Start Recording
+xdotool key a; sleep 0.3; xdotool key b; sleep 0.5
+in_manager 340 99; sleep 0.5          # Stop Recording
+shot "$manager" macro-manager
+in_manager 200 88; sleep 0.3
+in_manager 200 88 3; sleep 1.5        # the context menu of the event list's first item
+eval "$(xdotool getwindowgeometry --shell "$manager")"
+import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screens/macro-manager-menu.png"
+echo "saved $screens/macro-manager-menu.png"
+xdotool key Escape; sleep 0.5
+xdotool mousemove --window "$manager" 60 88 click --repeat 2 --delay 80 1; sleep 0.5
+xdotool type --delay 50 "Jump"
+shot "$manager" macro-manager-editor
+xdotool key Return; sleep 0.5
+in_manager 325 408                    # OK: the macros go to the mouse
+sleep 5
 click 140 167; shot "$window" main-axis-sensitivity
 click 140 167
 click 140 192; shot "$window" main-lift-off

@@ -2,6 +2,8 @@
 
 #include "app/HotSpotPlan.h"
 
+#include <algorithm>
+
 namespace corvalith {
 
 namespace {
@@ -150,6 +152,46 @@ const std::array<MainWindowPlan::Button, MainWindowPlan::kControls>& MainWindowP
          0},
     }};
     return buttons;
+}
+
+std::vector<std::string> MainWindowPlan::AllImagePaths() {
+    std::vector<std::string> paths;
+    const auto add = [&paths](std::string_view path) {
+        if (!path.empty() && std::find(paths.begin(), paths.end(), path) == paths.end()) {
+            paths.emplace_back(path);
+        }
+    };
+    add(kBackground);
+    // The panels' heights move images, never choose them.
+    MainWindowLayout layout(0, 0);
+    for (const Image& image : Images(layout, State{})) {
+        add(image.Path);
+    }
+    for (const Button& button : Buttons()) {
+        for (std::string_view path : button.Images) {
+            add(path);
+        }
+    }
+    for (std::string_view path : kDropDownImages) {
+        add(path);
+    }
+    add(kSliderTrack);
+    add(kSliderFill);
+    const MainWindowLayout::Section sections[] = {
+        MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff};
+    for (const MainWindowLayout::Section section : sections) {
+        layout.Toggle(section, false);
+    }
+    for (const View view : {View::Top, View::Side}) {
+        for (int slot = -1; slot < MainWindowLayout::kSlots; ++slot) {
+            for (const bool liftOff : {false, true}) {
+                for (const Image& image : Images(layout, State{view, slot, liftOff})) {
+                    add(image.Path);
+                }
+            }
+        }
+    }
+    return paths;
 }
 
 } // namespace corvalith

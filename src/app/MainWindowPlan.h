@@ -92,6 +92,10 @@ public:
     static std::vector<Text> Texts(const MainWindowLayout& layout, const LanguageTable& texts);
     // The image buttons as the window starts (every section collapsed).
     static const std::array<Button, kControls>& Buttons();
+    // Every skin file the window can draw in any state, each path once: the background and the images
+    // of the window as it starts come first, then the buttons' and sliders' images, then the rest. The
+    // program decodes them in this order while it waits in the tray.
+    static std::vector<std::string> AllImagePaths();
 };
 
 } // namespace corvalith

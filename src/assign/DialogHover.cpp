@@ -6,13 +6,13 @@ bool DialogHover::Move(Button over) {
     if (over != Button::None) {
         return false; // the look changes when the pointer rests
     }
-    const bool wasLit = close_ || ok_ || cancel_;
-    close_ = ok_ = cancel_ = false;
+    const bool wasLit = close_ || ok_ || cancel_ || new_ || delete_;
+    close_ = ok_ = cancel_ = new_ = delete_ = false;
     return wasLit;
 }
 
 bool DialogHover::Rest(Button over) {
-    const bool close = close_, ok = ok_, cancel = cancel_;
+    const bool close = close_, ok = ok_, cancel = cancel_, created = new_, deleted = delete_;
     switch (over) {
     case Button::None:
         return Move(Button::None);
@@ -27,8 +27,16 @@ bool DialogHover::Rest(Button over) {
         cancel_ = true;
         ok_ = false;
         break;
+    case Button::New:
+        new_ = true;
+        delete_ = false;
+        break;
+    case Button::Delete:
+        delete_ = true;
+        new_ = false;
+        break;
     }
-    return close != close_ || ok != ok_ || cancel != cancel_;
+    return close != close_ || ok != ok_ || cancel != cancel_ || created != new_ || deleted != delete_;
 }
 
 bool DialogHover::IsLit(Button button) const {
@@ -39,6 +47,10 @@ bool DialogHover::IsLit(Button button) const {
         return ok_;
     case Button::Cancel:
         return cancel_;
+    case Button::New:
+        return new_;
+    case Button::Delete:
+        return delete_;
     case Button::None:
         break;
     }

@@ -5,10 +5,14 @@
 namespace corvalith {
 
 // An off-screen drawing surface compatible with a target device context: the skinned windows draw
-// into it and copy the result to the screen in one block transfer, so nothing flickers.
+// into it and copy the result to the screen in one block transfer, so nothing flickers. A paint clips
+// it to its update rectangle: drawing then touches only that part and only that part is copied.
 class CMemoryDC {
 public:
     CMemoryDC(HDC target, int width, int height);
+    // A surface for a paint: compatible with the paint's device context, width x height, clipped to
+    // the paint's update rectangle.
+    CMemoryDC(const PAINTSTRUCT& paint, int width, int height);
     CMemoryDC(const CMemoryDC&) = delete;
     CMemoryDC& operator=(const CMemoryDC&) = delete;
     ~CMemoryDC();
@@ -19,7 +23,13 @@ public:
     int Height() const { return height_; }
     bool Valid() const { return dc_ != nullptr && bitmap_ != nullptr; }
 
-    // Copies the whole surface to the target at x, y.
+    // Clips all further drawing on the surface to area (surface coordinates, kept inside the surface),
+    // and CopyTo to the same part. An empty area clips everything away.
+    void ClipTo(const RECT& area);
+    // The part CopyTo copies: the whole surface until ClipTo.
+    const RECT& Area() const { return area_; }
+
+    // Copies the area to the target, the surface's top-left corner going to x, y.
     bool CopyTo(HDC target, int x = 0, int y = 0) const;
 
 private:
@@ -28,6 +38,7 @@ private:
     HGDIOBJ previous_ = nullptr;
     int width_;
     int height_;
+    RECT area_;
 };
 
 } // namespace corvalith

@@ -35,6 +35,17 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     });
 }
 
+void PutList(ini::IniDocument& document, const std::vector<std::string>& names) {
+    document.DeleteSection(MacroFile::kListSection);
+    document.SetString(MacroFile::kListSection, kCountKey, std::to_string(names.size()));
+    if (names.empty()) {
+        document.SetString(MacroFile::kListSection, "0", "");
+    }
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        document.SetString(MacroFile::kListSection, std::to_string(i), names[i]);
+    }
+}
+
 } // namespace
 
 MacroFile::MacroFile(IFileSystem& files, std::string path) : files_(files), path_(std::move(path)) {}
@@ -112,17 +123,7 @@ Macro MacroFile::ReadMacro(const ini::IniDocument& document, const std::string& 
 }
 
 bool MacroFile::WriteList(const std::vector<std::string>& names) {
-    return Rewrite(false, [&](ini::IniDocument& document) {
-        document.DeleteSection(kListSection);
-        const std::string count = std::to_string(names.size());
-        document.SetString(kListSection, kCountKey, count);
-        if (names.empty()) {
-            document.SetString(kListSection, "0", "");
-        }
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            document.SetString(kListSection, std::to_string(i), names[i]);
-        }
-    });
+    return Rewrite(false, [&](ini::IniDocument& document) { PutList(document, names); });
 }
 
 void MacroFile::PutMacroSection(ini::IniDocument& document, const std::string& name, const std::string* flag,
@@ -177,6 +178,24 @@ bool MacroFile::DeleteMacroSection(const std::string& name) {
         return false;
     }
     return Rewrite(false, [&](ini::IniDocument& document) { document.DeleteSection(name); });
+}
+
+bool MacroFile::RenameMacro(const std::vector<std::string>& names, const std::string& oldName,
+                            const std::string& newName) {
+    if (!IsStorableName(oldName) || !IsStorableName(newName)) {
+        return false;
+    }
+    return Rewrite(false, [&](ini::IniDocument& document) {
+        const bool hadSection = document.HasSection(oldName);
+        const bool hadFlag = document.HasKey(oldName, kFlagKey);
+        const Macro macro = ReadMacro(document, oldName);
+        const std::string flag = ini::IniFile::Read(document, oldName, kFlagKey);
+        PutList(document, names);
+        if (hadSection) {
+            document.DeleteSection(oldName);
+            PutMacroSection(document, newName, hadFlag ? &flag : nullptr, macro.LoopCountText, macro.Items);
+        }
+    });
 }
 
 bool MacroFile::WriteLoopCount(const std::string& name, long value) {

@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace corvalith {
@@ -32,6 +33,7 @@ public:
     MacroFile(IFileSystem& files, std::string path);
 
     const std::string& Path() const { return path_; }
+    void SetPath(std::string path) { path_ = std::move(path); }
     bool Exists() const;
 
     // The macro names in list order; empty when the file or the list is missing.
@@ -53,6 +55,12 @@ public:
     bool WriteInterruptedRecording(const std::vector<std::string>& snapshot);
 
     bool DeleteMacroSection(const std::string& name);
+
+    // A rename in one replacement of the file: the list section is rewritten from `names` and the macro's
+    // section, with everything it holds, moves from the old name to the new one. Nothing is written when
+    // either name cannot be stored.
+    bool RenameMacro(const std::vector<std::string>& names, const std::string& oldName,
+                     const std::string& newName);
 
     // The loop-count box's write: "MacroLoopTimes" of the macro at once. The one write that creates the file
     // (and the data folder) when they are missing.

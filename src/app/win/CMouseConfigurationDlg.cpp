@@ -1,5 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "app/MacroButtonBinding.h"
 #include "app/ProgramVersion.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
@@ -7,12 +8,15 @@
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroTableBuilder.h"
 #include "macro/win/CMacroDialog.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
 #include "platform/win32/WideString.h"
 
 #include <dbt.h>
+
+#include <algorithm>
 
 namespace corvalith {
 
@@ -98,7 +102,25 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
         showPending_ = false;
         Restore();
     }
+    // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
+    aheadPaths_ = MainWindowPlan::AllImagePaths();
+    std::reverse(aheadPaths_.begin(), aheadPaths_.end());
+    PostMessage(kDecodeAhead, 0, 0);
     return TRUE;
+}
+
+void CMouseConfigurationDlg::DecodeAhead() {
+    // One file per message: a show request or a click waits for one decode at most. The first message
+    // builds the settings panel.
+    BuildAdvancedPanel();
+    if (aheadPaths_.empty()) {
+        return;
+    }
+    services_->Skins.Image(aheadPaths_.back());
+    aheadPaths_.pop_back();
+    if (!aheadPaths_.empty()) {
+        PostMessage(kDecodeAhead, 0, 0);
+    }
 }
 
 std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
@@ -143,14 +165,17 @@ std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
 
 void CMouseConfigurationDlg::BuildSizeAndFonts() {
     ProgramServices& s = *services_;
-    if (s.Skins.LoadBackground(Hwnd(), MainWindowPlan::kBackground, background_)) {
-        width_ = background_.Width();
-        height_ = background_.Height();
+    // The window takes the background's size from the file's header; the image itself is decoded at
+    // the first paint, so a window that starts hidden decodes nothing.
+    const SIZE background = s.Skins.SizeOf(MainWindowPlan::kBackground);
+    if (background.cx > 0 && background.cy > 0) {
+        width_ = background.cx;
+        height_ = background.cy;
     } else {
         width_ = MainWindowLayout::kFallbackWidth;
         height_ = MainWindowLayout::kFallbackHeight;
-        SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
+    SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const auto font = [this](int weight) {
         return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace_.c_str());
@@ -167,13 +192,8 @@ void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& re
     button.Create(rect, this, 0, Wide(caption));
     button.SetFontFace(fontFace_);
     button.SetFontHeight(13);
-    std::array<std::optional<SkinImage>, 4> loaded;
-    for (std::size_t i = 0; i < loaded.size(); ++i) {
-        loaded[i] = services_->Skins.LoadImage(images[i]);
-    }
     const RECT source{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-    const auto bitmap = [&](std::size_t i) { return loaded[i] ? loaded[i]->Bitmap() : nullptr; };
-    button.SetImages(source, bitmap(0), bitmap(1), bitmap(2), bitmap(3));
+    button.SetSkinImages(services_->Skins, source, images[0], images[1], images[2], images[3]);
 }
 
 void CMouseConfigurationDlg::BuildControls() {
@@ -195,23 +215,25 @@ void CMouseConfigurationDlg::BuildControls() {
                          services_->Session.Captions[static_cast<std::size_t>(slot)]);
     }
 
-    std::optional<SkinImage> track = services_->Skins.LoadImage(MainWindowPlan::kSliderTrack);
-    std::optional<SkinImage> fill = services_->Skins.LoadImage(MainWindowPlan::kSliderFill);
     const std::pair<CDMarker*, int> sliders[] = {
         {&xSlider_, kXSliderId}, {&ySlider_, kYSliderId}, {&liftOffSlider_, kLiftOffSliderId}};
     for (const auto& [slider, id] : sliders) {
         slider->Create(RECT{}, this, id);
-        slider->SetImages(ToRect(MainWindowPlan::kSliderImage), track ? track->Bitmap() : nullptr,
-                          fill ? fill->Bitmap() : nullptr);
+        slider->SetSkinImages(services_->Skins, ToRect(MainWindowPlan::kSliderImage),
+                              MainWindowPlan::kSliderTrack, MainWindowPlan::kSliderFill);
         slider->SetAcceptsMouse(true);
     }
     xSlider_.SetRange(1, 11);
     ySlider_.SetRange(1, 11);
     liftOffSlider_.SetRange(0, 6);
-    BuildAdvancedPanel();
+    // The settings panel is built after start-up, by the first message of the tray wait (or by an earlier
+    // show): it is the slowest part of the window to build, and nothing of it is seen before the show.
 }
 
 void CMouseConfigurationDlg::BuildAdvancedPanel() {
+    if (advance_) {
+        return;
+    }
     ProgramServices& s = *services_;
     advance_ = std::make_unique<CDlgadvance>(
         PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
@@ -387,6 +409,39 @@ CMouseConfigurationDlg::ChooseMacro(const std::optional<AssignmentCatalogue::Mac
     return MacroResult{chosen->Index, chosen->Mode, chosen->Name};
 }
 
+void CMouseConfigurationDlg::RunMacroManager() {
+    ProgramServices& s = *services_;
+    if (!macroManager_) {
+        macroManager_ = std::make_unique<CMacroProgramDialog>(s.Skins, s.Files, s.Prompts(), this);
+    }
+    const std::string path = s.Storage.DataFolder() + "record.ini";
+    ProfileSession& session = s.Session;
+    macroManager_->Prepare(
+        s.Language.Code(), path,
+        std::vector<std::string>(session.Captions.begin(),
+                                 session.Captions.begin() + AssignmentCatalogue::kAssignableSlots));
+    const bool ok = macroManager_->DoModal() == IDOK;
+    bool changed = false;
+    for (const auto& [from, to] : macroManager_->Renames()) {
+        changed = MacroButtonBinding::Rename(session, from, to) || changed;
+    }
+    const MacroFile file(s.Files, path);
+    const bool rebound = MacroButtonBinding::Rebind(session, file.ReadList());
+    if (ok) {
+        const auto& copy = macroManager_->EncodedCopy();
+        std::copy(copy.begin(), copy.end(), &session.Working.MacroBlockTable[0][0]);
+    } else if (rebound) {
+        // The buttons now name other blocks: the table must hold the macros at their new places.
+        MacroTableBuilder::Build(file, 0x32,
+                                 MacroTableBuilder::Table(&session.Working.MacroBlockTable[0][0],
+                                                          sizeof session.Working.MacroBlockTable));
+    }
+    if (ok || rebound || changed) {
+        SetDropDownCaptions();
+        uploads_->ApplyButtons();
+    }
+}
+
 void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
     if (slot >= dropDowns_.size()) {
         return;
@@ -433,9 +488,7 @@ void CMouseConfigurationDlg::OnPaint() {
 
 void CMouseConfigurationDlg::Paint(HDC dc) {
     const SkinImages& skins = services_->Skins;
-    if (background_.Bitmap() != nullptr) {
-        SkinImages::DrawImage(dc, background_, 0, 0);
-    } else {
+    if (!skins.DrawImageFile(dc, MainWindowPlan::kBackground, 0, 0)) {
         const RECT client{0, 0, width_, height_};
         const HBRUSH fill = CreateSolidBrush(kFallbackBackground);
         FillRect(dc, &client, fill);
@@ -520,7 +573,8 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
             OpenProfileManager();
             break;
         case Id::Header2:
-            ClearSelection(); // the macro manager arrives with its own window
+            ClearSelection();
+            RunMacroManager();
             break;
         case Id::TopView:
             SelectView(1);
@@ -584,12 +638,16 @@ void CMouseConfigurationDlg::Restore() {
     LockWindowUpdate(nullptr);
     SetSlidersFromProfile();
     SetDropDownCaptions();
+    BuildAdvancedPanel();
     ReloadAdvancedPanel();
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
     startHidden_ = 0;
     ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
     ShowWindow(SW_SHOW);
     SetForegroundWindow(Hwnd());
+    // The window and its controls are painted before the uploads the refreshed pages have posted (the
+    // lighting upload alone takes a quarter of a second of the mouse's waits).
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
 }
 
 void CMouseConfigurationDlg::Reset() {
@@ -927,6 +985,9 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
     case kShowRequest:
         Restore();
         return true;
+    case kDecodeAhead:
+        DecodeAhead();
+        return true;
     default:
         return false;
     }
@@ -1010,6 +1071,9 @@ void CMouseConfigurationDlg::OnDestroy() {
     }
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
+    }
+    if (macroManager_ && macroManager_->Hwnd() != nullptr) {
+        macroManager_->DestroyWindow(); // gives the keyboard back should it be recording
     }
     s.DeviceNotifications.Unregister();
     RemoveIcon();

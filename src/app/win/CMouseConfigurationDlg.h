@@ -12,6 +12,7 @@
 #include "app/win/ProgramServices.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
+#include "macro/win/CMacroProgramDialog.h"
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDlgToolTip.h"
 #include "pages/win/CDlgadvance.h"
@@ -28,6 +29,7 @@
 #include <memory>
 #include <mutex>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace corvalith {
@@ -50,6 +52,7 @@ public:
         kSettingsChanged = 0x07FF,
         kShowRequest = 0x0313,
         kProfileOperation = 0x0B03,
+        kDecodeAhead = WM_APP + 0x60, // decodes the next skin image while the window waits in the tray
     };
     static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
@@ -157,6 +160,10 @@ private:
     void ShowLoadedProfile() override;
     void CloseProfileManager() override;
 
+    // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
+    // mouse gets the table built on OK.
+    void RunMacroManager();
+
     CBitmapBtn& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
@@ -171,6 +178,7 @@ private:
     void BuildAdvancedPanel();
     // The advanced panel closed and its pages shown from the working profile again.
     void ReloadAdvancedPanel();
+    void DecodeAhead();
     std::uint16_t UiLanguage() const;
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -194,14 +202,14 @@ private:
     std::optional<MainWindowModel> model_;
     DeviceStatus deviceStatus_;
     CTrayIcon tray_;
-    SkinImage background_;
     HFONT mainFont_ = nullptr;
     HFONT labelFont_ = nullptr;
     std::wstring fontFace_ = L"Arial";
     int width_ = 0;
     int height_ = 0;
     int startHidden_ = 2;
-    bool showPending_ = false; // a show request came before the window was built
+    bool showPending_ = false;            // a show request came before the window was built
+    std::vector<std::string> aheadPaths_; // the images still to decode ahead, last first
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
@@ -210,6 +218,7 @@ private:
     CDMarker xSlider_, ySlider_, liftOffSlider_;
 
     std::unique_ptr<CDlgadvance> advance_;
+    std::unique_ptr<CMacroProgramDialog> macroManager_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;
     std::unique_ptr<ProfileListStore> profileList_;

@@ -183,6 +183,8 @@ void CSingleDialog::OnLButtonDown(UINT, POINT point) {
         EndDialog(IDCANCEL);
         return;
     case Button::None:
+    case Button::New: // the macro manager's own buttons
+    case Button::Delete:
         break;
     }
     POINT screen = point;

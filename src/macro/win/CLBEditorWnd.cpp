@@ -63,8 +63,14 @@ void CLBEditorWnd::End(bool commit) {
         Commit();
     }
     const HWND editor = hwnd_;
+    // A pending paint is not a queued message: it would come back from every peek until the window is valid.
+    ::ValidateRect(editor, nullptr);
     MSG queued{};
     while (::PeekMessageW(&queued, editor, 0, 0, PM_REMOVE)) {
+        if (queued.message == WM_PAINT) {
+            ::ValidateRect(editor, nullptr);
+            continue;
+        }
         if (queued.message == WM_QUIT) {
             ::PostQuitMessage(static_cast<int>(queued.wParam));
             break;

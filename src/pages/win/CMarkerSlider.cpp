@@ -4,42 +4,6 @@
 
 namespace corvalith {
 
-namespace {
-
-HBITMAP CutImage(HBITMAP image, const RECT& source) {
-    const int width = source.right - source.left;
-    const int height = source.bottom - source.top;
-    if (image == nullptr || width <= 0 || height <= 0) {
-        return nullptr;
-    }
-    const HDC screen = ::GetDC(nullptr);
-    const HBITMAP cut = ::CreateCompatibleBitmap(screen, width, height);
-    if (cut != nullptr) {
-        const HDC from = ::CreateCompatibleDC(screen);
-        const HDC to = ::CreateCompatibleDC(screen);
-        const HGDIOBJ oldFrom = ::SelectObject(from, image);
-        const HGDIOBJ oldTo = ::SelectObject(to, cut);
-        ::BitBlt(to, 0, 0, width, height, from, source.left, source.top, SRCCOPY);
-        ::SelectObject(from, oldFrom);
-        ::SelectObject(to, oldTo);
-        ::DeleteDC(from);
-        ::DeleteDC(to);
-    }
-    ::ReleaseDC(nullptr, screen);
-    return cut;
-}
-
-} // namespace
-
-CMarkerSlider::~CMarkerSlider() {
-    if (track_ != nullptr) {
-        ::DeleteObject(track_);
-    }
-    if (fill_ != nullptr) {
-        ::DeleteObject(fill_);
-    }
-}
-
 bool CMarkerSlider::Create(const RECT& rect, CWnd* parent, int id) {
     id_ = id;
     rect_ = rect;
@@ -53,18 +17,14 @@ bool CMarkerSlider::Create(const RECT& rect, CWnd* parent, int id) {
 }
 
 void CMarkerSlider::SetImages(const RECT& source, HBITMAP track, HBITMAP fill) {
-    if (const HBITMAP cut = CutImage(track, source); cut != nullptr) {
-        if (track_ != nullptr) {
-            ::DeleteObject(track_);
-        }
-        track_ = cut;
-    }
-    if (const HBITMAP cut = CutImage(fill, source); cut != nullptr) {
-        if (fill_ != nullptr) {
-            ::DeleteObject(fill_);
-        }
-        fill_ = cut;
-    }
+    track_.Cut(track, source);
+    fill_.Cut(fill, source);
+}
+
+void CMarkerSlider::SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view track,
+                                  std::string_view fill) {
+    track_.Defer(skins, std::string(track), source);
+    fill_.Defer(skins, std::string(fill), source);
 }
 
 void CMarkerSlider::SetPosition(int value) {
@@ -99,30 +59,29 @@ BOOL CMarkerSlider::OnEraseBkgnd(HDC) {
 
 void CMarkerSlider::OnPaint() {
     PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    ::BeginPaint(hwnd_, &paint);
+    Draw(paint.hdc, paint.rcPaint);
+    ::EndPaint(hwnd_, &paint);
+}
+
+void CMarkerSlider::Draw(HDC dc, const RECT& update) {
     const int width = rect_.right - rect_.left;
     const int height = rect_.bottom - rect_.top;
+    track_.Resolve();
+    fill_.Resolve();
     CMemoryDC canvas(dc, width, height);
-    const HDC images = ::CreateCompatibleDC(dc);
-    if (track_ != nullptr) {
-        const HGDIOBJ previous = ::SelectObject(images, track_);
-        ::BitBlt(canvas, 0, 0, width, height, images, 0, 0, SRCCOPY);
-        ::SelectObject(images, previous);
-    }
+    canvas.ClipTo(update);
+    track_.CopyTo(canvas, 0, 0, width, height);
     const int fill = FillLength();
-    if (fill_ != nullptr && fill > 0) {
-        const HGDIOBJ previous = ::SelectObject(images, fill_);
+    if (fill > 0) {
         if (Orientation() == MarkerSliderGeometry::Orientation::Horizontal) {
-            ::BitBlt(canvas, 0, 0, fill, height, images, 0, 0, SRCCOPY);
+            fill_.CopyTo(canvas, 0, 0, fill, height);
         } else {
             // The fill image's top rows go to the bottom part of the slider.
-            ::BitBlt(canvas, 0, height - fill, width, fill, images, 0, 0, SRCCOPY);
+            fill_.CopyTo(canvas, 0, height - fill, width, fill);
         }
-        ::SelectObject(images, previous);
     }
-    ::DeleteDC(images);
     canvas.CopyTo(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void CMarkerSlider::OnLButtonDown(UINT, POINT point) {

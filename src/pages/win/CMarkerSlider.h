@@ -3,8 +3,13 @@
 #include "framework/CWnd.h"
 #include "pages/MarkerSliderDrag.h"
 #include "pages/MarkerSliderGeometry.h"
+#include "skin/win/ImagePart.h"
+
+#include <string_view>
 
 namespace corvalith {
+
+class SkinImages;
 
 // What the two marker sliders share: a track image with a filled part, an integer position within a
 // range that follows the mouse while the left button is held, and the slider notification to the
@@ -15,8 +20,6 @@ public:
     // The slider notification: wParam the final position, lParam the slider's control identifier.
     static constexpr UINT kNotification = 0x2B15;
 
-    ~CMarkerSlider() override;
-
     // Stores identifier, rectangle (in the parent's client coordinates) and parent; accepts the mouse,
     // range 0..10, position 0, not dragging; creates a visible child with tab stop and no title.
     bool Create(const RECT& rect, CWnd* parent, int id);
@@ -24,6 +27,11 @@ public:
     // Cuts the part of each image given by source (from its top-left corner) into a device-compatible
     // bitmap of that size; an image that is missing (null) leaves its bitmap as it was.
     void SetImages(const RECT& source, HBITMAP track, HBITMAP fill);
+    // The track and fill are the source rectangle of two skin files, taken from skins at the first paint
+    // (sliders sharing the files decode them once); a file that cannot be loaded leaves its image as it
+    // was. skins must outlive the slider.
+    void SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view track,
+                       std::string_view fill);
 
     // Keeps the value in range as the orientation does and repaints at once; nothing is sent.
     void SetPosition(int value);
@@ -44,6 +52,9 @@ public:
     POINT PressPoint() const { return pressPoint_; }
     // The filled length the next paint draws.
     int FillLength() const;
+    // Paints the slider as its paint handler does: the part inside update is drawn off-screen and copied
+    // to dc at the same place.
+    void Draw(HDC dc, const RECT& update);
 
     virtual MarkerSliderGeometry::Orientation Orientation() const = 0;
 
@@ -63,8 +74,8 @@ private:
     int PositionAt(MarkerSliderGeometry::Phase phase, POINT point) const;
 
     int id_ = 0;
-    HBITMAP track_ = nullptr;
-    HBITMAP fill_ = nullptr;
+    ImagePart track_;
+    ImagePart fill_;
     MarkerSliderDrag drag_;
     RECT rect_{};
     POINT pressPoint_{};

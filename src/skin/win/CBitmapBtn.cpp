@@ -16,12 +16,7 @@ HWND TopLevelOf(HWND hwnd) {
 } // namespace
 
 CBitmapBtn::~CBitmapBtn() {
-    for (HBITMAP& image : images_) {
-        if (image != nullptr) {
-            ::DeleteObject(image);
-            image = nullptr;
-        }
-    }
+    DropFont();
 }
 
 bool CBitmapBtn::Create(const RECT& rect, CWnd* parent, UINT id, const std::wstring& caption) {
@@ -31,35 +26,53 @@ bool CBitmapBtn::Create(const RECT& rect, CWnd* parent, UINT id, const std::wstr
 
 void CBitmapBtn::SetImages(const RECT& source, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
                            HBITMAP disabled) {
-    const int width = source.right - source.left;
-    const int height = source.bottom - source.top;
-    const HDC screen = ::GetDC(nullptr);
-    const HDC from = ::CreateCompatibleDC(screen);
-    const HDC to = ::CreateCompatibleDC(screen);
     const HBITMAP sources[4] = {normal, hover, pressed, disabled};
     for (std::size_t i = 0; i < images_.size(); ++i) {
-        if (sources[i] == nullptr || width <= 0 || height <= 0) {
-            continue;
-        }
-        const HBITMAP cut = ::CreateCompatibleBitmap(screen, width, height);
-        if (cut == nullptr) {
-            continue;
-        }
-        const HGDIOBJ oldFrom = ::SelectObject(from, sources[i]);
-        const HGDIOBJ oldTo = ::SelectObject(to, cut);
-        ::BitBlt(to, 0, 0, width, height, from, source.left, source.top, SRCCOPY);
-        ::SelectObject(from, oldFrom);
-        ::SelectObject(to, oldTo);
-        if (images_[i] != nullptr) {
-            ::DeleteObject(images_[i]);
-        }
-        images_[i] = cut;
+        images_[i].Cut(sources[i], source);
     }
-    ::DeleteDC(from);
-    ::DeleteDC(to);
-    ::ReleaseDC(nullptr, screen);
     if (hwnd_ != nullptr) {
         ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+    }
+}
+
+void CBitmapBtn::SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view normal,
+                               std::string_view hover, std::string_view pressed, std::string_view disabled) {
+    const std::string_view paths[4] = {normal, hover, pressed, disabled};
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (!paths[i].empty()) {
+            images_[i].Defer(skins, std::string(paths[i]), source);
+        }
+    }
+    if (hwnd_ != nullptr) {
+        ModifyStyle(WS_BORDER | WS_TABSTOP, 0);
+    }
+}
+
+void CBitmapBtn::SetFontFace(const std::wstring& face) {
+    if (face != fontFace_) {
+        fontFace_ = face;
+        DropFont();
+    }
+}
+
+void CBitmapBtn::SetFontHeight(int height) {
+    if (height != fontHeight_) {
+        fontHeight_ = height;
+        DropFont();
+    }
+}
+
+void CBitmapBtn::DropFont() {
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+        font_ = nullptr;
+    }
+}
+
+void CBitmapBtn::SetHover(bool hover) {
+    if (hover != hover_) {
+        hover_ = hover;
+        Repaint();
     }
 }
 
@@ -91,38 +104,34 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     state.checked = checked_;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.hover = hover_;
-    const HBITMAP image = images_[static_cast<std::size_t>(ImageButtonLook::ChooseImage(state))];
+    // Skin files named for the states are taken at the first draw, all four at once.
+    for (ImagePart& part : images_) {
+        part.Resolve();
+    }
+    const ImagePart& image = images_[static_cast<std::size_t>(ImageButtonLook::ChooseImage(state))];
 
     const RECT client = GetClientRect();
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    const HDC imageDc = ::CreateCompatibleDC(item.hDC);
-    const HGDIOBJ previous = image != nullptr ? ::SelectObject(imageDc, image) : nullptr;
     if (caption_.empty()) {
-        if (image != nullptr) {
-            ::BitBlt(item.hDC, 0, 0, width, height, imageDc, 0, 0, SRCCOPY);
-        }
+        image.CopyTo(item.hDC, 0, 0, width, height);
     } else {
         CMemoryDC canvas(item.hDC, width, height);
-        if (image != nullptr) {
-            ::BitBlt(canvas, 0, 0, width, height, imageDc, 0, 0, SRCCOPY);
-        }
+        image.CopyTo(canvas, 0, 0, width, height);
         DrawCaption(canvas, client, state);
         canvas.CopyTo(item.hDC);
     }
-    if (previous != nullptr) {
-        ::SelectObject(imageDc, previous);
-    }
-    ::DeleteDC(imageDc);
 }
 
 void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::State& state) {
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
-    const HFONT font = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE,
-                                     DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
-                                     CLEARTYPE_QUALITY, FF_MODERN, fontFace_.c_str());
-    const HGDIOBJ previousFont = ::SelectObject(dc, font);
+    if (font_ == nullptr) {
+        font_ = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN,
+                              fontFace_.c_str());
+    }
+    const HGDIOBJ previousFont = ::SelectObject(dc, font_);
 
     const ImageButtonLook::Box box = ImageButtonLook::CaptionBox(
         {client.left, client.top, client.right, client.bottom}, alignment_, indent_);
@@ -158,7 +167,6 @@ void CBitmapBtn::DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::
                     format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }
     ::SelectObject(dc, previousFont);
-    ::DeleteObject(font);
 }
 
 void CBitmapBtn::Repaint() {
@@ -166,6 +174,11 @@ void CBitmapBtn::Repaint() {
         ::InvalidateRect(hwnd_, nullptr, FALSE);
         ::UpdateWindow(hwnd_);
     }
+}
+
+void CBitmapBtn::OnDestroy() {
+    DropFont();
+    Default();
 }
 
 BOOL CBitmapBtn::OnEraseBkgnd(HDC) {
@@ -236,8 +249,7 @@ void CBitmapBtn::OnCaptureChanged(HWND newCapture) {
 }
 
 void CBitmapBtn::OnKillFocus(HWND) {
-    hover_ = false;
-    Repaint();
+    SetHover(false);
     Default();
 }
 

@@ -2,16 +2,22 @@
 
 #include "framework/CButton.h"
 #include "skin/ImageButtonLook.h"
+#include "skin/win/ImagePart.h"
 
 #include <array>
 #include <string>
+#include <string_view>
 
 namespace corvalith {
+
+class SkinImages;
 
 // The push button of the skinned windows: owner-drawn from four state images (normal, hover, pressed,
 // disabled) with an optional caption drawn over the image. Hover is tracked by holding the mouse
 // capture while the pointer is over the button, so moving straight onto another image button leaves
-// only that one hovered. Every mouse move is passed on to the parent in screen coordinates.
+// only that one hovered. Every mouse move is passed on to the parent in screen coordinates. The caption
+// font is made at the first draw with a caption and kept until the face or height changes or the
+// window goes.
 class CBitmapBtn : public CButton {
 public:
     CBitmapBtn() = default;
@@ -24,10 +30,17 @@ public:
     // source leaves that state's image as it was. Removes the border and tab-stop styles.
     void SetImages(const RECT& source, HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
 
+    // The state images are the source rectangle of four skin files, taken from skins at the button's
+    // first draw (a file named for several states, or by several buttons, is decoded once). An empty
+    // path leaves that state's image as it was, as does a file that cannot be loaded. Removes the border
+    // and tab-stop styles. skins must outlive the button.
+    void SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view normal,
+                       std::string_view hover, std::string_view pressed, std::string_view disabled);
+
     void SetCaption(const std::wstring& caption) { caption_ = caption; }
     const std::wstring& GetCaption() const { return caption_; }
-    void SetFontFace(const std::wstring& face) { fontFace_ = face; }
-    void SetFontHeight(int height) { fontHeight_ = height; }
+    void SetFontFace(const std::wstring& face);
+    void SetFontHeight(int height);
     // 0 centred, 1 left, 2 right, other values right-aligned without clipping.
     void SetAlignment(int alignment) { alignment_ = alignment; }
     void SetIndent(int indent) { indent_ = indent; }
@@ -39,19 +52,24 @@ public:
     bool IsChecked() const { return checked_; }
     bool IsHover() const { return hover_; }
     // Shows or drops the hover look without the pointer (previews); pointer tracking sets it otherwise.
-    void SetHover(bool hover) {
-        hover_ = hover;
-        Repaint();
-    }
+    // Only the button repaints, and only when the look changes.
+    void SetHover(bool hover);
 
     // The state the next paint draws and the image it chooses for it.
     ImageButtonLook::State State() const;
     ImageButtonLook::Image CurrentImage() const { return ImageButtonLook::ChooseImage(State()); }
-    HBITMAP Image(ImageButtonLook::Image which) const { return images_[static_cast<std::size_t>(which)]; }
+    // The bitmap a state's image is copied from: the button's own cut, or the kept skin image once the
+    // first draw has taken it (null before).
+    HBITMAP Image(ImageButtonLook::Image which) const {
+        return images_[static_cast<std::size_t>(which)].Bitmap();
+    }
+    // The caption font kept since the last draw with a caption; null before it or after a change.
+    HFONT CaptionFont() const { return font_; }
 
 protected:
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     BOOL OnEraseBkgnd(HDC dc) override;
+    void OnDestroy() override;
     void OnMouseMove(UINT flags, POINT point) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnLButtonUp(UINT flags, POINT point) override;
@@ -62,8 +80,10 @@ private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::State& state);
     void Repaint();
+    void DropFont();
 
-    std::array<HBITMAP, 4> images_{};
+    std::array<ImagePart, 4> images_;
+    HFONT font_ = nullptr;
     std::wstring caption_;
     std::wstring fontFace_;
     int fontHeight_ = 14;

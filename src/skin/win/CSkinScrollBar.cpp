@@ -292,7 +292,7 @@ BOOL CSkinScrollBar::OnEraseBkgnd(HDC) {
 void CSkinScrollBar::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
-    Draw(dc);
+    Draw(dc, paint.rcPaint);
     ::EndPaint(hwnd_, &paint);
 }
 
@@ -369,9 +369,10 @@ void CSkinScrollBar::FillTrack(HDC dc, HDC cells, int start, int end) const {
     }
 }
 
-void CSkinScrollBar::Draw(HDC target) {
+void CSkinScrollBar::Draw(HDC target, const RECT& update) {
     const RECT client = GetClientRect();
     CMemoryDC canvas(target, client.right, client.bottom);
+    canvas.ClipTo(update);
     if (bitmap_ == nullptr || cellWidth_ <= 0 || cellHeight_ <= 0) {
         ::FillRect(canvas, &client, static_cast<HBRUSH>(::GetStockObject(DKGRAY_BRUSH)));
         canvas.CopyTo(target);

@@ -58,7 +58,8 @@ private:
     void Notify(ScrollBarPart part, int position);
     void SetRow(ScrollBarPart part, int row);
     void Apply(const ScrollBarAutoRepeat::Step& step);
-    void Draw(HDC dc);
+    // Draws the bar into a surface clipped to update and copies that part to dc.
+    void Draw(HDC dc, const RECT& update);
     void CopyCell(HDC dc, HDC cells, int column, int row, const RECT& target, bool wholeCell) const;
     void DrawThumb(HDC dc, HDC cells, int row, int start, int length) const;
     void FillTrack(HDC dc, HDC cells, int start, int end) const;

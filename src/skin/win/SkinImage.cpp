@@ -1,5 +1,8 @@
 #include "skin/win/SkinImage.h"
 
+#include "skin/SkinPixels.h"
+
+#include <cstring>
 #include <utility>
 
 namespace corvalith {
@@ -7,7 +10,9 @@ namespace corvalith {
 SkinImage::SkinImage(SkinImage&& other) noexcept
     : bitmap_(std::exchange(other.bitmap_, nullptr)), bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
-      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)) {}
+      bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)),
+      alpha_(std::exchange(other.alpha_, false)), premultiplied_(std::exchange(other.premultiplied_, false)) {
+}
 
 SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
     if (this != &other) {
@@ -18,6 +23,8 @@ SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
         height_ = std::exchange(other.height_, 0);
         bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
         pitch_ = std::exchange(other.pitch_, 0);
+        alpha_ = std::exchange(other.alpha_, false);
+        premultiplied_ = std::exchange(other.premultiplied_, false);
     }
     return *this;
 }
@@ -33,6 +40,26 @@ void SkinImage::Reset() {
     bitmap_ = nullptr;
     bits_ = nullptr;
     width_ = height_ = bitsPerPixel_ = pitch_ = 0;
+    alpha_ = premultiplied_ = false;
+}
+
+void SkinImage::Premultiply() {
+    if (!HasAlpha() || premultiplied_ || bits_ == nullptr) {
+        return;
+    }
+    ::GdiFlush(); // drawing into the section may still be queued
+    SkinPixels::Premultiply(Pixels());
+    premultiplied_ = true;
+}
+
+std::optional<SkinImage> SkinImage::Copy() const {
+    std::optional<SkinImage> copy = Create(width_, height_, bitsPerPixel_, alpha_);
+    if (copy) {
+        ::GdiFlush();
+        std::memcpy(copy->bits_, bits_, static_cast<std::size_t>(pitch_) * height_);
+        copy->premultiplied_ = premultiplied_;
+    }
+    return copy;
 }
 
 HBITMAP SkinImage::Release() {
@@ -42,8 +69,9 @@ HBITMAP SkinImage::Release() {
     return bitmap;
 }
 
-std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPixel) {
-    if (width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32)) {
+std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPixel, bool alpha) {
+    if (width <= 0 || height <= 0 || (bitsPerPixel != 24 && bitsPerPixel != 32) ||
+        (alpha && bitsPerPixel != 32)) {
         return std::nullopt;
     }
     BITMAPINFO info{};
@@ -68,6 +96,7 @@ std::optional<SkinImage> SkinImage::Create(int width, int height, int bitsPerPix
     image.height_ = height;
     image.bitsPerPixel_ = bitsPerPixel;
     image.pitch_ = ((width * bitsPerPixel + 31) / 32) * 4;
+    image.alpha_ = alpha;
     return image;
 }
 

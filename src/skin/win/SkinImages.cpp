@@ -1,20 +1,21 @@
 #include "skin/win/SkinImages.h"
 
 #include "platform/win32/WideString.h"
-#include "skin/SkinPixels.h"
+#include "skin/ImageFileHeader.h"
 
 #include <objidl.h>
 
 #include <gdiplus.h>
 
 #include <cstring>
+#include <vector>
 
 namespace corvalith {
 
 namespace gp = Gdiplus::DllExports;
 
 SkinImages::SkinImages(std::string programFolder, const IDirectoryListing* listing)
-    : resolver_(std::move(programFolder), listing) {
+    : resolver_(std::move(programFolder), listing), foldCase_(listing == nullptr) {
     Gdiplus::GdiplusStartupInput input;
     if (Gdiplus::GdiplusStartup(&gdiplusToken_, &input, nullptr) != Gdiplus::Ok) {
         gdiplusToken_ = 0;
@@ -40,17 +41,20 @@ std::optional<SkinImage> SkinImages::DecodeFile(const std::wstring& path) {
     gp::GdipGetImageHeight(image, &height);
     gp::GdipGetImagePixelFormat(image, &format);
 
+    // Every image is read as 32-bit ARGB, the layout of the drawing surfaces; GDI+ gives a file without
+    // alpha alpha 255 everywhere, and the image remembers that it has none.
     const bool alpha = (format & (PixelFormatAlpha | PixelFormatPAlpha)) != 0;
     std::optional<SkinImage> decoded;
-    if (width > 0 && height > 0 && width <= 32768 && height <= 32768) {
-        decoded = SkinImage::Create(static_cast<int>(width), static_cast<int>(height), alpha ? 32 : 24);
+    constexpr UINT kLargest = ImageFileHeader::kLargestSide;
+    if (width > 0 && height > 0 && width <= kLargest && height <= kLargest) {
+        decoded = SkinImage::Create(static_cast<int>(width), static_cast<int>(height), 32, alpha);
     }
     if (decoded) {
         Gdiplus::GpRect area(0, 0, static_cast<INT>(width), static_cast<INT>(height));
         Gdiplus::BitmapData data{};
-        const Gdiplus::PixelFormat wanted = alpha ? PixelFormat32bppARGB : PixelFormat24bppRGB;
-        if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, wanted, &data) == Gdiplus::Ok) {
-            const std::size_t rowBytes = static_cast<std::size_t>(width) * (alpha ? 4 : 3);
+        if (gp::GdipBitmapLockBits(bitmap, &area, Gdiplus::ImageLockModeRead, PixelFormat32bppARGB, &data) ==
+            Gdiplus::Ok) {
+            const std::size_t rowBytes = static_cast<std::size_t>(width) * 4;
             auto pixels = decoded->Pixels();
             for (UINT y = 0; y < height; ++y) {
                 const auto* source =
@@ -66,47 +70,195 @@ std::optional<SkinImage> SkinImages::DecodeFile(const std::wstring& path) {
     return decoded;
 }
 
-std::optional<SkinImage> SkinImages::LoadImage(std::string_view skinPath) const {
-    if (gdiplusToken_ == 0) {
+namespace {
+
+// The first bytes of a file, enough for its header to tell the image's size; nullopt when the file
+// cannot be opened. A JPEG whose frame marker lies further in is read again, further.
+std::optional<ImageFileHeader::Info> ReadHeader(const std::string& path) {
+    const HANDLE file = ::CreateFileW(WideString::FromUtf8(path).c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                      OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) {
         return std::nullopt;
     }
-    return DecodeFile(WideString::FromUtf8(Resolve(skinPath)));
+    std::vector<std::uint8_t> bytes;
+    ImageFileHeader::Info info;
+    for (const std::size_t wanted : {ImageFileHeader::kFirstRead, ImageFileHeader::kLongestRead}) {
+        const std::size_t had = bytes.size();
+        bytes.resize(wanted);
+        std::size_t filled = had;
+        while (filled < bytes.size()) {
+            DWORD read = 0;
+            if (!::ReadFile(file, bytes.data() + filled, static_cast<DWORD>(bytes.size() - filled), &read,
+                            nullptr) ||
+                read == 0) {
+                break;
+            }
+            filled += read;
+        }
+        bytes.resize(filled);
+        info = ImageFileHeader::Read(bytes);
+        if (!info.truncated || filled < wanted) {
+            break; // the answer, or the whole file
+        }
+    }
+    ::CloseHandle(file);
+    return info;
 }
 
-bool SkinImages::DrawImage(HDC dc, SkinImage& image, int x, int y) {
+} // namespace
+
+SkinImages::Entry& SkinImages::EntryFor(const std::string& path) const {
+    if (!foldCase_) {
+        return entries_[path];
+    }
+    std::string key = path;
+    for (char& c : key) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return entries_[key];
+}
+
+bool SkinImages::Decode(const std::string& path, Entry& entry) const {
+    if (entry.failed) {
+        return false;
+    }
+    if (gdiplusToken_ != 0) {
+        ++decodes_;
+        entry.straight = DecodeFile(WideString::FromUtf8(path));
+    }
+    if (!entry.straight) {
+        entry.failed = true;
+        return false;
+    }
+    entry.size = SIZE{entry.straight->Width(), entry.straight->Height()};
+    return true;
+}
+
+const SkinImage* SkinImages::Drawable(const std::string& path, Entry& entry) const {
+    if (entry.drawing) {
+        return &*entry.drawing;
+    }
+    if (!entry.straight && !Decode(path, entry)) {
+        return nullptr;
+    }
+    if (!entry.straight->HasAlpha()) {
+        return &*entry.straight; // copied as it is: one image serves both uses
+    }
+    if (entry.keepStraight) {
+        entry.drawing = entry.straight->Copy();
+        if (!entry.drawing) {
+            return nullptr;
+        }
+    } else {
+        entry.drawing = std::move(entry.straight);
+        entry.straight.reset();
+    }
+    entry.drawing->Premultiply();
+    return &*entry.drawing;
+}
+
+const SkinImage* SkinImages::Straight(const std::string& path, Entry& entry) const {
+    entry.keepStraight = true;
+    if (entry.straight) {
+        return &*entry.straight;
+    }
+    // Only an image with alpha drawn before anyone said its straight pixels were wanted lacks them now:
+    // the file is decoded again for them.
+    return Decode(path, entry) ? &*entry.straight : nullptr;
+}
+
+const SkinImage* SkinImages::Image(std::string_view skinPath) const {
+    const std::string path = Resolve(skinPath);
+    return Drawable(path, EntryFor(path));
+}
+
+const SkinImage* SkinImages::StraightImage(std::string_view skinPath) const {
+    const std::string path = Resolve(skinPath);
+    return Straight(path, EntryFor(path));
+}
+
+void SkinImages::KeepStraight(std::string_view skinPath) const {
+    EntryFor(Resolve(skinPath)).keepStraight = true;
+}
+
+SIZE SkinImages::SizeOf(std::string_view skinPath) const {
+    const std::string path = Resolve(skinPath);
+    Entry& entry = EntryFor(path);
+    if (!entry.size && !entry.failed) {
+        if (const auto header = ReadHeader(path); header && header->HasSize()) {
+            entry.size = SIZE{header->width, header->height};
+        } else if (header) {
+            Decode(path, entry); // another format, or a header that does not say: the decoder will know
+        } else {
+            entry.failed = true; // no such file
+        }
+    }
+    return entry.size ? *entry.size : SIZE{0, 0};
+}
+
+std::optional<SkinImage> SkinImages::LoadImage(std::string_view skinPath) const {
+    const SkinImage* image = StraightImage(skinPath);
+    return image != nullptr ? image->Copy() : std::nullopt;
+}
+
+bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     if (dc == nullptr || image.Bitmap() == nullptr) {
         return false;
+    }
+    const RECT area{x, y, x + image.Width(), y + image.Height()};
+    if (!::RectVisible(dc, &area)) {
+        return true; // clipped away: nothing to blend
+    }
+    std::optional<SkinImage> premultiplied;
+    const SkinImage* drawn = &image;
+    if (image.HasAlpha() && !image.IsPremultiplied()) {
+        premultiplied = image.Copy();
+        if (!premultiplied) {
+            return false;
+        }
+        premultiplied->Premultiply();
+        drawn = &*premultiplied;
     }
     const HDC source = ::CreateCompatibleDC(dc);
     if (source == nullptr) {
         return false;
     }
-    const HGDIOBJ previous = ::SelectObject(source, image.Bitmap());
-    bool drawn;
-    if (image.HasAlpha()) {
-        SkinPixels::Premultiply(image.Pixels());
-        ::GdiFlush();
+    const HGDIOBJ previous = ::SelectObject(source, drawn->Bitmap());
+    bool ok;
+    if (drawn->HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        drawn = ::AlphaBlend(dc, x, y, image.Width(), image.Height(), source, 0, 0, image.Width(),
-                             image.Height(), blend) != FALSE;
+        ok = ::AlphaBlend(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, drawn->Width(),
+                          drawn->Height(), blend) != FALSE;
     } else {
-        drawn = ::BitBlt(dc, x, y, image.Width(), image.Height(), source, 0, 0, SRCCOPY) != FALSE;
+        ok = ::BitBlt(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, SRCCOPY) != FALSE;
     }
     ::SelectObject(source, previous);
     ::DeleteDC(source);
-    return drawn;
+    return ok;
 }
 
 bool SkinImages::DrawImageFile(HDC dc, std::string_view skinPath, int x, int y) const {
     if (dc == nullptr) {
         return false;
     }
-    std::optional<SkinImage> image = LoadImage(skinPath);
-    if (!image) {
+    const SkinImage* image = Image(skinPath);
+    if (image == nullptr) {
         return false;
     }
     DrawImage(dc, *image, x, y);
     return true;
+}
+
+const SkinImage* SkinImages::LoadBackground(HWND window, std::string_view skinPath) const {
+    const SkinImage* image = Image(skinPath);
+    if (image != nullptr && window != nullptr) {
+        ::SetWindowPos(window, nullptr, 0, 0, image->Width(), image->Height(),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+    return image;
 }
 
 bool SkinImages::LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const {
@@ -120,11 +272,6 @@ bool SkinImages::LoadBackground(HWND window, std::string_view skinPath, SkinImag
                        SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
     return true;
-}
-
-SIZE SkinImages::ImageSize(std::string_view skinPath) const {
-    const std::optional<SkinImage> image = LoadImage(skinPath);
-    return image ? SIZE{image->Width(), image->Height()} : SIZE{0, 0};
 }
 
 } // namespace corvalith

@@ -393,3 +393,49 @@ TEST(SettingsDispatch, ChangesGoToTheirFieldAndUpload) {
 
 } // namespace
 } // namespace corvalith
+
+namespace corvalith {
+namespace {
+
+// The tray-time decoding list: each path once, the starting window's images before the rest, and the
+// images only other states draw (selection, side view, open sections, lift-off marks) present.
+TEST(MainWindowPlan, AllImagePathsListTheStartingWindowFirstAndEveryStateOnce) {
+    const std::vector<std::string> paths = MainWindowPlan::AllImagePaths();
+    ASSERT_FALSE(paths.empty());
+    EXPECT_EQ(paths.front(), "/skins/main.png");
+    std::vector<std::string> sorted = paths;
+    std::sort(sorted.begin(), sorted.end());
+    EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "a path listed twice";
+
+    const auto at = [&](std::string_view path) {
+        const auto found = std::find(paths.begin(), paths.end(), path);
+        return found == paths.end() ? -1 : static_cast<int>(found - paths.begin());
+    };
+    const int sliders = at("\\skins\\XYSensitivity\\1.png");
+    ASSERT_GE(sliders, 0);
+    struct Case {
+        const char* path;
+        bool beforeTheSliders; // drawn by the window as it starts, or a button's image
+    };
+    const Case cases[] = {
+        {"Skins\\BK_MainMid.png", true},
+        {"Skins\\Mouse\\Front\\MouseFront.png", true},
+        {"Skins/Mouse/Front/F-1-normal.png", true},
+        {"\\skins\\ButtonAssignment\\DropdownBox-over.png", true},
+        {"Skins/Mouse/Front/F-4-over.png", false},
+        {"Skins\\Mouse\\Side\\MouseSide.png", false},
+        {"Skins/Mouse/Side/S-6-normal.png", false},
+        {"/Skins/ButtonAssignment/BK_ButtonAssignment.png", false},
+        {"/Skins/SilentHeihgt/sh-bk.png", false},
+        {"Skins\\Enable.png", false},
+        {"Skins\\Disable.png", false},
+    };
+    for (const Case& c : cases) {
+        const int index = at(c.path);
+        EXPECT_GE(index, 0) << c.path;
+        EXPECT_EQ(index < sliders, c.beforeTheSliders) << c.path;
+    }
+}
+
+} // namespace
+} // namespace corvalith

@@ -268,3 +268,36 @@ TEST(MacroFile, AFileThatAlreadyListsABadNameKeepsTheOtherMacros) {
 
 } // namespace
 } // namespace corvalith
+
+namespace corvalith {
+namespace {
+
+TEST(MacroFile, ARenameMovesTheWholeSectionInOneWrite) {
+    MemoryFileSystem memory;
+    memory.PutText(kPath, kTwoMacros);
+    MacroFile file(memory, kPath);
+    ASSERT_TRUE(file.RenameMacro({"Jump", "Macro_2"}, "Macro_1", "Jump"));
+    EXPECT_EQ(Text(memory), "[Macro_2]\r\n"
+                            "MacroLoopTimes=1\r\n"
+                            "ItemCount=1\r\n"
+                            "Item0=B   Dn\r\n"
+                            "[MacroName]\r\n"
+                            "MacroCount=2\r\n"
+                            "0=Jump\r\n"
+                            "1=Macro_2\r\n"
+                            "[Jump]\r\n"
+                            "DelayTimeSelStatus=1\r\n"
+                            "MacroLoopTimes=3\r\n"
+                            "ItemCount=2\r\n"
+                            "Item0=A   Dn\r\n"
+                            "Item1=A   Up\r\n");
+
+    // Names that cannot be sections change nothing at all.
+    const std::string before = Text(memory);
+    EXPECT_FALSE(file.RenameMacro({"Jump", "a]b"}, "Macro_2", "a]b"));
+    EXPECT_FALSE(file.RenameMacro({"MacroName", "Macro_2"}, "Jump", "MacroName"));
+    EXPECT_EQ(Text(memory), before);
+}
+
+} // namespace
+} // namespace corvalith

@@ -172,6 +172,7 @@ TEST(LBEditorTest, AClickInsideKeepsEditingAndAnIndexOutsideTheListOpensNothing)
     EXPECT_EQ(::GetCapture(), edit) << "the next click outside must still end the edit";
 
     ::SetWindowTextW(edit, L"Renamed");
+    ::InvalidateRect(edit, nullptr, TRUE); // a paint still due when the edit ends
     editor->End(true);
     EXPECT_EQ(PumpCollectingEnds(w.list).size(), 1u);
     EXPECT_EQ(w.Item(0), L"Renamed");

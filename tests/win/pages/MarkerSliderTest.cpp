@@ -1,8 +1,14 @@
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDMarkerV.h"
+#include "skin/win/SkinImages.h"
 #include "win/framework/RecordingWindow.h"
+#include "win/skin/SkinTestFiles.h"
+#include "win/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
 
 namespace corvalith {
 namespace {
@@ -161,6 +167,126 @@ TEST(MarkerSliderTest, PositionsSetFromOutsideFallBackOrClamp) {
     }
     test::PumpMessages();
     EXPECT_TRUE(page.Of(kSliderNotification).empty());
+}
+
+// An opaque PNG of width x height whose pixel at x, y is the colour colourAt gives.
+bool WriteImage(const std::string& path, int width, int height,
+                const std::function<COLORREF(int, int)>& colourAt) {
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const COLORREF colour = colourAt(x, y);
+            pixels.insert(pixels.end(), {GetBValue(colour), GetGValue(colour), GetRValue(colour)});
+        }
+    }
+    return test::WritePng(path, width, height, false, pixels);
+}
+
+TEST(MarkerSliderTest, SkinImagesAreCutToTheSourceAtTheFirstPaintAndDecodedOnce) {
+    test::TemporaryFolder folder;
+    const SkinImages skins(folder.Path());
+    // Track and fill of 16 x 12 pixels: blue tells the column and green the row on the track, red the
+    // column and green the row on the fill.
+    ASSERT_TRUE(
+        WriteImage(folder.Path() + "track.png", 16, 12, [](int x, int y) { return RGB(0, 10 * y, 10 * x); }));
+    ASSERT_TRUE(
+        WriteImage(folder.Path() + "fill.png", 16, 12, [](int x, int y) { return RGB(10 * x, 10 * y, 0); }));
+    test::RecordingWindow page({});
+    ASSERT_TRUE(page.CreateTopLevel(RECT{100, 100, 400, 300}));
+
+    struct Case {
+        const char* name;
+        bool vertical;
+        RECT rect; // in the page
+        RECT source;
+        int minimum, maximum, position;
+        int fill;
+        // What the pixel at x, y of the slider must be.
+        std::function<COLORREF(int, int)> expected;
+    };
+    const Case cases[] = {
+        // 12 wide, range 1..6: 12 * (3 - 1) / 4 = 6 columns of fill from the left, all cut from x 2, y 1.
+        {"horizontal",
+         false,
+         {10, 10, 22, 14},
+         {2, 1, 14, 5},
+         1,
+         6,
+         3,
+         6,
+         [](int x, int y) {
+             return x < 6 ? RGB(10 * (x + 2), 10 * (y + 1), 0) : RGB(0, 10 * (y + 1), 10 * (x + 2));
+         }},
+        // 3 wide and 10 high, range 1..11: 10 * (6 - 1) / 9 = 5 rows of fill at the bottom, from the fill's
+        // top row (source y 2).
+        {"vertical",
+         true,
+         {40, 10, 43, 20},
+         {4, 2, 7, 12},
+         1,
+         11,
+         6,
+         5,
+         [](int x, int y) {
+             return y >= 5 ? RGB(10 * (x + 4), 10 * (y - 5 + 2), 0) : RGB(0, 10 * (y + 2), 10 * (x + 4));
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::unique_ptr<CMarkerSlider> slider;
+        if (c.vertical) {
+            slider = std::make_unique<CDMarkerV>();
+        } else {
+            slider = std::make_unique<CDMarker>();
+        }
+        ASSERT_TRUE(slider->Create(c.rect, &page, 2040));
+        slider->SetRange(c.minimum, c.maximum);
+        slider->SetSkinImages(skins, c.source, "\\track.png", "/fill.png");
+        slider->SetPosition(c.position);
+        EXPECT_EQ(slider->FillLength(), c.fill);
+
+        const int width = c.rect.right - c.rect.left;
+        const int height = c.rect.bottom - c.rect.top;
+        test::PixelSurface surface(width, height);
+        slider->Draw(surface.Dc(), RECT{0, 0, width, height});
+        for (int y = 0; y < height; ++y) {
+            for (int x = 0; x < width; ++x) {
+                EXPECT_EQ(surface.Pixel(x, y), c.expected(x, y)) << x << ", " << y;
+            }
+        }
+    }
+    EXPECT_EQ(skins.DecodeCount(), 2); // the two files, however many sliders use them
+}
+
+TEST(MarkerSliderTest, APaintDrawsOnlyItsUpdateRectangle) {
+    test::RecordingWindow page({});
+    ASSERT_TRUE(page.CreateTopLevel(RECT{100, 100, 400, 300}));
+    CDMarker slider;
+    ASSERT_TRUE(slider.Create(RECT{10, 10, 30, 14}, &page, 2041));
+    // A white track and fill.
+    const HDC screen = ::GetDC(nullptr);
+    const HBITMAP white = ::CreateCompatibleBitmap(screen, 20, 4);
+    ::ReleaseDC(nullptr, screen);
+    {
+        const HDC dc = ::CreateCompatibleDC(nullptr);
+        const HGDIOBJ previous = ::SelectObject(dc, white);
+        const RECT all{0, 0, 20, 4};
+        ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(WHITE_BRUSH)));
+        ::SelectObject(dc, previous);
+        ::DeleteDC(dc);
+    }
+    slider.SetImages(RECT{0, 0, 20, 4}, white, white);
+    ::DeleteObject(white);
+
+    test::PixelSurface surface(20, 4);
+    surface.Fill(RGB(1, 2, 3));
+    slider.Draw(surface.Dc(), RECT{5, 1, 9, 3});
+    for (int y = 0; y < 4; ++y) {
+        for (int x = 0; x < 20; ++x) {
+            const bool inside = x >= 5 && x < 9 && y >= 1 && y < 3;
+            EXPECT_EQ(surface.Pixel(x, y), inside ? RGB(255, 255, 255) : RGB(1, 2, 3)) << x << ", " << y;
+        }
+    }
 }
 
 } // namespace

@@ -1,10 +1,15 @@
 #include "skin/win/CBitmapBtn.h"
+#include "skin/win/SkinImages.h"
 #include "win/framework/RecordingWindow.h"
 #include "win/skin/SkinTestFiles.h"
+#include "win/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
+#include <functional>
+#include <string>
+#include <utility>
 
 namespace corvalith {
 namespace {
@@ -175,6 +180,202 @@ TEST_F(BitmapButtonTest, AReleaseIsPassedToTheParentAndAClickStillCommands) {
     ASSERT_EQ(ups.size(), 1u);
     EXPECT_EQ(ups[0].wParam, 0u);
     EXPECT_EQ(ups[0].lParam, 0);
+}
+
+// A 60 x 30 opaque PNG whose first ten columns are black and whose other columns are the colour.
+bool WriteStateImage(const std::string& path, COLORREF colour) {
+    std::vector<std::uint8_t> pixels;
+    for (int y = 0; y < 30; ++y) {
+        for (int x = 0; x < 60; ++x) {
+            const bool black = x < 10;
+            pixels.push_back(black ? 0 : GetBValue(colour));
+            pixels.push_back(black ? 0 : GetGValue(colour));
+            pixels.push_back(black ? 0 : GetRValue(colour));
+        }
+    }
+    return test::WritePng(path, 60, 30, false, pixels);
+}
+
+TEST_F(BitmapButtonTest, SkinImagesAreTakenAtTheFirstDrawAndEachFileIsDecodedOnce) {
+    test::TemporaryFolder folder;
+    const SkinImages skins(folder.Path());
+    // The hover and pressed states share one file, as the main window's drop-down boxes do.
+    ASSERT_TRUE(WriteStateImage(folder.Path() + "normal.png", colours_[0]));
+    ASSERT_TRUE(WriteStateImage(folder.Path() + "over.png", colours_[1]));
+    ASSERT_TRUE(WriteStateImage(folder.Path() + "off.png", colours_[3]));
+
+    CBitmapBtn first;
+    CBitmapBtn second;
+    ASSERT_TRUE(first.Create(RECT{10, 10, 60, 40}, &parent_));
+    ASSERT_TRUE(second.Create(RECT{70, 10, 120, 40}, &parent_));
+    // The right 50 x 30 of each image, past its black columns.
+    for (CBitmapBtn* button : {&first, &second}) {
+        button->SetSkinImages(skins, RECT{10, 0, 60, 30}, "normal.png", "\\OVER.png", "/over.png", "off.png");
+    }
+    EXPECT_EQ(first.GetStyle() & (WS_BORDER | WS_TABSTOP), 0u);
+    EXPECT_EQ(skins.DecodeCount(), 0); // nothing is decoded before a draw
+
+    struct Case {
+        const char* name;
+        bool checked;
+        bool hover;
+        bool enabled;
+        UINT itemState;
+        COLORREF colour;
+    };
+    const Case cases[] = {
+        {"normal", false, false, true, 0, colours_[0]},
+        {"hover", false, true, true, 0, colours_[1]},
+        {"pressed", false, false, true, ODS_SELECTED, colours_[1]},
+        {"checked", true, false, true, 0, colours_[1]},
+        {"disabled", false, false, false, ODS_DISABLED, colours_[3]},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        for (CBitmapBtn* button : {&first, &second}) {
+            button->SetChecked(c.checked);
+            button->SetHover(c.hover);
+            button->EnableWindow(c.enabled);
+            EXPECT_EQ(DrawnColour(*button, c.itemState, 0, 0), c.colour);
+            EXPECT_EQ(DrawnColour(*button, c.itemState, 49, 29), c.colour);
+        }
+    }
+    EXPECT_EQ(skins.DecodeCount(), 3);
+
+    // A bitmap given afterwards still replaces a state's image.
+    const HBITMAP white = Solid(60, 30, RGB(255, 255, 255));
+    first.SetImages(RECT{0, 0, 50, 30}, white, nullptr, nullptr, nullptr);
+    ::DeleteObject(white);
+    first.SetChecked(false);
+    first.SetHover(false);
+    first.EnableWindow(true);
+    EXPECT_EQ(DrawnColour(first, 0), RGB(255, 255, 255));
+    EXPECT_EQ(DrawnColour(first, ODS_SELECTED), colours_[1]);
+}
+
+TEST_F(BitmapButtonTest, TheCaptionFontIsMadeOnceAndRemadeOnlyWhenItChanges) {
+    CBitmapBtn button;
+    ASSERT_TRUE(button.Create(RECT{10, 10, 60, 40}, &parent_, 0, L"Caption"));
+    Give(button);
+    EXPECT_EQ(button.CaptionFont(), nullptr);
+    const auto fontOf = [](HFONT font) {
+        LOGFONTW described{};
+        ::GetObjectW(font, sizeof described, &described);
+        return std::make_pair(static_cast<int>(described.lfHeight), std::wstring(described.lfFaceName));
+    };
+
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        bool remade;
+        int height;
+        const wchar_t* face;
+    };
+    const Case cases[] = {
+        {"first draw", [] {}, true, 14, L""},
+        {"another draw", [] {}, false, 14, L""},
+        {"the same height", [&] { button.SetFontHeight(14); }, false, 14, L""},
+        {"a new height", [&] { button.SetFontHeight(13); }, true, 13, L""},
+        {"a new face", [&] { button.SetFontFace(L"Arial"); }, true, 13, L"Arial"},
+        {"the same face", [&] { button.SetFontFace(L"Arial"); }, false, 13, L"Arial"},
+        {"a new caption", [&] { button.SetCaption(L"Other"); }, false, 13, L"Arial"},
+    };
+    HFONT kept = nullptr;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        if (c.remade && kept != nullptr) {
+            EXPECT_EQ(::GetObjectType(kept), 0u); // the old font is gone as soon as it changes
+        }
+        DrawnColour(button, 0);
+        const HFONT font = button.CaptionFont();
+        ASSERT_NE(font, nullptr);
+        EXPECT_EQ(::GetObjectType(font), static_cast<DWORD>(OBJ_FONT));
+        if (!c.remade) {
+            EXPECT_EQ(font, kept);
+        }
+        EXPECT_EQ(fontOf(font), std::make_pair(c.height, std::wstring(c.face)));
+        kept = font;
+    }
+    button.DestroyWindow();
+    EXPECT_EQ(::GetObjectType(kept), 0u); // the font goes with the window
+    EXPECT_EQ(button.CaptionFont(), nullptr);
+}
+
+TEST_F(BitmapButtonTest, TheFontGoesWithTheButtonObject) {
+    HFONT font = nullptr;
+    {
+        CBitmapBtn button;
+        ASSERT_TRUE(button.Create(RECT{10, 10, 60, 40}, &parent_, 0, L"Caption"));
+        DrawnColour(button, 0);
+        font = button.CaptionFont();
+        ASSERT_NE(font, nullptr);
+    }
+    EXPECT_EQ(::GetObjectType(font), 0u);
+}
+
+TEST_F(BitmapButtonTest, AHoverChangeRepaintsOnlyThatButton) {
+    test::RecordingWindow owner{{WM_DRAWITEM}};
+    ASSERT_TRUE(owner.CreateTopLevel(RECT{300, 300, 500, 400}));
+    std::array<CBitmapBtn, 3> buttons;
+    for (std::size_t i = 0; i < buttons.size(); ++i) {
+        const int left = 10 + 60 * static_cast<int>(i);
+        ASSERT_TRUE(buttons[i].Create(RECT{left, 10, left + 50, 40}, &owner, static_cast<UINT>(101 + i)));
+        Give(buttons[i]);
+    }
+    ::UpdateWindow(owner.Hwnd());
+    for (CBitmapBtn& button : buttons) {
+        button.UpdateWindow();
+    }
+    const auto drawn = [&] {
+        std::vector<WPARAM> ids;
+        for (const auto& r : owner.Of(WM_DRAWITEM)) {
+            ids.push_back(r.wParam);
+        }
+        owner.received.clear();
+        return ids;
+    };
+    drawn();
+
+    // A captured button also hears the real pointer (Wine sends a move when the capture changes), so
+    // the pointer is put where each case's messages say it is.
+    const auto pointerOn = [](CBitmapBtn& button) {
+        RECT r{};
+        ::GetWindowRect(button.Hwnd(), &r);
+        ::SetCursorPos((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    struct Case {
+        const char* name;
+        std::function<void()> change;
+        std::vector<WPARAM> drawn;
+    };
+    const Case cases[] = {
+        {"pointer onto the first",
+         [&] {
+             pointerOn(buttons[0]);
+             buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+         },
+         {101}},
+        {"pointer moves within it", [&] { buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(8, 5)); }, {}},
+        {"pointer onto the second",
+         [&] {
+             pointerOn(buttons[1]);
+             buttons[0].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(65, 5));
+             buttons[1].SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+         },
+         {101, 102}},
+        {"a preview's hover", [&] { buttons[2].SetHover(true); }, {103}},
+        {"the same hover again", [&] { buttons[2].SetHover(true); }, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        c.change();
+        test::PumpMessages();
+        EXPECT_EQ(drawn(), c.drawn);
+        // The owner itself has nothing left to paint.
+        EXPECT_FALSE(::GetUpdateRect(owner.Hwnd(), nullptr, FALSE));
+    }
+    ::ReleaseCapture();
 }
 
 } // namespace

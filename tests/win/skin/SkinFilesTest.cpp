@@ -139,6 +139,35 @@ TEST(SkinFilesTest, EveryFileTheWindowsNameExistsDecodesAndHasItsSize) {
     }
 }
 
+TEST(SkinFilesTest, SizesReadFromTheHeadersAreTheDecodedSizes) {
+    std::vector<std::string> paths;
+    for (const Expected& file : kFiles) {
+        paths.push_back(std::string("Skins/") + file.path);
+    }
+    for (const char* view : {"Front/F-", "Side/S-"}) {
+        for (int spot = 1; spot <= 7; ++spot) {
+            for (const char* state : {"-normal.png", "-over.png"}) {
+                paths.push_back(std::string("Skins/Mouse/") + view + std::to_string(spot) + state);
+            }
+        }
+    }
+    for (const char* path : {"Skins/Mouse/Back/B-4-normal.png", "Skins/Mouse/Back/B-4-over.png",
+                             "Skins/Mouse/Back/B-5-normal.png", "Skins/Mouse/Back/B-5-over.png"}) {
+        paths.emplace_back(path);
+    }
+    const SkinImages headers(test::ProgramFolder());
+    const SkinImages decoded(test::ProgramFolder());
+    for (const std::string& path : paths) {
+        SCOPED_TRACE(path);
+        const SIZE size = headers.SizeOf(path);
+        const SkinImage* image = decoded.Image(path);
+        ASSERT_NE(image, nullptr);
+        EXPECT_EQ(size.cx, image->Width());
+        EXPECT_EQ(size.cy, image->Height());
+    }
+    EXPECT_EQ(headers.DecodeCount(), 0); // every file's header told its size
+}
+
 TEST(SkinFilesTest, HotSpotsOfBothViewsExistInBothStatesInsideTheMiddleArea) {
     const SkinImages images(test::ProgramFolder());
     struct Spot {

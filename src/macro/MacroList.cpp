@@ -1,0 +1,111 @@
+#include "macro/MacroList.h"
+
+#include "macro/LBEditorRules.h"
+#include "macro/MacroItem.h"
+
+#include <algorithm>
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kClickSuffix = " Click";
+
+std::string_view ButtonClickText(MacroList::MouseButton button) {
+    switch (button) {
+    case MacroList::MouseButton::Left:
+        return "L-Button Click";
+    case MacroList::MouseButton::Middle:
+        return "M-Button Click";
+    case MacroList::MouseButton::Right:
+        return "R-Button Click";
+    }
+    return "L-Button Click";
+}
+
+bool IsIndex(const std::vector<std::string>& items, int index) {
+    return index >= 0 && static_cast<std::size_t>(index) < items.size();
+}
+
+} // namespace
+
+std::optional<std::string> MacroList::NewName(const std::vector<std::string>& names, std::string_view base) {
+    if (names.size() >= kMaxMacros) {
+        return std::nullopt;
+    }
+    long long number = static_cast<long long>(names.size()) + 1;
+    if (!names.empty()) {
+        const std::string& last = names.back();
+        const std::size_t underscore = last.find('_');
+        if (underscore != std::string::npos) {
+            number = MacroItem::ParseInteger(std::string_view(last).substr(underscore + 1)) + 1;
+        }
+    }
+    const auto taken = [&](const std::string& name) {
+        return std::any_of(names.begin(), names.end(),
+                           [&](const std::string& other) { return LBEditorRules::SameName(other, name); });
+    };
+    std::string name = std::string(base) + "_" + std::to_string(number);
+    while (taken(name)) {
+        name = std::string(base) + "_" + std::to_string(++number);
+    }
+    return name;
+}
+
+bool MacroList::MayDelete(std::string_view name, const std::vector<std::string>& buttonLabels) {
+    return std::none_of(buttonLabels.begin(), buttonLabels.end(), [&](const std::string& label) {
+        const std::size_t colon = label.rfind(':');
+        const std::string_view used =
+            colon == std::string::npos ? std::string_view(label) : std::string_view(label).substr(colon + 1);
+        return LBEditorRules::SameName(used, name);
+    });
+}
+
+std::optional<long> MacroList::LoopCount(std::string_view text) {
+    if (text.empty() || text.size() > 10 ||
+        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
+        return std::nullopt;
+    }
+    const long long value = MacroItem::ParseInteger(text);
+    if (value < 1 || value > kMaxLoopCount) {
+        return std::nullopt;
+    }
+    return static_cast<long>(value);
+}
+
+MacroList::Events MacroList::DeleteEvent(std::vector<std::string> items, int selection) {
+    if (!IsIndex(items, selection)) {
+        return {std::move(items), selection, false};
+    }
+    items.erase(items.begin() + selection);
+    return {std::move(items), -1, true};
+}
+
+MacroList::Events MacroList::InsertButton(std::vector<std::string> items, int selection, MouseButton button) {
+    const std::string_view click = ButtonClickText(button);
+    const std::string name(click.substr(0, click.size() - kClickSuffix.size()));
+    const std::string down = MacroItem::KeyDown(name);
+    const std::string up = MacroItem::KeyUp(name);
+    if (IsIndex(items, selection)) {
+        const bool afterDelay =
+            MacroItem::Classify(items[static_cast<std::size_t>(selection)]) == MacroItem::Kind::Delay;
+        items.insert(items.begin() + selection + 1, {down, up});
+        return {std::move(items), afterDelay ? selection + 1 : selection + 2, true};
+    }
+    if (items.empty()) {
+        return {{down, up}, -1, true};
+    }
+    return {std::move(items), selection, false};
+}
+
+MacroList::Events MacroList::InsertDelay(std::vector<std::string> items, int selection) {
+    if (!IsIndex(items, selection) || selection == 0 ||
+        MacroItem::ContainsMs(items[static_cast<std::size_t>(selection) - 1]) ||
+        MacroItem::ContainsMs(items[static_cast<std::size_t>(selection)])) {
+        return {std::move(items), selection, false};
+    }
+    items.insert(items.begin() + selection, MacroItem::Delay(50));
+    return {std::move(items), selection + 1, true};
+}
+
+} // namespace corvalith

@@ -1,0 +1,147 @@
+#pragma once
+
+#include "assign/DialogHover.h"
+#include "framework/CDialog.h"
+#include "macro/MacroFile.h"
+#include "macro/MacroRecorder.h"
+#include "platform/SteadyClock.h"
+#include "platform/win32/Win32KeyboardHook.h"
+#include "profile/ProfileSettings.h"
+#include "skin/win/CBitmapBtn.h"
+#include "skin/win/SkinImage.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace corvalith {
+
+class IPrompts;
+class SkinImages;
+
+// The macro manager: a skinned modal window in which the user creates, renames, deletes, records and edits
+// the macros of record.ini. Every change is written to the file at once; OK re-encodes every macro into the
+// dialog's own copy of the macro block table, which the owner then copies into the profile.
+//
+//     CMacroProgramDialog manager(skins, files, prompts, mainWindow);   // one for the owner's life
+//     manager.Prepare("EN", dataFolder + "record.ini", captions);
+//     if (manager.DoModal() == IDOK) { copy manager.EncodedCopy() ... }
+class CMacroProgramDialog : public CDialog {
+public:
+    static constexpr UINT kTemplateId = 142;
+    enum Control : int { kRecordId = 0, kLoopCountId = 149, kMacroListId = 151, kEventListId = 1006 };
+    enum Command : UINT {
+        kDeleteEvent = 32771,
+        kInsertLeft = 32772,
+        kInsertMiddle = 32773,
+        kInsertRight = 32774,
+        kInsertDelay = 32786,
+    };
+    static constexpr DWORD kHoverTime = 10;
+    static constexpr const wchar_t* kTitle = L"Corvalith macro manager";
+    using Table = std::array<std::uint8_t, ProfileSettings::kMacroCount * ProfileSettings::kMacroBlockSize>;
+    using Rename = std::pair<std::string, std::string>;
+
+    // All must outlive the dialog.
+    CMacroProgramDialog(const SkinImages& skins, IFileSystem& files, IPrompts& prompts,
+                        CWnd* parent = nullptr);
+    ~CMacroProgramDialog() override;
+
+    // Before each opening: the language, the macros file and the captions of the assignable buttons.
+    void Prepare(std::string languageCode, std::string macrosPath, std::vector<std::string> buttonLabels);
+
+    // The twelve blocks built on OK (first event type 0x32).
+    const Table& EncodedCopy() const { return encoded_; }
+    // The renames committed while the dialog was last open, old name then new name, in order.
+    const std::vector<Rename>& Renames() const { return renames_; }
+    bool IsRecording() const { return recorder_.IsRecording(); }
+    HWND MacroList() const { return macroList_; }
+    HWND EventList() const { return eventList_; }
+    HWND LoopCountBox() const { return loopCount_; }
+    HWND RecordButton() const { return record_.Hwnd(); }
+    bool DelayRecordingChecked() const { return delayFlag_; }
+    bool LoopChecked() const { return loopFlag_; }
+    const DialogHover& Hover() const { return hover_; }
+
+    BOOL PreTranslateMessage(MSG* msg) override;
+
+protected:
+    BOOL OnInitDialog() override;
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    void OnLButtonDown(UINT flags, POINT point) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    void OnMouseHover(UINT flags, POINT point) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
+    void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+    void OnDestroy() override;
+
+private:
+    bool OnHookEvent(int code, std::uint32_t virtualKey, std::uint32_t flags);
+    void OnKeyEvent();
+    void ToggleRecording();
+    void StopRecording();
+    void ShowRecordState();
+
+    void LoadList();
+    void SelectMacro();
+    void NewMacro();
+    void DeleteMacro();
+    void RenameMacro(int index);
+    void EditDelay();
+    void EndOfEdit(HWND list);
+    void LoopCountChanged();
+    void ShowContextMenu(POINT screen);
+    void RunEventCommand(UINT command);
+    // The full save of the selected macro: flag, loop count and the event list.
+    void SaveCurrent();
+    void BuildEncodedCopy();
+
+    std::vector<std::string> Names() const;
+    std::vector<std::string> Events() const;
+    void ShowEvents(const std::vector<std::string>& items, int selection);
+    std::string CurrentName() const;
+    std::string LoopText() const;
+    void EnableLoopCount();
+    bool IsEditor(HWND window) const;
+    void Draw(HDC dc);
+
+    const SkinImages& skins_;
+    IFileSystem& files_;
+    IPrompts& prompts_;
+    std::string code_;
+    std::vector<std::string> labels_;
+    MacroFile file_;
+    SteadyClock clock_;
+    Win32KeyboardHook hook_;
+    std::vector<std::string> recorded_;
+    MacroRecorder recorder_;
+
+    Table encoded_{};
+    std::vector<Rename> renames_;
+    int rememberedDelay_ = 0; // kept between openings
+    int current_ = -1;
+    bool delayFlag_ = false;
+    bool loopFlag_ = false;
+    std::string renaming_; // the name being edited in place, empty when none
+    std::vector<std::string> snapshot_;
+    DialogHover hover_;
+
+    const SkinImage* background_ = nullptr; // kept by the skin images
+    HFONT font_ = nullptr;
+    HFONT loopFont_ = nullptr;
+    HBRUSH listBrush_ = nullptr;
+    HBRUSH loopBrush_ = nullptr;
+    HWND macroList_ = nullptr;
+    HWND eventList_ = nullptr;
+    HWND loopCount_ = nullptr;
+    CBitmapBtn record_;
+    bool settingLoopText_ = false;
+};
+
+} // namespace corvalith
