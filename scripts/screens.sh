@@ -4,8 +4,9 @@
 # person would. A screenshot of the virtual mouse window follows; then the main window is shown, each view
 # and section, and the advanced panel's DPI, lighting, polling-rate, pointer-speed and scroll-speed sections,
 # are opened with the mouse and a screenshot of the main window is saved after each step, with an
-# assignment menu and its submenu open, the key capture dialog, the macro assignment dialog and the macro
-# manager with a recorded macro, its context menu and its in-place editor (build/screens/*.png).
+# assignment menu and its submenu open, the key capture dialog, the macro assignment dialog, the macro
+# manager with a recorded macro, its context menu and its in-place editor, and the profile manager with its
+# context menu (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
@@ -128,6 +129,19 @@ panel_header 27; shot "$window" panel-lighting; panel_header 27
 panel_header 52; shot "$window" panel-polling-rate; panel_header 52
 panel_header 77; shot "$window" panel-pointer-speed; panel_header 77
 panel_header 127; shot "$window" panel-scroll-speed; panel_header 127
+
+# The profile manager (its top-left corner at 12, 32 in the main window), opened by "Config" and given
+# three profiles with its New area; then its context menu on the second entry. A popup menu is a window of
+# its own, so that picture is cut from the whole screen around the main window.
+click 88 619; sleep 1
+for _ in 1 2 3; do click 62 617; sleep 0.5; done
+shot "$window" profile-manager
+xdotool mousemove --window "$window" 70 82 click 3; sleep 1.5
+eval "$(xdotool getwindowgeometry --shell "$window")"
+import -window root -crop "420x420+$((X + 12))+$((Y + 32))" "$screens/profile-manager-menu.png"
+echo "saved $screens/profile-manager-menu.png"
+xdotool key Escape; sleep 0.5
+click 259 47; sleep 1 # the close area: the selected profile becomes the active one
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true

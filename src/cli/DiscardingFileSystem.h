@@ -14,6 +14,7 @@ public:
     }
     int WriteFileAtomically(const std::string&, std::span<const std::uint8_t>) override { return 0; }
     int CreateDirectories(const std::string&) override { return 0; }
+    int RemoveFile(const std::string&) override { return 0; }
 };
 
 } // namespace corvalith

@@ -30,6 +30,9 @@ public:
     // Creates the folder and any missing parents. Returns 0 (also when it already exists) or the
     // system's error code.
     virtual int CreateDirectories(const std::string& path) = 0;
+
+    // Deletes the file. Returns 0 (also when it does not exist) or the system's error code.
+    virtual int RemoveFile(const std::string& path) = 0;
 };
 
 } // namespace corvalith

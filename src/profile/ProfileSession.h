@@ -19,6 +19,10 @@ struct ProfileSession {
     std::uint8_t CurrentProfileIndex = 0;
     // The profile whose settings are in the working profile.
     std::int32_t LoadedProfileIndex = 0;
+    // Per list position: the entry was added by New and is created from the base profile when chosen.
+    std::array<bool, 6> NewEntryFlags{};
+    // An import into the working profile happened since the profile manager last closed.
+    bool ImportDone = false;
     // Caption of button slots 0 to 7 as the main window shows them; a stored text, never rebuilt.
     std::array<std::string, ProfileSettings::kButtonSlots> Captions;
 

@@ -2,6 +2,7 @@
 
 #include "platform/TextFormat.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProfileListStore.h"
 
 #include <cstdio>
 #include <cstring>
@@ -75,6 +76,8 @@ void ProfileStorage::LoadProfile() {
     if (busy_) {
         binaryPath_ = dataFolder_ + "config.bin";
     } else {
+        // A list stored by a profile manager that was stopped half-way may still announce file moves.
+        ProfileListStore(services_.Files, dataFolder_).FinishPendingMoves();
         const ini::IniDocument list = ProfileListFile().Load();
         const long count = ParseCount(ini::IniFile::Read(list, kProfileSection, "ItemCount"));
         listValid_ = count >= 1 && count <= static_cast<long>(kMaxProfiles);
@@ -97,6 +100,16 @@ void ProfileStorage::LoadProfile() {
         textPath_ = NumberedPath("str", ".ini");
     }
 
+    ReadBinaryFile();
+    services_.Macros.RebuildMacroBlockTable(macrosPath_, session_.Working);
+}
+
+void ProfileStorage::LoadListEntry(std::uint8_t position) {
+    ChooseDataFolder();
+    session_.CurrentProfileIndex = position;
+    listValid_ = true;
+    binaryPath_ = NumberedPath("config", ".bin");
+    textPath_ = NumberedPath("str", ".ini");
     ReadBinaryFile();
     services_.Macros.RebuildMacroBlockTable(macrosPath_, session_.Working);
 }

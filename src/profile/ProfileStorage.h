@@ -36,6 +36,9 @@ public:
     // Chooses the current files from the profile list and reads the current binary file into the
     // working profile, then rebuilds the macro block table from the macros file.
     void LoadProfile();
+    // Loads the profile of one list entry: its position becomes the current profile index, and its
+    // config<n>.bin is read (with the macros rebuilt) with str<n>.ini as the current text file.
+    void LoadListEntry(std::uint8_t position);
     // Writes the working profile to config<n>.bin of the current index; str<n>.ini becomes current.
     void SaveProfile();
     // Read captions "Item1".."Item8" / write "Item1".."Item7" of the language section of the current

@@ -39,6 +39,15 @@ int MemoryFileSystem::CreateDirectories(const std::string& path) {
     return 0;
 }
 
+int MemoryFileSystem::RemoveFile(const std::string& path) {
+    if (writeError != 0) {
+        return writeError;
+    }
+    files.erase(path);
+    removed.push_back(path);
+    return 0;
+}
+
 void MemoryFileSystem::PutText(const std::string& path, std::string_view text) {
     files[path].assign(text.begin(), text.end());
 }

@@ -29,6 +29,10 @@ public:
         return 0;
     }
     int CreateDirectories(const std::string&) override { return 0; }
+    int RemoveFile(const std::string& path) override {
+        files.erase(path);
+        return 0;
+    }
 
     std::map<std::string, std::vector<std::uint8_t>> files;
 };

@@ -568,7 +568,8 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
             ShowHelpMenu();
             break;
         case Id::Config:
-            ClearSelection(); // the profile manager arrives with its own window
+            ClearSelection();
+            OpenProfileManager();
             break;
         case Id::Header2:
             ClearSelection();
@@ -662,7 +663,67 @@ void CMouseConfigurationDlg::Reset() {
     SetDropDownCaptions();
     ReloadAdvancedPanel();
     s.Storage.SaveCaptions(s.CaptionSection());
+    if (config_) {
+        CloseProfileManager();
+    }
     EndWaitCursor();
+}
+
+void CMouseConfigurationDlg::OpenProfileManager() {
+    if (config_) {
+        return;
+    }
+    ProgramServices& s = *services_;
+    if (!profileList_) {
+        profileList_ = std::make_unique<ProfileListStore>(s.Files, s.Storage.DataFolder());
+        profileOperations_ = std::make_unique<ProfileOperations>(
+            s.Session, ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Debug});
+    }
+    auto dialog = std::make_unique<CConfigDialog>(s.Skins, s.Language.Code(), s.Session, *profileList_,
+                                                  s.Prompts(), this);
+    if (!dialog->Create(this) || !dialog->Initialised()) {
+        if (dialog->Hwnd() != nullptr) {
+            ::DestroyWindow(dialog->Hwnd());
+        }
+        return;
+    }
+    config_ = std::move(dialog);
+    ::SetWindowPos(config_->Hwnd(), HWND_TOP, kProfileManagerOrigin.x, kProfileManagerOrigin.y, 0, 0,
+                   SWP_NOSIZE | SWP_SHOWWINDOW);
+    ::SetForegroundWindow(Hwnd());
+    for (int number = 1; number <= 4; ++number) {
+        Header(number).ShowWindow(SW_HIDE);
+    }
+    for (CDMarker* slider : {&xSlider_, &ySlider_, &liftOffSlider_}) {
+        slider->ShowWindow(SW_HIDE);
+    }
+    if (!Layout().IsCollapsed(MainWindowLayout::ButtonAssignment)) {
+        for (CBitmapBtn& box : dropDowns_) {
+            box.ShowWindow(SW_HIDE);
+        }
+    }
+}
+
+void CMouseConfigurationDlg::OnProfileOperation(WPARAM operation, LPARAM position) {
+    if (!profileOperations_ || operation > 3) {
+        return;
+    }
+    profileOperations_->Run(static_cast<ProfileOperations::Operation>(operation), static_cast<int>(position),
+                            services_->CaptionSection(), Hwnd(), *this);
+}
+
+void CMouseConfigurationDlg::ShowLoadedProfile() {
+    SetSlidersFromProfile();
+    ReloadAdvancedPanel();
+    SetDropDownCaptions();
+}
+
+void CMouseConfigurationDlg::CloseProfileManager() {
+    if (config_) {
+        std::unique_ptr<CConfigDialog> dialog = std::move(config_);
+        ::DestroyWindow(dialog->Hwnd());
+    }
+    ShowLeftPanel();
 }
 
 void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
@@ -960,6 +1021,9 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         break;
     case kTrayNotification:
         OnTray(wParam, lParam);
+        return 0;
+    case kProfileOperation:
+        OnProfileOperation(wParam, lParam);
         return 0;
     case kDeviceEvent:
         OnDeviceEvent(wParam, lParam);

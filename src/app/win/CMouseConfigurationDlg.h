@@ -16,6 +16,10 @@
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDlgToolTip.h"
 #include "pages/win/CDlgadvance.h"
+#include "profile/IProfileWindow.h"
+#include "profile/ProfileListStore.h"
+#include "profile/ProfileOperations.h"
+#include "profile/win/CConfigDialog.h"
 #include "sim/win/VirtualMouseWindow.h"
 #include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
@@ -37,7 +41,8 @@ namespace corvalith {
 class CMouseConfigurationDlg : public CDialog,
                                public IUploadFeedback,
                                private IStartupWindow,
-                               private IAssignmentWindow {
+                               private IAssignmentWindow,
+                               private IProfileWindow {
 public:
     // Messages of the program.
     enum Message : UINT {
@@ -92,6 +97,10 @@ public:
     }
     VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
     CDlgadvance* Advance() { return advance_.get(); }
+    // The open profile manager, null while it is closed.
+    CConfigDialog* ProfileManager() { return config_.get(); }
+    // Where the profile manager sits in the window.
+    static constexpr POINT kProfileManagerOrigin{12, 32};
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
@@ -105,6 +114,10 @@ public:
     void Restore();
     void HideToTray();
     void Reset();
+    // The Config button: opens the profile manager over the left panel, unless it is open.
+    void OpenProfileManager();
+    // Message 0x0B03 from the profile manager: import, export, select or create a profile.
+    void OnProfileOperation(WPARAM operation, LPARAM position);
     void OnSliderNotification(int position, int controlId);
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
@@ -142,6 +155,10 @@ private:
     std::optional<MacroResult>
     ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) override;
     void ShowCaption(std::size_t slot) override;
+
+    // IProfileWindow
+    void ShowLoadedProfile() override;
+    void CloseProfileManager() override;
 
     // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
     // mouse gets the table built on OK.
@@ -204,6 +221,9 @@ private:
     std::unique_ptr<CMacroProgramDialog> macroManager_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;
+    std::unique_ptr<ProfileListStore> profileList_;
+    std::unique_ptr<ProfileOperations> profileOperations_;
+    std::unique_ptr<CConfigDialog> config_;
 
     // Plugs and unplugs of the virtual mouse waiting to reach the window as WM_DEVICECHANGE broadcasts.
     static constexpr UINT kSimulatedDeviceChange = WM_APP + 0x50;

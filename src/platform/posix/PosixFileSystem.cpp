@@ -132,4 +132,8 @@ int PosixFileSystem::CreateDirectories(const std::string& path) {
     return ::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode) ? 0 : ENOTDIR;
 }
 
+int PosixFileSystem::RemoveFile(const std::string& path) {
+    return ::unlink(path.c_str()) == 0 || errno == ENOENT ? 0 : errno;
+}
+
 } // namespace corvalith

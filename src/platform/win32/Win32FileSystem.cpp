@@ -134,4 +134,12 @@ int Win32FileSystem::CreateDirectories(const std::string& path) {
     return 0;
 }
 
+int Win32FileSystem::RemoveFile(const std::string& path) {
+    if (DeleteFileW(WideString::FromUtf8(path).c_str())) {
+        return 0;
+    }
+    const DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? 0 : static_cast<int>(error);
+}
+
 } // namespace corvalith

@@ -13,6 +13,7 @@ public:
                                                       std::size_t maxBytes) const override;
     int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override;
     int CreateDirectories(const std::string& path) override;
+    int RemoveFile(const std::string& path) override;
 
 protected:
     // The step that puts the new content in place; returns 0 or the system error code.

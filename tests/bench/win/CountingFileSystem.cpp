@@ -22,4 +22,8 @@ int CountingFileSystem::CreateDirectories(const std::string& path) {
     return files_.CreateDirectories(path);
 }
 
+int CountingFileSystem::RemoveFile(const std::string& path) {
+    return files_.RemoveFile(path);
+}
+
 } // namespace corvalith

@@ -18,6 +18,7 @@ public:
                                                       std::size_t maxBytes) const override;
     int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override;
     int CreateDirectories(const std::string& path) override;
+    int RemoveFile(const std::string& path) override;
 
     // The path of every replacement so far, in order.
     const std::vector<std::string>& Replaced() const { return replaced_; }

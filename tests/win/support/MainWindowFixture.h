@@ -46,6 +46,7 @@ struct MainWindow {
         IDeviceNotifications* notifications = nullptr;
         EventReader::ThreadStarter readerThread;
         std::string programFolder = "Z:\\nonexistent\\"; // no skins: every image is missing
+        std::string dataFolder;                          // empty: a temporary folder of the fixture's own
     };
 
     MainWindow() : MainWindow(Setup{}) {}
@@ -58,7 +59,7 @@ struct MainWindow {
         }
         options.Simulate = true;
         options.StartUnplugged = setup.unplugged;
-        options.DataFolder = dataFolder.Path();
+        options.DataFolder = setup.dataFolder.empty() ? dataFolder.Path() : setup.dataFolder;
         if (!setup.listText.empty()) {
             files.WriteFileAtomically(
                 options.DataFolder + "str.ini",

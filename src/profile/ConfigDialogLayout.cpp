@@ -1,0 +1,50 @@
+#include "profile/ConfigDialogLayout.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr ConfigDialogLayout::Texts kEnglish{
+    "Configuration", "Profile", "New",  "Delete",     "Edit",
+    "Copy",          "Load",    "Save", "ATTENTION!", "Up to 6 Profiles Possible."};
+constexpr ConfigDialogLayout::Texts kGerman{
+    "Game Profil", "Profil", "Neu",       "L\xC3\xB6schen", "Bearbeiten",
+    "Kopieren",    "Laden",  "Speichern", "ACHTUNG!",       "Maximal 6 Profile m\xC3\xB6glich."};
+constexpr ConfigDialogLayout::Texts kSimplifiedChinese{
+    "配置", "配置文件", "新建", "删除", "编辑", "复制", "导入", "导出", "警告", "最多可以新建6个配置文件。"};
+constexpr ConfigDialogLayout::Texts kTraditionalChinese{
+    "遊戲設定檔", "設定檔", "新建", "刪除", "編輯", "複製", "載入", "儲存", "注意！", "支援最多6組設定檔"};
+
+} // namespace
+
+ConfigDialogLayout::Area ConfigDialogLayout::HitTest(int x, int y) {
+    if (kCloseArea.Contains(x, y)) {
+        return Area::Close;
+    }
+    if (kNewArea.Contains(x, y)) {
+        return Area::New;
+    }
+    if (kDeleteArea.Contains(x, y)) {
+        return Area::Delete;
+    }
+    return Area::None;
+}
+
+const ConfigDialogLayout::Texts& ConfigDialogLayout::TextsFor(std::string_view languageCode) {
+    if (languageCode == "CHS") {
+        return kSimplifiedChinese;
+    }
+    if (languageCode == "CHT") {
+        return kTraditionalChinese;
+    }
+    if (languageCode == "DE") {
+        return kGerman;
+    }
+    return kEnglish;
+}
+
+std::string_view ConfigDialogLayout::FontFace(std::string_view languageCode) {
+    return languageCode == "CHS" || languageCode == "CHT" ? "黑体" : "Arial";
+}
+
+} // namespace corvalith

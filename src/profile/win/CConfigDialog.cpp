@@ -1,0 +1,305 @@
+#include "profile/win/CConfigDialog.h"
+
+#include "assign/win/CExMenu.h"
+#include "framework/CMemoryDC.h"
+#include "macro/win/CLBEditorWnd.h"
+#include "platform/win32/WideString.h"
+#include "skin/BackgroundFailure.h"
+#include "skin/win/SkinImages.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+COLORREF FromRgb(unsigned rgb) {
+    return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
+}
+
+RECT ToRect(const ConfigDialogLayout::Rect& r) {
+    return {r.Left, r.Top, r.Right, r.Bottom};
+}
+
+std::wstring Wide(std::string_view text) {
+    return WideString::FromUtf8(std::string(text));
+}
+
+void DrawLabel(HDC dc, std::string_view text, const ConfigDialogLayout::Rect& box, UINT format) {
+    const std::wstring wide = Wide(text);
+    RECT r = ToRect(box);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+} // namespace
+
+CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
+                             ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow)
+    : CDialog(Layout::kTemplateId, mainWindow), skins_(skins), code_(std::move(languageCode)),
+      texts_(Layout::TextsFor(code_)), session_(session), store_(store), prompts_(prompts),
+      mainWindow_(mainWindow) {
+    Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
+}
+
+CConfigDialog::~CConfigDialog() {
+    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(brush_)}) {
+        if (object != nullptr) {
+            ::DeleteObject(object);
+        }
+    }
+}
+
+BOOL CConfigDialog::OnInitDialog() {
+    CDialog::OnInitDialog();
+    if (!skins_.LoadBackground(hwnd_, Layout::kBackground, background_)) {
+        BackgroundFailure::Report(prompts_, hwnd_, BackgroundDialog::ProfileManager);
+        return FALSE;
+    }
+    font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                          Wide(Layout::FontFace(code_)).c_str());
+    brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
+    if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                      ToRect(Layout::kList), this, Layout::kListId)) {
+        return FALSE;
+    }
+    if (font_ != nullptr) {
+        list_.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    }
+    entries_ = store_.Read(session_);
+    // The manager opens on the profile the working profile holds.
+    const int loaded = session_.LoadedProfileIndex;
+    if (loaded >= 0 && static_cast<std::size_t>(loaded) < entries_.Count()) {
+        entries_.Select(loaded);
+    }
+    FillList();
+    initialised_ = true;
+    return FALSE;
+}
+
+void CConfigDialog::FillList() {
+    list_.ResetContent();
+    for (const auto& entry : entries_.Entries()) {
+        list_.AddString(Wide(entry.Name));
+    }
+    list_.SetCurSel(entries_.Selected());
+}
+
+void CConfigDialog::TakeNames() {
+    const int count = list_.GetCount();
+    for (int i = 0; i < count && static_cast<std::size_t>(i) < entries_.Count(); ++i) {
+        entries_.Rename(static_cast<std::size_t>(i), WideString::ToUtf8(list_.GetText(i)));
+    }
+}
+
+void CConfigDialog::LimitMessage() {
+    prompts_.ShowMessage(hwnd_, texts_.LimitMessage, texts_.MessageTitle, PromptButtons::Ok);
+}
+
+void CConfigDialog::New() {
+    TakeNames();
+    if (entries_.AddNew(texts_.NamePrefix) == ProfileList::AddResult::LimitReached) {
+        LimitMessage();
+        return;
+    }
+    FillList();
+}
+
+void CConfigDialog::Delete() {
+    TakeNames();
+    entries_.Select(list_.GetCurSel());
+    if (entries_.DeleteSelected()) {
+        FillList();
+    }
+}
+
+void CConfigDialog::Copy() {
+    TakeNames();
+    entries_.Select(list_.GetCurSel());
+    if (entries_.AddCopy(texts_.Copy) == ProfileList::AddResult::LimitReached) {
+        LimitMessage();
+        return;
+    }
+    FillList();
+}
+
+void CConfigDialog::Rename() {
+    const int selected = list_.GetCurSel();
+    if (selected < 0) {
+        return;
+    }
+    auto* editor = new CLBEditorWnd(list_.Hwnd(), CLBEditorWnd::Kind::ProfileName);
+    editor->Open(selected, false);
+}
+
+void CConfigDialog::Transfer(Operation operation) {
+    const int selected = list_.GetCurSel();
+    if (list_.GetCount() == 0 || selected < 0 || static_cast<std::size_t>(selected) >= entries_.Count()) {
+        return;
+    }
+    // Import and export work on the files of stored entries, numbered as the stored list numbers them
+    // until the list is stored again on close; an entry added since the manager opened has none yet.
+    const int files = entries_.Entries()[static_cast<std::size_t>(selected)].Files;
+    if (files < 0) {
+        return;
+    }
+    ::PostMessageW(mainWindow_->Hwnd(), kProfileOperation, operation, files);
+}
+
+void CConfigDialog::Close() {
+    if (closing_) {
+        return;
+    }
+    closing_ = true;
+    TakeNames();
+    entries_.Select(list_.GetCurSel());
+    // The main window shows its views again when this reaches its message filter.
+    ::PostMessageW(hwnd_, kSettingsChanged, 0, 0);
+    const ProfileListStore::CloseAction action = store_.Save(entries_, session_);
+    if (action.Operation != ProfileListStore::CloseOperation::None) {
+        const WPARAM operation =
+            action.Operation == ProfileListStore::CloseOperation::Create ? kCreate : kSelect;
+        ::PostMessageW(mainWindow_->Hwnd(), kProfileOperation, operation, action.Position);
+    } else {
+        ::PostMessageW(mainWindow_->Hwnd(), kProfileOperation, kSelect, session_.LoadedProfileIndex);
+    }
+    EndDialog(IDOK);
+}
+
+void CConfigDialog::RunCommand(UINT command) {
+    switch (command) {
+    case Layout::kDelete:
+        Delete();
+        break;
+    case Layout::kEdit:
+        Rename();
+        break;
+    case Layout::kCopy:
+        Copy();
+        break;
+    case Layout::kLoad:
+        Transfer(kImport);
+        break;
+    case Layout::kSave:
+        Transfer(kExport);
+        break;
+    default:
+        break;
+    }
+}
+
+void CConfigDialog::ShowContextMenu(POINT screen) {
+    CExMenu menu(font_);
+    menu.CreatePopupMenu();
+    menu.SetItemWidth(100);
+    menu.AppendItem(Layout::kDelete, texts_.Delete);
+    menu.AppendItem(Layout::kEdit, texts_.Edit);
+    menu.AppendItem(Layout::kCopy, texts_.Copy);
+    menu.AppendItem(Layout::kLoad, texts_.Load);
+    menu.AppendItem(Layout::kSave, texts_.Save);
+    if (const UINT chosen = menu.TrackForCommand(screen.x, screen.y, hwnd_); chosen != 0) {
+        RunCommand(chosen);
+    }
+}
+
+void CConfigDialog::OnContextMenu(HWND window, POINT point) {
+    if (window == list_.Hwnd()) {
+        ShowContextMenu(point);
+    }
+}
+
+BOOL CConfigDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+    if (reinterpret_cast<HWND>(lParam) == list_.Hwnd() && list_.Hwnd() != nullptr) {
+        const UINT code = HIWORD(wParam);
+        if (code == LBN_SELCHANGE || code == LBN_DBLCLK) {
+            // A click on the entry already selected edits its name.
+            const int selected = list_.GetCurSel();
+            if (selected >= 0 && selected == entries_.Selected()) {
+                Rename();
+            }
+            entries_.Select(selected);
+        }
+        return TRUE;
+    }
+    if (lParam == 0 && LOWORD(wParam) >= Layout::kDelete && LOWORD(wParam) <= Layout::kSave) {
+        RunCommand(LOWORD(wParam));
+        return TRUE;
+    }
+    return CDialog::OnCommand(wParam, lParam);
+}
+
+void CConfigDialog::OnLButtonDown(UINT, POINT point) {
+    switch (Layout::HitTest(point.x, point.y)) {
+    case Layout::Area::New:
+        New();
+        break;
+    case Layout::Area::Delete:
+        Delete();
+        break;
+    case Layout::Area::Close:
+        Close();
+        break;
+    case Layout::Area::None:
+        break;
+    }
+}
+
+HBRUSH CConfigDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {
+    if (brush_ == nullptr) {
+        return CDialog::OnCtlColor(dc, control, controlType);
+    }
+    ::SetTextColor(dc, control == list_.Hwnd() ? FromRgb(Layout::kListText) : kWhite);
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetBkColor(dc, FromRgb(Layout::kBackColour));
+    return brush_;
+}
+
+void CConfigDialog::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
+    if (!CExMenu::HandleMeasureItem(item)) {
+        CDialog::OnMeasureItem(id, item);
+    }
+}
+
+void CConfigDialog::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
+    if (!CExMenu::HandleDrawItem(item)) {
+        CDialog::OnDrawItem(id, item);
+    }
+}
+
+BOOL CConfigDialog::OnEraseBkgnd(HDC) {
+    return TRUE;
+}
+
+void CConfigDialog::OnPaint() {
+    PAINTSTRUCT paint{};
+    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    Draw(dc);
+    ::EndPaint(hwnd_, &paint);
+}
+
+void CConfigDialog::Draw(HDC target) {
+    const RECT client = GetClientRect();
+    CMemoryDC canvas(target, client.right, client.bottom);
+    if (!canvas.Valid() || background_.Bitmap() == nullptr) {
+        return;
+    }
+    const HDC dc = canvas.Dc();
+    SkinImages::DrawImage(dc, background_, 0, 0);
+    skins_.DrawImageFile(dc, Layout::kCloseImage, Layout::kCloseArea.Left, Layout::kCloseArea.Top);
+    skins_.DrawImageFile(dc, Layout::kNewImage, Layout::kNewArea.Left + Layout::kIconDx,
+                         Layout::kNewArea.Top + Layout::kIconDy);
+    skins_.DrawImageFile(dc, Layout::kDeleteImage, Layout::kDeleteArea.Left + Layout::kIconDx,
+                         Layout::kDeleteArea.Top + Layout::kIconDy);
+    HGDIOBJ oldFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, kWhite);
+    DrawLabel(dc, texts_.Title, Layout::kTitle, DT_LEFT | DT_VCENTER);
+    DrawLabel(dc, texts_.New, Layout::CaptionBox(Layout::kNewArea), DT_LEFT | DT_VCENTER);
+    DrawLabel(dc, texts_.Delete, Layout::CaptionBox(Layout::kDeleteArea), DT_LEFT | DT_VCENTER);
+    if (oldFont != nullptr) {
+        ::SelectObject(dc, oldFont);
+    }
+    canvas.CopyTo(target);
+}
+
+} // namespace corvalith

@@ -1,0 +1,83 @@
+#pragma once
+
+#include "framework/CDialog.h"
+#include "framework/CListBox.h"
+#include "framework/IPrompts.h"
+#include "profile/ConfigDialogLayout.h"
+#include "profile/ProfileList.h"
+#include "profile/ProfileListStore.h"
+#include "profile/ProfileSession.h"
+#include "skin/win/SkinImage.h"
+
+#include <string>
+
+namespace corvalith {
+
+class SkinImages;
+
+// The profile manager: a skinned modeless child of the main window listing the profile names, with New,
+// Delete and close areas and a context menu (delete, rename in place, copy, import, export). The list
+// box is an editing copy of the stored list; closing stores it and asks the main window to activate the
+// selected entry (message 0x0B03: 2 select, 3 create), as do import and export (0 and 1).
+class CConfigDialog : public CDialog {
+public:
+    using Layout = ConfigDialogLayout;
+    enum Message : UINT { kProfileOperation = 0x0B03, kSettingsChanged = 0x07FF };
+    enum Operation : WPARAM { kImport = 0, kExport = 1, kSelect = 2, kCreate = 3 };
+
+    // mainWindow receives the profile operations; skins, session, store and prompts must outlive the dialog.
+    CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
+                  ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow);
+    ~CConfigDialog() override;
+
+    // False when the background could not be loaded (the error box has been shown).
+    bool Initialised() const { return initialised_; }
+    CListBox& List() { return list_; }
+    const ProfileList& Entries() const { return entries_; }
+
+    // The actions of the areas and the menu, as a click or a menu choice runs them.
+    void New();
+    void Delete();
+    void Rename();
+    void Copy();
+    void Transfer(Operation operation);
+    void Close();
+    void RunCommand(UINT command);
+    // Shows the context menu at a screen point and runs the chosen command.
+    void ShowContextMenu(POINT screen);
+
+protected:
+    BOOL OnInitDialog() override;
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
+    void OnPaint() override;
+    BOOL OnEraseBkgnd(HDC dc) override;
+    void OnLButtonDown(UINT flags, POINT point) override;
+    void OnContextMenu(HWND window, POINT point) override;
+    HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
+    void OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
+    void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
+
+private:
+    void FillList();
+    // The names as the list box shows them now (renamed in place) copied into the entries.
+    void TakeNames();
+    void Draw(HDC target);
+    void LimitMessage();
+
+    const SkinImages& skins_;
+    std::string code_;
+    const Layout::Texts& texts_;
+    ProfileSession& session_;
+    ProfileListStore& store_;
+    IPrompts& prompts_;
+    CWnd* mainWindow_;
+    ProfileList entries_;
+    CListBox list_;
+    SkinImage background_;
+    HFONT font_ = nullptr;
+    HBRUSH brush_ = nullptr;
+    bool initialised_ = false;
+    bool closing_ = false;
+};
+
+} // namespace corvalith
