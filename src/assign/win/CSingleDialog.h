@@ -2,6 +2,7 @@
 
 #include "assign/DialogHover.h"
 #include "assign/KeyCapture.h"
+#include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "framework/IPrompts.h"
 #include "platform/win32/Win32KeyboardHook.h"
@@ -44,7 +45,7 @@ public:
 
     bool HookInstalled() const { return hook_.IsInstalled(); }
     std::wstring LabelText() const;
-    const DialogHover& Hover() const { return hover_; }
+    const DialogHover& Hover() const { return hover_.Hover(); }
     HFONT Font() const { return font_; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -69,7 +70,7 @@ private:
     IDebugOutput& debug_;
     IPrompts& prompts_;
     KeyCapture capture_;
-    DialogHover hover_;
+    DialogHoverTracker hover_{kHoverTime};
     Win32KeyboardHook hook_;
     SkinImage background_;
     HFONT font_ = nullptr;

@@ -185,21 +185,11 @@ void CMacroDialog::OnLButtonDown(UINT, POINT point) {
 }
 
 void CMacroDialog::OnMouseMove(UINT, POINT point) {
-    const Button over = Layout::ButtonAt(point.x, point.y);
-    if (over == Button::None) {
-        if (hover_.Move(over)) {
-            Invalidate(false);
-        }
-        return;
-    }
-    TRACKMOUSEEVENT track{sizeof track, TME_HOVER, hwnd_, kHoverTime};
-    ::TrackMouseEvent(&track);
+    hover_.Moved(hwnd_, Layout::ButtonAt(point.x, point.y));
 }
 
 void CMacroDialog::OnMouseHover(UINT, POINT point) {
-    if (hover_.Rest(Layout::ButtonAt(point.x, point.y))) {
-        Invalidate(false);
-    }
+    hover_.Rested(hwnd_, Layout::ButtonAt(point.x, point.y));
 }
 
 HBRUSH CMacroDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {

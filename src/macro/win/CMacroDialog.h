@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assign/DialogHover.h"
+#include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroChoice.h"
 #include "skin/win/SkinImage.h"
@@ -41,7 +42,7 @@ public:
     // The drop-down list while it is open, null otherwise.
     HWND List() const { return list_; }
     std::wstring NameLabelText() const;
-    const DialogHover& Hover() const { return hover_; }
+    const DialogHover& Hover() const { return hover_.Hover(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -65,7 +66,7 @@ private:
     std::string code_;
     std::vector<std::string> names_;
     MacroChoice choice_;
-    DialogHover hover_;
+    DialogHoverTracker hover_{kHoverTime};
     SkinImage background_;
     HFONT font_ = nullptr;
     HBRUSH listBrush_ = nullptr;

@@ -128,7 +128,7 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     current_ = -1;
     delayFlag_ = false;
     loopFlag_ = false;
-    hover_ = DialogHover();
+    hover_.Reset();
     renames_.clear();
     renaming_.clear();
     macroList_ = eventList_ = loopCount_ = nullptr;
@@ -616,21 +616,11 @@ void CMacroProgramDialog::OnLButtonDown(UINT, POINT point) {
 }
 
 void CMacroProgramDialog::OnMouseMove(UINT, POINT point) {
-    const Button over = Layout::ButtonAt(point.x, point.y);
-    if (over == Button::None) {
-        if (hover_.Move(over)) {
-            Invalidate(false);
-        }
-        return;
-    }
-    TRACKMOUSEEVENT track{sizeof track, TME_HOVER, hwnd_, kHoverTime};
-    ::TrackMouseEvent(&track);
+    hover_.Moved(hwnd_, Layout::ButtonAt(point.x, point.y));
 }
 
 void CMacroProgramDialog::OnMouseHover(UINT, POINT point) {
-    if (hover_.Rest(Layout::ButtonAt(point.x, point.y))) {
-        Invalidate(false);
-    }
+    hover_.Rested(hwnd_, Layout::ButtonAt(point.x, point.y));
 }
 
 HBRUSH CMacroProgramDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {

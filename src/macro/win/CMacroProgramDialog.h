@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assign/DialogHover.h"
+#include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroRecorder.h"
@@ -65,7 +66,7 @@ public:
     HWND RecordButton() const { return record_.Hwnd(); }
     bool DelayRecordingChecked() const { return delayFlag_; }
     bool LoopChecked() const { return loopFlag_; }
-    const DialogHover& Hover() const { return hover_; }
+    const DialogHover& Hover() const { return hover_.Hover(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -132,7 +133,7 @@ private:
     bool loopFlag_ = false;
     std::string renaming_; // the name being edited in place, empty when none
     std::vector<std::string> snapshot_;
-    DialogHover hover_;
+    DialogHoverTracker hover_{kHoverTime};
 
     const SkinImage* background_ = nullptr; // kept by the skin images
     HFONT font_ = nullptr;
