@@ -36,6 +36,13 @@ wait_window() {
     echo "$found"
 }
 shot() { sleep 1.5; import -window "$1" "$screens/$2.png"; echo "saved $screens/$2.png"; }
+# The same from the screen itself, so that the popup menus open over the window are in the picture.
+shot_screen() {
+    sleep 1.5
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screens/$2.png"
+    echo "saved $screens/$2.png"
+}
 
 if [[ $asks == yes ]]; then
     notice=$(wait_window '^Corvalith lift-off notice$' 60)
@@ -72,7 +79,7 @@ click 140 117; shot "$window" main-button-assignment
 menu_item() { echo $((194 + 3 + 20 * $1 + 10)); }
 click 180 202; sleep 1
 xdotool mousemove --window "$window" 300 "$(menu_item 7)"; sleep 1
-shot "$window" assignment-menu
+shot_screen "$window" assignment-menu
 # "Assign Keyboard Key" (the twelfth item): the key capture dialog, with a key pressed.
 xdotool mousemove --window "$window" 300 "$(menu_item 11)" click 1
 dialog=$(wait_window '^Corvalith single key$' 20)
@@ -106,10 +113,8 @@ xdotool key a; sleep 0.3; xdotool key b; sleep 0.5
 in_manager 340 99; sleep 0.5          # Stop Recording
 shot "$manager" macro-manager
 in_manager 200 88; sleep 0.3
-in_manager 200 88 3; sleep 1.5        # the context menu of the event list's first item
-eval "$(xdotool getwindowgeometry --shell "$manager")"
-import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" +repage "$screens/macro-manager-menu.png"
-echo "saved $screens/macro-manager-menu.png"
+in_manager 200 88 3                   # the context menu of the event list's first item
+shot_screen "$manager" macro-manager-menu
 xdotool key Escape; sleep 0.5
 xdotool mousemove --window "$manager" 60 88 click --repeat 2 --delay 80 1; sleep 0.5
 xdotool type --delay 50 "Jump"
