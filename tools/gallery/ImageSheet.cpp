@@ -95,7 +95,7 @@ void ImageSheet::OnPaint() {
         const RECT box{left, top, left + kCellWidth - 8, top + kImageHeight};
         Checker(canvas, box);
         GalleryPaint::DrawFitted(images_, canvas, "Skins/" + files_[i], box);
-        const SIZE size = images_.ImageSize("Skins/" + files_[i]);
+        const SIZE size = images_.SizeOf("Skins/" + files_[i]);
         const std::wstring label = WideString::FromUtf8(files_[i]);
         GalleryPaint::Text(canvas, label,
                            RECT{left, top + kImageHeight + 1, left + kCellWidth - 8, top + kImageHeight + 14},

@@ -23,8 +23,8 @@ RECT ToRect(const MainWindowLayout::Rect& r) {
 } // namespace
 
 MainPreview::MainPreview(const SkinImages& images, int view, int selectedSlot)
-    : images_(images), selectedSlot_(selectedSlot), model_(images.ImageSize(MainWindowPlan::kButtonPanel).cy,
-                                                           images.ImageSize(MainWindowPlan::kAxisPanel).cy),
+    : images_(images), selectedSlot_(selectedSlot),
+      model_(images.SizeOf(MainWindowPlan::kButtonPanel).cy, images.SizeOf(MainWindowPlan::kAxisPanel).cy),
       panel_(images) {
     texts_.Fill("EN");
     for (const auto section :
@@ -44,7 +44,7 @@ MainPreview::~MainPreview() {
 }
 
 bool MainPreview::Create(int x, int y) {
-    const SIZE size = images_.ImageSize(MainWindowPlan::kBackground);
+    const SIZE size = images_.SizeOf(MainWindowPlan::kBackground);
     if (!CreateEx(0, nullptr, L"Corvalith gallery: main window", WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN,
                   RECT{x, y, x + size.cx, y + size.cy}, static_cast<HWND>(nullptr), 0)) {
         return false;

@@ -39,7 +39,7 @@ bool PagePreviews::Create(CWnd* parent, int x, int y) {
     const char* background = page_ == Page::Dpi        ? "Skins/DPISetting/BK_DPISetting.png"
                              : page_ == Page::Lighting ? "Skins/Lighting/BK_Lighting.png"
                                                        : "Skins/USBReportRate/BK_USBReportRate.png";
-    const SIZE size = images_.ImageSize(background);
+    const SIZE size = images_.SizeOf(background);
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                   RECT{x, y, x + size.cx, y + size.cy}, parent, 0)) {
         return false;

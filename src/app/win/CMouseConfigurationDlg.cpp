@@ -182,8 +182,8 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
     };
     mainFont_ = font(400);
     labelFont_ = font(0);
-    model_.emplace(s.Skins.ImageSize(MainWindowPlan::kButtonPanel).cy,
-                   s.Skins.ImageSize(MainWindowPlan::kAxisPanel).cy);
+    model_.emplace(s.Skins.SizeOf(MainWindowPlan::kButtonPanel).cy,
+                   s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
 }
 
 void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& rect,

@@ -107,12 +107,20 @@ CMacroProgramDialog::CMacroProgramDialog(const SkinImages& skins, IFileSystem& f
 
 CMacroProgramDialog::~CMacroProgramDialog() {
     hook_.Remove();
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(loopFont_),
-                           static_cast<HGDIOBJ>(listBrush_), static_cast<HGDIOBJ>(loopBrush_)}) {
+    DropGdiObjects();
+}
+
+void CMacroProgramDialog::DropGdiObjects() {
+    const auto drop = [](auto& object) {
         if (object != nullptr) {
             ::DeleteObject(object);
+            object = nullptr;
         }
-    }
+    };
+    drop(font_);
+    drop(loopFont_);
+    drop(listBrush_);
+    drop(loopBrush_);
 }
 
 void CMacroProgramDialog::Prepare(std::string languageCode, std::string macrosPath,
@@ -139,12 +147,7 @@ BOOL CMacroProgramDialog::OnInitDialog() {
         return TRUE;
     }
     const Layout::Texts texts = Layout::TextsFor(code_);
-    for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(loopFont_),
-                           static_cast<HGDIOBJ>(listBrush_), static_cast<HGDIOBJ>(loopBrush_)}) {
-        if (object != nullptr) {
-            ::DeleteObject(object);
-        }
-    }
+    DropGdiObjects();
     font_ = CreateDialogFont(Layout::kFontHeight, Layout::FontFace(code_));
     loopFont_ = CreateDialogFont(Layout::kLoopFontHeight, "Arial");
     listBrush_ = ::CreateSolidBrush(kListColour);

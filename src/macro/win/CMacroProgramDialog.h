@@ -136,6 +136,8 @@ private:
     DialogHoverTracker hover_{kHoverTime};
 
     const SkinImage* background_ = nullptr; // kept by the skin images
+    // The fonts and brushes are made anew at each opening, in its language, and go with the dialog.
+    void DropGdiObjects();
     HFONT font_ = nullptr;
     HFONT loopFont_ = nullptr;
     HBRUSH listBrush_ = nullptr;

@@ -85,7 +85,7 @@ BOOL CDlgadvance::OnInitDialog() {
 
     std::array<AdvancedPanelLayout::Size, AdvancedPanelLayout::kSections> sizes{};
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
-        const SIZE size = context_.Skins.ImageSize(AdvancedPanelLayout::PageImage(section));
+        const SIZE size = context_.Skins.SizeOf(AdvancedPanelLayout::PageImage(section));
         sizes[static_cast<std::size_t>(section - 1)] = {static_cast<int>(size.cx), static_cast<int>(size.cy)};
     }
     layout_.emplace(sizes);

@@ -55,7 +55,7 @@ bool CSettingsPage::CreatePage(CWnd* parent) {
 }
 
 SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view background) {
-    return skins.ImageSize(background);
+    return skins.SizeOf(background);
 }
 
 BOOL CSettingsPage::OnInitDialog() {

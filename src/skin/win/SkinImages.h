@@ -51,8 +51,6 @@ public:
     // The image's width and height: from the file's first bytes while the image is not decoded (PNG and
     // JPEG), otherwise from the decoded image; 0 x 0 when the file is missing or cannot be read.
     SIZE SizeOf(std::string_view skinPath) const;
-    // The same as SizeOf, under its older name.
-    SIZE ImageSize(std::string_view skinPath) const { return SizeOf(skinPath); }
 
     // A copy of the decoded image, straight alpha, that the caller owns; nullopt when the file is
     // missing or cannot be decoded.

@@ -203,7 +203,7 @@ TEST(SkinFilesTest, TheWindowsWaysOfSpellingAPathReachTheSameFile) {
     const SkinImages images(test::ProgramFolder());
     for (const char* path : {"/skins/BK_MainRight.png", "Skins\\BK_MainRight.png",
                              "\\skins//BK_MAINRIGHT.PNG", "Skins\\/BK_MainRight.png"}) {
-        const SIZE size = images.ImageSize(path);
+        const SIZE size = images.SizeOf(path);
         EXPECT_EQ(size.cx, 260) << path;
         EXPECT_EQ(size.cy, 563) << path;
     }

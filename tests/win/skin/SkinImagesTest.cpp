@@ -331,7 +331,7 @@ TEST_F(SkinImagesTest, MissingFilesAndMissingSurfacesDrawNothing) {
     EXPECT_EQ(surface.Pixel(0, 0), Bgr(7, 8, 9));
     EXPECT_EQ(surface.Pixel(1, 1), Bgr(0, 0, 255));
     EXPECT_FALSE(images_.LoadImage("no-such-file.png").has_value());
-    EXPECT_EQ(images_.ImageSize("no-such-file.png").cx, 0);
+    EXPECT_EQ(images_.SizeOf("no-such-file.png").cx, 0);
 }
 
 TEST_F(SkinImagesTest, ABackgroundSizesItsWindowWithoutMovingIt) {
