@@ -4,11 +4,88 @@
 
 namespace corvalith {
 
+namespace {
+
+// The surface a thread's memory DCs draw on in turn, kept from one paint to the next and grown to the
+// largest size asked for. Making a DC and a bitmap for every paint costs more than most of the skinned
+// controls' whole drawing. It is compatible with the screen, as every window the program paints is, and
+// lent only on the thread that made it, the one the windows run on.
+struct KeptSurface {
+    HDC dc = nullptr;
+    HBITMAP bitmap = nullptr;
+    HGDIOBJ previous = nullptr;
+    int width = 0;
+    int height = 0;
+    bool lent = false;
+    DWORD thread = ::GetCurrentThreadId();
+
+    ~KeptSurface() { Drop(); }
+
+    void Drop() {
+        if (dc != nullptr && previous != nullptr) {
+            ::SelectObject(dc, previous);
+        }
+        if (bitmap != nullptr) {
+            ::DeleteObject(bitmap);
+        }
+        if (dc != nullptr) {
+            ::DeleteDC(dc);
+        }
+        dc = nullptr;
+        bitmap = nullptr;
+        previous = nullptr;
+        width = 0;
+        height = 0;
+    }
+
+    bool Free() const { return !lent && thread == ::GetCurrentThreadId(); }
+
+    // The DC with a bitmap of at least width x height selected, or null when none can be made.
+    HDC Take(int wanted, int wantedHeight) {
+        if (dc != nullptr && width >= wanted && height >= wantedHeight) {
+            return dc;
+        }
+        const int newWidth = std::max(width, wanted);
+        const int newHeight = std::max(height, wantedHeight);
+        Drop();
+        const HDC screen = ::GetDC(nullptr);
+        dc = ::CreateCompatibleDC(screen);
+        bitmap = ::CreateCompatibleBitmap(screen, newWidth, newHeight);
+        ::ReleaseDC(nullptr, screen);
+        if (dc == nullptr || bitmap == nullptr) {
+            Drop();
+            return nullptr;
+        }
+        previous = ::SelectObject(dc, bitmap);
+        width = newWidth;
+        height = newHeight;
+        return dc;
+    }
+};
+
+KeptSurface kept;
+
+} // namespace
+
 CMemoryDC::CMemoryDC(HDC target, int width, int height)
     : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0), area_{0, 0, width_, height_} {
-    dc_ = ::CreateCompatibleDC(target);
     // A bitmap of at least one pixel keeps the surface usable for an empty window.
-    bitmap_ = ::CreateCompatibleBitmap(target, width_ > 0 ? width_ : 1, height_ > 0 ? height_ : 1);
+    const int bitmapWidth = width_ > 0 ? width_ : 1;
+    const int bitmapHeight = height_ > 0 ? height_ : 1;
+    if (kept.Free()) {
+        if (const HDC dc = kept.Take(bitmapWidth, bitmapHeight); dc != nullptr) {
+            // Whatever the last painter selected or clipped is put back when this one ends.
+            savedState_ = ::SaveDC(dc);
+            if (savedState_ != 0) {
+                kept.lent = true;
+                dc_ = dc;
+                return;
+            }
+        }
+    }
+    // A surface drawn on inside another's drawing gets its own.
+    dc_ = ::CreateCompatibleDC(target);
+    bitmap_ = ::CreateCompatibleBitmap(target, bitmapWidth, bitmapHeight);
     if (dc_ != nullptr && bitmap_ != nullptr) {
         previous_ = ::SelectObject(dc_, bitmap_);
     }
@@ -19,6 +96,11 @@ CMemoryDC::CMemoryDC(const PAINTSTRUCT& paint, int width, int height) : CMemoryD
 }
 
 CMemoryDC::~CMemoryDC() {
+    if (savedState_ != 0) {
+        ::RestoreDC(dc_, savedState_);
+        kept.lent = false;
+        return;
+    }
     if (dc_ != nullptr && previous_ != nullptr) {
         ::SelectObject(dc_, previous_);
     }

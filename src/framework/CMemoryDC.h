@@ -7,6 +7,8 @@ namespace corvalith {
 // An off-screen drawing surface compatible with a target device context: the skinned windows draw
 // into it and copy the result to the screen in one block transfer, so nothing flickers. A paint clips
 // it to its update rectangle: drawing then touches only that part and only that part is copied.
+// Surfaces are lent from one kept per thread, so a surface starts with whatever was drawn on it last:
+// a painter covers the part it copies.
 class CMemoryDC {
 public:
     CMemoryDC(HDC target, int width, int height);
@@ -21,7 +23,7 @@ public:
     operator HDC() const { return dc_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool Valid() const { return dc_ != nullptr && bitmap_ != nullptr; }
+    bool Valid() const { return dc_ != nullptr && (bitmap_ != nullptr || savedState_ != 0); }
 
     // Clips all further drawing on the surface to area (surface coordinates, kept inside the surface),
     // and CopyTo to the same part. An empty area clips everything away.
@@ -36,6 +38,8 @@ private:
     HDC dc_ = nullptr;
     HBITMAP bitmap_ = nullptr;
     HGDIOBJ previous_ = nullptr;
+    // The kept surface's state before it was lent; 0 for a surface of its own.
+    int savedState_ = 0;
     int width_;
     int height_;
     RECT area_;

@@ -21,7 +21,6 @@ public:
     static constexpr int kMultiColour = 5;
     static constexpr int kFirstSliderId = 2037; // the slider of mode m is 2036 + m
     static constexpr int kLastSliderId = 2045;
-    static constexpr int kFirstSwatchId = 2024;
     static constexpr int kMinimumLevel = 1;
     static constexpr int kMaximumLevel = 6;
     static constexpr int kStandard = 1;

@@ -24,11 +24,6 @@ CDlgDPISetting::CDlgDPISetting(PageContext context)
     : CSettingsPage(kTemplateId, context, kBackground, 10), model_(context.Working, context.Applied) {}
 
 CDlgDPISetting::~CDlgDPISetting() {
-    for (HBRUSH brush : swatchBrushes_) {
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-    }
     if (editBrush_ != nullptr) {
         DeleteObject(editBrush_);
     }
@@ -42,11 +37,6 @@ void CDlgDPISetting::CreateControls() {
         slider.Create(ToRect(DpiPageModel::SliderRect(stage)), this, kFirstSliderId + stage);
         slider.SetSkinImages(context_.Skins, kTrackSource, kTrack, kFill);
         slider.SetRange(1, maximum);
-    }
-    for (int stage = 0; stage < kStages; ++stage) {
-        Swatch(stage).CreateEx(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_CENTER,
-                               ToRect(DpiPageModel::SwatchRect(stage)), this,
-                               static_cast<UINT>(kFirstSwatchId + stage));
     }
     for (int stage = 0; stage < kStages; ++stage) {
         CEdit& edit = Edit(stage);
@@ -94,9 +84,6 @@ void CDlgDPISetting::Show(int notifications) {
         if (slider.Hwnd() != nullptr && slider.Position() != model_.SliderPosition(stage)) {
             slider.SetPosition(model_.SliderPosition(stage));
         }
-    }
-    for (CWnd& swatch : swatches_) {
-        swatch.Invalidate();
     }
     Invalidate(false);
     PostChange(SettingsChange::Dpi, notifications);
@@ -168,18 +155,6 @@ LRESULT CDlgDPISetting::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 HBRUSH CDlgDPISetting::OnCtlColor(HDC dc, HWND control, UINT controlType) {
-    const int id = ::GetDlgCtrlID(control);
-    const int swatch = id - kFirstSwatchId;
-    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < kStages) {
-        SetBkMode(dc, TRANSPARENT);
-        const Rgb colour = model_.Colour(swatch);
-        HBRUSH& brush = swatchBrushes_[static_cast<std::size_t>(swatch)];
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-        brush = CreateSolidBrush(RGB(colour.Red, colour.Green, colour.Blue));
-        return brush;
-    }
     if (EditStage(control) >= 0) {
         SetTextColor(dc, RGB(255, 255, 255));
         SetBkColor(dc, RGB(0, 0, 0));
@@ -196,6 +171,7 @@ void CDlgDPISetting::Draw(HDC dc) {
         DrawText(dc, model_.ValueText(stage), label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
         const PageRect toggle = DpiPageModel::ToggleRect(stage);
         DrawSkin(dc, model_.Enabled(stage) ? kEnabled : kDisabled, toggle.Left, toggle.Top);
+        FillSwatch(dc, DpiPageModel::SwatchRect(stage), model_.Colour(stage));
     }
 }
 

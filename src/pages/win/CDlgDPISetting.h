@@ -10,15 +10,15 @@
 namespace corvalith {
 
 // The DPI page: for each of the seven stages a vertical slider of its code, its DPI value (a click opens
-// an edit box to type it), an enable toggle and a colour swatch. Every change goes into the working
-// profile and is announced with the settings-changed notification (DPI); the decisions are DpiPageModel's.
+// an edit box to type it), an enable toggle and a colour swatch (drawn by the page). Every change goes into
+// the working profile and is announced with the settings-changed notification (DPI); the decisions are
+// DpiPageModel's.
 class CDlgDPISetting : public CSettingsPage {
 public:
     static constexpr UINT kTemplateId = 133;
     static constexpr std::string_view kBackground = "Skins\\DPISetting\\BK_DPISetting.png";
     enum ControlId : int {
         kFirstSliderId = 2027, // 2027..2033
-        kFirstSwatchId = 71,   // 71..77
         kFirstEditId = 1148,   // 1148..1154
     };
     static constexpr int kStages = DpiPageModel::kStages;
@@ -33,7 +33,6 @@ public:
     const DpiPageModel& Model() const { return model_; }
     CDMarkerV& Slider(int stage) { return sliders_[static_cast<std::size_t>(stage)]; }
     CEdit& Edit(int stage) { return edits_[static_cast<std::size_t>(stage)]; }
-    CWnd& Swatch(int stage) { return swatches_[static_cast<std::size_t>(stage)]; }
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -54,9 +53,7 @@ private:
 
     DpiPageModel model_;
     std::array<CDMarkerV, kStages> sliders_;
-    std::array<CWnd, kStages> swatches_;
     std::array<CEdit, kStages> edits_;
-    std::array<HBRUSH, kStages> swatchBrushes_{};
     HBRUSH editBrush_ = nullptr;
 };
 

@@ -40,11 +40,6 @@ CLightingPage::CLightingPage(UINT templateId, PageContext context, std::string_v
     : CSettingsPage(templateId, context, background, 11), model_(context.Working, target) {}
 
 CLightingPage::~CLightingPage() {
-    for (HBRUSH brush : brushes_) {
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-    }
     if (colourWheel_ != nullptr) {
         DeleteObject(colourWheel_);
     }
@@ -68,18 +63,7 @@ void CLightingPage::CreateControls() {
         slider.SetSkinImages(context_.Skins, kTrackSource, kTrack, kFill);
         slider.SetRange(LightingPageModel::kMinimumLevel, LightingPageModel::kMaximumLevel);
     }
-    for (int swatch = 0; swatch < LightingPageModel::kSwatches; ++swatch) {
-        const bool wheel = swatch == LightingPageModel::kMultiColour;
-        Swatch(swatch).CreateEx(0, L"STATIC", L"",
-                                WS_CHILD | WS_VISIBLE | (wheel ? SS_BITMAP | SS_CENTERIMAGE : 0),
-                                ToRect(LightingPageModel::Swatch(model_.Which(), swatch)), this,
-                                static_cast<UINT>(LightingPageModel::kFirstSwatchId + swatch));
-    }
     colourWheel_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kColourWheelBitmap));
-    if (colourWheel_ != nullptr) {
-        Swatch(LightingPageModel::kMultiColour)
-            .SendMessage(STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(colourWheel_));
-    }
     SelectMode(model_.Mode());
 }
 
@@ -129,24 +113,9 @@ void CLightingPage::OnLButtonDblClk(UINT, POINT point) {
     }
     if (const std::optional<Rgb> colour = context_.Prompts.ChooseColour(Hwnd())) {
         const int notifications = model_.ColourChosen(*swatch, *colour);
-        Swatch(*swatch).RedrawWindow();
+        InvalidatePageRect(LightingPageModel::Swatch(model_.Which(), *swatch));
         Announce(notifications);
     }
-}
-
-HBRUSH CLightingPage::OnCtlColor(HDC dc, HWND control, UINT controlType) {
-    const int swatch = ::GetDlgCtrlID(control) - LightingPageModel::kFirstSwatchId;
-    if (controlType == WM_CTLCOLORSTATIC && swatch >= 0 && swatch < LightingPageModel::kEditableSwatches) {
-        SetBkMode(dc, TRANSPARENT);
-        const Rgb colour = model_.Colour(swatch);
-        HBRUSH& brush = brushes_[static_cast<std::size_t>(swatch)];
-        if (brush != nullptr) {
-            DeleteObject(brush);
-        }
-        brush = CreateSolidBrush(RGB(colour.Red, colour.Green, colour.Blue));
-        return brush;
-    }
-    return CSettingsPage::OnCtlColor(dc, control, controlType);
 }
 
 void CLightingPage::Draw(HDC dc) {
@@ -180,6 +149,31 @@ void CLightingPage::Draw(HDC dc) {
         }
         DeleteObject(white);
     }
+    // The swatches go over the frame's inner line: the frame shows as one pixel around the swatch.
+    for (int swatch = 0; swatch < LightingPageModel::kEditableSwatches; ++swatch) {
+        FillSwatch(dc, LightingPageModel::Swatch(model_.Which(), swatch), model_.Colour(swatch));
+    }
+    DrawColourWheel(dc, LightingPageModel::Swatch(model_.Which(), LightingPageModel::kMultiColour));
+}
+
+void CLightingPage::DrawColourWheel(HDC dc, const PageRect& box) const {
+    BITMAP size{};
+    if (colourWheel_ == nullptr || ::GetObjectW(colourWheel_, sizeof size, &size) != sizeof size) {
+        return;
+    }
+    // Centred in the swatch and cut to it.
+    const int width = box.Right - box.Left;
+    const int height = box.Bottom - box.Top;
+    const int x = box.Left + (width - static_cast<int>(size.bmWidth)) / 2;
+    const int y = box.Top + (height - static_cast<int>(size.bmHeight)) / 2;
+    const int saved = ::SaveDC(dc);
+    ::IntersectClipRect(dc, box.Left, box.Top, box.Right, box.Bottom);
+    const HDC source = ::CreateCompatibleDC(dc);
+    const HGDIOBJ previous = ::SelectObject(source, colourWheel_);
+    ::BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    ::SelectObject(source, previous);
+    ::DeleteDC(source);
+    ::RestoreDC(dc, saved);
 }
 
 } // namespace corvalith

@@ -9,9 +9,9 @@
 namespace corvalith {
 
 // What the mouse and mouse-pad lighting pages share: an option and a level slider per mode, and six
-// palette swatches, the last the multi-colour one showing the colour-wheel picture. A double click on an
-// editable swatch opens the colour chooser. LightingPageModel decides; the mouse page announces every
-// change as a lighting change, the pad page announces nothing.
+// palette swatches drawn by the page, the last the multi-colour one showing the colour-wheel picture. A
+// double click on an editable swatch opens the colour chooser. LightingPageModel decides; the mouse page
+// announces every change as a lighting change, the pad page announces nothing.
 class CLightingPage : public CSettingsPage {
 public:
     static constexpr int kColourWheelBitmap = 148;
@@ -22,7 +22,6 @@ public:
     const LightingPageModel& Model() const { return model_; }
     // The slider of a row's mode, or null.
     CDMarker* Slider(int rowMode);
-    CWnd& Swatch(int swatch) { return swatches_[static_cast<std::size_t>(swatch)]; }
 
 protected:
     CLightingPage(UINT templateId, PageContext context, std::string_view background,
@@ -34,16 +33,14 @@ protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnLButtonDblClk(UINT flags, POINT point) override;
-    HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
 
 private:
     void ShowSliders();
+    void DrawColourWheel(HDC dc, const PageRect& box) const;
     void Announce(int notifications) { PostChange(SettingsChange::Lighting, notifications); }
 
     LightingPageModel model_;
     std::array<CDMarker, 5> sliders_;
-    std::array<CWnd, LightingPageModel::kSwatches> swatches_;
-    std::array<HBRUSH, LightingPageModel::kEditableSwatches> brushes_{};
     HBITMAP colourWheel_ = nullptr;
 };
 

@@ -1,6 +1,7 @@
 #include "pages/win/CMarkerSlider.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/CWholePaintDC.h"
 
 namespace corvalith {
 
@@ -58,10 +59,10 @@ BOOL CMarkerSlider::OnEraseBkgnd(HDC) {
 }
 
 void CMarkerSlider::OnPaint() {
-    PAINTSTRUCT paint{};
-    ::BeginPaint(hwnd_, &paint);
-    Draw(paint.hdc, paint.rcPaint);
-    ::EndPaint(hwnd_, &paint);
+    const CWholePaintDC dc(hwnd_);
+    if (dc.Dc() != nullptr) {
+        Draw(dc, dc.Client());
+    }
 }
 
 void CMarkerSlider::Draw(HDC dc, const RECT& update) {

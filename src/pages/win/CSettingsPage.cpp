@@ -1,6 +1,7 @@
 #include "pages/win/CSettingsPage.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/CWholePaintDC.h"
 #include "lang/LanguageCode.h"
 #include "platform/win32/WideString.h"
 
@@ -72,23 +73,36 @@ BOOL CSettingsPage::OnEraseBkgnd(HDC) {
 }
 
 void CSettingsPage::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
+    // A page draws all of itself at every paint.
+    const CWholePaintDC dc(Hwnd());
+    if (dc.Dc() != nullptr) {
+        PaintTo(dc);
+    }
+}
+
+void CSettingsPage::PaintTo(HDC dc) {
     const RECT client = GetClientRect();
     CMemoryDC memory(dc, client.right, client.bottom);
-    if (memory.Valid()) {
-        // The background is decoded at the first paint and kept by the skin images.
-        if (const SkinImage* canvas = context_.Skins.Image(background_)) {
-            SkinImages::DrawImage(memory, *canvas, 0, 0);
-        }
-        SetBkMode(memory, TRANSPARENT);
-        SetTextColor(memory, RGB(255, 255, 255));
-        const HGDIOBJ previous = SelectObject(memory, font_);
-        Draw(memory);
-        SelectObject(memory, previous);
-        memory.CopyTo(dc);
+    if (!memory.Valid()) {
+        return;
     }
-    EndPaint(Hwnd(), &paint);
+    // The background is decoded at the first paint and kept by the skin images.
+    if (const SkinImage* canvas = context_.Skins.Image(background_)) {
+        SkinImages::DrawImage(memory, *canvas, 0, 0);
+    }
+    SetBkMode(memory, TRANSPARENT);
+    SetTextColor(memory, RGB(255, 255, 255));
+    const HGDIOBJ previous = SelectObject(memory, font_);
+    Draw(memory);
+    SelectObject(memory, previous);
+    memory.CopyTo(dc);
+}
+
+void CSettingsPage::FillSwatch(HDC dc, const PageRect& box, Rgb colour) {
+    const RECT area{box.Left, box.Top, box.Right, box.Bottom};
+    const COLORREF previous = ::SetDCBrushColor(dc, RGB(colour.Red, colour.Green, colour.Blue));
+    ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
+    ::SetDCBrushColor(dc, previous);
 }
 
 void CSettingsPage::PostChange(SettingsChange change, int times) {

@@ -4,6 +4,7 @@
 #include "pages/PageRect.h"
 #include "pages/SettingsChange.h"
 #include "pages/win/PageContext.h"
+#include "profile/Rgb.h"
 #include "skin/win/SkinImage.h"
 
 #include <string>
@@ -28,6 +29,8 @@ public:
     static SIZE BackgroundSize(const SkinImages& skins, std::string_view background);
 
     HFONT Font() const { return font_; }
+    // Draws the whole page, background first, into dc at 0, 0, as its paint shows it.
+    void PaintTo(HDC dc);
 
 protected:
     BOOL OnInitDialog() override;
@@ -43,6 +46,8 @@ protected:
     // Draws a skin file at x, y.
     void DrawSkin(HDC dc, std::string_view path, int x, int y) const;
     void DrawText(HDC dc, std::string_view words, const PageRect& box, UINT format) const;
+    // Fills a colour swatch: the page draws its swatches itself rather than keeping a window for each.
+    static void FillSwatch(HDC dc, const PageRect& box, Rgb colour);
     void InvalidatePageRect(const PageRect& rect) {
         InvalidateRect(RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, false);
     }

@@ -1,6 +1,7 @@
 #include "skin/win/CBitmapBtn.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/CWholePaintDC.h"
 
 namespace corvalith {
 
@@ -104,6 +105,20 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     state.checked = checked_;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.hover = hover_;
+    Draw(item.hDC, state);
+}
+
+void CBitmapBtn::OnPaint() {
+    // The button paints itself from its own state. The system button would ask the parent for its colours
+    // and send the drawing back through it, which costs more than the drawing; it still does so for the
+    // press and release it draws at once.
+    const CWholePaintDC dc(hwnd_);
+    if (dc.Dc() != nullptr) {
+        Draw(dc, State());
+    }
+}
+
+void CBitmapBtn::Draw(HDC dc, const ImageButtonLook::State& state) {
     // Skin files named for the states are taken at the first draw, all four at once.
     for (ImagePart& part : images_) {
         part.Resolve();
@@ -114,12 +129,12 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
     if (caption_.empty()) {
-        image.CopyTo(item.hDC, 0, 0, width, height);
+        image.CopyTo(dc, 0, 0, width, height);
     } else {
-        CMemoryDC canvas(item.hDC, width, height);
+        CMemoryDC canvas(dc, width, height);
         image.CopyTo(canvas, 0, 0, width, height);
         DrawCaption(canvas, client, state);
-        canvas.CopyTo(item.hDC);
+        canvas.CopyTo(dc);
     }
 }
 

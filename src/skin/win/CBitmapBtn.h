@@ -69,6 +69,7 @@ public:
 protected:
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
     BOOL OnEraseBkgnd(HDC dc) override;
+    void OnPaint() override;
     void OnDestroy() override;
     void OnMouseMove(UINT flags, POINT point) override;
     void OnLButtonDown(UINT flags, POINT point) override;
@@ -78,6 +79,7 @@ protected:
 
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
+    void Draw(HDC dc, const ImageButtonLook::State& state);
     void DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::State& state);
     void Repaint();
     void DropFont();

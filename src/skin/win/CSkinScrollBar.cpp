@@ -1,6 +1,8 @@
 #include "skin/win/CSkinScrollBar.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/CSourceDC.h"
+#include "framework/CWholePaintDC.h"
 
 #include <algorithm>
 
@@ -290,10 +292,10 @@ BOOL CSkinScrollBar::OnEraseBkgnd(HDC) {
 }
 
 void CSkinScrollBar::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
-    Draw(dc, paint.rcPaint);
-    ::EndPaint(hwnd_, &paint);
+    const CWholePaintDC dc(hwnd_);
+    if (dc.Dc() != nullptr) {
+        Draw(dc, dc.Client());
+    }
 }
 
 void CSkinScrollBar::Redraw() {
@@ -378,8 +380,7 @@ void CSkinScrollBar::Draw(HDC target, const RECT& update) {
         canvas.CopyTo(target);
         return;
     }
-    const HDC cells = ::CreateCompatibleDC(target);
-    const HGDIOBJ previous = ::SelectObject(cells, bitmap_);
+    const CSourceDC cells(bitmap_);
     ::SetStretchBltMode(canvas, COLORONCOLOR);
 
     const ScrollBarGeometry bar = Geometry();
@@ -398,8 +399,6 @@ void CSkinScrollBar::Draw(HDC target, const RECT& update) {
     CopyCell(canvas, cells, vertical_ ? kColumnDown : kColumnRight, rows_.lineDown,
              span(length_ - arrow, length_), rows_.lineDown != kRowNormal);
 
-    ::SelectObject(cells, previous);
-    ::DeleteDC(cells);
     canvas.CopyTo(target);
 }
 

@@ -1,5 +1,7 @@
 #include "skin/win/CSkinScrollWnd.h"
 
+#include "framework/CSourceDC.h"
+
 namespace corvalith {
 
 namespace {
@@ -115,6 +117,12 @@ LRESULT CALLBACK CSkinScrollWnd::FramedWindowProc(HWND hwnd, UINT message, WPARA
         // The window goes back where it was before its own handling runs; the frame goes with this.
         frame->DetachFromWindow(!frame->destroying_);
         return ::CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    }
+    if (message == WM_NCPAINT && (::GetWindowLongPtrW(hwnd, GWL_STYLE) & WS_CAPTION) == 0) {
+        // Without a caption the window's frame is only its own scroll bars, which lie outside the clip
+        // window and are never seen: the frame draws the skinned ones. Painting them would cost more than
+        // the whole window's contents.
+        return 0;
     }
     const LRESULT result = ::CallWindowProcW(previous, hwnd, message, wParam, lParam);
     if (frame->forwarding_) {
@@ -304,13 +312,10 @@ void CSkinScrollWnd::OnPaint() {
     if (corner_ != Corner::None && bitmap_ != nullptr) {
         const RECT client = GetClientRect();
         const int cell = cellWidth_;
-        const HDC cells = ::CreateCompatibleDC(dc);
-        const HGDIOBJ previous = ::SelectObject(cells, bitmap_);
+        const CSourceDC cells(bitmap_);
         const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
         const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
         ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY, SRCCOPY);
-        ::SelectObject(cells, previous);
-        ::DeleteDC(cells);
     }
     ::EndPaint(hwnd_, &paint);
 }

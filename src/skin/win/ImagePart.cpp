@@ -1,5 +1,6 @@
 #include "skin/win/ImagePart.h"
 
+#include "framework/CSourceDC.h"
 #include "skin/win/SkinImages.h"
 
 #include <algorithm>
@@ -94,11 +95,10 @@ void ImagePart::CopyTo(HDC dc, int x, int y, int width, int height) const {
     if (bitmap_ == nullptr || dc == nullptr || width <= 0 || height <= 0) {
         return;
     }
-    const HDC source = ::CreateCompatibleDC(dc);
-    const HGDIOBJ previous = ::SelectObject(source, bitmap_);
-    ::BitBlt(dc, x, y, width, height, source, origin_.x, origin_.y, SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
+    const CSourceDC source(bitmap_);
+    if (source.Valid()) {
+        ::BitBlt(dc, x, y, width, height, source, origin_.x, origin_.y, SRCCOPY);
+    }
 }
 
 } // namespace corvalith

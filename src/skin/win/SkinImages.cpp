@@ -1,5 +1,6 @@
 #include "skin/win/SkinImages.h"
 
+#include "framework/CSourceDC.h"
 #include "platform/win32/WideString.h"
 #include "skin/ImageFileHeader.h"
 
@@ -222,11 +223,10 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
         premultiplied->Premultiply();
         drawn = &*premultiplied;
     }
-    const HDC source = ::CreateCompatibleDC(dc);
-    if (source == nullptr) {
+    const CSourceDC source(drawn->Bitmap());
+    if (!source.Valid()) {
         return false;
     }
-    const HGDIOBJ previous = ::SelectObject(source, drawn->Bitmap());
     bool ok;
     if (drawn->HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
@@ -235,8 +235,6 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     } else {
         ok = ::BitBlt(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, SRCCOPY) != FALSE;
     }
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
     return ok;
 }
 

@@ -137,18 +137,25 @@ TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
     }
 }
 
-// The colour a swatch control is filled with: the brush its page hands it, as the control asks for it.
-COLORREF SwatchFill(CWnd& page, CWnd& swatch) {
-    const HDC dc = ::GetDC(swatch.Hwnd());
-    const auto brush = reinterpret_cast<HBRUSH>(page.SendMessage(
-        WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(swatch.Hwnd())));
-    ::ReleaseDC(swatch.Hwnd(), dc);
-    LOGBRUSH fill{};
-    if (brush == nullptr || ::GetObjectW(brush, sizeof fill, &fill) != sizeof fill ||
-        fill.lbStyle != BS_SOLID) {
-        return CLR_INVALID;
+// The colours a page paints inside each of its swatches, sampled at the four pixels just inside the corners
+// and at the centre: CLR_INVALID when they differ.
+std::vector<COLORREF> SwatchFills(CSettingsPage& page, const std::vector<PageRect>& swatches) {
+    // The test's skin folder has no page backgrounds to size the pages by.
+    ::SetWindowPos(page.Hwnd(), nullptr, 0, 0, 260, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    const RECT client = page.GetClientRect();
+    test::PixelSurface surface(client.right, client.bottom);
+    page.PaintTo(surface.Dc());
+    std::vector<COLORREF> fills;
+    for (const PageRect& s : swatches) {
+        const COLORREF centre = surface.Pixel((s.Left + s.Right) / 2, (s.Top + s.Bottom) / 2);
+        bool even = true;
+        for (const POINT at : {POINT{s.Left, s.Top}, POINT{s.Right - 1, s.Top}, POINT{s.Left, s.Bottom - 1},
+                               POINT{s.Right - 1, s.Bottom - 1}}) {
+            even = even && surface.Pixel(at.x, at.y) == centre;
+        }
+        fills.push_back(even ? centre : CLR_INVALID);
     }
-    return fill.lbColor;
+    return fills;
 }
 
 TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
@@ -163,15 +170,22 @@ TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
             p.MouseColors[i] = colours[6 - i];
         }
     }
+    std::vector<PageRect> stages;
+    std::vector<COLORREF> stageColours;
     for (int stage = 0; stage < 7; ++stage) {
+        stages.push_back(DpiPageModel::SwatchRect(stage));
         const Rgb c = colours[stage];
-        EXPECT_EQ(SwatchFill(panel.Dpi(), panel.Dpi().Swatch(stage)), RGB(c.Red, c.Green, c.Blue)) << stage;
+        stageColours.push_back(RGB(c.Red, c.Green, c.Blue));
     }
+    EXPECT_EQ(SwatchFills(panel.Dpi(), stages), stageColours);
+    std::vector<PageRect> palette;
+    std::vector<COLORREF> paletteColours;
     for (int swatch = 0; swatch < 5; ++swatch) {
+        palette.push_back(LightingPageModel::Swatch(LightingPageModel::Target::Mouse, swatch));
         const Rgb c = colours[6 - swatch];
-        EXPECT_EQ(SwatchFill(panel.Lighting(), panel.Lighting().Swatch(swatch)), RGB(c.Red, c.Green, c.Blue))
-            << swatch;
+        paletteColours.push_back(RGB(c.Red, c.Green, c.Blue));
     }
+    EXPECT_EQ(SwatchFills(panel.Lighting(), palette), paletteColours);
 }
 
 TEST(SettingsPanel, DpiSliderSendsTheDpiUploadOfItsNewCode) {

@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace corvalith {
 namespace {
@@ -314,10 +315,26 @@ TEST_F(BitmapButtonTest, TheFontGoesWithTheButtonObject) {
     EXPECT_EQ(::GetObjectType(font), 0u);
 }
 
+// A button that notes its id in `painted` at each paint it answers.
+class PaintCountingButton : public CBitmapBtn {
+public:
+    std::vector<WPARAM>* painted = nullptr;
+
+protected:
+    void OnPaint() override {
+        painted->push_back(static_cast<WPARAM>(GetDlgCtrlID()));
+        CBitmapBtn::OnPaint();
+    }
+};
+
 TEST_F(BitmapButtonTest, AHoverChangeRepaintsOnlyThatButton) {
     test::RecordingWindow owner{{WM_DRAWITEM}};
     ASSERT_TRUE(owner.CreateTopLevel(RECT{300, 300, 500, 400}));
-    std::array<CBitmapBtn, 3> buttons;
+    std::vector<WPARAM> painted;
+    std::array<PaintCountingButton, 3> buttons;
+    for (PaintCountingButton& button : buttons) {
+        button.painted = &painted;
+    }
     for (std::size_t i = 0; i < buttons.size(); ++i) {
         const int left = 10 + 60 * static_cast<int>(i);
         ASSERT_TRUE(buttons[i].Create(RECT{left, 10, left + 50, 40}, &owner, static_cast<UINT>(101 + i)));
@@ -327,12 +344,14 @@ TEST_F(BitmapButtonTest, AHoverChangeRepaintsOnlyThatButton) {
     for (CBitmapBtn& button : buttons) {
         button.UpdateWindow();
     }
+    // Each paint the buttons answered or had their owner draw for them.
     const auto drawn = [&] {
-        std::vector<WPARAM> ids;
+        std::vector<WPARAM> ids = painted;
         for (const auto& r : owner.Of(WM_DRAWITEM)) {
             ids.push_back(r.wParam);
         }
         owner.received.clear();
+        painted.clear();
         return ids;
     };
     drawn();
