@@ -213,6 +213,15 @@ bool CWnd::ReflectToChild(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* r
     return control != nullptr && control->OnChildNotify(message, wParam, lParam, result);
 }
 
+bool CWnd::HasFrame() const {
+    RECT window{};
+    RECT client{};
+    if (hwnd_ == nullptr || !::GetWindowRect(hwnd_, &window) || !::GetClientRect(hwnd_, &client)) {
+        return true;
+    }
+    return window.right - window.left != client.right || window.bottom - window.top != client.bottom;
+}
+
 bool CWnd::OnChildNotify(UINT, WPARAM, LPARAM, LRESULT*) {
     return false;
 }
@@ -231,6 +240,13 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_PAINT:
         OnPaint();
         return 0;
+    case WM_NCPAINT:
+        // A window whose client fills it has no frame to paint. The default painting would still make a
+        // DC of the whole window for each of the many skinned controls at every show.
+        if (!HasFrame()) {
+            return 0;
+        }
+        return DefWindowProc(message, wParam, lParam);
     case WM_ERASEBKGND:
         return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_SIZE:

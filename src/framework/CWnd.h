@@ -61,6 +61,8 @@ public:
     bool SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
     RECT GetClientRect() const;
     RECT GetWindowRect() const;
+    // Whether the window has a non-client part (a border, caption or scroll bar) around its client.
+    bool HasFrame() const;
     // The window's rectangle in its parent's client coordinates (screen coordinates for a top-level one).
     RECT GetRectInParent() const;
     void Invalidate(bool erase = true) { ::InvalidateRect(hwnd_, nullptr, erase); }
