@@ -79,6 +79,8 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height)
             if (savedState_ != 0) {
                 kept.lent = true;
                 dc_ = dc;
+                // Black, as a new bitmap starts: a painter without its image leaves no earlier drawing.
+                ::PatBlt(dc_, 0, 0, bitmapWidth, bitmapHeight, BLACKNESS);
                 return;
             }
         }

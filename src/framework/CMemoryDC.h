@@ -7,8 +7,7 @@ namespace corvalith {
 // An off-screen drawing surface compatible with a target device context: the skinned windows draw
 // into it and copy the result to the screen in one block transfer, so nothing flickers. A paint clips
 // it to its update rectangle: drawing then touches only that part and only that part is copied.
-// Surfaces are lent from one kept per thread, so a surface starts with whatever was drawn on it last:
-// a painter covers the part it copies.
+// Surfaces are lent from one kept per thread and start black, as a new bitmap does.
 class CMemoryDC {
 public:
     CMemoryDC(HDC target, int width, int height);

@@ -131,16 +131,22 @@ void CDlgadvance::LayOutHeaders() {
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
+void CDlgadvance::Place(CWnd& window, const PageRect& rect) {
+    // Every caller repaints the panel afterwards: the window's old pixels are not copied along.
+    ::SetWindowPos(window.Hwnd(), nullptr, rect.Left, rect.Top, rect.Right - rect.Left,
+                   rect.Bottom - rect.Top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
+}
+
 void CDlgadvance::PlaceSections() {
     const int offset = -scroll_.Position();
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         if (!layout_->TakesPart(section)) {
             continue;
         }
-        Header(section).MoveWindow(ToRect(layout_->Header(section).Offset(0, offset)), false);
+        Place(Header(section), layout_->Header(section).Offset(0, offset));
         CSettingsPage& page = PageOf(section);
         if (!layout_->IsCollapsed(section)) {
-            page.MoveWindow(ToRect(layout_->Page(section).Offset(0, offset)), false);
+            Place(page, layout_->Page(section).Offset(0, offset));
             page.ShowWindow(SW_SHOW);
         } else {
             page.ShowWindow(SW_HIDE);
@@ -167,7 +173,7 @@ void CDlgadvance::UpdateScrollBars() {
     ::SetScrollInfo(Hwnd(), SB_VERT, &info, TRUE);
     if (bar.Delta != 0) {
         PlaceSections();
-        Invalidate(false);
+        RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
     }
 }
 
@@ -253,6 +259,9 @@ void CDlgadvance::OnVScroll(UINT code, UINT position, HWND) {
         return;
     }
     ::SetScrollPos(Hwnd(), SB_VERT, scroll_.Position(), TRUE);
+    if (inWheel_) {
+        return; // the notch places and paints the sections once, where it ends
+    }
     // The sections move by the change: placed from the layout, so that a hidden panel keeps them right too.
     PlaceSections();
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
@@ -269,8 +278,35 @@ BOOL CDlgadvance::OnMouseWheel(UINT flags, short delta, POINT point) {
     UINT lines = 3;
     ::SystemParametersInfoW(SPI_GETWHEELSCROLLLINES, 0, &lines, 0);
     const PanelScroll::WheelSteps steps = PanelScroll::Wheel(delta, static_cast<int>(lines));
+    // A notch scrolls by several steps and moves the sections once, where it ends. Their pixels move
+    // with them: only the strip that comes into view is painted, and the panel's own background, which
+    // stays in place, between them.
+    const int before = scroll_.Position();
+    inWheel_ = true;
     for (int i = 0; i < steps.Count; ++i) {
         SendMessage(WM_VSCROLL, MAKEWPARAM(steps.Request, 0), 0);
+    }
+    inWheel_ = false;
+    if (scroll_.Position() == before) {
+        return TRUE;
+    }
+    // Only the part of the panel that shows beside the skinned bar is moved: the bar stands over the rest.
+    RECT shown = GetClientRect();
+    if (frame_ != nullptr && frame_->VerticalBar().IsWindowVisible()) {
+        shown.right = std::min(shown.right, frame_->VerticalBar().GetRectInParent().left);
+    }
+    if (!IsWindowVisible() ||
+        ::ScrollWindowEx(Hwnd(), 0, before - scroll_.Position(), nullptr, &shown, nullptr, nullptr,
+                         SW_SCROLLCHILDREN | SW_INVALIDATE) == ERROR) {
+        // Nothing on screen to move (a hidden panel): the sections are placed from the layout.
+        PlaceSections();
+        RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        return TRUE;
+    }
+    RedrawWindow(nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
+    RedrawWindow(nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    if (frame_ != nullptr) {
+        frame_->SyncBars();
     }
     return TRUE;
 }

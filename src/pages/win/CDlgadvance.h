@@ -79,11 +79,14 @@ private:
     void ClearSelection();
     // Headers and open pages to their places in the layout, shifted by the scroll position.
     void PlaceSections();
+    static void Place(CWnd& window, const PageRect& rect);
     CSettingsPage& PageOf(int section);
 
     PageContext context_;
     std::optional<AdvancedPanelLayout> layout_;
     PanelScroll scroll_;
+    // Set while a wheel notch sends its scroll steps: they move the sections without painting each.
+    bool inWheel_ = false;
     std::array<CBitmapBtn, AdvancedPanelLayout::kSections> headers_;
     CDlgDPISetting dpi_;
     CDlgLighting lighting_;

@@ -294,6 +294,10 @@ void CSkinScrollWnd::OnTimer(UINT_PTR id) {
         return;
     }
     // Keeps the bars right when the window changes its range without repainting.
+    SyncBars();
+}
+
+void CSkinScrollWnd::SyncBars() {
     if (vertical_.IsWindowVisible() && !vertical_.Dragging()) {
         Sync(vertical_, SB_VERT, false);
     }

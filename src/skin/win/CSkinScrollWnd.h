@@ -28,6 +28,10 @@ public:
     // The frame around a window, or null.
     static CSkinScrollWnd* FrameOf(HWND window);
 
+    // Brings the shown skinned bars to the framed window's range and position at once, as the frame's
+    // timer otherwise does.
+    void SyncBars();
+
     CSkinScrollBar& VerticalBar() { return vertical_; }
     CSkinScrollBar& HorizontalBar() { return horizontal_; }
     HWND ClipWindow() const { return clip_.Hwnd(); }

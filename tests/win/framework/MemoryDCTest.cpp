@@ -82,5 +82,28 @@ TEST(MemoryDCTest, AClippedSurfaceDrawsAndCopiesOnlyItsArea) {
     }
 }
 
+// Surfaces are lent in turn: each starts black as a new one would, whatever the one before it drew, kept
+// its selections or clipped, and one made while another is in use is a surface of its own.
+TEST(MemoryDCTest, EachSurfaceStartsBlackAndUnclippedWhateverTheOneBeforeLeft) {
+    test::PixelSurface screen(12, 10);
+    {
+        CMemoryDC first(screen.Dc(), 12, 10);
+        FillAll(first, 12, 10, kRed);
+        first.ClipTo(RECT{0, 0, 2, 2});
+        ::SelectObject(first, ::GetStockObject(BLACK_BRUSH));
+        {
+            CMemoryDC nested(screen.Dc(), 4, 4);
+            EXPECT_NE(nested.Dc(), first.Dc());
+        }
+    }
+    CMemoryDC second(screen.Dc(), 12, 10);
+    ASSERT_TRUE(second.Valid());
+    EXPECT_EQ(::GetCurrentObject(second, OBJ_BRUSH), ::GetStockObject(WHITE_BRUSH)); // a new DC's brush
+    ASSERT_TRUE(second.CopyTo(screen.Dc()));
+    for (const POINT at : {POINT{0, 0}, POINT{5, 5}, POINT{11, 9}}) {
+        EXPECT_EQ(screen.Pixel(at.x, at.y), RGB(0, 0, 0)) << at.x << ", " << at.y;
+    }
+}
+
 } // namespace
 } // namespace corvalith

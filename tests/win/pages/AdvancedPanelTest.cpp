@@ -1,6 +1,8 @@
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/ScriptedPrompts.h"
 #include "pages/win/CDlgadvance.h"
+#include "skin/win/CSkinScrollWnd.h"
+#include "win/support/PixelSurface.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -14,7 +16,8 @@ namespace corvalith {
 namespace {
 
 // The panel alone in a window of its own, over page images of known heights: DPI 232, lighting 192, pad
-// 163, polling rate 135, the two gauges 112, scroll speed 72, angle snapping 50.
+// 163, polling rate 135, the two gauges 112, scroll speed 72, angle snapping 50. Each page is a grey of
+// its own and the panel's background blue, so that a misplaced page shows.
 struct Panel {
     Panel() {
         const std::pair<const char*, int> pages[] = {
@@ -26,9 +29,12 @@ struct Panel {
             {"skins\\MouseAttribute\\BK_ScrollSpeed.png", 72},
             {"skins\\AngleSnap\\BK_AngleSnap.png", 50},
         };
+        int grey = 20;
         for (const auto& [path, height] : pages) {
-            EXPECT_TRUE(folder.WriteImage(path, 242, height, RGB(20, 20, 20)));
+            EXPECT_TRUE(folder.WriteImage(path, 242, height, RGB(grey, grey, grey)));
+            grey += 25;
         }
+        EXPECT_TRUE(folder.WriteImage("skins\\BK_MainRight.png", 260, 563, RGB(30, 60, 200)));
         skins = std::make_unique<SkinImages>(folder.ProgramFolder());
         language.Fill("EN");
         EXPECT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_CLIPCHILDREN, RECT{0, 0, 1000, 620},
@@ -125,6 +131,56 @@ TEST(AdvancedPanel, WheelAndScrollMessagesMoveTheColumn) {
     EXPECT_EQ(p.Top(8), 151);
     for (int section = 1; section <= 8; ++section) {
         EXPECT_TRUE(p.panel->Layout().IsCollapsed(section));
+    }
+}
+
+// The panel's column as the screen shows it: the frame's rectangle, copied from its owner's window.
+std::vector<COLORREF> ColumnPixels(Panel& p) {
+    const RECT frame = p.panel->Frame()->GetRectInParent();
+    test::PixelSurface surface(frame.right - frame.left, frame.bottom - frame.top);
+    const HDC dc = ::GetDC(p.owner.Hwnd());
+    ::BitBlt(surface.Dc(), 0, 0, surface.Width(), surface.Height(), dc, frame.left, frame.top, SRCCOPY);
+    ::ReleaseDC(p.owner.Hwnd(), dc);
+    std::vector<COLORREF> pixels;
+    for (int y = 0; y < surface.Height(); ++y) {
+        for (int x = 0; x < surface.Width(); ++x) {
+            pixels.push_back(surface.Pixel(x, y));
+        }
+    }
+    return pixels;
+}
+
+// On screen a notch moves the pixels along with the sections and paints only what comes into view: the
+// column must end up as a full repaint at the new position draws it.
+TEST(AdvancedPanel, AWheelNotchOnTheShownPanelLooksAsAFullRepaintThere) {
+    Panel p;
+    // Away from the window: a header that comes under the pointer would take its hover look.
+    ::SetCursorPos(1200, 1000);
+    ::ShowWindow(p.owner.Hwnd(), SW_SHOWNA);
+    for (const int section : {1, 2, 4, 5}) {
+        p.ClickHeader(section);
+    }
+    ::RedrawWindow(p.owner.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    struct Case {
+        short delta;
+        int position;
+    };
+    for (const Case c : {Case{-120, 60}, Case{-120, 120}, Case{120, 60}}) {
+        SCOPED_TRACE(c.position);
+        p.panel->SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, static_cast<WORD>(c.delta)), 0);
+        ASSERT_EQ(p.Bar().nPos, c.position);
+        for (const int section : {1, 2, 4, 5, 6, 7}) {
+            EXPECT_EQ(p.Top(section), p.panel->Layout().Header(section).Top - c.position) << section;
+        }
+        const std::vector<COLORREF> scrolled = ColumnPixels(p);
+        ::RedrawWindow(p.owner.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        const std::vector<COLORREF> repainted = ColumnPixels(p);
+        ASSERT_EQ(scrolled.size(), repainted.size());
+        int differing = 0;
+        for (std::size_t i = 0; i < scrolled.size(); ++i) {
+            differing += scrolled[i] != repainted[i] ? 1 : 0;
+        }
+        EXPECT_EQ(differing, 0);
     }
 }
 
