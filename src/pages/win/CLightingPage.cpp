@@ -1,5 +1,7 @@
 #include "pages/win/CLightingPage.h"
 
+#include "framework/CSourceDC.h"
+
 namespace corvalith {
 
 namespace {
@@ -161,18 +163,21 @@ void CLightingPage::DrawColourWheel(HDC dc, const PageRect& box) const {
     if (colourWheel_ == nullptr || ::GetObjectW(colourWheel_, sizeof size, &size) != sizeof size) {
         return;
     }
-    // Centred in the swatch and cut to it.
+    const CSourceDC source(colourWheel_);
+    if (!source.Valid()) {
+        return;
+    }
+    // Centred in the swatch and cut to it; the rest of the swatch takes the colour of the picture's
+    // top-left pixel, as a centred picture control fills it.
+    const COLORREF corner = ::GetPixel(source, 0, 0);
+    FillSwatch(dc, box, Rgb{GetRValue(corner), GetGValue(corner), GetBValue(corner)});
     const int width = box.Right - box.Left;
     const int height = box.Bottom - box.Top;
     const int x = box.Left + (width - static_cast<int>(size.bmWidth)) / 2;
     const int y = box.Top + (height - static_cast<int>(size.bmHeight)) / 2;
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, box.Left, box.Top, box.Right, box.Bottom);
-    const HDC source = ::CreateCompatibleDC(dc);
-    const HGDIOBJ previous = ::SelectObject(source, colourWheel_);
     ::BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-    ::SelectObject(source, previous);
-    ::DeleteDC(source);
     ::RestoreDC(dc, saved);
 }
 
