@@ -90,11 +90,6 @@ MainWindowLayout::SwitchPress MainWindowLayout::SwitchAt(int x, int y) const {
     return LiftOffOffZone().Contains(x, y) ? SwitchPress::Off : SwitchPress::None;
 }
 
-MainWindowLayout::Point MainWindowLayout::MoveOnScreen(Point reported, Point clientOrigin, Point messagePos) {
-    const Point asClient{reported.X + clientOrigin.X, reported.Y + clientOrigin.Y};
-    return asClient == messagePos ? asClient : reported;
-}
-
 MainWindowLayout::Rect MainWindowLayout::HelpZone(Rect header4OnScreen) {
     return {header4OnScreen.Left + 200, header4OnScreen.Top, header4OnScreen.Right - 23,
             header4OnScreen.Bottom};

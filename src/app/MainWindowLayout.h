@@ -69,12 +69,6 @@ public:
     // collapsed section shows no switch there.
     SwitchPress SwitchAt(int x, int y) const;
 
-    // The screen point of a mouse move the window receives. Its own moves carry client coordinates;
-    // the moves its image buttons pass on carry screen coordinates. A move of its own is the one whose
-    // point, taken as client coordinates, lands where the system saw the pointer (messagePos); with the
-    // client area at the screen's origin both readings are the same point.
-    static Point MoveOnScreen(Point reported, Point clientOrigin, Point messagePos);
-
     // The lift-off help area: header 4's screen rectangle with its left edge 200 pixels further right
     // and its right edge 23 pixels further left.
     static Rect HelpZone(Rect header4OnScreen);

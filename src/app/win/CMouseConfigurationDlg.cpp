@@ -186,32 +186,36 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
                    s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
 }
 
-void CMouseConfigurationDlg::InitialiseButton(CBitmapBtn& button, const RECT& rect,
+void CMouseConfigurationDlg::InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
                                               const std::array<std::string_view, 4>& images,
                                               const std::string& caption) {
-    button.Create(rect, this, 0, Wide(caption));
-    button.SetFontFace(fontFace_);
-    button.SetFontHeight(13);
+    buttons_.Add(button, rect, commandId);
+    ImageButtonFace& face = button.Face();
+    face.SetCaption(Wide(caption));
+    face.SetFontFace(fontFace_);
+    face.SetFontHeight(13);
     const RECT source{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-    button.SetSkinImages(services_->Skins, source, images[0], images[1], images[2], images[3]);
+    face.SetSkinImages(services_->Skins, source, images[0], images[1], images[2], images[3]);
 }
 
 void CMouseConfigurationDlg::BuildControls() {
     const LanguageTable& t = services_->Language;
+    buttons_.SetParent(Hwnd());
     for (const MainWindowPlan::Button& plan : MainWindowPlan::Buttons()) {
-        CBitmapBtn& button = ButtonOf(plan.Id);
-        InitialiseButton(button, ToRect(plan.Box), plan.Images, plan.Caption ? t.Text(*plan.Caption) : "");
+        CPaintedButton& button = ButtonOf(plan.Id);
+        InitialiseButton(button, ToRect(plan.Box), kFirstControlCommand + static_cast<UINT>(plan.Id),
+                         plan.Images, plan.Caption ? t.Text(*plan.Caption) : "");
         if (plan.Alignment >= 0) {
-            button.SetAlignment(plan.Alignment);
+            button.Face().SetAlignment(plan.Alignment);
         }
         if (plan.Indent != 0) {
-            button.SetIndent(plan.Indent);
+            button.Face().SetIndent(plan.Indent);
         }
     }
     for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
         const int slot = MainWindowLayout::SlotOfRow(row);
         InitialiseButton(dropDowns_[static_cast<std::size_t>(slot)], ToRect(MainWindowLayout::DropDown(slot)),
-                         MainWindowPlan::kDropDownImages,
+                         kFirstDropDownCommand + static_cast<UINT>(slot), MainWindowPlan::kDropDownImages,
                          services_->Session.Captions[static_cast<std::size_t>(slot)]);
     }
 
@@ -304,13 +308,13 @@ void CMouseConfigurationDlg::ToggleSection(MainWindowLayout::Section section, bo
 void CMouseConfigurationDlg::PlaceSections() {
     const MainWindowLayout& l = model_->Layout();
     for (int number = 2; number <= 4; ++number) {
-        Header(number).MoveWindow(ToRect(l.Header(number)));
+        Header(number).Move(ToRect(l.Header(number)));
     }
     const bool buttons = !l.IsCollapsed(MainWindowLayout::ButtonAssignment);
     const bool axes = !l.IsCollapsed(MainWindowLayout::AxisSensitivity);
     const bool liftOff = !l.IsCollapsed(MainWindowLayout::LiftOff);
-    for (CBitmapBtn& dropDown : dropDowns_) {
-        dropDown.ShowWindow(buttons ? SW_SHOW : SW_HIDE);
+    for (CPaintedButton& dropDown : dropDowns_) {
+        dropDown.Show(buttons);
     }
     xSlider_.Place(ToRect(l.XSlider()));
     ySlider_.Place(ToRect(l.YSlider()));
@@ -348,7 +352,7 @@ void CMouseConfigurationDlg::OpenAssignmentMenu(int row) {
         ClearSelection();
         return;
     }
-    const RECT box = dropDowns_[static_cast<std::size_t>(slot)].GetWindowRect();
+    const RECT box = ScreenRectOf(dropDowns_[static_cast<std::size_t>(slot)]);
     const AssignmentMenuPlan plan(catalogue);
     {
         // The submenus draw their own items, so they live as long as the main menu is shown.
@@ -445,16 +449,18 @@ void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
     if (slot >= dropDowns_.size()) {
         return;
     }
-    CBitmapBtn& box = dropDowns_[slot];
+    CPaintedButton& box = dropDowns_[slot];
     box.SetCaption(Wide(services_->Session.Captions[slot]));
-    box.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    box.Invalidate();
+    UpdateWindow();
 }
 
 void CMouseConfigurationDlg::SetDropDownCaptions() {
     for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
         dropDowns_[slot].SetCaption(Wide(services_->Session.Captions[slot]));
-        dropDowns_[slot].RedrawWindow();
+        dropDowns_[slot].Invalidate();
     }
+    UpdateWindow();
 }
 
 void CMouseConfigurationDlg::SetSlidersFromProfile() {
@@ -521,12 +527,23 @@ void CMouseConfigurationDlg::Paint(HDC dc) {
         }
     }
     SelectObject(dc, previousFont);
+    RECT area;
+    GetClipBox(dc, &area);
+    buttons_.Draw(dc, area);
 }
 
 BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const HWND from = reinterpret_cast<HWND>(lParam);
-    if (from == nullptr) {
-        switch (LOWORD(wParam)) {
+    if (lParam == 0) {
+        const UINT id = LOWORD(wParam);
+        const bool control =
+            id >= kFirstControlCommand && id < kFirstControlCommand + MainWindowPlan::kControls;
+        const bool dropDown =
+            id >= kFirstDropDownCommand && id < kFirstDropDownCommand + MainWindowLayout::kSlots;
+        if (control || dropDown) {
+            OnButtonClicked(id);
+            return TRUE;
+        }
+        switch (id) {
         case kHelpOpenSite:
             services_->Shell.OpenWebPage(services_->Language.Text(TextEntry::MakerAddress));
             return TRUE;
@@ -543,67 +560,64 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
             return CDialog::OnCommand(wParam, lParam);
         }
     }
-    if (HIWORD(wParam) != BN_CLICKED) {
-        // Image buttons also report double clicks; a double click is not a second click.
-        return TRUE;
-    }
-    for (std::size_t i = 0; i < controls_.size(); ++i) {
-        if (from != controls_[i].Hwnd()) {
-            continue;
-        }
-        switch (static_cast<Id>(i)) {
-        case Id::Reset:
-            Reset();
-            break;
-        case Id::Close:
-            ClearSelection();
-            HideToTray();
-            break;
-        case Id::Minimize:
-            ClearSelection();
-            SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
-            break;
-        case Id::Help:
-            ClearSelection();
-            ShowHelpMenu();
-            break;
-        case Id::Config:
-            ClearSelection();
-            OpenProfileManager();
-            break;
-        case Id::Header2:
-            ClearSelection();
-            RunMacroManager();
-            break;
-        case Id::TopView:
-            SelectView(1);
-            break;
-        case Id::SideView:
-            SelectView(2);
-            break;
-        case Id::Header1:
-            ClearSelection();
-            ToggleSection(MainWindowLayout::ButtonAssignment,
-                          !Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
-            break;
-        case Id::Header3:
-            ClearSelection();
-            ToggleSection(MainWindowLayout::AxisSensitivity,
-                          !Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
-            break;
-        case Id::Header4:
-            ToggleSection(MainWindowLayout::LiftOff, !Layout().IsCollapsed(MainWindowLayout::LiftOff));
-            break;
-        }
-        return TRUE;
-    }
-    for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
-        if (from == dropDowns_[static_cast<std::size_t>(MainWindowLayout::SlotOfRow(row))].Hwnd()) {
-            OpenAssignmentMenu(row);
-            return TRUE;
-        }
-    }
     return CDialog::OnCommand(wParam, lParam);
+}
+
+void CMouseConfigurationDlg::OnButtonClicked(UINT commandId) {
+    if (commandId >= kFirstDropDownCommand && commandId < kFirstDropDownCommand + MainWindowLayout::kSlots) {
+        OpenAssignmentMenu(MainWindowLayout::RowOfSlot(static_cast<int>(commandId - kFirstDropDownCommand)));
+        return;
+    }
+    switch (static_cast<Id>(commandId - kFirstControlCommand)) {
+    case Id::Reset:
+        Reset();
+        break;
+    case Id::Close:
+        ClearSelection();
+        HideToTray();
+        break;
+    case Id::Minimize:
+        ClearSelection();
+        SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
+        break;
+    case Id::Help:
+        ClearSelection();
+        ShowHelpMenu();
+        break;
+    case Id::Config:
+        ClearSelection();
+        OpenProfileManager();
+        break;
+    case Id::Header2:
+        ClearSelection();
+        RunMacroManager();
+        break;
+    case Id::TopView:
+        SelectView(1);
+        break;
+    case Id::SideView:
+        SelectView(2);
+        break;
+    case Id::Header1:
+        ClearSelection();
+        ToggleSection(MainWindowLayout::ButtonAssignment,
+                      !Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+        break;
+    case Id::Header3:
+        ClearSelection();
+        ToggleSection(MainWindowLayout::AxisSensitivity,
+                      !Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
+        break;
+    case Id::Header4:
+        ToggleSection(MainWindowLayout::LiftOff, !Layout().IsCollapsed(MainWindowLayout::LiftOff));
+        break;
+    }
+}
+
+RECT CMouseConfigurationDlg::ScreenRectOf(const CPaintedButton& button) const {
+    RECT rect = button.Rect();
+    ::MapWindowPoints(Hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
 }
 
 void CMouseConfigurationDlg::HideToTray() {
@@ -631,10 +645,7 @@ void CMouseConfigurationDlg::Restore() {
     const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
     const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
     MoveWindow((screenWidth - width_) / 2, (screenHeight - height_) / 2, width_, height_);
-    // The drop-down boxes hide with their section without flickering through a paint of their own.
-    LockWindowUpdate(Hwnd());
     Apply(model_->Restore());
-    LockWindowUpdate(nullptr);
     SetSlidersFromProfile();
     SetDropDownCaptions();
     BuildAdvancedPanel();
@@ -692,14 +703,14 @@ void CMouseConfigurationDlg::OpenProfileManager() {
                    SWP_NOSIZE | SWP_SHOWWINDOW);
     ::SetForegroundWindow(Hwnd());
     for (int number = 1; number <= 4; ++number) {
-        Header(number).ShowWindow(SW_HIDE);
+        Header(number).Show(false);
     }
     for (CDMarker* slider : {&xSlider_, &ySlider_, &liftOffSlider_}) {
         slider->ShowWindow(SW_HIDE);
     }
     if (!Layout().IsCollapsed(MainWindowLayout::ButtonAssignment)) {
-        for (CBitmapBtn& box : dropDowns_) {
-            box.ShowWindow(SW_HIDE);
+        for (CPaintedButton& box : dropDowns_) {
+            box.Show(false);
         }
     }
 }
@@ -741,6 +752,9 @@ void CMouseConfigurationDlg::PressAt(POINT point) {
 }
 
 void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
+    if (buttons_.OnLButtonDown(point)) {
+        return;
+    }
     ClearSelection();
     POINT screen = point;
     ClientToScreen(screen);
@@ -927,19 +941,32 @@ void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
     }
 }
 
-void CMouseConfigurationDlg::OnMouseMove(UINT, POINT point) {
-    // The lift-off help shows while the pointer rests on the right part of the lift-off header. Image
-    // buttons pass their moves on in screen coordinates, the window's own moves are in client ones.
-    if (Header(4).Hwnd() == nullptr) {
+void CMouseConfigurationDlg::OnLButtonUp(UINT flags, POINT point) {
+    if (!buttons_.OnLButtonUp(point)) {
+        CDialog::OnLButtonUp(flags, point);
+    }
+}
+
+void CMouseConfigurationDlg::OnMouseLeave() {
+    buttons_.OnMouseLeave();
+    CDialog::OnMouseLeave();
+}
+
+void CMouseConfigurationDlg::OnCaptureChanged(HWND newCapture) {
+    buttons_.OnCaptureChanged(newCapture);
+    CDialog::OnCaptureChanged(newCapture);
+}
+
+void CMouseConfigurationDlg::OnMouseMove(UINT flags, POINT point) {
+    if (!model_) {
         return;
     }
-    POINT origin{0, 0};
-    ClientToScreen(origin);
-    const DWORD messagePos = GetMessagePos();
-    const MainWindowLayout::Point screen = MainWindowLayout::MoveOnScreen(
-        {point.x, point.y}, {origin.x, origin.y},
-        {static_cast<short>(LOWORD(messagePos)), static_cast<short>(HIWORD(messagePos))});
-    const RECT header = Header(4).GetWindowRect();
+    buttons_.OnMouseMove(flags, point);
+    // The lift-off help shows while the pointer rests on the right part of the lift-off header.
+    POINT onScreen = point;
+    ClientToScreen(onScreen);
+    const MainWindowLayout::Point screen{onScreen.x, onScreen.y};
+    const RECT header = ScreenRectOf(Header(4));
     const MainWindowLayout::Rect zone =
         MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
     const bool inside = zone.Contains(screen.X, screen.Y);
@@ -971,7 +998,7 @@ void CMouseConfigurationDlg::OnSettingsChanged(LPARAM code) {
 
 void CMouseConfigurationDlg::ShowLeftPanel() {
     for (int number = 1; number <= 4; ++number) {
-        Header(number).ShowWindow(SW_SHOW);
+        Header(number).Show(true);
     }
     PlaceSections();
 }

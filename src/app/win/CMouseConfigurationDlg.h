@@ -21,7 +21,8 @@
 #include "profile/ProfileOperations.h"
 #include "profile/win/CConfigDialog.h"
 #include "sim/win/VirtualMouseWindow.h"
-#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CPaintedButton.h"
+#include "skin/win/CPaintedButtons.h"
 #include "skin/win/SkinImage.h"
 
 #include <array>
@@ -54,6 +55,9 @@ public:
         kProfileOperation = 0x0B03,
         kDecodeAhead = WM_APP + 0x60, // decodes the next skin image while the window waits in the tray
     };
+    // Command ids of the image buttons: the window's own buttons in plan order, then the drop-down boxes
+    // by slot.
+    enum ButtonCommand : UINT { kFirstControlCommand = 0x1100, kFirstDropDownCommand = 0x1120 };
     static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
     // Control identifiers of the three sliders.
@@ -87,12 +91,12 @@ public:
     CDMarker& XSlider() { return xSlider_; }
     CDMarker& YSlider() { return ySlider_; }
     CDMarker& LiftOffSlider() { return liftOffSlider_; }
-    CBitmapBtn& DropDown(int slot) { return dropDowns_[static_cast<std::size_t>(slot)]; }
-    CBitmapBtn& Header(int number) {
+    CPaintedButton& DropDown(int slot) { return dropDowns_[static_cast<std::size_t>(slot)]; }
+    CPaintedButton& Header(int number) {
         return ButtonOf(static_cast<MainWindowPlan::Control>(
             static_cast<int>(MainWindowPlan::Control::Header1) + number - 1));
     }
-    CBitmapBtn& ViewButton(int view) {
+    CPaintedButton& ViewButton(int view) {
         return ButtonOf(view == 1 ? MainWindowPlan::Control::TopView : MainWindowPlan::Control::SideView);
     }
     VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
@@ -132,6 +136,9 @@ protected:
     BOOL OnEraseBkgnd(HDC dc) override;
     void OnLButtonDown(UINT flags, POINT point) override;
     void OnMouseMove(UINT flags, POINT point) override;
+    void OnLButtonUp(UINT flags, POINT point) override;
+    void OnMouseLeave() override;
+    void OnCaptureChanged(HWND newCapture) override;
     void OnMeasureItem(int id, MEASUREITEMSTRUCT* item) override;
     void OnDrawItem(int id, DRAWITEMSTRUCT* item) override;
     void OnDestroy() override;
@@ -164,11 +171,14 @@ private:
     // mouse gets the table built on OK.
     void RunMacroManager();
 
-    CBitmapBtn& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
+    CPaintedButton& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
-    void InitialiseButton(CBitmapBtn& button, const RECT& rect, const std::array<std::string_view, 4>& images,
-                          const std::string& caption);
+    void InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
+                          const std::array<std::string_view, 4>& images, const std::string& caption);
+    void OnButtonClicked(UINT commandId);
+    // Where a button is on the screen.
+    RECT ScreenRectOf(const CPaintedButton& button) const;
     // Brings the controls and the pixels up to date with what a command of the model changed, repainting
     // each changed area once.
     void Apply(const MainWindowModel::Changes& changes);
@@ -213,8 +223,9 @@ private:
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
-    std::array<CBitmapBtn, MainWindowPlan::kControls> controls_;
-    std::array<CBitmapBtn, MainWindowLayout::kSlots> dropDowns_;
+    std::array<CPaintedButton, MainWindowPlan::kControls> controls_;
+    std::array<CPaintedButton, MainWindowLayout::kSlots> dropDowns_;
+    CPaintedButtons buttons_;
     CDMarker xSlider_, ySlider_, liftOffSlider_;
 
     std::unique_ptr<CDlgadvance> advance_;

@@ -2,7 +2,7 @@
 
 #include "framework/CButton.h"
 #include "skin/ImageButtonLook.h"
-#include "skin/win/ImagePart.h"
+#include "skin/win/ImageButtonFace.h"
 
 #include <array>
 #include <string>
@@ -17,11 +17,10 @@ class SkinImages;
 // capture while the pointer is over the button, so moving straight onto another image button leaves
 // only that one hovered. Every mouse move is passed on to the parent in screen coordinates. The caption
 // font is made at the first draw with a caption and kept until the face or height changes or the
-// window goes.
+// window goes. Windows that draw their image buttons themselves use CPaintedButton instead.
 class CBitmapBtn : public CButton {
 public:
     CBitmapBtn() = default;
-    ~CBitmapBtn() override;
 
     // Child, visible, owner-drawn; owners tell their buttons apart by window handle.
     bool Create(const RECT& rect, CWnd* parent, UINT id = 0, const std::wstring& caption = L"");
@@ -37,15 +36,17 @@ public:
     void SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view normal,
                        std::string_view hover, std::string_view pressed, std::string_view disabled);
 
-    void SetCaption(const std::wstring& caption) { caption_ = caption; }
-    const std::wstring& GetCaption() const { return caption_; }
-    void SetFontFace(const std::wstring& face);
-    void SetFontHeight(int height);
+    void SetCaption(const std::wstring& caption) { face_.SetCaption(caption); }
+    const std::wstring& GetCaption() const { return face_.Caption(); }
+    void SetFontFace(const std::wstring& face) { face_.SetFontFace(face); }
+    void SetFontHeight(int height) { face_.SetFontHeight(height); }
     // 0 centred, 1 left, 2 right, other values right-aligned without clipping.
-    void SetAlignment(int alignment) { alignment_ = alignment; }
-    void SetIndent(int indent) { indent_ = indent; }
-    void SetWrap(bool wrap) { wrap_ = wrap; }
-    void SetTextColours(COLORREF normal, COLORREF hover, COLORREF disabled, COLORREF pressed);
+    void SetAlignment(int alignment) { face_.SetAlignment(alignment); }
+    void SetIndent(int indent) { face_.SetIndent(indent); }
+    void SetWrap(bool wrap) { face_.SetWrap(wrap); }
+    void SetTextColours(COLORREF normal, COLORREF hover, COLORREF disabled, COLORREF pressed) {
+        face_.SetTextColours(normal, hover, disabled, pressed);
+    }
 
     // The latched look the owner shows (the selected view, the record button while recording).
     void SetChecked(bool checked) { checked_ = checked; }
@@ -60,11 +61,9 @@ public:
     ImageButtonLook::Image CurrentImage() const { return ImageButtonLook::ChooseImage(State()); }
     // The bitmap a state's image is copied from: the button's own cut, or the kept skin image once the
     // first draw has taken it (null before).
-    HBITMAP Image(ImageButtonLook::Image which) const {
-        return images_[static_cast<std::size_t>(which)].Bitmap();
-    }
+    HBITMAP Image(ImageButtonLook::Image which) const { return face_.Image(which); }
     // The caption font kept since the last draw with a caption; null before it or after a change.
-    HFONT CaptionFont() const { return font_; }
+    HFONT CaptionFont() const { return face_.CaptionFont(); }
 
 protected:
     bool OnChildNotify(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;
@@ -80,20 +79,9 @@ protected:
 private:
     void DrawItem(const DRAWITEMSTRUCT& item);
     void Draw(HDC dc, const ImageButtonLook::State& state);
-    void DrawCaption(HDC dc, const RECT& client, const ImageButtonLook::State& state);
     void Repaint();
-    void DropFont();
 
-    std::array<ImagePart, 4> images_;
-    HFONT font_ = nullptr;
-    std::wstring caption_;
-    std::wstring fontFace_;
-    int fontHeight_ = 14;
-    int alignment_ = 1;
-    int indent_ = 0;
-    bool wrap_ = false;
-    std::array<COLORREF, 4> textColours_{RGB(253, 253, 253), RGB(253, 253, 253), RGB(253, 253, 253),
-                                         RGB(253, 253, 253)};
+    ImageButtonFace face_;
     bool checked_ = false;
     bool hover_ = false;
 };

@@ -194,25 +194,24 @@ double RepaintMilliseconds(HWND window) {
     return Milliseconds(from, Now()) / kRepaints;
 }
 
-// A move posted onto the button, as the system posts one when the pointer enters it; only its dispatch is
-// timed, in which the button takes on its hover look and repaints at once. A move outside the button then
-// takes the look away again, untimed. `taken` counts the moves that left the button hovered (holding the
-// capture).
-double HoverMilliseconds(HWND button, int& taken) {
-    RECT client;
-    GetClientRect(button, &client);
+// A move posted onto the button (area, in the client coordinates of the window that gets the pointer's
+// moves there), as the system posts one when the pointer enters it; only its dispatch is timed, in which
+// the button takes on its hover look and repaints at once. A move outside the button then takes the look
+// away again, untimed. `taken` counts the moves that left the button hovered.
+template <typename Hovered> double HoverMilliseconds(HWND target, RECT area, Hovered hovered, int& taken) {
     double total = 0;
     taken = 0;
     for (int i = 0; i < kHovers; ++i) {
-        PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(client.right / 2, client.bottom / 2));
+        PostMessageW(target, WM_MOUSEMOVE, 0,
+                     MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2));
         MSG message;
         const LARGE_INTEGER from = Now();
-        if (PeekMessageW(&message, button, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
+        if (PeekMessageW(&message, target, WM_MOUSEMOVE, WM_MOUSEMOVE, PM_REMOVE)) {
             DispatchMessageW(&message);
         }
         total += Milliseconds(from, Now());
-        taken += GetCapture() == button ? 1 : 0;
-        PostMessageW(button, WM_MOUSEMOVE, 0, MAKELPARAM(-20, -20));
+        taken += hovered() ? 1 : 0;
+        PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(area.left - 20, area.top - 20));
         Pump();
     }
     return total / kHovers;
@@ -302,9 +301,8 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     Pump();
     RecordUsage(figures, "startup");
 
-    // The main window, reached through one of its buttons.
-    const HWND header = window.Header(1).Hwnd();
-    const HWND main = GetParent(header);
+    const HWND main = window.Hwnd();
+    const RECT header = window.Header(1).Rect();
 
     const LARGE_INTEGER showFrom = Now();
     window.Restore();
@@ -316,16 +314,16 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     RecordUsage(figures, "shown");
     RECT frame;
     GetWindowRect(main, &frame);
-    RECT button;
-    GetClientRect(header, &button);
     Put(figures, "window_width", frame.right - frame.left);
     Put(figures, "window_height", frame.bottom - frame.top);
-    Put(figures, "button_width", button.right);
-    Put(figures, "button_height", button.bottom);
+    Put(figures, "button_width", header.right - header.left);
+    Put(figures, "button_height", header.bottom - header.top);
 
     Put(figures, "repaint_ms", RepaintMilliseconds(main));
     int hovered = 0;
-    Put(figures, "hover_ms", HoverMilliseconds(header, hovered));
+    Put(figures, "hover_ms",
+        HoverMilliseconds(
+            main, header, [&window] { return window.Header(1).IsHover(); }, hovered));
     Put(figures, "hover_taken", hovered);
 
     // Slider releases of the X axis between two positions, as the slider sends them to its parent.
@@ -540,7 +538,11 @@ int RunMinimal(int width, int height, int buttonWidth, int buttonHeight, const s
 
     Put(figures, "repaint_ms", RepaintMilliseconds(program.window));
     int hovered = 0;
-    Put(figures, "hover_ms", HoverMilliseconds(program.button, hovered));
+    RECT button;
+    GetClientRect(program.button, &button);
+    Put(figures, "hover_ms",
+        HoverMilliseconds(
+            program.button, button, [&program] { return GetCapture() == program.button; }, hovered));
     Put(figures, "hover_taken", hovered);
     Put(figures, "panel_repaint_ms", RepaintMilliseconds(program.panel));
     int scrolled = 0;

@@ -85,22 +85,6 @@ TEST(MainWindowLayout, SwitchZonesActOnlyWhileTheirSectionIsOpen) {
     }
 }
 
-TEST(MainWindowLayout, MovesAreComparedOnTheScreen) {
-    using Point = MainWindowLayout::Point;
-    struct Case {
-        Point reported, origin, messagePos, expected;
-    };
-    const Case cases[] = {
-        {{10, 20}, {100, 50}, {110, 70}, {110, 70}},     // the window's own move, client coordinates
-        {{300, 200}, {100, 50}, {300, 200}, {300, 200}}, // passed on by an image button, screen
-        {{10, 20}, {0, 0}, {10, 20}, {10, 20}},          // client area at the origin: both the same
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(MainWindowLayout::MoveOnScreen(c.reported, c.origin, c.messagePos), c.expected)
-            << c.reported.X << "," << c.reported.Y;
-    }
-}
-
 std::string Drawn(int view, int selection) {
     std::string text;
     for (const HotSpotPlan::Image& image : HotSpotPlan::For(view, selection)) {

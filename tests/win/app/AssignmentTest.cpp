@@ -119,8 +119,7 @@ void ShowRows(MainWindow& main) {
 }
 
 void ClickRow(MainWindow& main, int row) {
-    const HWND box = main.window->DropDown(MainWindowLayout::SlotOfRow(row)).Hwnd();
-    main.window->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), reinterpret_cast<LPARAM>(box));
+    test::ClickButton(*main.window, main.window->DropDown(MainWindowLayout::SlotOfRow(row)));
 }
 
 TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus) {
@@ -171,7 +170,8 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
         MainWindow main(setup);
         ShowRows(main);
         const HWND owner = main.window->Hwnd();
-        const RECT box = main.window->DropDown(2).GetWindowRect();
+        RECT box = main.window->DropDown(2).Rect();
+        MapWindowPoints(main.window->Hwnd(), nullptr, reinterpret_cast<POINT*>(&box), 2);
         const std::size_t mark = main.Services().Trace().Lines().size();
         std::vector<MenuItem> mainItems, dpiItems;
         int framedWindows = 0, framedOnScreen = 0;

@@ -43,8 +43,7 @@ struct Manager {
     // Opens the manager from its header and runs the steps while it is open, one per tick.
     void Run(Steps steps) {
         ModalScript script(std::move(steps));
-        main->window->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                                  reinterpret_cast<LPARAM>(main->window->Header(2).Hwnd()));
+        test::ClickButton(*main->window, main->window->Header(2));
         Pump();
         EXPECT_TRUE(script.Finished());
     }

@@ -49,7 +49,7 @@ TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
     EXPECT_TRUE(w.ViewButton(1).IsChecked());
     EXPECT_FALSE(w.ViewButton(2).IsChecked());
     EXPECT_EQ(w.SelectedSlot(), -1);
-    EXPECT_FALSE(w.DropDown(0).GetStyle() & WS_VISIBLE);
+    EXPECT_FALSE(w.DropDown(0).IsShown());
     // The first start filled the profile with the factory defaults and saved it.
     EXPECT_TRUE(w.Services().Files.FileExists(main.options.DataFolder + "config0.bin"));
     EXPECT_NE(w.MouseWindow(), nullptr);
@@ -87,14 +87,14 @@ TEST(MainWindow, SectionTogglesMoveHeadersAndSliders) {
     CMouseConfigurationDlg& w = *main.window;
     w.ToggleSection(MainWindowLayout::AxisSensitivity, false);
     EXPECT_TRUE(w.XSlider().GetStyle() & WS_VISIBLE);
-    const RECT before = w.Header(3).GetRectInParent();
+    const RECT before = w.Header(3).Rect();
     w.ToggleSection(MainWindowLayout::ButtonAssignment, false);
-    const RECT after = w.Header(3).GetRectInParent();
+    const RECT after = w.Header(3).Rect();
     const int panel = w.Layout().Header(3).Top - 157;
     EXPECT_EQ(after.top - before.top, panel);
     EXPECT_EQ(w.XSlider().GetRectInParent().top, after.bottom + 25);
     EXPECT_EQ(w.YSlider().GetRectInParent().top, after.bottom + 85);
-    EXPECT_TRUE(w.DropDown(6).GetStyle() & WS_VISIBLE);
+    EXPECT_TRUE(w.DropDown(6).IsShown());
 }
 
 TEST(MainWindow, SlidersStoreAndSendTheirValues) {
@@ -389,17 +389,44 @@ TEST(MainWindow, ClosingHidesToTheTrayAndTheIconBringsBackAMinimisedWindow) {
     EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
 }
 
-TEST(MainWindow, ImageButtonsActOnClicksOnly) {
+TEST(MainWindow, ImageButtonsFollowThePointerAndActOnClicksOnly) {
     MainWindow main;
     CMouseConfigurationDlg& w = *main.window;
-    const LPARAM header1 = reinterpret_cast<LPARAM>(w.Header(1).Hwnd());
-    // A double click on a header arrives as a click, then a double-click notification.
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED), header1);
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_DOUBLECLICKED), header1);
-    EXPECT_FALSE(w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
-    w.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_DOUBLECLICKED),
-                  reinterpret_cast<LPARAM>(w.ViewButton(2).Hwnd()));
-    EXPECT_EQ(w.CurrentView(), 1);
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    const auto centre = [](const CPaintedButton& button) {
+        const RECT r = button.Rect();
+        return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    };
+    const LPARAM header1 = centre(w.Header(1));
+    const LPARAM background = MAKELPARAM(400, 560);
+    struct Step {
+        const char* what;
+        UINT message;
+        LPARAM at;
+        bool hovered; // header 1 shows its hover look afterwards
+        bool open;    // the button-assignment section is open afterwards
+    };
+    const Step steps[] = {
+        {"the pointer comes onto header 1", WM_MOUSEMOVE, header1, true, false},
+        {"it leaves the window", WM_MOUSELEAVE, 0, false, false},
+        {"press on header 1", WM_LBUTTONDOWN, header1, true, false},
+        {"release on it: a click", WM_LBUTTONUP, header1, true, true},
+        {"a double click's second press is no click", WM_LBUTTONDBLCLK, header1, true, true},
+        {"nor is its release", WM_LBUTTONUP, header1, true, true},
+        {"press on header 1", WM_LBUTTONDOWN, header1, true, true},
+        {"held off the button", WM_MOUSEMOVE, background, false, true},
+        {"released off it: no click", WM_LBUTTONUP, background, false, true},
+        {"back onto it", WM_MOUSEMOVE, header1, true, true},
+        {"and a click closes the section", WM_LBUTTONDOWN, header1, true, true},
+        {"", WM_LBUTTONUP, header1, true, false},
+    };
+    for (const Step& s : steps) {
+        const WPARAM keys = s.message == WM_LBUTTONDOWN || s.message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
+        w.SendMessage(s.message, keys, s.at);
+        EXPECT_EQ(w.Header(1).IsHover(), s.hovered) << s.what;
+        EXPECT_EQ(!w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment), s.open) << s.what;
+    }
 }
 
 TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
@@ -407,24 +434,20 @@ TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
     CMouseConfigurationDlg& w = *main.window;
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
-    POINT origin{0, 0};
-    ClientToScreen(w.Hwnd(), &origin);
-    ASSERT_TRUE(origin.x != 0 || origin.y != 0) << "the window is centred";
-    const RECT header = w.Header(4).GetWindowRect();
-    const POINT help{header.left + 210, header.top + 5}; // inside the help area, on the screen
-
-    // The window's own move over the mouse picture, whose client coordinates happen to be the help
-    // area's screen coordinates.
-    SetCursorPos(origin.x + help.x, origin.y + help.y);
-    w.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(help.x, help.y));
-    Pump();
-    EXPECT_FALSE(w.ToolTipShown());
-
-    // The header passes its move on in screen coordinates.
-    SetCursorPos(help.x, help.y);
-    w.PostMessage(WM_MOUSEMOVE, 0, MAKELPARAM(help.x, help.y));
-    Pump();
-    EXPECT_TRUE(w.ToolTipShown());
+    const RECT header = w.Header(4).Rect();
+    struct Case {
+        int x;
+        bool shown;
+    };
+    // The help area starts 200 pixels into the header and ends 23 pixels before its right edge.
+    const Case cases[] = {{header.left + 199, false},
+                          {header.left + 200, true},
+                          {header.right - 24, true},
+                          {header.right - 23, false}};
+    for (const Case& c : cases) {
+        w.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.x, header.top + 5));
+        EXPECT_EQ(w.ToolTipShown(), c.shown) << c.x - header.left;
+    }
 }
 
 TEST(MainWindow, StartsWithoutHotPlugNotificationsOrReader) {
@@ -439,7 +462,7 @@ TEST(MainWindow, StartsWithoutHotPlugNotificationsOrReader) {
             };
         }
         MainWindow main(setup);
-        EXPECT_NE(main.window->Header(4).Hwnd(), nullptr) << refusal << ": the window was built";
+        EXPECT_NE(main.window->Header(4).CommandId(), 0U) << refusal << ": the window was built";
         EXPECT_TRUE(main.window->IconShown()) << refusal << ": with its icon and its \"Exit\"";
         EXPECT_EQ(main.window->Header(1).GetCaption(), L"Button Assignment") << refusal;
     }

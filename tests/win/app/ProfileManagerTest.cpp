@@ -103,7 +103,7 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
     StoredProfiles stored("A", "A");
     MainWindow main(stored.setup);
     CConfigDialog& dialog = Open(main);
-    EXPECT_FALSE(Shown(main.window->Header(1).Hwnd()));
+    EXPECT_FALSE(main.window->Header(1).IsShown());
     EXPECT_FALSE(Shown(main.window->XSlider().Hwnd()));
     EXPECT_EQ(ListNames(dialog), (std::vector<std::string>{"A"}));
 
@@ -130,7 +130,7 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
     // Closing on the new "Profile 3" creates it from the factory settings and shows the panel again.
     CloseOn(main, 3);
     EXPECT_EQ(main.window->ProfileManager(), nullptr);
-    EXPECT_TRUE(Shown(main.window->Header(1).Hwnd()));
+    EXPECT_TRUE(main.window->Header(1).IsShown());
     EXPECT_EQ(stored.Text("str.ini", "Profile", "CurProfileName"), "Profile 3");
     EXPECT_EQ(stored.Text("str.ini", "Profile", "Item5"), "Copy Profile 2");
     EXPECT_EQ(stored.Text("str3.ini", "Profile", "IsDefault"), "Y");

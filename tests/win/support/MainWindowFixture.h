@@ -34,6 +34,16 @@ inline void Pump() {
     }
 }
 
+// A click on one of the main window's image buttons as the system delivers it: the pointer comes onto it,
+// and the left button is pressed and released at its centre.
+inline void ClickButton(CMouseConfigurationDlg& window, const CPaintedButton& button) {
+    const RECT r = button.Rect();
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    window.SendMessage(WM_MOUSEMOVE, 0, at);
+    window.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
+    window.SendMessage(WM_LBUTTONUP, 0, at);
+}
+
 // The main window over the virtual mouse, created modeless so that the test drives it with messages.
 // Every outside effect is a double: the data folder and the installation record live in a temporary
 // folder, the pointer settings and the shell are recorded.

@@ -1,0 +1,129 @@
+#include "skin/win/ImageButtonFace.h"
+
+#include "framework/CMemoryDC.h"
+
+namespace corvalith {
+
+namespace {
+
+// Weight of the caption font, between normal and bold.
+constexpr int kCaptionWeight = 550;
+
+} // namespace
+
+ImageButtonFace::~ImageButtonFace() {
+    DropFont();
+}
+
+void ImageButtonFace::SetImages(const RECT& source, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
+                                HBITMAP disabled) {
+    const HBITMAP sources[4] = {normal, hover, pressed, disabled};
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        images_[i].Cut(sources[i], source);
+    }
+}
+
+void ImageButtonFace::SetSkinImages(const SkinImages& skins, const RECT& source, std::string_view normal,
+                                    std::string_view hover, std::string_view pressed,
+                                    std::string_view disabled) {
+    const std::string_view paths[4] = {normal, hover, pressed, disabled};
+    for (std::size_t i = 0; i < images_.size(); ++i) {
+        if (!paths[i].empty()) {
+            images_[i].Defer(skins, std::string(paths[i]), source);
+        }
+    }
+}
+
+void ImageButtonFace::SetFontFace(const std::wstring& face) {
+    if (face != fontFace_) {
+        fontFace_ = face;
+        DropFont();
+    }
+}
+
+void ImageButtonFace::SetFontHeight(int height) {
+    if (height != fontHeight_) {
+        fontHeight_ = height;
+        DropFont();
+    }
+}
+
+void ImageButtonFace::DropFont() {
+    if (font_ != nullptr) {
+        ::DeleteObject(font_);
+        font_ = nullptr;
+    }
+}
+
+void ImageButtonFace::SetTextColours(COLORREF normal, COLORREF hover, COLORREF disabled, COLORREF pressed) {
+    textColours_ = {normal, hover, disabled, pressed};
+}
+
+void ImageButtonFace::Draw(HDC dc, const RECT& box, const ImageButtonLook::State& state, bool onSurface) {
+    // Skin files named for the states are taken at the first draw, all four at once.
+    for (ImagePart& part : images_) {
+        part.Resolve();
+    }
+    const ImagePart& image = images_[static_cast<std::size_t>(ImageButtonLook::ChooseImage(state))];
+    const int width = box.right - box.left;
+    const int height = box.bottom - box.top;
+    if (caption_.empty() || onSurface) {
+        image.CopyTo(dc, box.left, box.top, width, height);
+        if (!caption_.empty()) {
+            DrawCaption(dc, box, state);
+        }
+        return;
+    }
+    CMemoryDC canvas(dc, width, height);
+    image.CopyTo(canvas, 0, 0, width, height);
+    DrawCaption(canvas, RECT{0, 0, width, height}, state);
+    canvas.CopyTo(dc, box.left, box.top);
+}
+
+void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook::State& state) {
+    ::SetBkMode(dc, TRANSPARENT);
+    ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
+    if (font_ == nullptr) {
+        font_ = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN,
+                              fontFace_.c_str());
+    }
+    const HGDIOBJ previousFont = ::SelectObject(dc, font_);
+
+    const ImageButtonLook::Box caption =
+        ImageButtonLook::CaptionBox({box.left, box.top, box.right, box.bottom}, alignment_, indent_);
+    RECT area{caption.left, caption.top, caption.right, caption.bottom};
+    UINT format = DT_NOPREFIX;
+    switch (ImageButtonLook::AlignmentOf(alignment_)) {
+    case ImageButtonLook::Alignment::Centre:
+        format |= DT_CENTER;
+        break;
+    case ImageButtonLook::Alignment::Left:
+        format |= DT_LEFT;
+        break;
+    case ImageButtonLook::Alignment::Right:
+        format |= DT_RIGHT;
+        break;
+    case ImageButtonLook::Alignment::RightUnclipped:
+        format |= DT_RIGHT | DT_NOCLIP;
+        break;
+    }
+    if (wrap_) {
+        // Word-wrapped text is centred vertically by measuring it first.
+        RECT measured = area;
+        ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &measured,
+                    format | DT_WORDBREAK | DT_CALCRECT);
+        const int textHeight = measured.bottom - measured.top;
+        const int spare = (area.bottom - area.top) - textHeight;
+        if (spare > 0) {
+            area.top += spare / 2;
+        }
+        ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, format | DT_WORDBREAK);
+    } else {
+        ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
+                    format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+    }
+    ::SelectObject(dc, previousFont);
+}
+
+} // namespace corvalith
