@@ -93,26 +93,35 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
         {s.Link, s.Storage, s.Session, s.InstallRecord, s.DeviceNotifications, *uploads_, s.Debug}, *this,
         Hwnd(), UiLanguage());
 
-    if (s.Mouse() != nullptr) {
-        mouseWindow_ = std::make_unique<VirtualMouseWindow>(*s.Mouse());
-        mouseWindow_->Create();
-        s.SetReportObserver([window = mouseWindow_.get()] { window->RequestRefresh(); });
-    }
     if (showPending_) {
         showPending_ = false;
         Restore();
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
     aheadPaths_ = MainWindowPlan::AllImagePaths();
+    aheadPaths_.insert(aheadPaths_.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
     std::reverse(aheadPaths_.begin(), aheadPaths_.end());
     PostMessage(kDecodeAhead, 0, 0);
     return TRUE;
 }
 
+void CMouseConfigurationDlg::ShowVirtualMouse() {
+    // The simulated mouse's window belongs to the simulation, not to the program: the icon does not wait
+    // for it.
+    ProgramServices& s = *services_;
+    if (mouseWindow_ || s.Mouse() == nullptr) {
+        return;
+    }
+    mouseWindow_ = std::make_unique<VirtualMouseWindow>(*s.Mouse());
+    mouseWindow_->Create();
+    s.SetReportObserver([window = mouseWindow_.get()] { window->RequestRefresh(); });
+}
+
 void CMouseConfigurationDlg::DecodeAhead() {
     // One file per message: a show request or a click waits for one decode at most. The first message
-    // builds the settings panel.
+    // builds the settings panel and opens the virtual mouse's window.
     BuildAdvancedPanel();
+    ShowVirtualMouse();
     if (aheadPaths_.empty()) {
         return;
     }
@@ -120,6 +129,9 @@ void CMouseConfigurationDlg::DecodeAhead() {
     aheadPaths_.pop_back();
     if (!aheadPaths_.empty()) {
         PostMessage(kDecodeAhead, 0, 0);
+    } else {
+        // The window's paint surface is made ready too: it is the largest the program draws on.
+        CMemoryDC::Reserve(width_, height_);
     }
 }
 

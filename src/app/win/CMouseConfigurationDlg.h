@@ -189,6 +189,7 @@ private:
     // The advanced panel closed and its pages shown from the working profile again.
     void ReloadAdvancedPanel();
     void DecodeAhead();
+    void ShowVirtualMouse();
     std::uint16_t UiLanguage() const;
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);

@@ -33,6 +33,8 @@ public:
     static constexpr int kScrollSkinBitmap = 129;
     static constexpr std::string_view kBackground = "/skins/BK_MainRight.png";
     static constexpr std::string_view kHeaderImage = "\\skins\\ItemBK.png";
+    // The skin files the panel draws with every section collapsed, as it first shows.
+    static constexpr std::array<std::string_view, 2> kShownImages = {kBackground, kHeaderImage};
 
     explicit CDlgadvance(PageContext context);
     ~CDlgadvance() override;
