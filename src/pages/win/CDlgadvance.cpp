@@ -91,17 +91,18 @@ BOOL CDlgadvance::OnInitDialog() {
     layout_.emplace(sizes);
 
     const RECT headerSource{0, 0, AdvancedPanelLayout::kHeaderWidth, AdvancedPanelLayout::kHeaderHeight};
+    headerButtons_.SetParent(Hwnd());
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
-        CBitmapBtn& header = Header(section);
-        header.Create(ToRect(layout_->Header(section)), this, 0,
-                      WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
-        header.SetFontFace(face);
-        header.SetFontHeight(kCaptionHeight);
-        header.SetSkinImages(context_.Skins, headerSource, kHeaderImage, kHeaderImage, kHeaderImage,
-                             kHeaderImage);
-        if (!AdvancedPanelLayout::HeaderShown(section)) {
-            header.ShowWindow(SW_HIDE);
-        }
+        CPaintedButton& header = Header(section);
+        headerButtons_.Add(header, ToRect(layout_->Header(section)),
+                           kFirstHeaderCommand + static_cast<UINT>(section - 1));
+        ImageButtonFace& look = header.Face();
+        look.SetCaption(WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
+        look.SetFontFace(face);
+        look.SetFontHeight(kCaptionHeight);
+        look.SetSkinImages(context_.Skins, headerSource, kHeaderImage, kHeaderImage, kHeaderImage,
+                           kHeaderImage);
+        header.Show(AdvancedPanelLayout::HeaderShown(section));
     }
     // The DPI page first, then the others top to bottom, each hidden under its header.
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
@@ -137,13 +138,23 @@ void CDlgadvance::Place(CWnd& window, const PageRect& rect) {
                    rect.Bottom - rect.Top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
 }
 
+void CDlgadvance::PlaceHeaders() {
+    const int offset = -scroll_.Position();
+    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
+        if (layout_->TakesPart(section)) {
+            const PageRect rect = layout_->Header(section).Offset(0, offset);
+            Header(section).Move(RECT{rect.Left, rect.Top, rect.Right, rect.Bottom});
+        }
+    }
+}
+
 void CDlgadvance::PlaceSections() {
+    PlaceHeaders();
     const int offset = -scroll_.Position();
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         if (!layout_->TakesPart(section)) {
             continue;
         }
-        Place(Header(section), layout_->Header(section).Offset(0, offset));
         CSettingsPage& page = PageOf(section);
         if (!layout_->IsCollapsed(section)) {
             Place(page, layout_->Page(section).Offset(0, offset));
@@ -213,15 +224,15 @@ void CDlgadvance::ClearSelection() {
 }
 
 BOOL CDlgadvance::OnCommand(WPARAM wParam, LPARAM lParam) {
-    const HWND from = reinterpret_cast<HWND>(lParam);
-    for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
-        if (from != nullptr && from == Header(section).Hwnd()) {
-            if (HIWORD(wParam) == BN_CLICKED) {
-                ClearSelection();
-                ToggleSection(section, !layout_->IsCollapsed(section));
-            }
-            return TRUE;
+    const UINT id = LOWORD(wParam);
+    if (lParam == 0 && id >= kFirstHeaderCommand &&
+        id < kFirstHeaderCommand + AdvancedPanelLayout::kSections) {
+        if (HIWORD(wParam) == BN_CLICKED && layout_) {
+            const int section = static_cast<int>(id - kFirstHeaderCommand) + 1;
+            ClearSelection();
+            ToggleSection(section, !layout_->IsCollapsed(section));
         }
+        return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
 }
@@ -234,11 +245,13 @@ void CDlgadvance::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     const RECT client = GetClientRect();
-    CMemoryDC memory(dc, client.right, client.bottom);
+    // Only what the update rectangle touches is drawn and copied to the screen.
+    CMemoryDC memory(paint, client.right, client.bottom);
     if (memory.Valid()) {
         if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
             SkinImages::DrawImage(memory, *canvas, 0, 0);
         }
+        headerButtons_.Draw(memory, paint.rcPaint);
         memory.CopyTo(dc);
     }
     EndPaint(Hwnd(), &paint);
@@ -303,6 +316,8 @@ BOOL CDlgadvance::OnMouseWheel(UINT flags, short delta, POINT point) {
         RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_UPDATENOW);
         return TRUE;
     }
+    // The headers are drawn by the panel: they take their new places and are drawn there with the rest.
+    PlaceHeaders();
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_NOCHILDREN);
     RedrawWindow(nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     if (frame_ != nullptr) {
@@ -311,8 +326,31 @@ BOOL CDlgadvance::OnMouseWheel(UINT flags, short delta, POINT point) {
     return TRUE;
 }
 
-void CDlgadvance::OnLButtonDown(UINT, POINT) {
-    ClearSelection();
+void CDlgadvance::OnLButtonDown(UINT, POINT point) {
+    if (!headerButtons_.OnLButtonDown(point)) {
+        ClearSelection();
+    }
+}
+
+void CDlgadvance::OnLButtonUp(UINT flags, POINT point) {
+    if (!headerButtons_.OnLButtonUp(point)) {
+        CDialog::OnLButtonUp(flags, point);
+    }
+}
+
+void CDlgadvance::OnMouseMove(UINT flags, POINT point) {
+    headerButtons_.OnMouseMove(flags, point);
+    CDialog::OnMouseMove(flags, point);
+}
+
+void CDlgadvance::OnMouseLeave() {
+    headerButtons_.OnMouseLeave();
+    CDialog::OnMouseLeave();
+}
+
+void CDlgadvance::OnCaptureChanged(HWND newCapture) {
+    headerButtons_.OnCaptureChanged(newCapture);
+    CDialog::OnCaptureChanged(newCapture);
 }
 
 } // namespace corvalith

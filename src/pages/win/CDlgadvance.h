@@ -12,7 +12,8 @@
 #include "pages/win/CDlgMouseWheelSpeed.h"
 #include "pages/win/CDlgUSBReportRate.h"
 #include "pages/win/PageContext.h"
-#include "skin/win/CBitmapBtn.h"
+#include "skin/win/CPaintedButton.h"
+#include "skin/win/CPaintedButtons.h"
 #include "skin/win/SkinImage.h"
 
 #include <array>
@@ -31,6 +32,8 @@ public:
     static constexpr UINT kTemplateId = 130;
     static constexpr RECT kPlace{735, 32, 735 + 260, 32 + 561};
     static constexpr int kScrollSkinBitmap = 129;
+    // Command ids of the headers, section 1 first; the panel draws its headers itself.
+    enum HeaderCommand : UINT { kFirstHeaderCommand = 0x1200 };
     static constexpr std::string_view kBackground = "/skins/BK_MainRight.png";
     static constexpr std::string_view kHeaderImage = "\\skins\\ItemBK.png";
     // The skin files the panel draws with every section collapsed, as it first shows.
@@ -55,7 +58,7 @@ public:
 
     const AdvancedPanelLayout& Layout() const { return *layout_; }
     const PanelScroll& Scroll() const { return scroll_; }
-    CBitmapBtn& Header(int section) { return headers_[static_cast<std::size_t>(section - 1)]; }
+    CPaintedButton& Header(int section) { return headers_[static_cast<std::size_t>(section - 1)]; }
     CDialog& Page(int section);
     CDlgDPISetting& Dpi() { return dpi_; }
     CDlgLighting& Lighting() { return lighting_; }
@@ -76,11 +79,17 @@ protected:
     void OnVScroll(UINT code, UINT position, HWND bar) override;
     BOOL OnMouseWheel(UINT flags, short delta, POINT point) override;
     void OnLButtonDown(UINT flags, POINT point) override;
+    void OnLButtonUp(UINT flags, POINT point) override;
+    void OnMouseMove(UINT flags, POINT point) override;
+    void OnMouseLeave() override;
+    void OnCaptureChanged(HWND newCapture) override;
 
 private:
     void ClearSelection();
     // Headers and open pages to their places in the layout, shifted by the scroll position.
     void PlaceSections();
+    // The headers alone, as after the pages have been moved with the panel's pixels.
+    void PlaceHeaders();
     static void Place(CWnd& window, const PageRect& rect);
     CSettingsPage& PageOf(int section);
 
@@ -89,7 +98,8 @@ private:
     PanelScroll scroll_;
     // Set while a wheel notch sends its scroll steps: they move the sections without painting each.
     bool inWheel_ = false;
-    std::array<CBitmapBtn, AdvancedPanelLayout::kSections> headers_;
+    std::array<CPaintedButton, AdvancedPanelLayout::kSections> headers_;
+    CPaintedButtons headerButtons_;
     CDlgDPISetting dpi_;
     CDlgLighting lighting_;
     CDlgLightingPad pad_;

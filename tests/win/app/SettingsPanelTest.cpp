@@ -31,8 +31,7 @@ void Drag(CMarkerSlider& slider, int x, int y) {
 }
 
 void ClickHeader(CDlgadvance& panel, int section) {
-    panel.SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                      reinterpret_cast<LPARAM>(panel.Header(section).Hwnd()));
+    test::ClickButton(panel, panel.Header(section));
     Pump();
 }
 
@@ -75,10 +74,10 @@ TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
     const int tops[] = {2, 27, 0, 52, 77, 102, 127, 152};
     for (int section = 1; section <= 8; ++section) {
         const bool shown = section != 3 && section != 8;
-        EXPECT_EQ((panel.Header(section).GetStyle() & WS_VISIBLE) != 0, shown) << section;
+        EXPECT_EQ(panel.Header(section).IsShown(), shown) << section;
         EXPECT_FALSE(panel.Page(section).GetStyle() & WS_VISIBLE) << section;
         if (section != 3) {
-            EXPECT_EQ(panel.Header(section).GetRectInParent().top, tops[section - 1]) << section;
+            EXPECT_EQ(panel.Header(section).Rect().top, tops[section - 1]) << section;
         }
     }
     SCROLLINFO info{};
@@ -124,7 +123,7 @@ TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
     EXPECT_TRUE(panel.Frame()->IsWindowVisible());
     EXPECT_TRUE(panel.IsWindowVisible());
     for (const int section : {1, 2, 4, 5, 6, 7}) {
-        EXPECT_TRUE(panel.Header(section).IsWindowVisible()) << section;
+        EXPECT_TRUE(panel.Header(section).IsShown()) << section;
     }
 
     // Below the headers the column shows the panel's own background, not the main window's.

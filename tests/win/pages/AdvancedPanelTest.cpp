@@ -2,6 +2,7 @@
 #include "doubles/ScriptedPrompts.h"
 #include "pages/win/CDlgadvance.h"
 #include "skin/win/CSkinScrollWnd.h"
+#include "win/support/ButtonClick.h"
 #include "win/support/PixelSurface.h"
 #include "win/support/TestSkinFolder.h"
 
@@ -49,11 +50,8 @@ struct Panel {
     }
     ~Panel() { owner.DestroyWindow(); }
 
-    void ClickHeader(int section) {
-        panel->SendMessage(WM_COMMAND, MAKEWPARAM(0, BN_CLICKED),
-                           reinterpret_cast<LPARAM>(panel->Header(section).Hwnd()));
-    }
-    int Top(int section) { return panel->Header(section).GetRectInParent().top; }
+    void ClickHeader(int section) { test::ClickButton(*panel, panel->Header(section)); }
+    int Top(int section) { return panel->Header(section).Rect().top; }
     SCROLLINFO Bar() {
         SCROLLINFO info{};
         info.cbSize = sizeof info;

@@ -7,6 +7,7 @@
 #include "platform/RecordingMouseSettings.h"
 #include "platform/RecordingShell.h"
 #include "platform/win32/Win32FileSystem.h"
+#include "win/support/ButtonClick.h"
 #include "win/support/TemporaryFolder.h"
 
 #include <gtest/gtest.h>
@@ -32,16 +33,6 @@ inline void Pump() {
         }
         Sleep(5);
     }
-}
-
-// A click on one of the main window's image buttons as the system delivers it: the pointer comes onto it,
-// and the left button is pressed and released at its centre.
-inline void ClickButton(CMouseConfigurationDlg& window, const CPaintedButton& button) {
-    const RECT r = button.Rect();
-    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
-    window.SendMessage(WM_MOUSEMOVE, 0, at);
-    window.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, at);
-    window.SendMessage(WM_LBUTTONUP, 0, at);
 }
 
 // The main window over the virtual mouse, created modeless so that the test drives it with messages.
