@@ -6,6 +6,19 @@ namespace corvalith {
 
 namespace {
 
+// Puts the DC's first bitmap back and deletes the bitmap and the DC, each where there is one.
+void ReleaseSurface(HDC dc, HGDIOBJ previous, HBITMAP bitmap) {
+    if (dc != nullptr && previous != nullptr) {
+        ::SelectObject(dc, previous);
+    }
+    if (bitmap != nullptr) {
+        ::DeleteObject(bitmap);
+    }
+    if (dc != nullptr) {
+        ::DeleteDC(dc);
+    }
+}
+
 // The surface a thread's memory DCs draw on in turn, kept from one paint to the next and grown to the
 // largest size asked for. Making a DC and a bitmap for every paint costs more than most of the skinned
 // controls' whole drawing. It is compatible with the screen, as every window the program paints is, and
@@ -22,15 +35,7 @@ struct KeptSurface {
     ~KeptSurface() { Drop(); }
 
     void Drop() {
-        if (dc != nullptr && previous != nullptr) {
-            ::SelectObject(dc, previous);
-        }
-        if (bitmap != nullptr) {
-            ::DeleteObject(bitmap);
-        }
-        if (dc != nullptr) {
-            ::DeleteDC(dc);
-        }
+        ReleaseSurface(dc, previous, bitmap);
         dc = nullptr;
         bitmap = nullptr;
         previous = nullptr;
@@ -110,15 +115,7 @@ CMemoryDC::~CMemoryDC() {
         kept.lent = false;
         return;
     }
-    if (dc_ != nullptr && previous_ != nullptr) {
-        ::SelectObject(dc_, previous_);
-    }
-    if (bitmap_ != nullptr) {
-        ::DeleteObject(bitmap_);
-    }
-    if (dc_ != nullptr) {
-        ::DeleteDC(dc_);
-    }
+    ReleaseSurface(dc_, previous_, bitmap_);
 }
 
 void CMemoryDC::ClipTo(const RECT& area) {
