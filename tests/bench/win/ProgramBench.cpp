@@ -26,6 +26,7 @@
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "skin/win/CSkinScrollWnd.h"
+#include "win/support/ProcessUsage.h"
 
 #include <windows.h>
 
@@ -100,88 +101,16 @@ void Put(Figures& figures, const std::string& name, double value) {
 
 // --- Memory and object counts ---------------------------------------------------------------------------
 
-// Wine answers GetGuiResources with ERROR_CALL_NOT_IMPLEMENTED. There the GDI objects are counted in the
-// process's GDI handle table, which the PEB points to (GdiSharedHandleTable, offset 0xF8 on x64): 65536
-// entries of 24 bytes, a live object with a non-zero type (byte 14), a stock object with its flag (bit 7
-// of byte 12). Stock objects are the system's, not the process's, and are left out.
-long CountGdiHandles() {
-    PROCESS_BASIC_INFORMATION basic{};
-    if (NtQueryInformationProcess(GetCurrentProcess(), ProcessBasicInformation, &basic, sizeof basic,
-                                  nullptr) != 0 ||
-        basic.PebBaseAddress == nullptr) {
-        return -1;
-    }
-    const auto* peb = reinterpret_cast<const std::uint8_t*>(basic.PebBaseAddress);
-    const std::uint8_t* table = nullptr;
-    std::memcpy(&table, peb + 0xF8, sizeof table);
-    if (table == nullptr) {
-        return -1;
-    }
-    long count = 0;
-    for (std::size_t i = 0; i < 0x10000; ++i) {
-        const std::uint8_t* entry = table + 24 * i;
-        if (entry[14] != 0 && (entry[12] & 0x80) == 0) {
-            ++count;
-        }
-    }
-    return count;
-}
-
-BOOL CALLBACK CountChild(HWND, LPARAM count) {
-    ++*reinterpret_cast<long*>(count);
-    return TRUE;
-}
-
-void CountIfOurs(HWND window, long& count) {
-    DWORD process = 0;
-    GetWindowThreadProcessId(window, &process);
-    if (process == GetCurrentProcessId()) {
-        ++count;
-        EnumChildWindows(window, CountChild, reinterpret_cast<LPARAM>(&count));
-    }
-}
-
-BOOL CALLBACK CountTopLevel(HWND window, LPARAM count) {
-    CountIfOurs(window, *reinterpret_cast<long*>(count));
-    return TRUE;
-}
-
-// Where GetGuiResources is missing, the USER objects that can be listed: the process's windows, top-level,
-// message-only and child windows.
-long CountWindows() {
-    long count = 0;
-    EnumWindows(CountTopLevel, reinterpret_cast<LPARAM>(&count));
-    for (HWND window = FindWindowExW(HWND_MESSAGE, nullptr, nullptr, nullptr); window != nullptr;
-         window = FindWindowExW(HWND_MESSAGE, window, nullptr, nullptr)) {
-        CountIfOurs(window, count);
-    }
-    return count;
-}
-
 // Private bytes, GDI and USER objects of this process now, as figures "<what>_<when>".
 void RecordUsage(Figures& figures, const std::string& when) {
-    PROCESS_MEMORY_COUNTERS_EX memory{};
-    memory.cb = sizeof memory;
-    // Wine leaves PrivateUsage at 0 and fills PagefileUsage with the process's resident anonymous memory
-    // plus its swap, the nearest it has; Windows fills both with the commit charge.
-    if (GetProcessMemoryInfo(GetCurrentProcess(), reinterpret_cast<PROCESS_MEMORY_COUNTERS*>(&memory),
-                             sizeof memory)) {
-        const bool reported = memory.PrivateUsage != 0;
-        Put(figures, "private_" + when,
-            static_cast<double>(reported ? memory.PrivateUsage : memory.PagefileUsage));
-        figures["private_by"] = reported ? "private" : "pagefile";
+    const test::ProcessUsage usage = test::MeasureProcessUsage();
+    if (usage.PrivateBytes >= 0) {
+        Put(figures, "private_" + when, usage.PrivateBytes);
+        figures["private_by"] = usage.PrivateFromPagefile ? "pagefile" : "private";
     }
-    SetLastError(ERROR_SUCCESS);
-    const DWORD gdi = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    if (gdi == 0 && GetLastError() == ERROR_CALL_NOT_IMPLEMENTED) {
-        Put(figures, "gdi_" + when, CountGdiHandles());
-        Put(figures, "user_" + when, CountWindows());
-        figures["counted_by"] = "table";
-    } else {
-        Put(figures, "gdi_" + when, gdi);
-        Put(figures, "user_" + when, GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS));
-        figures["counted_by"] = "system";
-    }
+    Put(figures, "gdi_" + when, usage.Gdi);
+    Put(figures, "user_" + when, usage.User);
+    figures["counted_by"] = usage.CountedInTable ? "table" : "system";
 }
 
 // --- Measurements shared by both programs --------------------------------------------------------------
