@@ -56,7 +56,7 @@ void GalleryPaint::DrawFitted(const SkinImages& images, HDC dc, const std::strin
         SkinPixels::Premultiply(image->Pixels());
         ::GdiFlush();
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        ::AlphaBlend(dc, x, y, width, height, source, 0, 0, image->Width(), image->Height(), blend);
+        ::GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, image->Width(), image->Height(), blend);
     } else {
         ::SetStretchBltMode(dc, HALFTONE);
         ::StretchBlt(dc, x, y, width, height, source, 0, 0, image->Width(), image->Height(), SRCCOPY);

@@ -31,10 +31,17 @@ std::string CMouseConfigurationApp::ProgramFolder() {
 }
 
 BOOL CMouseConfigurationApp::InitInstance() {
+    // The common controls are taken from the system folder, as every library the program loads.
     INITCOMMONCONTROLSEX controls{};
     controls.dwSize = sizeof controls;
     controls.dwICC = 0xFF;
-    InitCommonControlsEx(&controls);
+    if (const HMODULE library = LoadLibraryExW(L"comctl32.dll", nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+        using Initialise = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
+        if (const auto initialise = reinterpret_cast<Initialise>(
+                reinterpret_cast<void*>(GetProcAddress(library, "InitCommonControlsEx")))) {
+            initialise(&controls);
+        }
+    }
 
     // Every popup menu of the thread is framed in the program's colours.
     CMenuWndHook::Install();

@@ -1,6 +1,7 @@
 // corvalith-cli on Windows: HID through the Setup API and hid.dll, arguments taken as UTF-16.
 #include "cli/CliApp.h"
 #include "platform/SteadyClock.h"
+#include "platform/win32/SystemLibraries.h"
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32FileSystem.h"
 #include "platform/win32/Win32HidSystem.h"
@@ -13,6 +14,7 @@
 
 int main() {
     using namespace corvalith;
+    SystemLibraries::LoadFromSystemFolderOnly();
     // Arguments as UTF-8, whatever the console's code page.
     std::vector<std::string> arguments;
     int count = 0;

@@ -1,15 +1,11 @@
 #include "platform/win32/Win32HidSystem.h"
 
+#include "platform/win32/HidLibrary.h"
 #include "platform/win32/WideString.h"
 
 #include <windows.h>
 
 #include <setupapi.h>
-
-// mingw-w64's HID header declares the hid.dll functions without C linkage.
-extern "C" {
-#include <hidsdi.h>
-}
 
 namespace corvalith {
 
@@ -28,7 +24,7 @@ public:
     ~Win32HidDevice() override {
         Close();
         if (preparsed_ != nullptr) {
-            HidD_FreePreparsedData(preparsed_);
+            HidLibrary::Get().FreePreparsedData(preparsed_);
         }
         for (HANDLE event : {readDone_, cancel_}) {
             if (event != nullptr) {
@@ -40,14 +36,16 @@ public:
     bool GetAttributes(HidAttributes& attributes) override {
         HIDD_ATTRIBUTES raw{};
         raw.Size = sizeof raw;
-        if (!HidD_GetAttributes(handle_, &raw)) {
+        const HidLibrary& hid = HidLibrary::Get();
+        if (!hid.Loaded() || !hid.GetAttributes(handle_, &raw)) {
             return false;
         }
         attributes = {raw.VendorID, raw.ProductID, raw.VersionNumber};
         return true;
     }
     bool GetPreparsedData() override {
-        if (preparsed_ == nullptr && !HidD_GetPreparsedData(handle_, &preparsed_)) {
+        const HidLibrary& hid = HidLibrary::Get();
+        if (preparsed_ == nullptr && (!hid.Loaded() || !hid.GetPreparsedData(handle_, &preparsed_))) {
             preparsed_ = nullptr;
             return false;
         }
@@ -55,7 +53,7 @@ public:
     }
     bool GetCaps(HidCaps& caps) override {
         HIDP_CAPS raw{};
-        if (preparsed_ == nullptr || HidP_GetCaps(preparsed_, &raw) != HIDP_STATUS_SUCCESS) {
+        if (preparsed_ == nullptr || HidLibrary::Get().GetCaps(preparsed_, &raw) != HIDP_STATUS_SUCCESS) {
             return false;
         }
         caps = {raw.Usage, raw.UsagePage, raw.InputReportByteLength, raw.OutputReportByteLength,
@@ -70,11 +68,13 @@ public:
         }
     }
     bool SetFeature(std::span<const std::uint8_t> report) override {
-        return HidD_SetFeature(handle_, const_cast<std::uint8_t*>(report.data()),
-                               static_cast<ULONG>(report.size()));
+        const HidLibrary& hid = HidLibrary::Get();
+        return hid.Loaded() && hid.SetFeature(handle_, const_cast<std::uint8_t*>(report.data()),
+                                              static_cast<ULONG>(report.size()));
     }
     bool GetFeature(std::span<std::uint8_t> report) override {
-        return HidD_GetFeature(handle_, report.data(), static_cast<ULONG>(report.size()));
+        const HidLibrary& hid = HidLibrary::Get();
+        return hid.Loaded() && hid.GetFeature(handle_, report.data(), static_cast<ULONG>(report.size()));
     }
     bool WriteOutput(std::span<const std::uint8_t> report) override {
         DWORD written = 0;
@@ -131,8 +131,12 @@ Win32HidSystem::~Win32HidSystem() {
 
 bool Win32HidSystem::BeginEnumeration() {
     EndEnumeration();
+    const HidLibrary& hid = HidLibrary::Get();
+    if (!hid.Loaded()) {
+        return false;
+    }
     GUID hidClass;
-    HidD_GetHidGuid(&hidClass);
+    hid.GetHidGuid(&hidClass);
     const HDEVINFO set =
         SetupDiGetClassDevsW(&hidClass, nullptr, nullptr, DIGCF_PRESENT | DIGCF_DEVICEINTERFACE);
     if (set == INVALID_HANDLE_VALUE) {
@@ -147,7 +151,7 @@ bool Win32HidSystem::InterfacePath(std::size_t index, std::string& path) {
         return false;
     }
     GUID hidClass;
-    HidD_GetHidGuid(&hidClass);
+    HidLibrary::Get().GetHidGuid(&hidClass); // loaded: the enumeration began
     SP_DEVICE_INTERFACE_DATA data{};
     data.cbSize = sizeof data;
     if (!SetupDiEnumDeviceInterfaces(deviceInfo_, nullptr, &hidClass, static_cast<DWORD>(index), &data)) {

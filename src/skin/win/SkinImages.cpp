@@ -230,7 +230,7 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     bool ok;
     if (drawn->HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        ok = ::AlphaBlend(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, drawn->Width(),
+        ok = ::GdiAlphaBlend(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, drawn->Width(),
                           drawn->Height(), blend) != FALSE;
     } else {
         ok = ::BitBlt(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, SRCCOPY) != FALSE;
