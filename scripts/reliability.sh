@@ -3,7 +3,7 @@
 #
 #   1. every fuzz target under libFuzzer for FUZZ_SECONDS (600) each, one after another, at low priority;
 #   2. the kill-during-save loop with KILLS (1000) kills;
-#   3. the property test with SEQUENCES (2000) random sequences of STEPS (60) operations.
+#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations.
 #
 # Each run appends a row (what, how often, result, command) to build/reliability/results.md, the table of
 # docs/reliability.md. New fuzz inputs go to build/reliability/corpus/<target>/ and findings to
@@ -17,7 +17,7 @@ cd "$(dirname "$0")/.."
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-600}
 KILLS=${KILLS:-1000}
-SEQUENCES=${SEQUENCES:-2000}
+SEQUENCES=${SEQUENCES:-10000}
 STEPS=${STEPS:-60}
 out=build/reliability
 results=$out/results.md
@@ -77,7 +77,7 @@ native_programs() {
 run_kills() {
     native_programs || return 1
     local log=$out/kills.log
-    build/native/tests/reliability/corvalith_kill_saves --kills "$KILLS" >"$log" 2>&1
+    nice -n 19 build/native/tests/reliability/corvalith_kill_saves --kills "$KILLS" >"$log" 2>&1
     local status=$?
     row "Kills during saves (config<n>.bin, str<n>.ini, str.ini, record.ini)" "$KILLS kills" \
         "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(tail -2 "$log" | tr '\n' ' ')")" \
@@ -88,7 +88,7 @@ run_kills() {
 run_property() {
     native_programs || return 1
     local log=$out/property.log
-    build/native/tests/reliability/corvalith_profile_property --sequences "$SEQUENCES" --steps "$STEPS" >"$log" 2>&1
+    nice -n 19 build/native/tests/reliability/corvalith_profile_property --sequences "$SEQUENCES" --steps "$STEPS" >"$log" 2>&1
     local status=$?
     row "Property: the virtual mouse holds the working profile" "$SEQUENCES sequences x $STEPS operations" \
         "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(tail -n +2 "$log" | head -1)")" \
