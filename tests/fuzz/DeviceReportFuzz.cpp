@@ -62,7 +62,7 @@ public:
     }
     bool WaitForFailedRead() {
         std::unique_lock lock(mutex_);
-        return readFailedSignal_.wait_for(lock, std::chrono::seconds(10), [this] { return readFailed_; });
+        return readFailedSignal_.wait_for(lock, std::chrono::seconds(60), [this] { return readFailed_; });
     }
 
 private:
