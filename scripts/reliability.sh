@@ -59,18 +59,19 @@ timeout_of() {
 run_fuzz() {
     scripts/install-deps.sh fuzz || return 1
     locked bash -c 'cmake --preset fuzz >/dev/null && cmake --build build/fuzz -j2' || return 1
-    local binary target log executions findings status
+    local binary target log executions findings status started
     for binary in build/fuzz/tests/fuzz/*Fuzz; do
         target=$(basename "$binary")
         mkdir -p "$out/corpus/$target"
         log=$out/$target.log
+        started=$SECONDS
         nice -n 19 "$binary" -max_total_time="$FUZZ_SECONDS" -max_len="$(max_len "$target")" -timeout="$(timeout_of "$target")" \
             -print_final_stats=1 -artifact_prefix="$out/findings/$target-" \
             "$out/corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1
         status=$?
         executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
         findings=$(find "$out/findings" -name "$target-*" | wc -l)
-        row "libFuzzer $target" "${FUZZ_SECONDS} s, ${executions:-?} executions" \
+        row "libFuzzer $target" "$((SECONDS - started)) s, ${executions:-?} executions" \
             "$([[ $status -eq 0 ]] && echo "no finding" || echo "FINDING ($findings in $out/findings)")" \
             "build/fuzz/tests/fuzz/$target -max_total_time=$FUZZ_SECONDS -max_len=$(max_len "$target") $out/corpus/$target tests/fuzz/corpus/$target"
         [[ $status -eq 0 ]] || failed_fuzz=1
