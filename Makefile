@@ -3,7 +3,7 @@ SHELL := /bin/bash
 JOBS ?= 2
 
 .PHONY: test deps deps-build deps-fuzz deps-format native-build native asan skingen win64 wine-tests screenshot \
-	fuzz bench bench-wine run format clean installer dist install-cli package-tests
+	fuzz reliability bench bench-wine run format clean installer dist install-cli package-tests
 
 # Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
 # then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
@@ -82,6 +82,12 @@ fuzz: deps-fuzz
 	cmake --preset fuzz >/dev/null
 	cmake --build build/fuzz -j$(JOBS)
 	for target in build/fuzz/tests/fuzz/*Fuzz; do $$target -max_total_time=$(FUZZ_SECONDS) -max_len=4096 || exit 1; done
+
+# The long reliability campaign (not part of `make test`): each fuzzer for 10 minutes, 1000 kills during
+# saves, the long property test; rows for docs/reliability.md in build/reliability/results.md. Builds take
+# the lock file BUILD_LOCK names, when set; the runs themselves take none.
+reliability:
+	scripts/reliability.sh
 
 # Benchmarks of the native build (Release), with their figures printed.
 bench: deps-build

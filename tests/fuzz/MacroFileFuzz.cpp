@@ -1,5 +1,6 @@
 // libFuzzer target: any bytes as record.ini. Reading the list and the macros, building both macro block
 // tables and saving a macro must never crash, and the encoding must stay inside each 130-byte block.
+#include "FuzzFolder.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroTableBuilder.h"
 
@@ -7,42 +8,11 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <map>
-
-namespace {
-
-class OneFolder : public corvalith::IFileSystem {
-public:
-    bool FileExists(const std::string& path) const override { return files.contains(path); }
-    std::optional<std::vector<std::uint8_t>> ReadFile(const std::string& path,
-                                                      std::size_t maxBytes) const override {
-        const auto found = files.find(path);
-        if (found == files.end()) {
-            return std::nullopt;
-        }
-        const std::size_t count = std::min(maxBytes, found->second.size());
-        return std::vector<std::uint8_t>(found->second.begin(),
-                                         found->second.begin() + static_cast<long>(count));
-    }
-    int WriteFileAtomically(const std::string& path, std::span<const std::uint8_t> bytes) override {
-        files[path].assign(bytes.begin(), bytes.end());
-        return 0;
-    }
-    int CreateDirectories(const std::string&) override { return 0; }
-    int RemoveFile(const std::string& path) override {
-        files.erase(path);
-        return 0;
-    }
-
-    std::map<std::string, std::vector<std::uint8_t>> files;
-};
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     using namespace corvalith;
     const std::string path = "/d/record.ini";
-    OneFolder folder;
+    fuzz::FuzzFolder folder;
     folder.files[path].assign(data, data + size);
 
     ProfileSettings profile{};

@@ -1,0 +1,123 @@
+#!/usr/bin/env bash
+# The long reliability campaign (`make reliability`; not part of `make test`):
+#
+#   1. every fuzz target under libFuzzer for FUZZ_SECONDS (600) each, one after another, at low priority;
+#   2. the kill-during-save loop with KILLS (1000) kills;
+#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations.
+#
+# Each run appends a row (what, how often, result, command) to build/reliability/results.md, the table of
+# docs/reliability.md. New fuzz inputs go to build/reliability/corpus/<target>/ and findings to
+# build/reliability/findings/; a finding is added to tests/fuzz/corpus/<target>/ by hand, with its fix.
+# Builds take the lock file named by BUILD_LOCK, when set, so that they never run beside another build;
+# the long runs themselves take no lock.
+#
+#   scripts/reliability.sh [fuzz|kills|property]...   (no argument: all three)
+set -uo pipefail
+cd "$(dirname "$0")/.."
+
+FUZZ_SECONDS=${FUZZ_SECONDS:-600}
+KILLS=${KILLS:-1000}
+SEQUENCES=${SEQUENCES:-10000}
+STEPS=${STEPS:-60}
+out=build/reliability
+results=$out/results.md
+mkdir -p "$out/findings"
+
+locked() {
+    if [[ -n "${BUILD_LOCK:-}" ]]; then
+        flock "$BUILD_LOCK" "$@"
+    else
+        "$@"
+    fi
+}
+
+row() {
+    printf '| %s | %s | %s | `%s` |\n' "$1" "$2" "$3" "$4" | tee -a "$results"
+}
+
+# The longest input worth trying for each target: a little over the largest file or report it reads.
+max_len() {
+    case "$1" in
+    ProfileFileFuzz) echo 4096 ;;    # a stored profile is 1893 bytes
+    MacroFileFuzz) echo 16384 ;;     # twelve macros of many items
+    CliArgumentsFuzz) echo 512 ;;    # a command line
+    TextRulesFuzz) echo 128 ;;       # a typed value or a key name
+    DeviceReportFuzz) echo 4096 ;;   # an upload's answers and a burst of events
+    *) echo 4096 ;;                  # text files of the data folder
+    esac
+}
+
+# Seconds one input may take before libFuzzer calls it a hang. Every input takes milliseconds; the limit is
+# generous because a shared machine can stall a low-priority process for over a minute (two runs here had
+# one input "take" 80 s that then ran in 10 ms every time it was tried again).
+timeout_of() {
+    echo 300
+}
+
+run_fuzz() {
+    scripts/install-deps.sh fuzz || return 1
+    locked bash -c 'cmake --preset fuzz >/dev/null && cmake --build build/fuzz -j2' || return 1
+    local binary target log executions findings status started
+    for binary in build/fuzz/tests/fuzz/*Fuzz; do
+        target=$(basename "$binary")
+        mkdir -p "$out/corpus/$target"
+        log=$out/$target.log
+        started=$SECONDS
+        nice -n 19 "$binary" -max_total_time="$FUZZ_SECONDS" -max_len="$(max_len "$target")" -timeout="$(timeout_of "$target")" \
+            -print_final_stats=1 -artifact_prefix="$out/findings/$target-" \
+            "$out/corpus/$target" "tests/fuzz/corpus/$target" >"$log" 2>&1
+        status=$?
+        executions=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log" | tail -1)
+        findings=$(find "$out/findings" -name "$target-*" | wc -l)
+        row "libFuzzer $target" "$((SECONDS - started)) s, ${executions:-?} executions" \
+            "$([[ $status -eq 0 ]] && echo "no finding" || echo "FINDING ($findings in $out/findings)")" \
+            "build/fuzz/tests/fuzz/$target -max_total_time=$FUZZ_SECONDS -max_len=$(max_len "$target") $out/corpus/$target tests/fuzz/corpus/$target"
+        [[ $status -eq 0 ]] || failed_fuzz=1
+    done
+    return ${failed_fuzz:-0}
+}
+
+native_programs() {
+    scripts/install-deps.sh build || return 1
+    locked bash -c 'cmake --preset native >/dev/null && cmake --build build/native -j2 --target corvalith_kill_saves corvalith_profile_property'
+}
+
+run_kills() {
+    native_programs || return 1
+    local log=$out/kills.log
+    nice -n 19 build/native/tests/reliability/corvalith_kill_saves --kills "$KILLS" >"$log" 2>&1
+    local status=$?
+    row "Kills during saves (config<n>.bin, str<n>.ini, str.ini, record.ini)" "$KILLS kills" \
+        "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(tail -2 "$log" | tr '\n' ' ')")" \
+        "build/native/tests/reliability/corvalith_kill_saves --kills $KILLS --seed $(sed -n 's/^seed \([0-9]*\).*/\1/p' "$log")"
+    return $status
+}
+
+run_property() {
+    native_programs || return 1
+    local log=$out/property.log
+    nice -n 19 build/native/tests/reliability/corvalith_profile_property --sequences "$SEQUENCES" --steps "$STEPS" >"$log" 2>&1
+    local status=$?
+    row "Property: the virtual mouse holds the working profile" "$SEQUENCES sequences x $STEPS operations" \
+        "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(tail -n +2 "$log" | head -1)")" \
+        "build/native/tests/reliability/corvalith_profile_property --sequences $SEQUENCES --steps $STEPS --seed $(sed -n 's/^seed \([0-9]*\).*/\1/p' "$log")"
+    return $status
+}
+
+[[ -f "$results" ]] || printf '| What | How often | Result | Command |\n|---|---|---|---|\n' >"$results"
+steps=("$@")
+[[ ${#steps[@]} -eq 0 ]] && steps=(fuzz kills property)
+failed=0
+for step in "${steps[@]}"; do
+    case "$step" in
+    fuzz) run_fuzz || failed=1 ;;
+    kills) run_kills || failed=1 ;;
+    property) run_property || failed=1 ;;
+    *)
+        echo "usage: $0 [fuzz|kills|property]..." >&2
+        exit 2
+        ;;
+    esac
+done
+# The Windows rows (kills of the program under Wine) are added here by their own step.
+exit $failed
