@@ -3,7 +3,8 @@
 #
 #   1. every fuzz target under libFuzzer for FUZZ_SECONDS (600) each, one after another, at low priority;
 #   2. the kill-during-save loop with KILLS (1000) kills;
-#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations.
+#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations;
+#   4. under Wine, the device-fault matrix, the leak soak and the damaged data folders at their long counts.
 #
 # Each run appends a row (what, how often, result, command) to build/reliability/results.md, the table of
 # docs/reliability.md. New fuzz inputs go to build/reliability/corpus/<target>/ and findings to
@@ -11,7 +12,7 @@
 # Builds take the lock file named by BUILD_LOCK, when set, so that they never run beside another build;
 # the long runs themselves take no lock.
 #
-#   scripts/reliability.sh [fuzz|kills|property]...   (no argument: all three)
+#   scripts/reliability.sh [fuzz|kills|property|wine]...   (no argument: all four)
 set -uo pipefail
 cd "$(dirname "$0")/.."
 
@@ -104,20 +105,41 @@ run_property() {
     return $status
 }
 
+# The program under Wine in Xvfb, through its real window and the virtual mouse, with the long counts
+# (CORVALITH_LONG_CAMPAIGN): the device-fault matrix, the leak soak and the damaged data folders.
+run_wine() {
+    scripts/install-deps.sh build || return 1
+    locked make --no-print-directory win64 >/dev/null || return 1
+    local test log status
+    for test in DeviceFaults.TheProgramOutlivesEveryFaultOfTheMouse \
+        LeakSoak.UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere \
+        DataFolder.ADamagedFolderNeitherStopsTheProgramNorCostsTheGoodFiles; do
+        log=$out/${test%%.*}.log
+        CORVALITH_LONG_CAMPAIGN=1 xvfb-run -a -s "-screen 0 1280x1024x24" \
+            cmake/wine-run.sh build/win64/bin/corvalith_win_tests.exe --gtest_filter="$test" >"$log" 2>&1
+        status=$?
+        row "Under Wine: $test" "$(sed -n 's/^soak: //p' "$log" | head -1)" \
+            "$([[ $status -eq 0 ]] && echo "passed" || echo "FAILED (see $log)")" \
+            "CORVALITH_LONG_CAMPAIGN=1 xvfb-run -a cmake/wine-run.sh build/win64/bin/corvalith_win_tests.exe --gtest_filter=$test"
+        [[ $status -eq 0 ]] || failed_wine=1
+    done
+    return ${failed_wine:-0}
+}
+
 [[ -f "$results" ]] || printf '| What | How often | Result | Command |\n|---|---|---|---|\n' >"$results"
 steps=("$@")
-[[ ${#steps[@]} -eq 0 ]] && steps=(fuzz kills property)
+[[ ${#steps[@]} -eq 0 ]] && steps=(fuzz kills property wine)
 failed=0
 for step in "${steps[@]}"; do
     case "$step" in
     fuzz) run_fuzz || failed=1 ;;
     kills) run_kills || failed=1 ;;
     property) run_property || failed=1 ;;
+    wine) run_wine || failed=1 ;;
     *)
-        echo "usage: $0 [fuzz|kills|property]..." >&2
+        echo "usage: $0 [fuzz|kills|property|wine]..." >&2
         exit 2
         ;;
     esac
 done
-# The Windows rows (kills of the program under Wine) are added here by their own step.
 exit $failed
