@@ -4,7 +4,8 @@
 #   1. every fuzz target under libFuzzer for FUZZ_SECONDS (600) each, one after another, at low priority;
 #   2. the kill-during-save loop with KILLS (1000) kills;
 #   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations;
-#   4. under Wine, the device-fault matrix, the leak soak and the damaged data folders at their long counts.
+#   4. under Wine, the device-fault matrix, the leak soak and the damaged data folders at their long counts,
+#      and WINE_KILLS (200) kills during saves with TerminateProcess.
 #
 # Each run appends a row (what, how often, result, command) to build/reliability/results.md, the table of
 # docs/reliability.md. New fuzz inputs go to build/reliability/corpus/<target>/ and findings to
@@ -18,6 +19,7 @@ cd "$(dirname "$0")/.."
 
 FUZZ_SECONDS=${FUZZ_SECONDS:-600}
 KILLS=${KILLS:-1000}
+WINE_KILLS=${WINE_KILLS:-200}
 SEQUENCES=${SEQUENCES:-10000}
 STEPS=${STEPS:-60}
 out=build/reliability
@@ -123,6 +125,13 @@ run_wine() {
             "CORVALITH_LONG_CAMPAIGN=1 xvfb-run -a cmake/wine-run.sh build/win64/bin/corvalith_win_tests.exe --gtest_filter=$test"
         [[ $status -eq 0 ]] || failed_wine=1
     done
+    log=$out/kills-wine.log
+    cmake/wine-run.sh build/win64/bin/corvalith_kill_saves.exe --kills "$WINE_KILLS" >"$log" 2>&1
+    status=$?
+    row "Under Wine: kills during saves with TerminateProcess (Win32 file system)" "$WINE_KILLS kills" \
+        "$([[ $status -eq 0 ]] && tail -1 "$log" | tr -d '\r' || echo "FAILED: $(tail -2 "$log" | tr '\r\n' '  ')")" \
+        "cmake/wine-run.sh build/win64/bin/corvalith_kill_saves.exe --kills $WINE_KILLS --seed $(sed -n 's/^seed \([0-9]*\).*/\1/p' "$log")"
+    [[ $status -eq 0 ]] || failed_wine=1
     return ${failed_wine:-0}
 }
 

@@ -1,9 +1,9 @@
 // Kills during saves: a child process saves profiles (config<n>.bin), their captions (str<n>.ini), the
-// profile list (str.ini) and the macros (record.ini) in a loop, through the real POSIX file system and the
-// program's own storage classes, in a temporary folder; the parent kills it with SIGKILL at a random
-// moment, then reads every file back. Each file must be there, whole, and hold exactly what one save of
-// it wrote: its content before the child started or one the child wrote, never a mix of two saves,
-// never cut short.
+// profile list (str.ini) and the macros (record.ini) in a loop, through the real file system (POSIX, or
+// Win32 in the Windows build, run under Wine) and the program's own storage classes, in a temporary folder;
+// the parent kills it at a random moment (SIGKILL, or TerminateProcess), then reads every file back. Each
+// file must be there, whole, and hold exactly what one save of it wrote: its content before the child started
+// or one the child wrote, never a mix of two saves, never cut short.
 //
 // Save number g writes, in this order: config<g mod 3>.bin with the profile of g, str<g mod 3>.ini with
 // the captions of g, str.ini with the list whose second entry is named after g, and record.ini with a
@@ -11,6 +11,7 @@
 // that g come from the same save run on a folder in memory that starts as the real one did.
 //
 //   corvalith_kill_saves [--kills N] [--seed S] [--max-delay-us N]
+//   corvalith_kill_saves --child FOLDER FIRST EVENT   (Windows: the child, started by the campaign itself)
 //
 // Prints the seed, how many kills left a save half-done (its temporary file behind), and exits 1 at the
 // first file that does not read back as one whole save, leaving the folder for inspection.
@@ -19,7 +20,6 @@
 #include "ini/IniDocument.h"
 #include "macro/MacroFile.h"
 #include "platform/FixedDataFolderLocator.h"
-#include "platform/posix/PosixFileSystem.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileListStore.h"
 #include "profile/ProfileStorage.h"
@@ -34,13 +34,29 @@
 #include <optional>
 #include <random>
 #include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include "platform/win32/WideString.h"
+#include "platform/win32/Win32FileSystem.h"
+
+#include <windows.h>
+#else
+#include "platform/posix/PosixFileSystem.h"
+
 #include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
-#include <vector>
+#endif
 
 namespace corvalith {
 namespace {
+
+#ifdef _WIN32
+using RealFileSystem = Win32FileSystem;
+#else
+using RealFileSystem = PosixFileSystem;
+#endif
 
 constexpr int kNumbered = 3;                        // config0..2.bin and str0..2.ini
 constexpr std::uint64_t kSavesPerRun = 100'000'000; // save numbers of child k start at k times this
@@ -132,8 +148,8 @@ std::vector<std::string> SavedFiles() {
 }
 
 std::optional<std::vector<std::uint8_t>> ReadReal(const std::string& path) {
-    PosixFileSystem posix;
-    const IFileSystem& files = posix;
+    RealFileSystem real;
+    const IFileSystem& files = real;
     return files.ReadFile(path);
 }
 
@@ -141,7 +157,7 @@ class Campaign {
 public:
     explicit Campaign(std::string folder) : folder_(std::move(folder)) {
         // The list and the macros are only ever rewritten, never created, by these saves.
-        PosixFileSystem files;
+        RealFileSystem files;
         const std::string list = "[Skins]\r\nLan=EN\r\n";
         const std::string macros = "[MacroName]\r\nMacroCount=1\r\n0=Macro_1\r\n";
         files.WriteFileAtomically(folder_ + "str.ini", std::vector<std::uint8_t>(list.begin(), list.end()));
@@ -160,6 +176,42 @@ public:
     // One child run of saves numbered from `first`, killed after `delay` microseconds. False (with the
     // reason printed) when a file does not read back as one whole save.
     bool KillOnce(std::uint64_t first, unsigned delay, int& halfDone) {
+#ifdef _WIN32
+        wchar_t self[MAX_PATH] = {};
+        ::GetModuleFileNameW(nullptr, self, MAX_PATH);
+        // The random moment is counted from when the child is running: starting a process takes longer
+        // than the whole range of moments.
+        SECURITY_ATTRIBUTES inherited{sizeof inherited, nullptr, TRUE};
+        const HANDLE running = ::CreateEventW(&inherited, TRUE, FALSE, nullptr);
+        std::wstring command = L"\"" + std::wstring(self) + L"\" --child \"" +
+                               WideString::FromUtf8(folder_.substr(0, folder_.size() - 1)) + L"\" " +
+                               std::to_wstring(first) + L" " +
+                               std::to_wstring(reinterpret_cast<std::uintptr_t>(running));
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        if (!::CreateProcessW(self, command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup,
+                              &child)) {
+            std::printf("CreateProcess failed: %lu\n", ::GetLastError());
+            ::CloseHandle(running);
+            return false;
+        }
+        const HANDLE either[] = {running, child.hProcess};
+        ::WaitForMultipleObjects(2, either, FALSE, 30'000);
+        ::CloseHandle(running);
+        // Never outlive the campaign: the child is in a job that ends with it.
+        ::AssignProcessToJobObject(Job(), child.hProcess);
+        LARGE_INTEGER frequency, from, now;
+        ::QueryPerformanceFrequency(&frequency);
+        ::QueryPerformanceCounter(&from);
+        do {
+            ::QueryPerformanceCounter(&now);
+        } while ((now.QuadPart - from.QuadPart) * 1'000'000 / frequency.QuadPart < delay);
+        ::TerminateProcess(child.hProcess, 1);
+        ::WaitForSingleObject(child.hProcess, INFINITE);
+        ::CloseHandle(child.hThread);
+        ::CloseHandle(child.hProcess);
+#else
         const pid_t parent = ::getpid();
         const pid_t child = ::fork();
         if (child < 0) {
@@ -181,6 +233,7 @@ public:
         ::kill(child, SIGKILL);
         int status = 0;
         ::waitpid(child, &status, 0);
+#endif
 
         // A temporary file left behind marks a save stopped half-way. The next save of that file
         // overwrites it; it is removed here only so that each kill is counted on its own.
@@ -203,6 +256,19 @@ public:
     }
 
 private:
+#ifdef _WIN32
+    static HANDLE Job() {
+        static const HANDLE job = [] {
+            const HANDLE made = ::CreateJobObjectW(nullptr, nullptr);
+            JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits{};
+            limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+            ::SetInformationJobObject(made, JobObjectExtendedLimitInformation, &limits, sizeof limits);
+            return made;
+        }();
+        return job;
+    }
+#endif
+
     bool Check(const std::string& name, std::uint64_t first) {
         const auto bytes = ReadReal(folder_ + name);
         if (!bytes) {
@@ -237,6 +303,18 @@ private:
 
 int main(int argc, char** argv) {
     using namespace corvalith;
+#ifdef _WIN32
+    if (argc == 5 && std::string(argv[1]) == "--child") {
+        // The saving child: says it is running, then saves until it is killed.
+        RealFileSystem files;
+        const std::string folder = std::string(argv[2]) + "\\";
+        ::SetEvent(
+            reinterpret_cast<HANDLE>(static_cast<std::uintptr_t>(std::strtoull(argv[4], nullptr, 10))));
+        for (std::uint64_t g = std::strtoull(argv[3], nullptr, 10);; ++g) {
+            Save(files, folder, g);
+        }
+    }
+#endif
     long long kills = 20;
     unsigned maxDelay = 20'000;
     std::uint64_t seed = std::random_device{}();
@@ -253,6 +331,17 @@ int main(int argc, char** argv) {
             return 2;
         }
     }
+#ifdef _WIN32
+    wchar_t base[MAX_PATH] = {};
+    ::GetTempPathW(MAX_PATH, base);
+    std::string pattern = WideString::ToUtf8(base) + "corvalith-kills-" +
+                          std::to_string(::GetCurrentProcessId()) + "-" + std::to_string(::GetTickCount64());
+    if (!::CreateDirectoryW(WideString::FromUtf8(pattern).c_str(), nullptr)) {
+        std::printf("CreateDirectory failed: %lu\n", ::GetLastError());
+        return 1;
+    }
+    const std::string folder = pattern + "\\";
+#else
     const char* base = std::getenv("TMPDIR");
     std::string pattern =
         std::string(base != nullptr && *base != '\0' ? base : "/tmp") + "/corvalith-kills-XXXXXX";
@@ -261,6 +350,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     const std::string folder = pattern + "/";
+#endif
     std::printf("seed %llu, %lld kills, folder %s\n", static_cast<unsigned long long>(seed), kills,
                 folder.c_str());
     std::fflush(stdout);
