@@ -1,3 +1,4 @@
+#include "win/support/LongCampaign.h"
 #include "win/support/MainWindowFixture.h"
 
 #include "profile/ProfileFile.h"
@@ -7,7 +8,6 @@
 #include <windows.h>
 
 #include <atomic>
-#include <cstdlib>
 #include <functional>
 #include <string>
 #include <thread>
@@ -18,13 +18,6 @@ namespace {
 
 using test::MainWindow;
 using test::Pump;
-
-// The long campaign (make reliability) sets CORVALITH_LONG_CAMPAIGN: every report of an upload, and
-// the full counts of plug cycles and presses.
-bool LongCampaign() {
-    const char* value = std::getenv("CORVALITH_LONG_CAMPAIGN");
-    return value != nullptr && *value != '\0' && *value != '0';
-}
 
 // Whether the window answers a message sent from another thread within a second, while this thread runs
 // its messages as the program's loop would.
@@ -68,7 +61,7 @@ bool ProfileIntact(MainWindow& main) {
 // Each fault is done to the program with its window shown; then the window answers within a second, the
 // mouse comes back and its events reach the window again, and the stored profile is intact.
 TEST(DeviceFaults, TheProgramOutlivesEveryFaultOfTheMouse) {
-    const bool full = LongCampaign();
+    const bool full = test::LongCampaign();
     struct Case {
         std::string what;
         std::function<void(MainWindow&)> fault;

@@ -1,3 +1,4 @@
+#include "win/support/LongCampaign.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ProcessUsage.h"
 
@@ -6,7 +7,6 @@
 #include <windows.h>
 
 #include <cstdint>
-#include <cstdlib>
 #include <functional>
 #include <vector>
 
@@ -16,17 +16,12 @@ namespace {
 using test::MainWindow;
 using test::Pump;
 
-bool LongCampaign() {
-    const char* value = std::getenv("CORVALITH_LONG_CAMPAIGN");
-    return value != nullptr && *value != '\0' && *value != '0';
-}
-
 // Random user actions on the shown window and plug cycles of the mouse. After a first round of every
 // action (which makes what is made once: fonts, surfaces, each window's DC), the process's private bytes
 // and GDI and USER objects come back to where they stood. The long campaign does 10,000 actions and 500
 // plug cycles.
 TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
-    const bool full = LongCampaign();
+    const bool full = test::LongCampaign();
     MainWindow main;
     CMouseConfigurationDlg& w = *main.window;
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
