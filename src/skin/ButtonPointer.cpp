@@ -1,6 +1,7 @@
 #include "skin/ButtonPointer.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace corvalith {
 
@@ -15,21 +16,17 @@ int ButtonPointer::HitTest(std::span<const Target> targets, int x, int y) {
 }
 
 ButtonPointer::Outcome ButtonPointer::Become(int hovered, int held) {
+    // A button's pointer look: hovered, and pressed (held while hovered).
+    const auto look = [](int index, int hoveredIndex, int heldIndex) {
+        return std::pair{index == hoveredIndex, index == hoveredIndex && index == heldIndex};
+    };
     Outcome outcome;
     for (const int index : {hovered_, held_, hovered, held}) {
         if (index < 0 ||
             std::find(outcome.Changed.begin(), outcome.Changed.end(), index) != outcome.Changed.end()) {
             continue;
         }
-        const ImageButtonLook::State before = LookOf(index, false, true);
-        const int oldHovered = hovered_;
-        const int oldHeld = held_;
-        hovered_ = hovered;
-        held_ = held;
-        const ImageButtonLook::State after = LookOf(index, false, true);
-        hovered_ = oldHovered;
-        held_ = oldHeld;
-        if (before.hover != after.hover || before.pressed != after.pressed) {
+        if (look(index, hovered_, held_) != look(index, hovered, held)) {
             outcome.Changed.push_back(index);
         }
     }

@@ -28,15 +28,6 @@ bool CPaintedButton::IsHover() const {
     return owner_ != nullptr && owner_->Hovered() == index_;
 }
 
-ImageButtonLook::State CPaintedButton::State() const {
-    if (owner_ == nullptr) {
-        ImageButtonLook::State state;
-        state.checked = checked_;
-        return state;
-    }
-    return owner_->StateOf(*this);
-}
-
 void CPaintedButton::Invalidate() const {
     if (owner_ != nullptr) {
         owner_->Invalidate(rect_);

@@ -38,7 +38,6 @@ public:
     // The latched look the owner shows (the selected view, the selected row); the owner marks it.
     void SetChecked(bool checked) { checked_ = checked; }
     bool IsHover() const;
-    ImageButtonLook::State State() const;
     // Marks the button's area of the parent for the next paint.
     void Invalidate() const;
 

@@ -21,7 +21,6 @@ public:
     CPaintedButtons& operator=(const CPaintedButtons&) = delete;
 
     void SetParent(HWND parent) { parent_ = parent; }
-    HWND Parent() const { return parent_; }
     // Adds a button on top of those added before; the button must outlive the set.
     void Add(CPaintedButton& button, const RECT& rect, UINT commandId);
 
