@@ -92,6 +92,7 @@ public:
     CDMarker& YSlider() { return ySlider_; }
     CDMarker& LiftOffSlider() { return liftOffSlider_; }
     CPaintedButton& DropDown(int slot) { return dropDowns_[static_cast<std::size_t>(slot)]; }
+    CPaintedButton& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     CPaintedButton& Header(int number) {
         return ButtonOf(static_cast<MainWindowPlan::Control>(
             static_cast<int>(MainWindowPlan::Control::Header1) + number - 1));
@@ -171,7 +172,6 @@ private:
     // mouse gets the table built on OK.
     void RunMacroManager();
 
-    CPaintedButton& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
     void BuildSizeAndFonts();
     void BuildControls();
     void InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
