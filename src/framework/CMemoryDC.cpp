@@ -98,13 +98,6 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height)
     }
 }
 
-void CMemoryDC::Reserve(int width, int height) {
-    if (kept.Free() && width > 0 && height > 0 && kept.Take(width, height) != nullptr) {
-        // The pages of the new bitmap are touched now rather than at the first paint.
-        ::PatBlt(kept.dc, 0, 0, width, height, BLACKNESS);
-    }
-}
-
 CMemoryDC::CMemoryDC(const PAINTSTRUCT& paint, int width, int height) : CMemoryDC(paint.hdc, width, height) {
     ClipTo(paint.rcPaint);
 }

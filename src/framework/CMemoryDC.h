@@ -11,9 +11,6 @@ namespace corvalith {
 class CMemoryDC {
 public:
     CMemoryDC(HDC target, int width, int height);
-    // Grows this thread's kept surface to at least width x height now, so that the first paint of a
-    // window that size does not wait for it.
-    static void Reserve(int width, int height);
     // A surface for a paint: compatible with the paint's device context, width x height, clipped to
     // the paint's update rectangle.
     CMemoryDC(const PAINTSTRUCT& paint, int width, int height);

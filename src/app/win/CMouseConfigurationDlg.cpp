@@ -130,8 +130,16 @@ void CMouseConfigurationDlg::DecodeAhead() {
     if (!aheadPaths_.empty()) {
         PostMessage(kDecodeAhead, 0, 0);
     } else {
-        // The window's paint surface is made ready too: it is the largest the program draws on.
-        CMemoryDC::Reserve(width_, height_);
+        // The window is drawn once, unseen, on its paint surface (the largest the program draws on): the
+        // surface is made, and so are the letters of its texts, so that the first show only draws.
+        const HDC screen = ::GetDC(nullptr);
+        {
+            CMemoryDC memory(screen, width_, height_);
+            if (memory.Valid()) {
+                Paint(memory);
+            }
+        }
+        ::ReleaseDC(nullptr, screen);
     }
 }
 
@@ -187,7 +195,7 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
         width_ = MainWindowLayout::kFallbackWidth;
         height_ = MainWindowLayout::kFallbackHeight;
     }
-    SetWindowPos(nullptr, 0, 0, width_, height_, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceCentred();
     const auto font = [this](int weight) {
         return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace_.c_str());
@@ -196,6 +204,17 @@ void CMouseConfigurationDlg::BuildSizeAndFonts() {
     labelFont_ = font(0);
     model_.emplace(s.Skins.SizeOf(MainWindowPlan::kButtonPanel).cy,
                    s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
+}
+
+void CMouseConfigurationDlg::PlaceCentred() {
+    // The window is placed when it is built, hidden, and a show moves it only when the screen has changed
+    // since: under Wine even a move to the same place costs the show about 2 ms.
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
+    const RECT now = GetWindowRect();
+    if (now.left != x || now.top != y || now.right - now.left != width_ || now.bottom - now.top != height_) {
+        SetWindowPos(nullptr, x, y, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
 }
 
 void CMouseConfigurationDlg::InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
@@ -654,14 +673,16 @@ void CMouseConfigurationDlg::Restore() {
     if (IsIconic(Hwnd())) {
         ::ShowWindow(Hwnd(), SW_RESTORE);
     }
-    const int screenWidth = GetSystemMetrics(SM_CXSCREEN);
-    const int screenHeight = GetSystemMetrics(SM_CYSCREEN);
-    MoveWindow((screenWidth - width_) / 2, (screenHeight - height_) / 2, width_, height_);
+    PlaceCentred();
     Apply(model_->Restore());
     SetSlidersFromProfile();
     SetDropDownCaptions();
     BuildAdvancedPanel();
-    ReloadAdvancedPanel();
+    if (advance_ && advance_->Hwnd() != nullptr) {
+        advance_->CollapseAll();
+    }
+    // The collapsed pages take the reloaded profile after the first paint.
+    PostMessage(kRefreshPages, 0, 0);
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
     startHidden_ = 0;
     ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
@@ -1028,6 +1049,11 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         return true;
     case kDecodeAhead:
         DecodeAhead();
+        return true;
+    case kRefreshPages:
+        if (advance_ && advance_->Hwnd() != nullptr) {
+            advance_->RefreshPages();
+        }
         return true;
     default:
         return false;

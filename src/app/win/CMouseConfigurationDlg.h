@@ -53,7 +53,8 @@ public:
         kSettingsChanged = 0x07FF,
         kShowRequest = 0x0313,
         kProfileOperation = 0x0B03,
-        kDecodeAhead = WM_APP + 0x60, // decodes the next skin image while the window waits in the tray
+        kDecodeAhead = WM_APP + 0x60,  // decodes the next skin image while the window waits in the tray
+        kRefreshPages = WM_APP + 0x61, // the settings pages take the profile a show has reloaded
     };
     // Command ids of the image buttons: the window's own buttons in plan order, then the drop-down boxes
     // by slot.
@@ -173,6 +174,8 @@ private:
     void RunMacroManager();
 
     void BuildSizeAndFonts();
+    // Centres the window on the screen.
+    void PlaceCentred();
     void BuildControls();
     void InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
                           const std::array<std::string_view, 4>& images, const std::string& caption);

@@ -1,4 +1,5 @@
 #include "pages/win/CDlgadvance.h"
+#include "profile/ProfileFile.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/PixelSurface.h"
@@ -408,6 +409,31 @@ TEST(SettingsPanel, DpiPageTakesTheMouseScaleWhenTheMouseArrives) {
     Pump();
     EXPECT_EQ(page.Model().Mode(), DpiScale::StepMode::Coarse);
     EXPECT_EQ(page.Slider(0).Maximum(), 120);
+}
+
+// A show reads the stored profile again, and the settings pages follow it: a DPI stage changed in the file
+// while the window waited in the tray stands at its new code once the show has been handled.
+TEST(SettingsPanel, AShowBringsTheStoredProfileToThePages) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    CDlgDPISetting& page = w.Advance()->Dpi();
+    ASSERT_EQ(page.Model().Mode(), DpiScale::StepMode::Coarse);
+    w.HideToTray();
+
+    const std::string path = main.options.DataFolder + "config0.bin";
+    const auto stored = main.files.ReadFile(path, ProfileFile::kSize);
+    ASSERT_TRUE(stored.has_value());
+    std::vector<std::uint8_t> changed = *stored;
+    constexpr std::size_t kFirstCoarseCode = 1 + 15; // after the marker byte, DpiValuesB[0]
+    const std::uint8_t code = changed[kFirstCoarseCode] == 37 ? 38 : 37;
+    changed[kFirstCoarseCode] = code;
+    ASSERT_EQ(main.files.WriteFileAtomically(path, changed), 0);
+
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    EXPECT_EQ(page.Slider(0).Position(), code);
 }
 
 } // namespace
