@@ -286,9 +286,9 @@ void CMouseConfigurationDlg::BuildAdvancedPanel() {
 }
 
 void CMouseConfigurationDlg::ReloadAdvancedPanel() {
-    if (advance_ && advance_->Hwnd() != nullptr) {
-        advance_->CollapseAll();
-        advance_->RefreshPages();
+    if (CDlgadvance* panel = BuiltPanel()) {
+        panel->CollapseAll();
+        panel->RefreshPages();
     }
 }
 
@@ -678,8 +678,8 @@ void CMouseConfigurationDlg::Restore() {
     SetSlidersFromProfile();
     SetDropDownCaptions();
     BuildAdvancedPanel();
-    if (advance_ && advance_->Hwnd() != nullptr) {
-        advance_->CollapseAll();
+    if (CDlgadvance* panel = BuiltPanel()) {
+        panel->CollapseAll();
     }
     // The collapsed pages take the reloaded profile after the first paint.
     PostMessage(kRefreshPages, 0, 0);
@@ -870,8 +870,8 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     case DeviceStatus::Icon::Add:
         AddIcon();
         // The mouse is open: the DPI page edits its scale.
-        if (advance_ && advance_->Hwnd() != nullptr && s.Link.IsConnected()) {
-            advance_->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
+        if (CDlgadvance* panel = BuiltPanel(); panel != nullptr && s.Link.IsConnected()) {
+            panel->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
         }
         break;
     case DeviceStatus::Icon::Remove:
@@ -1051,8 +1051,8 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         DecodeAhead();
         return true;
     case kRefreshPages:
-        if (advance_ && advance_->Hwnd() != nullptr) {
-            advance_->RefreshPages();
+        if (CDlgadvance* panel = BuiltPanel()) {
+            panel->RefreshPages();
         }
         return true;
     default:

@@ -191,6 +191,8 @@ private:
     void BuildAdvancedPanel();
     // The advanced panel closed and its pages shown from the working profile again.
     void ReloadAdvancedPanel();
+    // The settings panel once its window exists, else null.
+    CDlgadvance* BuiltPanel() { return advance_ && advance_->Hwnd() != nullptr ? advance_.get() : nullptr; }
     void DecodeAhead();
     void ShowVirtualMouse();
     std::uint16_t UiLanguage() const;
