@@ -23,6 +23,8 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     "$1/cmake/wine-run.sh" cmd /c exit >/dev/null 2>&1
     "$2" -w
     "$1/scripts/system-snapshot.sh" >"$1/build/system-before.txt"
+    retries="$1/build/wine-start-retries.log"
+    rm -f "$retries"
     ready="$1/build/wine-session-ready"
     rm -f "$ready"
     exec 3> >(exec "$1/cmake/wine-run.sh" cmd /c "echo ready& pause" >"$ready" 2>/dev/null)
@@ -42,6 +44,10 @@ xvfb-run -a -s "-screen 0 1280x1024x24" bash -c '
     rm -f "$ready"
     "$2" -w
     "$1/scripts/system-snapshot.sh" >"$1/build/system-after.txt"
+    if [[ -s "$retries" ]]; then
+        echo "Wine did not start these test programs at the first attempt (started again):"
+        cat "$retries"
+    fi
     if ! diff -u "$1/build/system-before.txt" "$1/build/system-after.txt"; then
         echo "The tests changed the data folder or the registry key of the Wine prefix (above)." >&2
         rc=1
