@@ -14,6 +14,7 @@
 namespace corvalith {
 namespace {
 
+using test::ClickAt;
 using test::MainWindow;
 using test::ModalScript;
 using test::Pump;
@@ -332,12 +333,6 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-void ClickAt(HWND window, int x, int y) {
-    ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
-// Row 3's menu closed without a choice, so that the next command goes to slot 2.
 // The two dialogs' backgrounds; their other images may be missing.
 struct DialogSkins {
     DialogSkins() {

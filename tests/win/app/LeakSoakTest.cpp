@@ -30,8 +30,7 @@ using Control = MainWindowPlan::Control;
 // A left click at a client point of the window titled `title`, when it is open.
 void ClickOn(const wchar_t* title, int x, int y) {
     if (const HWND window = ::FindWindowW(nullptr, title)) {
-        ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-        ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        test::ClickAt(window, x, y);
     }
 }
 
@@ -109,9 +108,7 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
             if (CConfigDialog* manager = w.ProfileManager()) {
                 ++opened["profile manager"];
                 constexpr auto close = ConfigDialogLayout::kCloseArea;
-                const LPARAM at = MAKELPARAM(close.Left + 5, close.Top + 5);
-                ::PostMessageW(manager->Hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, at);
-                ::PostMessageW(manager->Hwnd(), WM_LBUTTONUP, 0, at);
+                test::ClickAt(manager->Hwnd(), close.Left + 5, close.Top + 5);
                 Pump();
             }
         },

@@ -65,8 +65,7 @@ HWND Editor(HWND list) {
 }
 
 void ClickAt(int x, int y) {
-    ::PostMessageW(Dialog(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::PostMessageW(Dialog(), WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    test::ClickAt(Dialog(), x, y);
 }
 void ClickOk() {
     ClickAt(325, 408);

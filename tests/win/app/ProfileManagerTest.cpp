@@ -3,6 +3,7 @@
 #include "platform/win32/WideString.h"
 #include "profile/ProfileFile.h"
 #include "win/support/MainWindowFixture.h"
+#include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +18,8 @@ using test::MainWindow;
 using test::Pump;
 using Layout = ConfigDialogLayout;
 
-void ClickAt(HWND window, int x, int y) {
-    ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
-    ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
-}
-
 void ClickArea(CConfigDialog& dialog, const Layout::Rect& area) {
-    ClickAt(dialog.Hwnd(), area.Left + 5, area.Top + 5);
+    test::ClickAt(dialog.Hwnd(), area.Left + 5, area.Top + 5);
     Pump();
 }
 

@@ -1,5 +1,6 @@
 #include "macro/win/CLBEditorWnd.h"
 #include "win/framework/RecordingWindow.h"
+#include "win/support/ModalScript.h"
 
 #include <gtest/gtest.h>
 
@@ -165,8 +166,7 @@ TEST(LBEditorTest, AClickInsideKeepsEditingAndAnIndexOutsideTheListOpensNothing)
     auto* editor = new CLBEditorWnd(w.list, Kind::MacroName);
     ASSERT_TRUE(editor->Open(0, false));
     const HWND edit = w.Editor();
-    ::PostMessageW(edit, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
-    ::PostMessageW(edit, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    test::ClickAt(edit, 3, 3);
     EXPECT_TRUE(PumpCollectingEnds(w.list).empty());
     ASSERT_TRUE(::IsWindow(edit));
     EXPECT_EQ(::GetCapture(), edit) << "the next click outside must still end the edit";

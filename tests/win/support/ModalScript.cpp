@@ -32,4 +32,9 @@ void Click(HWND button) {
     ::SendMessageW(button, BM_CLICK, 0, 0);
 }
 
+void ClickAt(HWND window, int x, int y) {
+    ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
 } // namespace corvalith::test

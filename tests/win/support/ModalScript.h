@@ -33,4 +33,8 @@ private:
 // A click on a button as the mouse makes it: press and release over the button.
 void Click(HWND button);
 
+// A left click at a client point of `window`, posted: the press and the release reach the window through
+// the loop that runs it, a modal one included.
+void ClickAt(HWND window, int x, int y);
+
 } // namespace corvalith::test
