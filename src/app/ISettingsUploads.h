@@ -5,7 +5,7 @@
 namespace corvalith {
 
 // The writes that follow a change of the working profile: each sends its group to the mouse, saves the
-// profile and refreshes the applied snapshot; the pointer settings go to Windows.
+// profile and refreshes the applied snapshot; the pointer settings go to Windows and are saved.
 class ISettingsUploads {
 public:
     virtual ~ISettingsUploads() = default;
@@ -15,6 +15,8 @@ public:
     virtual void ApplyPollingRate() = 0;
     virtual void ApplyLighting() = 0;
     virtual void ApplyPointerSettings() = 0;
+    // Saves the working profile and its captions without writing to the mouse.
+    virtual void SaveProfile() = 0;
 };
 
 } // namespace corvalith

@@ -21,6 +21,7 @@ public:
     void ApplyPollingRate() override { uploader_.ApplyPollingRate(); }
     void ApplyLighting() override { uploader_.ApplyLighting(); }
     void ApplyPointerSettings() override { pointer_.ApplyPointerSettings(session_.Working); }
+    void SaveProfile() override { uploader_.SaveProfileAndCaptions(); }
     void ApplyButtons() override { uploader_.ApplyButtons(); }
 
 private:

@@ -36,7 +36,10 @@ bool SettingsDispatch::OnSettingsChanged(std::intptr_t code) {
     case Change::PointerSpeed:
     case Change::DoubleClick:
     case Change::Scroll:
+        // The pointer settings are not the mouse's, but they belong to the profile: saved at once, they
+        // survive a show (which reloads the profile) and the next start (which applies them again).
         uploads_.ApplyPointerSettings();
+        uploads_.SaveProfile();
         break;
     case Change::Dpi:
         uploads_.ApplyDpi();

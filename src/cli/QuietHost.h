@@ -26,6 +26,7 @@ public:
     void ApplyPointerSettings(const ProfileSettings&) override {}
     bool IsDeviceConnected() const override { return false; }
     void WriteProfileToMouse() override {}
+    void WriteLiftOffToMouse() override {}
     std::string DataFolder() override { return {}; }
 };
 

@@ -72,10 +72,12 @@ void ProfileUploader::ApplyLighting() {
 }
 
 void ProfileUploader::ApplyLiftOff() {
-    Partial([this] {
-        SendLiftOff();
-        feedback_.EnableLiftOffSlider(session_.Working.LiftOffEnabled != 0);
-    });
+    Partial([this] { WriteLiftOffToMouse(); });
+}
+
+void ProfileUploader::WriteLiftOffToMouse() {
+    SendLiftOff();
+    feedback_.EnableLiftOffSlider(session_.Working.LiftOffEnabled != 0);
 }
 
 void ProfileUploader::SendPollingRate() {

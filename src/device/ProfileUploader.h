@@ -26,6 +26,7 @@ public:
     bool IsDeviceConnected() const override { return link_.IsConnected(); }
     // Everything; ends with the save but leaves the snapshot to the caller.
     void WriteProfileToMouse() override;
+    void WriteLiftOffToMouse() override;
 
     void ApplyButtons();
     void ApplySensitivity();
@@ -36,6 +37,8 @@ public:
 
     // The twelve macro slot transfers.
     void UploadMacros();
+    // The save that ends every partial operation: the profile and its captions.
+    void SaveProfileAndCaptions();
 
 private:
     template <typename Steps> void Partial(Steps steps);
@@ -45,7 +48,6 @@ private:
     void SendButtonTable();
     void SendLighting();
     void SendLiftOff();
-    void SaveProfileAndCaptions();
 
     DeviceLink& link_;
     ProfileSession& session_;

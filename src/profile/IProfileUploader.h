@@ -8,6 +8,9 @@ public:
     virtual ~IProfileUploader() = default;
     virtual bool IsDeviceConnected() const = 0;
     virtual void WriteProfileToMouse() = 0;
+    // The lift-off command of the working profile, as a lift-off change sends it, without a save: a whole
+    // profile write does not carry the lift-off level, so a profile that replaces another sends it after.
+    virtual void WriteLiftOffToMouse() = 0;
 };
 
 } // namespace corvalith

@@ -20,6 +20,19 @@ std::size_t FileNameStart(const std::string& path) {
     return separator == std::string::npos ? 0 : separator + 1;
 }
 
+// The import takes a file whose name (not its folder) holds ".bin", in any case: an export names its file
+// as the user typed it, "Backup.BIN" included.
+bool NamesProfileFile(const std::string& path) {
+    const std::string_view name = std::string_view(path).substr(FileNameStart(path));
+    constexpr std::string_view kExtension = ".bin";
+    for (std::size_t at = 0; at + kExtension.size() <= name.size(); ++at) {
+        if (ProfileList::EqualNoCase(name.substr(at, kExtension.size()), kExtension)) {
+            return true;
+        }
+    }
+    return false;
+}
+
 bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
            ProfileList::EqualNoCase(std::string_view(text).substr(text.size() - suffix.size()), suffix);
@@ -71,11 +84,13 @@ void ProfileOperations::Run(Operation operation, int position, std::string_view 
 void ProfileOperations::StoreAndSend(std::string_view captionSection) {
     if (services_.Uploader.IsDeviceConnected()) {
         services_.Uploader.WriteProfileToMouse();
+        services_.Uploader.WriteLiftOffToMouse();
     } else {
         services_.Storage.SaveProfile();
         services_.Storage.SaveCaptions(captionSection);
     }
     session_.TakeSnapshot();
+    services_.Pointer.ApplyPointerSettings(session_.Working);
 }
 
 void ProfileOperations::Select(int position, std::string_view captionSection, IProfileWindow& window) {
@@ -127,7 +142,7 @@ void ProfileOperations::ImportProfile(int position, std::string_view captionSect
                                       IProfileWindow& window) {
     FileDialogRequest request{kFileFilter, services_.Storage.CurrentBinaryPath(), "", kFileDialogFlags};
     const auto chosen = services_.Prompts.ChooseFileToOpen(owner, request);
-    if (!chosen || chosen->find(".bin", FileNameStart(*chosen)) == std::string::npos) {
+    if (!chosen || !NamesProfileFile(*chosen)) {
         return;
     }
     if (!services_.Files.FileExists(*chosen)) {
@@ -141,14 +156,16 @@ void ProfileOperations::ImportProfile(int position, std::string_view captionSect
     const auto bytes = services_.Files.ReadFile(*chosen, ProfileFile::kSize + 1);
     if (bytes && bytes->size() == ProfileFile::kSize) {
         const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, imported);
+        imported.ClampToPageRanges();
         Debug(TextFormat::Printf("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
                                  static_cast<int>(read.RecordBytes)));
         settingsRead = true;
     }
-    // A pair without its captions file keeps the captions it has instead of emptying them.
-    const std::string captionPath = CaptionPath(*chosen);
-    const bool captionsRead = services_.Files.FileExists(captionPath);
-    const Captions captions = captionsRead ? ImportCaptions(captionPath, captionSection) : session_.Captions;
+    // A pair without its captions file keeps the captions it has instead of emptying them; so does one
+    // whose captions file is too large to be one.
+    const std::optional<Captions> importedCaptions = ReadCaptionFile(CaptionPath(*chosen), captionSection);
+    const bool captionsRead = importedCaptions.has_value();
+    const Captions captions = importedCaptions.value_or(session_.Captions);
 
     if (settingsRead) {
         // The entry the file pair went into is the loaded profile from now on; it is stored as a whole
@@ -225,6 +242,20 @@ int ProfileOperations::ExportCaptions(const std::string& iniPath, const Captions
         text.SetString(section, ItemKey(slot + 1), QuotedIfNeeded(captions[slot]));
     }
     return file.Store(text);
+}
+
+std::optional<ProfileOperations::Captions>
+ProfileOperations::ReadCaptionFile(const std::string& iniPath, std::string_view section) const {
+    const auto bytes = services_.Files.ReadFile(iniPath, kMaxCaptionFileBytes + 1);
+    if (!bytes || bytes->size() > kMaxCaptionFileBytes) {
+        return std::nullopt;
+    }
+    const ini::IniDocument text = ini::IniDocument::Parse(*bytes);
+    Captions captions;
+    for (std::size_t slot = 0; slot < captions.size(); ++slot) {
+        captions[slot] = ini::IniFile::Read(text, section, ItemKey(slot + 1));
+    }
+    return captions;
 }
 
 ProfileOperations::Captions ProfileOperations::ImportCaptions(const std::string& iniPath,

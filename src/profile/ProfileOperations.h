@@ -3,6 +3,7 @@
 #include "framework/IPrompts.h"
 #include "platform/IDebugOutput.h"
 #include "platform/IFileSystem.h"
+#include "profile/IPointerSettingsApplier.h"
 #include "profile/IProfileUploader.h"
 #include "profile/IProfileWindow.h"
 #include "profile/ProfileSession.h"
@@ -27,6 +28,7 @@ public:
         IFileSystem& Files;
         IPrompts& Prompts;
         IProfileUploader& Uploader;
+        IPointerSettingsApplier& Pointer;
         IDebugOutput& Debug;
     };
 
@@ -35,6 +37,9 @@ public:
     static constexpr const char* kFileFilter = "Gaming Mouse Profile(*.bin)|*.bin||";
     // Hide read-only, prompt before overwriting, file must exist.
     static constexpr std::uint32_t kFileDialogFlags = 0x1006;
+    // A captions file beside an imported profile is a few hundred bytes; a larger one than this is taken
+    // as missing rather than read whole into memory.
+    static constexpr std::size_t kMaxCaptionFileBytes = 1024 * 1024;
 
     ProfileOperations(ProfileSession& session, Services services);
 
@@ -63,8 +68,11 @@ public:
     static std::string CaptionPath(const std::string& binaryPath);
 
 private:
+    // The captions of an import's ".ini"; nothing when it is missing, unreadable or too large.
+    std::optional<Captions> ReadCaptionFile(const std::string& iniPath, std::string_view section) const;
     std::string NumberedPath(const char* stem, int position, const char* extension) const;
-    // Sends the working profile to the mouse (which saves it) or, without a mouse, saves it.
+    // Sends the working profile to the mouse (which saves it) or, without a mouse, saves it; then hands
+    // its pointer settings to Windows, so that the pages show the values Windows uses.
     void StoreAndSend(std::string_view captionSection);
     void Debug(const std::string& line) { services_.Debug.Write(line); }
 

@@ -81,6 +81,26 @@ void ProfileSettings::ResetToFactoryDefaults() {
                 static_cast<std::size_t>(Bytes() + offsetof(ProfileSettings, MacroBlockTable) - parameters));
 }
 
+void ProfileSettings::ClampToPageRanges() {
+    const auto within = [](std::uint8_t& value, std::uint8_t low, std::uint8_t high, std::uint8_t outside) {
+        if (value < low || value > high) {
+            value = outside;
+        }
+    };
+    PointerSpeed = std::clamp<std::uint8_t>(PointerSpeed, 1, 11);
+    DoubleClickSpeed = std::clamp<std::uint8_t>(DoubleClickSpeed, 1, 11);
+    within(ScrollLines, 1, 100, 1);
+    if (ReportRate != 1 && ReportRate != 2 && ReportRate != 4 && ReportRate != 8) {
+        ReportRate = 2;
+    }
+    within(SensitivityX, 1, 11, 1);
+    within(SensitivityY, 1, 11, 1);
+    within(LiftOffLevel, 0, 6, 0);
+    for (std::size_t stage = 0; stage < kDpiStages; ++stage) {
+        DpiValuesB[stage] = std::clamp<std::uint8_t>(DpiValuesB[stage], 1, 120);
+    }
+}
+
 ProfileSettings ProfileSettings::FactoryDefaults() {
     ProfileSettings profile{};
     profile.ResetToFactoryDefaults();

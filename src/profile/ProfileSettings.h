@@ -74,6 +74,13 @@ struct ProfileSettings {
     // from offset 201 to 328.
     void ResetToFactoryDefaults();
 
+    // Brings every value that reaches Windows or the mouse into the range its page or slider can set, the
+    // way that control takes it: pointer speed and double-click levels to 1..11, scroll lines outside
+    // 1..100 to 1, a polling interval other than 1, 2, 4 or 8 ms to 2 (500 Hz), axis sensitivity outside
+    // 1..11 to 1, a lift-off level outside 0..6 to 0, and the sent DPI codes to 1..120. A record read from a
+    // file may hold anything; the mouse and Windows must never receive a value no page could have set.
+    void ClampToPageRanges();
+
     // The record of a first start: all zeros, then the factory defaults.
     static ProfileSettings FactoryDefaults();
 

@@ -98,6 +98,9 @@ void ProfileStorage::LoadProfile() {
         // read back with its own text file, so settings and captions survive a restart.
         binaryPath_ = NumberedPath("config", ".bin");
         textPath_ = NumberedPath("str", ".ini");
+        // The profile read now is the list's current entry: the profile manager opens on it, takes it as
+        // the one already loaded, and exports it from the working profile.
+        session_.LoadedProfileIndex = session_.CurrentProfileIndex;
     }
 
     ReadBinaryFile();
@@ -107,6 +110,7 @@ void ProfileStorage::LoadProfile() {
 void ProfileStorage::LoadListEntry(std::uint8_t position) {
     ChooseDataFolder();
     session_.CurrentProfileIndex = position;
+    session_.LoadedProfileIndex = position;
     listValid_ = true;
     binaryPath_ = NumberedPath("config", ".bin");
     textPath_ = NumberedPath("str", ".ini");
@@ -122,6 +126,7 @@ bool ProfileStorage::ReadBinaryFile() {
         return false;
     }
     const ProfileFile::ReadResult read = ProfileFile::Decode(*bytes, session_.Working);
+    session_.Working.ClampToPageRanges();
     profileStored_ = read.RecordBytes == ProfileSettings::kSize;
     Debug(TextFormat::Printf("Program First Run Flag:%d\nRead Size is: %d", read.Marker,
                              static_cast<int>(read.RecordBytes)));
@@ -202,6 +207,7 @@ void ProfileStorage::FactoryReset(std::string_view languageSection) {
 
     if (services_.Uploader.IsDeviceConnected()) {
         services_.Uploader.WriteProfileToMouse();
+        services_.Uploader.WriteLiftOffToMouse();
     }
     SaveProfile();
     SaveCaptions(languageSection);

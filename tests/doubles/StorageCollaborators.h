@@ -18,6 +18,7 @@ public:
     void RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) override;
     bool IsDeviceConnected() const override { return connected; }
     void WriteProfileToMouse() override;
+    void WriteLiftOffToMouse() override { log.push_back("lift-off"); }
     void ApplyPointerSettings(const ProfileSettings& profile) override;
 
     bool connected = false;

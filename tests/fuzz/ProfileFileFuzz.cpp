@@ -2,7 +2,8 @@
 // exported .bin). Decoding it, listing its fields, loading it as the current profile, applying its pointer
 // settings and writing it to a freshly plugged virtual mouse must never crash. A file decodes into exactly
 // its record bytes (a short one leaves the rest of the record as it was), a decoded profile saved and
-// decoded again is the same record, and every frame the upload sends carries a valid checksum.
+// decoded again is the same record, a loaded one is the decoded record brought into its pages' ranges and
+// hands Windows only settings a page could set, and every frame the upload sends carries a valid checksum.
 #include "FuzzFolder.h"
 #include "cli/ProfileFields.h"
 #include "cli/QuietHost.h"
@@ -60,12 +61,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     std::memset(session.Working.Bytes(), kUntouched, ProfileSettings::kSize);
     ProfileStorage storage(session, {folder, quiet, locator, quiet, quiet, quiet});
     storage.LoadProfile();
-    if (std::memcmp(session.Working.Bytes(), profile.Bytes(), ProfileSettings::kSize) != 0) {
+    ProfileSettings clamped = profile;
+    clamped.ClampToPageRanges();
+    if (std::memcmp(session.Working.Bytes(), clamped.Bytes(), ProfileSettings::kSize) != 0) {
         std::abort();
     }
 
+    // Whatever the file holds, Windows receives only settings a page could have set.
     RecordingMouseSettings system;
     PointerSettingsApplier(system, quiet).ApplyPointerSettings(session.Working);
+    const std::uint32_t lines = system.LastWheelScrollLines();
+    if (system.LastSpeed() < 1 || system.LastSpeed() > 20 || system.LastDoubleClickTime() < 200 ||
+        system.LastDoubleClickTime() > 900 || ((lines < 1 || lines > 100) && lines != 0xFFFFFFFFu)) {
+        std::abort();
+    }
 
     TraceWriter trace;
     SimulatedClock clock(trace);

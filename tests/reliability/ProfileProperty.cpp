@@ -18,8 +18,8 @@
 //   lighting block         the mouse's own block with the colour in use in its first three bytes (a
 //                          colour index past the palette leaves the colour last sent)
 //   lighting mode          the lighting command of the profile
-//   lift-off               `LiftOffLevel`, or 6 with the function off, as of the last lift-off change: a
-//                          whole-profile write does not carry it
+//   lift-off               `LiftOffLevel`, or 6 with the function off, as of the last lift-off change or
+//                          profile select, create or reset (which send it after their whole write)
 //
 // and no frame may have a bad checksum. The stage codes, button codes and lighting command have golden
 // tests of their own; here they are the yardstick of "what the profile says".
@@ -92,6 +92,7 @@ class LateUploader : public IProfileUploader {
 public:
     bool IsDeviceConnected() const override { return target->IsDeviceConnected(); }
     void WriteProfileToMouse() override { target->WriteProfileToMouse(); }
+    void WriteLiftOffToMouse() override { target->WriteLiftOffToMouse(); }
     ProfileUploader* target = nullptr;
 };
 
@@ -175,7 +176,7 @@ struct Program {
     ProgramUploads uploads{uploader, pointer, session};
     SettingsDispatch dispatch{session.Working, uploads};
     test::ScriptedPrompts prompts;
-    ProfileOperations operations{session, {storage, files, prompts, late, quiet}};
+    ProfileOperations operations{session, {storage, files, prompts, late, pointer, quiet}};
     Window window;
     LanguageTable table;
     std::optional<AssignmentCatalogue> catalogue;
@@ -282,11 +283,13 @@ std::string Operate(Program& program, Random& random) {
             program.operations.Select(position, kSection, program.window);
         }
         program.dpiPage.LoadFromProfile();
+        program.NoteLiftOff();
         return std::string(create ? "create" : "select") + " profile " + std::to_string(position);
     }
     default:
         program.storage.FactoryReset(kSection);
         program.dpiPage.LoadFromProfile();
+        program.NoteLiftOff();
         return "factory reset";
     }
 }

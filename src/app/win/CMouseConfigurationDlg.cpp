@@ -721,7 +721,8 @@ void CMouseConfigurationDlg::OpenProfileManager() {
     if (!profileList_) {
         profileList_ = std::make_unique<ProfileListStore>(s.Files, s.Storage.DataFolder());
         profileOperations_ = std::make_unique<ProfileOperations>(
-            s.Session, ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Debug});
+            s.Session,
+            ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
     }
     auto dialog = std::make_unique<CConfigDialog>(s.Skins, s.Language.Code(), s.Session, *profileList_,
                                                   s.Prompts(), this);

@@ -194,6 +194,7 @@ struct Recorder : ISettingsUploads, IStartupWindow, IInstallRecord, IDeviceNotif
     void ApplyPollingRate() override { log.push_back("upload polling"); }
     void ApplyLighting() override { log.push_back("upload lighting"); }
     void ApplyPointerSettings() override { log.push_back("pointer settings"); }
+    void SaveProfile() override { log.push_back("save"); }
 
     std::string SetLanguage(std::string_view code) override {
         log.push_back("language " + std::string(code));
@@ -359,7 +360,7 @@ TEST(SettingsDispatch, ChangesGoToTheirFieldAndUpload) {
                  EXPECT_FALSE(d.OnSettingsChanged(code));
              }
          },
-         {"pointer settings", "pointer settings", "pointer settings"}},
+         {"pointer settings", "save", "pointer settings", "save", "pointer settings", "save"}},
         {"dpi, polling rate, lighting",
          [](SettingsDispatch& d) {
              for (const int code : {4, 5, 6}) {

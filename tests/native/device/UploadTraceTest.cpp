@@ -204,9 +204,12 @@ TEST(ProfileUpload, LiftOffAndLightingFollowTheProfile) {
     rig.session.Working.MouseLightParams[0] = 1;
     rig.session.Working.MouseColorIndex = 200;
     rig.uploader.ApplyLighting();
+    rig.session.Working.MouseColorIndex = 8; // the first index past the palette
+    rig.uploader.ApplyLighting();
     Lines expected = Lighting({0x00, 0xFF, 0xFF}, {0x06, 0x01, 0x07, 0x32, 0x07, 0, 0, 0xB8});
     Lines second = Lighting({0x00, 0xFF, 0xFF}, {0x06, 0, 0, 0, 0, 0, 0, 0xF9});
     second[4] = Report("read", MouseLightingBlock({0x00, 0xFF, 0xFF}), 65); // the mouse now holds cyan
+    Append(expected, second);
     Append(expected, second);
     EXPECT_EQ(rig.trace.Lines(), expected);
 }

@@ -157,7 +157,7 @@ TEST(ProfileListStore, TheFirstListKeepsTheProfileSavedWithoutOne) {
     ProfileStorage storage(restarted, {files, debug, folders, effects, effects, effects});
     storage.LoadProfile();
     storage.InitialiseIfNew();
-    EXPECT_EQ(restarted.Working.SensitivityX, 'Q');
+    EXPECT_EQ(restarted.Working.AngleSnapAngle, 'Q');
     EXPECT_EQ(files.Get(kFolder + "config0.bin"), SettingsOf('Q'));
 }
 
@@ -300,8 +300,8 @@ TEST(ProfileListStore, DeleteAndCloseSurvivesAStopAtEveryStep) {
 }
 
 TEST(ProfileListStore, AnnouncedMovesItDidNotWriteAreDropped) {
-    const char* announcements[] = {"File1=0", "File0=3\r\nFile1=2", "File1=9", "File1=x",
-                                   "File5=4", "File0=1\r\nFile1=1"};
+    const char* announcements[] = {"File1=0", "File0=3\r\nFile1=2", "File1=9",           "File1=x",
+                                   "File5=4", "File0=1\r\nFile1=1", "File0=2\r\nFile1=2"};
     for (const char* announcement : announcements) {
         MemoryFileSystem files;
         StoreProfiles(files, "ABC", "A");

@@ -72,6 +72,35 @@ TEST(ProfileSettings, ResetKeepsExactlyTheKeptBytesAndClearsTheButtonParameters)
     ExpectBytes(profile, expected);
 }
 
+// A value no page could have set, read from a file, is brought into its page's range before it reaches
+// Windows or the mouse; every other byte stays, values past the palette and the fine DPI scale included.
+TEST(ProfileSettings, ClampingBringsEveryValueIntoItsPagesRange) {
+    struct Case {
+        std::size_t offset;
+        std::uint8_t stored;
+        std::uint8_t kept;
+    };
+    const Case cases[] = {
+        {163, 0, 1},   {163, 12, 11},  {163, 255, 11},  {163, 7, 7},    // pointer speed level
+        {165, 14, 11}, {165, 0, 1},    {165, 11, 11},                   // double-click level
+        {164, 0, 1},   {164, 101, 1},  {164, 100, 100},                 // scroll lines
+        {5, 0, 2},     {5, 3, 2},      {5, 16, 2},      {5, 8, 8},      // polling interval
+        {169, 0, 1},   {169, 12, 1},   {169, 11, 11},   {170, 200, 1},  // sensitivity X and Y
+        {176, 7, 0},   {176, 6, 6},    {176, 0, 0},                     // lift-off level
+        {15, 0, 1},    {15, 121, 120}, {21, 255, 120},  {21, 120, 120}, // sent DPI codes of stages 1 and 7
+        {7, 0, 0},     {22, 0, 0},     {112, 200, 200}, {162, 7, 7},    // not clamped
+    };
+    for (const Case& c : cases) {
+        ProfileSettings profile = ProfileSettings::FactoryDefaults();
+        profile.Bytes()[c.offset] = c.stored;
+        std::vector<std::uint8_t> expected = ImageOf(kDefaultRuns, 0);
+        expected[c.offset] = c.kept;
+        profile.ClampToPageRanges();
+        SCOPED_TRACE("offset " + std::to_string(c.offset) + " holding " + std::to_string(c.stored));
+        ExpectBytes(profile, expected);
+    }
+}
+
 TEST(ProfileSettings, NamedFieldsReadTheirOffsets) {
     const ProfileSettings profile = ProfileSettings::FactoryDefaults();
     EXPECT_EQ(profile.DpiValuesB[6], 120);

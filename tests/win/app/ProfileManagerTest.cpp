@@ -192,6 +192,33 @@ TEST(ProfileManager, DeleteKeepsEveryNameWithItsOwnSettings) {
     EXPECT_FALSE(stored.files.FileExists(stored.folder.Path() + "config3.bin"));
 }
 
+// A start on the second entry works on that entry: the manager opens on it, closing it without a choice
+// loads nothing, and the next change is saved to the second entry's files while the first entry's stay.
+TEST(ProfileManager, AStartOnTheSecondEntryKeepsTheFirstEntrysFiles) {
+    StoredProfiles stored("ABC", "B");
+    MainWindow main(stored.setup);
+    const std::string folder = stored.folder.Path();
+    const auto firstProfile = stored.Read(folder + "config0.bin");
+    const auto firstCaptions = stored.Read(folder + "str0.ini");
+
+    CConfigDialog& dialog = Open(main);
+    EXPECT_EQ(dialog.List().GetCurSel(), 1);
+    ClickArea(dialog, Layout::kCloseArea);
+    EXPECT_EQ(main.window->ProfileManager(), nullptr);
+    CDMarker& slider = main.window->XSlider(); // 208 pixels, 1..11: the right end is 11
+    slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(208, 4));
+    slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(208, 4));
+    Pump();
+
+    EXPECT_EQ(stored.Read(folder + "config0.bin"), firstProfile);
+    EXPECT_EQ(stored.Read(folder + "str0.ini"), firstCaptions);
+    const auto second = stored.Read(folder + "config1.bin");
+    ASSERT_TRUE(second.has_value());
+    EXPECT_EQ((*second)[1 + 169], 11); // SensitivityX, after the marker byte
+    EXPECT_EQ(stored.Text("str1.ini", "Setting-EN", "Item1"), "Key B");
+    EXPECT_EQ(main.Mouse().State().SensitivityX, 220);
+}
+
 TEST(ProfileManager, ImportAndExportThroughTheFileDialogs) {
     StoredProfiles stored("AB", "A");
     MainWindow main(stored.setup);

@@ -372,6 +372,29 @@ TEST(SettingsPanel, PointerPagesSetTheWindowsSettings) {
     EXPECT_EQ(main.mouseSettings.LastWheelScrollLines(), 42u);
 }
 
+// The gauges' levels are saved with the profile: a show, which reads the stored profile again, keeps them
+// and leaves Windows with the same settings.
+TEST(SettingsPanel, PointerLevelsSurviveAShow) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    CDlgadvance& panel = *w.Advance();
+    Press(panel.MouseSpeed().Hwnd(), 121 + 50, 91);  // far right: level 11
+    Press(panel.DoubleClick().Hwnd(), 121 - 50, 91); // far left: level 1
+    w.HideToTray();
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+
+    const ProfileSettings& p = main.Services().Session.Working;
+    EXPECT_EQ(p.PointerSpeed, 11);
+    EXPECT_EQ(p.DoubleClickSpeed, 1);
+    const auto stored = main.files.ReadFile(main.options.DataFolder + "config0.bin", ProfileFile::kSize);
+    ASSERT_TRUE(stored.has_value());
+    EXPECT_EQ((*stored)[1 + 163], 11); // PointerSpeed, after the marker byte
+    EXPECT_EQ((*stored)[1 + 165], 1);  // DoubleClickSpeed
+    EXPECT_EQ(main.mouseSettings.LastSpeed(), 20);
+    EXPECT_EQ(main.mouseSettings.LastDoubleClickTime(), 900);
+}
+
 TEST(SettingsPanel, LightingPagesAnnounceOnlyTheMouse) {
     MainWindow main;
     ProfileSettings& p = main.Services().Session.Working;
