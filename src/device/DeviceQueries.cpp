@@ -1,11 +1,12 @@
 #include "device/DeviceQueries.h"
 
+#include "device/CommandCode.h"
 #include "platform/TextFormat.h"
 
 namespace corvalith {
 
 void DeviceQueries::QueryPollingRate() {
-    Command command{0x81};
+    Command command{Code(CommandCode::QueryPollingRate)};
     link_.Transport().ExchangeCommand(link_.ConfigurationDevice(), command);
     DeviceStateArea& state = link_.State();
     state.PollingRate = command[1];
@@ -16,7 +17,7 @@ void DeviceQueries::QueryPollingRate() {
 }
 
 void DeviceQueries::QueryCurrentDpiStage() {
-    Command command{0x87};
+    Command command{Code(CommandCode::QueryDpiStage)};
     link_.Transport().ExchangeCommand(link_.ConfigurationDevice(), command);
     link_.State().CurrentDpiStage = command[1];
     debug_.Write(TextFormat::Printf("nCurDPI:%02x\n", command[1]));

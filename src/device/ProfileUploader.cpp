@@ -1,6 +1,7 @@
 #include "device/ProfileUploader.h"
 
 #include "device/ButtonFunctionCode.h"
+#include "device/CommandCode.h"
 #include "device/LightingCommand.h"
 
 #include <algorithm>
@@ -16,8 +17,8 @@ std::uint8_t StageCode(std::uint8_t dpiValue) {
     return static_cast<std::uint8_t>(dpiValue - 1);
 }
 
-Command BlockHeader(std::uint8_t code, std::uint8_t index, std::uint8_t chunks) {
-    return Command{code, 0x00, index, chunks};
+Command BlockHeader(CommandCode code, std::uint8_t index, std::uint8_t chunks) {
+    return Command{Code(code), 0x00, index, chunks};
 }
 
 } // namespace
@@ -85,14 +86,16 @@ void ProfileUploader::SendPollingRate() {
     DeviceStateArea& state = link_.State();
     state.PollingRate = session_.Working.ReportRate;
     link_.Transport().SendCommand(link_.ConfigurationDevice(),
-                                  Command{0x01, state.PollingRate, state.PollingExtra[0],
-                                          state.PollingExtra[1], state.PollingExtra[2]});
+                                  Command{Code(CommandCode::PollingRate), state.PollingRate,
+                                          state.PollingExtra[0], state.PollingExtra[1],
+                                          state.PollingExtra[2]});
 }
 
 void ProfileUploader::SendSensitivity() {
     const ProfileSettings& p = session_.Working;
     link_.Transport().SendCommand(link_.ConfigurationDevice(),
-                                  Command{0x0B, static_cast<std::uint8_t>(p.SensitivityX * 20),
+                                  Command{Code(CommandCode::Sensitivity),
+                                          static_cast<std::uint8_t>(p.SensitivityX * 20),
                                           static_cast<std::uint8_t>(p.SensitivityY * 20)});
 }
 
@@ -102,7 +105,7 @@ void ProfileUploader::SendDpi() {
 
     std::uint8_t colours[HidTransport::kChunk] = {};
     std::memcpy(colours, p.DpiStageColors, ProfileSettings::kDpiStages * sizeof(Rgb));
-    Command header = BlockHeader(0x0A, 0, 1);
+    Command header = BlockHeader(CommandCode::DpiStageColours, 0, 1);
     transport.TransferBlock(link_.ConfigurationDevice(), header, colours, HidTransport::Direction::Write,
                             sizeof colours);
 
@@ -115,11 +118,12 @@ void ProfileUploader::SendDpi() {
         }
     }
     const std::uint8_t* b = p.DpiValuesB;
+    transport.SendCommand(
+        link_.ConfigurationDevice(),
+        Command{Code(CommandCode::DpiUpperStages), StageCode(b[4]), StageCode(b[5]), StageCode(b[6])});
     transport.SendCommand(link_.ConfigurationDevice(),
-                          Command{0x08, StageCode(b[4]), StageCode(b[5]), StageCode(b[6])});
-    transport.SendCommand(link_.ConfigurationDevice(),
-                          Command{0x07, link_.State().CurrentDpiStage, mask, StageCode(b[0]), StageCode(b[1]),
-                                  StageCode(b[2]), StageCode(b[3])});
+                          Command{Code(CommandCode::DpiStages), link_.State().CurrentDpiStage, mask,
+                                  StageCode(b[0]), StageCode(b[1]), StageCode(b[2]), StageCode(b[3])});
 }
 
 void ProfileUploader::SendButtonTable() {
@@ -127,7 +131,7 @@ void ProfileUploader::SendButtonTable() {
     std::memset(state.ButtonTable, 0, sizeof state.ButtonTable);
     const auto table = ButtonFunctionCode::Table(session_.Working);
     std::copy(table.begin(), table.end(), state.ButtonTable);
-    Command header = BlockHeader(0x03, 0, 1);
+    Command header = BlockHeader(CommandCode::ButtonTable, 0, 1);
     link_.Transport().TransferBlock(link_.ConfigurationDevice(), header, state.ButtonTable,
                                     HidTransport::Direction::Write, ButtonFunctionCode::kTableSize);
 }
@@ -137,7 +141,7 @@ void ProfileUploader::UploadMacros() {
     std::memset(state.MacroCopy, 0, sizeof state.MacroCopy);
     std::memcpy(state.MacroCopy, session_.Working.MacroBlockTable, sizeof session_.Working.MacroBlockTable);
     for (std::uint8_t slot = 0; slot < ProfileSettings::kMacroCount; ++slot) {
-        Command header = BlockHeader(0x05, slot, 3);
+        Command header = BlockHeader(CommandCode::MacroSlot, slot, 3);
         link_.Transport().TransferBlock(link_.ConfigurationDevice(), header,
                                         state.MacroCopy + slot * ProfileSettings::kMacroBlockSize,
                                         HidTransport::Direction::Write, 3 * HidTransport::kChunk);
@@ -151,7 +155,7 @@ void ProfileUploader::SendLighting() {
 
     std::memset(state.LightingBlock, 0, sizeof state.LightingBlock);
     std::uint8_t block[kLightingReadBuffer] = {};
-    Command readHeader = BlockHeader(0x8C, 0, 1);
+    Command readHeader = BlockHeader(CommandCode::ReadLightingBlock, 0, 1);
     transport.TransferBlock(link_.ConfigurationDevice(), readHeader, block, HidTransport::Direction::Read,
                             HidTransport::kChunk);
     std::memcpy(state.LightingBlock, block, sizeof state.LightingBlock);
@@ -164,7 +168,7 @@ void ProfileUploader::SendLighting() {
     }
     // The kept 24 bytes, then the rest of the block as the mouse returned it.
     std::memcpy(block, state.LightingBlock, sizeof state.LightingBlock);
-    Command writeHeader = BlockHeader(0x0C, 0, 1);
+    Command writeHeader = BlockHeader(CommandCode::LightingBlock, 0, 1);
     transport.TransferBlock(link_.ConfigurationDevice(), writeHeader, block, HidTransport::Direction::Write,
                             HidTransport::kChunk);
 
@@ -174,7 +178,7 @@ void ProfileUploader::SendLighting() {
 void ProfileUploader::SendLiftOff() {
     const ProfileSettings& p = session_.Working;
     const std::uint8_t level = p.LiftOffEnabled != 0 ? p.LiftOffLevel : 0x06;
-    link_.Transport().SendCommand(link_.ConfigurationDevice(), Command{0x0D, level});
+    link_.Transport().SendCommand(link_.ConfigurationDevice(), Command{Code(CommandCode::LiftOff), level});
 }
 
 void ProfileUploader::SaveProfileAndCaptions() {

@@ -1,5 +1,6 @@
 #include "sim/VirtualMouse.h"
 
+#include "device/CommandCode.h"
 #include "device/CommandFrame.h"
 
 #include <algorithm>
@@ -382,41 +383,42 @@ void VirtualMouse::ExecuteFrameLocked(const std::uint8_t* frame) {
         reply_ = reply;
     };
     switch (frame[1]) {
-    case 0x01:
+    case Code(CommandCode::PollingRate):
         f.PollingRate = frame[2];
         std::copy_n(frame + 3, 3, f.PollingExtra.begin());
         break;
-    case 0x81:
-        answer({0x81, f.PollingRate, f.PollingExtra[0], f.PollingExtra[1], f.PollingExtra[2]});
+    case Code(CommandCode::QueryPollingRate):
+        answer({Code(CommandCode::QueryPollingRate), f.PollingRate, f.PollingExtra[0], f.PollingExtra[1],
+                f.PollingExtra[2]});
         break;
-    case 0x87:
-        answer({0x87, f.CurrentStage});
+    case Code(CommandCode::QueryDpiStage):
+        answer({Code(CommandCode::QueryDpiStage), f.CurrentStage});
         break;
-    case 0x06:
+    case Code(CommandCode::Lighting):
         std::copy_n(frame + 2, 6, f.LightingMode.begin());
         break;
-    case 0x07:
+    case Code(CommandCode::DpiStages):
         f.CurrentStage = frame[2];
         f.StageMask = frame[3];
         std::copy_n(frame + 4, 4, f.StageCodes.begin());
         break;
-    case 0x08:
+    case Code(CommandCode::DpiUpperStages):
         std::copy_n(frame + 2, 3, f.StageCodes.begin() + 4);
         break;
-    case 0x0B:
+    case Code(CommandCode::Sensitivity):
         f.SensitivityX = frame[2];
         f.SensitivityY = frame[3];
         break;
-    case 0x0D:
+    case Code(CommandCode::LiftOff):
         f.LiftOff = frame[2];
         break;
-    case 0x03:
-    case 0x05:
-    case 0x0A:
-    case 0x0C:
+    case Code(CommandCode::ButtonTable):
+    case Code(CommandCode::MacroSlot):
+    case Code(CommandCode::DpiStageColours):
+    case Code(CommandCode::LightingBlock):
         block_ = {frame[1], frame[3], frame[4], {}};
         break;
-    case 0x8C: {
+    case Code(CommandCode::ReadLightingBlock): {
         // The header comes back as sent, then the block arrives as one input report.
         std::copy_n(frame, reply_.size(), reply_.begin());
         std::vector<std::uint8_t> report(kDataReportLength, 0);
@@ -433,19 +435,19 @@ void VirtualMouse::CommitBlockLocked() {
     Firmware& f = firmware_;
     const std::vector<std::uint8_t>& data = block_.data;
     switch (block_.code) {
-    case 0x03:
+    case Code(CommandCode::ButtonTable):
         std::copy_n(data.begin(), std::min(data.size(), f.ButtonTable.size()), f.ButtonTable.begin());
         break;
-    case 0x05:
+    case Code(CommandCode::MacroSlot):
         if (block_.index < f.MacroSlots.size()) {
             auto& slot = f.MacroSlots[block_.index];
             std::copy_n(data.begin(), std::min(data.size(), slot.size()), slot.begin());
         }
         break;
-    case 0x0A:
+    case Code(CommandCode::DpiStageColours):
         std::copy_n(data.begin(), std::min(data.size(), f.StageColours.size()), f.StageColours.begin());
         break;
-    case 0x0C:
+    case Code(CommandCode::LightingBlock):
         std::copy_n(data.begin(), std::min(data.size(), f.LightingBlock.size()), f.LightingBlock.begin());
         break;
     default:
