@@ -103,8 +103,12 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
     if ((style & WS_HSCROLL) != 0) {
         Sync(horizontal_, SB_HORZ, true);
     }
-    SetTimer(kSyncTimer, kSyncPeriodMs);
+    StartSyncTimer();
     return true;
+}
+
+void CSkinScrollWnd::StartSyncTimer() {
+    syncTimerRunning_ = SetTimer(kSyncTimer, kSyncPeriodMs) != 0;
 }
 
 LRESULT CALLBACK CSkinScrollWnd::FramedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -125,6 +129,9 @@ LRESULT CALLBACK CSkinScrollWnd::FramedWindowProc(HWND hwnd, UINT message, WPARA
         return 0;
     }
     const LRESULT result = ::CallWindowProcW(previous, hwnd, message, wParam, lParam);
+    if (message == WM_PAINT && !frame->syncTimerRunning_) {
+        frame->StartSyncTimer(); // seen again: the bars follow the window once more
+    }
     if (frame->forwarding_) {
         return result;
     }
@@ -293,6 +300,13 @@ void CSkinScrollWnd::OnTimer(UINT_PTR id) {
         CWnd::OnTimer(id);
         return;
     }
+    // Hidden (in the tray) the window can neither scroll nor be seen: the timer stops, so that the hidden
+    // program costs nothing, and its next paint starts it again.
+    if (!::IsWindowVisible(framed_)) {
+        KillTimer(kSyncTimer);
+        syncTimerRunning_ = false;
+        return;
+    }
     // Keeps the bars right when the window changes its range without repainting.
     SyncBars();
 }
@@ -345,6 +359,7 @@ void CSkinScrollWnd::DetachFromWindow(bool giveBack) {
 void CSkinScrollWnd::OnDestroy() {
     destroying_ = true;
     KillTimer(kSyncTimer);
+    syncTimerRunning_ = false;
     CWnd::OnDestroy();
 }
 

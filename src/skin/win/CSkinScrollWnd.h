@@ -38,6 +38,8 @@ public:
     HWND FramedWindow() const { return framed_; }
     Corner CornerMode() const { return corner_; }
     int CellWidth() const { return cellWidth_; }
+    // The resynchronisation timer runs only while the framed window can be seen.
+    bool SyncTimerRunning() const { return syncTimerRunning_; }
 
 protected:
     LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -61,6 +63,7 @@ private:
     // Copies the framed window's scroll information into the bar when it differs; true if it did.
     bool Sync(CSkinScrollBar& bar, int which, bool setEnabled);
     void DetachFromWindow(bool giveBack);
+    void StartSyncTimer();
 
     CSkinScrollBar horizontal_;
     CSkinScrollBar vertical_;
@@ -74,6 +77,7 @@ private:
     Corner corner_ = Corner::None;
     bool forwarding_ = false;
     bool destroying_ = false;
+    bool syncTimerRunning_ = false;
 };
 
 } // namespace corvalith

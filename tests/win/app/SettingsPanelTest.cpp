@@ -372,6 +372,26 @@ TEST(SettingsPanel, PointerPagesSetTheWindowsSettings) {
     EXPECT_EQ(main.mouseSettings.LastWheelScrollLines(), 42u);
 }
 
+// Hidden in the tray the panel's scroll frame runs no timer, so the hidden program wakes for nothing; a
+// show starts it again.
+TEST(SettingsPanel, NoTimerRunsWhileTheWindowIsHidden) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    CSkinScrollWnd* frame = w.Advance()->Frame();
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->SyncTimerRunning());
+    w.HideToTray();
+    for (int round = 0; round < 100 && frame->SyncTimerRunning(); ++round) {
+        Pump(); // a tick of the timer finds the window hidden
+    }
+    EXPECT_FALSE(frame->SyncTimerRunning());
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    EXPECT_TRUE(frame->SyncTimerRunning());
+}
+
 // The gauges' levels are saved with the profile: a show, which reads the stored profile again, keeps them
 // and leaves Windows with the same settings.
 TEST(SettingsPanel, PointerLevelsSurviveAShow) {
