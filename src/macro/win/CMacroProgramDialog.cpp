@@ -142,6 +142,10 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     renaming_.clear();
     macroList_ = eventList_ = loopCount_ = nullptr;
     background_ = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground));
+    if (background_ == nullptr) {
+        SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     WindowCentring::CentreOnScreen(hwnd_);
     if (background_ == nullptr) {
         prompts_.ShowMessage(hwnd_, kBackgroundError, kBackgroundErrorCaption, PromptButtons::Ok);
