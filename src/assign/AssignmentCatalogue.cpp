@@ -1,6 +1,7 @@
 #include "assign/AssignmentCatalogue.h"
 
 #include "assign/KeyTables.h"
+#include "assign/MacroCaptionName.h"
 
 namespace corvalith {
 
@@ -256,8 +257,8 @@ AssignmentCatalogue::MacroDialogPreset(const ProfileSession& session, std::size_
     if (slot >= kAssignableSlots || !CaptionNamesMacro(session.Captions[slot])) {
         return std::nullopt;
     }
-    return MacroPreset{MacroNameOfCaption(session.Captions[slot]), session.Working.ButtonMacroIndex[slot],
-                       session.Working.ButtonMacroMode[slot]};
+    return MacroPreset{std::string(MacroCaptionName::Of(session.Captions[slot])),
+                       session.Working.ButtonMacroIndex[slot], session.Working.ButtonMacroMode[slot]};
 }
 
 std::string AssignmentCatalogue::SingleKeyCaption(std::string_view keyName) const {
@@ -271,11 +272,6 @@ std::string AssignmentCatalogue::MacroCaption(std::string_view macroName) const 
 bool AssignmentCatalogue::CaptionNamesMacro(std::string_view caption) const {
     const std::string& text = TextOf(kMacroCommand);
     return !text.empty() && caption.find(text) != std::string_view::npos;
-}
-
-std::string AssignmentCatalogue::MacroNameOfCaption(std::string_view caption) {
-    const std::size_t colon = caption.rfind(':');
-    return std::string(colon == std::string_view::npos ? caption : caption.substr(colon + 1));
 }
 
 bool AssignmentCatalogue::ClickGuardRefuses(const ProfileSettings& profile, std::size_t slot) {

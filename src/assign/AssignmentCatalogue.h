@@ -102,8 +102,6 @@ public:
     std::string MacroCaption(std::string_view macroName) const;
     // True when the caption contains the macro entry's text (never for an empty text).
     bool CaptionNamesMacro(std::string_view caption) const;
-    // The text after the last ":" of a caption; the whole caption when it has no ":".
-    static std::string MacroNameOfCaption(std::string_view caption);
 
     // The only slot of 0 to 6 that clicks cannot be given another function: its menu does not open.
     static bool ClickGuardRefuses(const ProfileSettings& profile, std::size_t slot);

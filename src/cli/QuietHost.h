@@ -23,6 +23,7 @@ public:
     void EndWaitCursor() override {}
     void EnableLiftOffSlider(bool) override {}
     void RebuildMacroBlockTable(const std::string&, ProfileSettings&) override {}
+    void RebindButtons(const std::string&, ProfileSession&) override {}
     void ApplyPointerSettings(const ProfileSettings&) override {}
     bool IsDeviceConnected() const override { return false; }
     void WriteProfileToMouse() override {}

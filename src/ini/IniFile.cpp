@@ -38,6 +38,10 @@ std::string IniFile::Read(const IniDocument& document, std::string_view section,
     return value;
 }
 
+bool IniFile::FitsName(std::string_view name) {
+    return name.size() <= kMaxNameUnits || TextCodec::Utf8ToUtf16(name).size() <= kMaxNameUnits;
+}
+
 template <typename Change> int IniFile::Rewrite(bool createWhenMissing, Change change) {
     const auto bytes = files_.ReadFile(path_);
     if (!bytes && !createWhenMissing) {

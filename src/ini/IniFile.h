@@ -16,6 +16,11 @@ class IniFile {
 public:
     // Values are read into buffers of 1024 characters, so at most 1023 UTF-16 units come back.
     static constexpr std::size_t kValueCapacity = 1023;
+    // The longest profile or macro name, in UTF-16 units. A name is kept as a value (the profile list, the
+    // macro list), as a section name, and after an entry text and ":" in a button's caption ("Makro:" is
+    // the longest), so every one of them comes back whole.
+    static constexpr std::size_t kMaxNameUnits = 1000;
+    static bool FitsName(std::string_view name);
 
     IniFile(IFileSystem& files, std::string path);
 

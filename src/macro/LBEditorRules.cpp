@@ -1,5 +1,6 @@
 #include "macro/LBEditorRules.h"
 
+#include "ini/IniFile.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroItem.h"
 
@@ -33,7 +34,7 @@ bool LBEditorRules::SameName(std::string_view a, std::string_view b) {
 std::optional<std::string> LBEditorRules::Name(const std::vector<std::string>& items, std::size_t index,
                                                std::string_view text) {
     const std::string_view name = Trim(text);
-    if (name.empty() || !MacroFile::IsStorableName(name)) {
+    if (name.empty() || !MacroFile::IsStorableName(name) || !ini::IniFile::FitsName(name)) {
         return std::nullopt;
     }
     for (std::size_t i = 0; i < items.size(); ++i) {

@@ -30,8 +30,9 @@ public:
                                             std::size_t index, std::string_view text);
 
     // A name is taken, trimmed of surrounding blanks, when it is not empty, can be stored as a section
-    // name, and no other item has it when compared the way section names are (ASCII case and surrounding
-    // blanks ignored). Renaming an item to its own text is accepted.
+    // name, is no longer than the files keep a name (IniFile::kMaxNameUnits), and no other item has it when
+    // compared the way section names are (ASCII case and surrounding blanks ignored). Renaming an item to its
+    // own text is accepted.
     static std::optional<std::string> Name(const std::vector<std::string>& items, std::size_t index,
                                            std::string_view text);
 

@@ -41,6 +41,10 @@ public:
     static constexpr std::uint8_t kListBackground[3] = {40, 40, 40};
 
     static constexpr std::string_view kBackground = "/macro-key.png";
+    // The window's size when its background cannot be loaded: every area above, the close button's too,
+    // lies inside it, so the window can still be seen and closed.
+    static constexpr int kFallbackWidth = 400;
+    static constexpr int kFallbackHeight = 300;
     static constexpr std::string_view kModeMarked = "/PaneMakingTick.png";
     static constexpr std::string_view kModeUnmarked = "/Pane.png";
     static constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";

@@ -15,6 +15,8 @@ constexpr std::string_view kCountKey = "MacroCount";
 constexpr std::string_view kFlagKey = "DelayTimeSelStatus";
 constexpr std::string_view kLoopKey = "MacroLoopTimes";
 constexpr std::string_view kItemCountKey = "ItemCount";
+// Reported for a file that exists but cannot be read, so it is not replaced (the system's "access denied").
+constexpr int kUnreadable = 5;
 
 std::string ItemKey(std::size_t index) {
     return "Item" + std::to_string(index);
@@ -60,6 +62,7 @@ ini::IniDocument MacroFile::Load() const {
 }
 
 template <typename Change> bool MacroFile::Rewrite(bool create, Change change) {
+    lastError_ = 0;
     const bool exists = Exists();
     if (!exists && !create) {
         return false;
@@ -68,6 +71,7 @@ template <typename Change> bool MacroFile::Rewrite(bool create, Change change) {
     if (exists) {
         const auto bytes = files_.ReadFile(path_);
         if (!bytes) {
+            lastError_ = kUnreadable;
             return false;
         }
         document = ini::IniDocument::Parse(*bytes);
@@ -79,7 +83,12 @@ template <typename Change> bool MacroFile::Rewrite(bool create, Change change) {
     }
     change(document);
     const std::vector<std::uint8_t> bytes = document.Serialize();
-    return files_.WriteFileAtomically(path_, bytes) == 0;
+    lastError_ = files_.WriteFileAtomically(path_, bytes);
+    return lastError_ == 0;
+}
+
+std::string MacroFile::WriteFailureMessage(int error) {
+    return "Macro file write error code :" + std::to_string(error) + "\n";
 }
 
 std::vector<std::string> MacroFile::ReadList() const {

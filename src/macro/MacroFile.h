@@ -66,6 +66,12 @@ public:
     // (and the data folder) when they are missing.
     bool WriteLoopCount(const std::string& name, long value);
 
+    // The system's error code of the last write that could not replace the file, 0 after one that did (or
+    // that had nothing to do). The file is then as it was before that write.
+    int LastError() const { return lastError_; }
+    // The message the macro manager shows when a write of the file failed.
+    static std::string WriteFailureMessage(int error);
+
     // A name can be a section name when its section header reads back as the same name and it is not the
     // list section's own name: not empty or blank, no "]", no line break, not wrapped in quotes, valid text.
     static bool IsStorableName(std::string_view name);
@@ -85,6 +91,7 @@ private:
 
     IFileSystem& files_;
     std::string path_;
+    int lastError_ = 0;
 };
 
 } // namespace corvalith

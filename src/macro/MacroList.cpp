@@ -1,5 +1,6 @@
 #include "macro/MacroList.h"
 
+#include "assign/MacroCaptionName.h"
 #include "macro/LBEditorRules.h"
 #include "macro/MacroItem.h"
 
@@ -54,10 +55,7 @@ std::optional<std::string> MacroList::NewName(const std::vector<std::string>& na
 
 bool MacroList::MayDelete(std::string_view name, const std::vector<std::string>& buttonLabels) {
     return std::none_of(buttonLabels.begin(), buttonLabels.end(), [&](const std::string& label) {
-        const std::size_t colon = label.rfind(':');
-        const std::string_view used =
-            colon == std::string::npos ? std::string_view(label) : std::string_view(label).substr(colon + 1);
-        return LBEditorRules::SameName(used, name);
+        return LBEditorRules::SameName(MacroCaptionName::Of(label), name);
     });
 }
 

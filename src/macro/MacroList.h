@@ -23,8 +23,8 @@ public:
     // compared the way section names are, so that two macros never share a section.
     static std::optional<std::string> NewName(const std::vector<std::string>& names, std::string_view base);
 
-    // A macro may be deleted unless a button plays it: its name is what follows the last ":" of one of the
-    // button labels.
+    // A macro may be deleted unless a button plays it: its name is what follows the first ":" of one of the
+    // button labels (the labels of the buttons of every stored profile).
     static bool MayDelete(std::string_view name, const std::vector<std::string>& buttonLabels);
 
     // The loop count of the loop-count box's text: 1 to 65535, else nothing (the box then shows "1").

@@ -50,6 +50,10 @@ public:
     static constexpr std::uint8_t kLoopBackground[3] = {34, 24, 21};
 
     static constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
+    // The window's size when its background cannot be loaded: every area above, the close button's too,
+    // lies inside it, so the window can still be seen and closed.
+    static constexpr int kFallbackWidth = 490;
+    static constexpr int kFallbackHeight = 432;
     static constexpr std::string_view kButtonNormal = "/MacroManagement/button-cancel-normal.png";
     static constexpr std::string_view kButtonOver = "/MacroManagement/button-cancel-over.png";
     static constexpr std::string_view kNewNormal = "/MacroManagement/button-new-normal.png";

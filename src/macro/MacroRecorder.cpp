@@ -33,13 +33,15 @@ MacroRecorder::StartResult MacroRecorder::Start(const std::optional<std::string>
     if (services_.Hook.IsInstalled()) {
         services_.Hook.Remove();
     }
-    eventList_.clear();
     pending_.clear();
 
     hookError_ = services_.Hook.Install();
     if (hookError_ != 0) {
+        // Nothing is recorded, so the macro keeps its events: an emptied list would be saved by the next
+        // OK or New, and a macro saved without events loses its section.
         return StartResult::HookFailed;
     }
+    eventList_.clear();
     recording_ = true;
     firstKey_ = FirstKeyState::NothingRecorded;
     // A new recording suppresses repeats only of its own keys, and measures a key up that comes before any

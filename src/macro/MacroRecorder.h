@@ -56,7 +56,8 @@ public:
     const std::string& LoopCountText() const { return loopCountText_; }
 
     // Starts recording into `selectedMacro` (nullopt: no macro selected, nothing happens). The event list is
-    // emptied even when the hook then cannot be installed; HookError() gives the system's error code.
+    // emptied once the hook is installed; when it cannot be, the list is kept and HookError() gives the
+    // system's error code.
     StartResult Start(const std::optional<std::string>& selectedMacro, std::string loopCountText);
     int HookError() const { return hookError_; }
     // "JournalRecordHook Install error code :<error>\n"

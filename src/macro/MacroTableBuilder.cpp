@@ -1,6 +1,7 @@
 #include "macro/MacroTableBuilder.h"
 
 #include "macro/MacroBlockEncoder.h"
+#include "macro/MacroButtonBinding.h"
 
 #include <cstdio>
 
@@ -15,6 +16,13 @@ constexpr std::size_t kBlockSize = ProfileSettings::kMacroBlockSize;
 void MacroTableBuilder::RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) {
     const MacroFile file(files_, macrosFilePath);
     Build(file, MacroBlockEncoder::kFirstTypeFromFile, Table(&profile.MacroBlockTable[0][0], Table::extent));
+}
+
+void MacroTableBuilder::RebindButtons(const std::string& macrosFilePath, ProfileSession& session) {
+    const MacroFile file(files_, macrosFilePath);
+    if (file.Exists()) {
+        MacroButtonBinding::Rebind(session, file.ReadList());
+    }
 }
 
 void MacroTableBuilder::Build(const MacroFile& file, std::uint8_t firstEventType, Table table) {

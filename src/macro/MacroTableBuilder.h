@@ -24,6 +24,7 @@ public:
 
     // The build that runs whenever a profile is loaded: first event type 0x05.
     void RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) override;
+    void RebindButtons(const std::string& macrosFilePath, ProfileSession& session) override;
 
     // Re-encodes every listed macro (at most the first twelve) with the given first event type; the macro
     // manager's OK builds its own copy with 0x32.

@@ -1,5 +1,7 @@
 #include "profile/ProfileList.h"
 
+#include "ini/IniFile.h"
+
 #include <algorithm>
 
 namespace corvalith {
@@ -52,11 +54,12 @@ ProfileList::AddResult ProfileList::AddNew(std::string_view prefix) {
     if (Full()) {
         return AddResult::LimitReached;
     }
-    if (entries_.empty()) {
-        entries_.push_back({std::string(prefix) + " 1", 0, false});
-    } else {
-        entries_.push_back({NewName(Names(), prefix), kNoFiles, true});
+    const bool first = entries_.empty();
+    std::string name = first ? std::string(prefix) + " 1" : NewName(Names(), prefix);
+    if (!ini::IniFile::FitsName(name)) {
+        return AddResult::NameTooLong;
     }
+    entries_.push_back({std::move(name), first ? 0 : kNoFiles, !first});
     selected_ = static_cast<int>(entries_.size()) - 1;
     return AddResult::Added;
 }
@@ -69,7 +72,11 @@ ProfileList::AddResult ProfileList::AddCopy(std::string_view copyCaption) {
         return AddResult::Added; // nothing to copy
     }
     const std::string base = std::string(copyCaption) + " " + Name(static_cast<std::size_t>(selected_));
-    entries_.push_back({UniqueName(Names(), base), kNoFiles, false});
+    std::string name = UniqueName(Names(), base);
+    if (!ini::IniFile::FitsName(name)) {
+        return AddResult::NameTooLong;
+    }
+    entries_.push_back({std::move(name), kNoFiles, false});
     return AddResult::Added;
 }
 

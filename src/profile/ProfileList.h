@@ -22,7 +22,8 @@ public:
         bool NewEntry = false; // added by New: its profile is created from the base profile when chosen
     };
 
-    enum class AddResult { Added, LimitReached };
+    // NameTooLong: the new name would be longer than the files keep a name (nothing is added).
+    enum class AddResult { Added, LimitReached, NameTooLong };
 
     ProfileList() = default;
     // The entries of a stored list, each under the files of its own position.
@@ -38,7 +39,8 @@ public:
     // New: the first entry of an empty list is "<prefix> 1" and takes over the profile saved while no
     // list existed (file number 0); later entries get a name no entry has and the new-entry flag.
     AddResult AddNew(std::string_view prefix);
-    // Copy: an entry named "<caption> <selected name>" (made unique); only the name is copied.
+    // Copy: an entry named "<caption> <selected name>" (made unique); only the name is copied. A copy whose
+    // name would be too long for the files is refused.
     AddResult AddCopy(std::string_view copyCaption);
     // Removes the selected entry when there are two or more; selects the entry now at the same position,
     // or the last one. False when nothing was removed.

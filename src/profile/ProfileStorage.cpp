@@ -153,6 +153,7 @@ void ProfileStorage::LoadCaptions(std::string_view languageSection) {
     for (std::size_t slot = 0; slot < session_.Captions.size(); ++slot) {
         session_.Captions[slot] = ini::IniFile::Read(text, languageSection, ItemKey(slot + 1));
     }
+    services_.Macros.RebindButtons(macrosPath_, session_);
 }
 
 void ProfileStorage::SaveCaptions(std::string_view languageSection) {

@@ -42,7 +42,8 @@ public:
     // Writes the working profile to config<n>.bin of the current index; str<n>.ini becomes current.
     void SaveProfile();
     // Read captions "Item1".."Item8" / write "Item1".."Item7" of the language section of the current
-    // text file; the save replaces the file once for all seven, in its own encoding.
+    // text file; the save replaces the file once for all seven, in its own encoding. After the read, the
+    // buttons that play a macro are bound again to the macros their captions name.
     void LoadCaptions(std::string_view languageSection);
     void SaveCaptions(std::string_view languageSection);
     // Reads the base profile config.bin into the working profile with str.ini as the current text file.

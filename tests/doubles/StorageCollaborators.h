@@ -16,6 +16,7 @@ class StorageCollaborators : public IMacroTableBuilder,
                              public IPointerSettingsApplier {
 public:
     void RebuildMacroBlockTable(const std::string& macrosFilePath, ProfileSettings& profile) override;
+    void RebindButtons(const std::string&, ProfileSession&) override {}
     bool IsDeviceConnected() const override { return connected; }
     void WriteProfileToMouse() override;
     void WriteLiftOffToMouse() override { log.push_back("lift-off"); }

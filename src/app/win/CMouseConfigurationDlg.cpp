@@ -1,6 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
-#include "app/MacroButtonBinding.h"
+#include "app/MacroRebinding.h"
 #include "app/ProgramVersion.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
@@ -450,27 +450,27 @@ void CMouseConfigurationDlg::RunMacroManager() {
     }
     const std::string path = s.Storage.DataFolder() + "record.ini";
     ProfileSession& session = s.Session;
-    macroManager_->Prepare(
-        s.Language.Code(), path,
-        std::vector<std::string>(session.Captions.begin(),
-                                 session.Captions.begin() + AssignmentCatalogue::kAssignableSlots));
+    MacroRebinding rebinding(s.Files, s.Storage.DataFolder(), s.CaptionSection());
+    // The delete guard sees the buttons of every stored profile, so no button anywhere names a deleted macro.
+    std::vector<std::string> labels(session.Captions.begin(),
+                                    session.Captions.begin() + AssignmentCatalogue::kAssignableSlots);
+    const std::vector<std::string> stored = rebinding.StoredLabels(session);
+    labels.insert(labels.end(), stored.begin(), stored.end());
+    macroManager_->Prepare(s.Language.Code(), path, std::move(labels));
     const bool ok = macroManager_->DoModal() == IDOK;
-    bool changed = false;
-    for (const auto& [from, to] : macroManager_->Renames()) {
-        changed = MacroButtonBinding::Rename(session, from, to) || changed;
-    }
     const MacroFile file(s.Files, path);
-    const bool rebound = MacroButtonBinding::Rebind(session, file.ReadList());
+    const MacroRebinding::Outcome outcome =
+        rebinding.AfterManager(session, macroManager_->Renames(), file.ReadList());
     if (ok) {
         const auto& copy = macroManager_->EncodedCopy();
         std::copy(copy.begin(), copy.end(), &session.Working.MacroBlockTable[0][0]);
-    } else if (rebound) {
+    } else if (outcome.IndexesChanged) {
         // The buttons now name other blocks: the table must hold the macros at their new places.
         MacroTableBuilder::Build(file, 0x32,
                                  MacroTableBuilder::Table(&session.Working.MacroBlockTable[0][0],
                                                           sizeof session.Working.MacroBlockTable));
     }
-    if (ok || rebound || changed) {
+    if (ok || outcome.IndexesChanged || outcome.CaptionsChanged) {
         SetDropDownCaptions();
         uploads_->ApplyButtons();
     }

@@ -67,6 +67,10 @@ BOOL CMacroDialog::OnInitDialog() {
     SetWindowText(kTitle);
     const bool hasBackground =
         skins_.LoadBackground(hwnd_, std::string("Skins") + std::string(Layout::kBackground), background_);
+    if (!hasBackground) {
+        SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     WindowCentring::CentreOnScreen(hwnd_);
     if (!hasBackground) {
         return TRUE; // an empty window; the drawn buttons keep their click areas

@@ -1,6 +1,7 @@
 #include "macro/win/CMacroProgramDialog.h"
 
 #include "assign/KeyCaptureLayout.h"
+#include "assign/MacroCaptionName.h"
 #include "assign/win/CExMenu.h"
 #include "framework/CMemoryDC.h"
 #include "framework/IPrompts.h"
@@ -141,6 +142,10 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     renaming_.clear();
     macroList_ = eventList_ = loopCount_ = nullptr;
     background_ = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground));
+    if (background_ == nullptr) {
+        SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     WindowCentring::CentreOnScreen(hwnd_);
     if (background_ == nullptr) {
         prompts_.ShowMessage(hwnd_, kBackgroundError, kBackgroundErrorCaption, PromptButtons::Ok);
@@ -218,13 +223,14 @@ void CMacroProgramDialog::ToggleRecording() {
     if (result == MacroRecorder::StartResult::NoMacroSelected) {
         return;
     }
-    ShowEvents(recorded_, -1);
-    EnableLoopCount();
     if (result == MacroRecorder::StartResult::HookFailed) {
+        // The event list keeps the macro's events: nothing was recorded.
         prompts_.ShowMessage(hwnd_, MacroRecorder::HookFailureMessage(recorder_.HookError()), "Corvalith",
                              PromptButtons::Ok);
         return;
     }
+    ShowEvents(recorded_, -1);
+    EnableLoopCount();
     ShowRecordState();
 }
 
@@ -307,7 +313,9 @@ void CMacroProgramDialog::NewMacro() {
     // opening and to the block table.
     names.push_back(*name);
     file_.WriteList(names);
-    SelectMacro();
+    if (Written()) {
+        SelectMacro();
+    }
 }
 
 void CMacroProgramDialog::DeleteMacro() {
@@ -324,7 +332,11 @@ void CMacroProgramDialog::DeleteMacro() {
     const int count = static_cast<int>(::SendMessageW(macroList_, LB_GETCOUNT, 0, 0));
     ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(selected < count ? selected : count - 1), 0);
     file_.WriteList(Names());
+    if (!Written()) {
+        return; // the macro is listed again and keeps its section
+    }
     file_.DeleteMacroSection(name);
+    Written();
     SelectMacro();
 }
 
@@ -366,12 +378,12 @@ void CMacroProgramDialog::EndOfEdit(HWND list) {
         if (file_.RenameMacro(Names(), from, to)) {
             renames_.emplace_back(from, to);
             for (std::string& label : labels_) {
-                const std::size_t colon = label.rfind(':');
-                const std::string used = colon == std::string::npos ? label : label.substr(colon + 1);
-                if (LBEditorRules::SameName(used, from)) {
-                    label = (colon == std::string::npos ? std::string() : label.substr(0, colon + 1)) + to;
+                if (LBEditorRules::SameName(MacroCaptionName::Of(label), from)) {
+                    label = MacroCaptionName::Replaced(label, to);
                 }
             }
+        } else {
+            Written(); // a failed rename shows the old name again
         }
         return;
     }
@@ -448,6 +460,29 @@ void CMacroProgramDialog::SaveCurrent() {
         return;
     }
     file_.WriteMacro(Macro{CurrentName(), LoopText(), delayFlag_ ? 1 : 0, Events()});
+    Written();
+}
+
+bool CMacroProgramDialog::Written() {
+    const int error = file_.LastError();
+    if (error == 0) {
+        return true;
+    }
+    prompts_.ShowMessage(hwnd_, MacroFile::WriteFailureMessage(error), "Corvalith", PromptButtons::Ok);
+    // The lists show again what the file holds, with the same macro selected while it is listed.
+    const std::string selected = CurrentName();
+    LoadList();
+    if (::SendMessageW(macroList_, LB_GETCOUNT, 0, 0) <= 0) {
+        current_ = -1;
+        ShowEvents({}, -1);
+    }
+    const LRESULT found = ::SendMessageW(macroList_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                         reinterpret_cast<LPARAM>(Wide(selected).c_str()));
+    if (!selected.empty() && found != LB_ERR && found != Selection(macroList_)) {
+        ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+        SelectMacro();
+    }
+    return false;
 }
 
 void CMacroProgramDialog::BuildEncodedCopy() {

@@ -103,6 +103,9 @@ private:
     void RunEventCommand(UINT command);
     // The full save of the selected macro: flag, loop count and the event list.
     void SaveCurrent();
+    // True when the last write of the macros file went through; otherwise the user is told and the lists
+    // show again what the file holds.
+    bool Written();
     void BuildEncodedCopy();
 
     std::vector<std::string> Names() const;

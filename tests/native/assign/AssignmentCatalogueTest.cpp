@@ -1,5 +1,6 @@
 #include "assign/AssignmentCatalogue.h"
 #include "app/MainWindowLayout.h"
+#include "assign/MacroCaptionName.h"
 
 #include <gtest/gtest.h>
 
@@ -352,17 +353,25 @@ TEST(AssignmentCatalogue, MacroDialogEnds) {
     }
 }
 
-TEST(AssignmentCatalogue, MacroNameIsTheTextAfterTheLastColon) {
+TEST(MacroCaptionName, TheNameIsTheTextAfterTheFirstColon) {
     struct Case {
         const char* caption;
         const char* name;
+        const char* renamed; // the caption after the macro is renamed to "New"
     };
     const Case cases[] = {
-        {"Macro:Macro_1", "Macro_1"}, {"Macro:a:b", "b"}, {"Makro:x:y:z", "z"}, {"Macro:", ""},
-        {"Click", "Click"},           {"", ""},           {"宏:宏_2", "宏_2"},
+        {"Macro:Macro_1", "Macro_1", "Macro:New"},
+        {"Macro:Game:Jump", "Game:Jump", "Macro:New"},
+        {"Makro:x:y:z", "x:y:z", "Makro:New"},
+        {"Macro:", "", "Macro:New"},
+        {"Click", "Click", "New"},
+        {"", "", "New"},
+        {"宏:宏_2", "宏_2", "宏:New"},
+        {"巨集::", ":", "巨集:New"},
     };
     for (const Case& c : cases) {
-        EXPECT_EQ(AssignmentCatalogue::MacroNameOfCaption(c.caption), c.name) << c.caption;
+        EXPECT_EQ(MacroCaptionName::Of(c.caption), c.name) << c.caption;
+        EXPECT_EQ(MacroCaptionName::Replaced(c.caption, "New"), c.renamed) << c.caption;
     }
 }
 
@@ -374,7 +383,7 @@ TEST(AssignmentCatalogue, MacroDialogIsPresetOnlyFromAMacroCaption) {
         const char* name;
     };
     const Case cases[] = {
-        {"EN", "Macro:first:second", true, "second"},
+        {"EN", "Macro:first:second", true, "first:second"},
         {"EN", "Assign Keyboard Key-A", false, ""},
         {"DE", "Makro:Makro_2", true, "Makro_2"},
         {"DE", "Macro:Macro_2", false, ""},

@@ -1,4 +1,8 @@
 #include "macro/LBEditorRules.h"
+#include "doubles/MemoryFileSystem.h"
+#include "ini/IniFile.h"
+#include "macro/MacroFile.h"
+#include "profile/ProfileList.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +46,71 @@ TEST(LBEditorRules, NamesAreRefusedWhenEmptyTakenInAnyCaseOrNotStorable) {
             EXPECT_EQ(LBEditorRules::Apply(kind, items, c.index, c.typed), c.result) << c.typed;
         }
     }
+}
+
+// `count` copies of `text`.
+std::string Repeat(std::string_view text, std::size_t count) {
+    std::string out;
+    for (std::size_t i = 0; i < count; ++i) {
+        out += text;
+    }
+    return out;
+}
+
+// A name of 1000 UTF-16 units is kept whole by record.ini (list and section), by str.ini's profile list and
+// by a caption in a profile's text file, in every language's script; one unit more is refused by the editor
+// and by Copy, and the old name stays.
+TEST(LBEditorRules, NamesLongerThanTheFilesKeepAreRefusedAndTheLongestRoundTrip) {
+    struct Case {
+        const char* what;
+        std::string longest; // exactly 1000 UTF-16 units
+        std::string tooLong; // 1001 units
+        const char* section; // the caption's language section
+        const char* entry;   // the macro entry's text of that language
+    };
+    const Case cases[] = {
+        {"ASCII", Repeat("M", 1000), Repeat("M", 1001), "Setting-EN", "Macro"},
+        {"umlauts", Repeat("Ü", 1000), Repeat("ä", 1001), "Setting-DE", "Makro"},
+        {"simplified", Repeat("宏", 1000), Repeat("宏", 1000) + "1", "Setting-CHS", "宏"},
+        {"traditional, with pairs", Repeat("巨集", 498) + Repeat("𠀀", 2), Repeat("𠀀", 500) + "a",
+         "Setting-CHT", "巨集"},
+    };
+    for (const Case& c : cases) {
+        const std::vector<std::string> items{"Macro_1", "old"};
+        for (Kind kind : {Kind::MacroName, Kind::ProfileName}) {
+            EXPECT_EQ(LBEditorRules::Apply(kind, items, 1, c.longest), c.longest) << c.what;
+            EXPECT_EQ(LBEditorRules::Apply(kind, items, 1, c.tooLong), std::nullopt) << c.what;
+        }
+
+        test::MemoryFileSystem memory;
+        MacroFile macros(memory, "/d/record.ini");
+        ASSERT_TRUE(macros.WriteLoopCount(c.longest, 2));
+        ASSERT_TRUE(macros.WriteList({"Macro_1", c.longest}));
+        ASSERT_TRUE(macros.WriteMacro(Macro{c.longest, "2", 0, {"A   Dn", "A   Up"}}));
+        const MacroFile reread(memory, "/d/record.ini");
+        ASSERT_EQ(reread.ReadList(), (std::vector<std::string>{"Macro_1", c.longest})) << c.what;
+        EXPECT_EQ(reread.ReadMacro(reread.ReadList()[1]).Items,
+                  (std::vector<std::string>{"A   Dn", "A   Up"}))
+            << c.what;
+
+        ini::IniFile list(memory, "/d/str.ini");
+        ASSERT_EQ(list.WriteString("Profile", "Item0", c.longest), 0);
+        ASSERT_EQ(list.WriteString("Profile", "CurProfileName", c.longest), 0);
+        ini::IniFile captions(memory, "/d/str0.ini");
+        const std::string caption = std::string(c.entry) + ":" + c.longest;
+        ASSERT_EQ(captions.WriteString(c.section, "Item1", caption), 0);
+        EXPECT_EQ(list.ReadString("Profile", "Item0"), c.longest) << c.what;
+        EXPECT_EQ(list.ReadString("Profile", "CurProfileName"), c.longest) << c.what;
+        EXPECT_EQ(captions.ReadString(c.section, "Item1"), caption) << c.what;
+    }
+    // "Copy " and a name of 995 units make 1000; of 996, the copy is refused.
+    ProfileList profiles(std::vector<std::string>{Repeat("P", 995), Repeat("Q", 996)});
+    profiles.Select(0);
+    EXPECT_EQ(profiles.AddCopy("Copy"), ProfileList::AddResult::Added);
+    profiles.Select(1);
+    EXPECT_EQ(profiles.AddCopy("Copy"), ProfileList::AddResult::NameTooLong);
+    EXPECT_EQ(profiles.Names(),
+              (std::vector<std::string>{Repeat("P", 995), Repeat("Q", 996), "Copy " + Repeat("P", 995)}));
 }
 
 TEST(LBEditorRules, DelaysAreHeldWithinTheDeviceRange) {

@@ -164,6 +164,21 @@ TEST(MacroBlockEncoder, MoreThan32EventsStayInsideTheBlock) {
         ASSERT_EQ(expected.size(), 128u);
         EXPECT_EQ(Encode("1", Taps(20)), Expect(expected));
     }
+    // Exactly 32 events ending with two keys still held: the block holds them all and adds no key up.
+    {
+        std::vector<std::uint8_t> expected = {0x00, 0x01, 0x05, 0x04, 0xFF, 0x04, 0x00, 0x32};
+        for (std::uint8_t usage = 5; usage <= 18; ++usage) {
+            const std::vector<std::uint8_t> tap = {0x7F, usage, 0x00, 0x32, 0xFF, usage, 0x00, 0x32};
+            expected.insert(expected.end(), tap.begin(), tap.end());
+        }
+        const std::vector<std::uint8_t> held = {0x7F, 0x13, 0x00, 0x32, 0x7F, 0x14, 0x00, 0x32};
+        expected.insert(expected.end(), held.begin(), held.end());
+        ASSERT_EQ(expected.size(), 128u);
+        std::vector<std::string> items = Taps(15);
+        items.push_back("P   Dn");
+        items.push_back("Q   Dn");
+        EXPECT_EQ(Encode("1", items), Expect(expected));
+    }
     // Ctrl held over twenty taps: the cut after event 31 would leave Ctrl and P pressed, so the block keeps
     // Ctrl and the first 15 taps and ends with Ctrl released.
     {

@@ -189,13 +189,50 @@ TEST(MacroFile, WithoutAFileOnlyTheLoopCountWriteDoesAnything) {
     EXPECT_EQ(file.ReadMacro("Macro_1").LoopCountText, "65535");
 }
 
-TEST(MacroFile, AFailedWriteReportsFailure) {
-    MemoryFileSystem memory;
-    memory.PutText(kPath, kTwoMacros);
-    memory.writeError = 28;
-    MacroFile file(memory, kPath);
-    EXPECT_FALSE(file.WriteMacro(Macro{"Macro_1", "1", 0, {"A   Dn"}}));
-    EXPECT_EQ(Text(memory), kTwoMacros);
+// On a full or read-only disk every write says so, with the system's code, and leaves the file as it was:
+// the macro manager then shows the list the file still holds.
+TEST(MacroFile, AFailedWriteReportsItsErrorAndKeepsTheFile) {
+    struct Case {
+        const char* what;
+        std::function<bool(MacroFile&)> write;
+    };
+    const Case cases[] = {
+        {"save",
+         [](MacroFile& f) {
+             return f.WriteMacro(Macro{"Macro_1", "1", 0, {"A   Dn"}});
+         }},
+        {"save after an edit",
+         [](MacroFile& f) { return f.WriteMacroAfterEdit("Macro_1", "1", {"A   Dn"}); }},
+        {"rename",
+         [](MacroFile& f) {
+             return f.RenameMacro({"Jump", "Macro_2"}, "Macro_1", "Jump");
+         }},
+        {"list",
+         [](MacroFile& f) {
+             return f.WriteList({"Macro_1", "Macro_2", "Macro_3"});
+         }},
+        {"delete", [](MacroFile& f) { return f.DeleteMacroSection("Macro_2"); }},
+        {"loop count", [](MacroFile& f) { return f.WriteLoopCount("Macro_1", 7); }},
+    };
+    for (const Case& c : cases) {
+        MemoryFileSystem memory;
+        memory.PutText(kPath, kTwoMacros);
+        memory.writeError = 28;
+        MacroFile file(memory, kPath);
+        EXPECT_FALSE(c.write(file)) << c.what;
+        EXPECT_EQ(file.LastError(), 28) << c.what;
+        EXPECT_EQ(Text(memory), kTwoMacros) << c.what;
+        EXPECT_EQ(file.ReadList(), (std::vector<std::string>{"Macro_1", "Macro_2"})) << c.what;
+        memory.writeError = 0;
+        EXPECT_TRUE(c.write(file)) << c.what;
+        EXPECT_EQ(file.LastError(), 0) << c.what;
+    }
+    EXPECT_EQ(MacroFile::WriteFailureMessage(28), "Macro file write error code :28\n");
+    // Without a file the list writes have nothing to do, which is no failure.
+    MemoryFileSystem empty;
+    MacroFile missing(empty, kPath);
+    EXPECT_FALSE(missing.WriteList({"a"}));
+    EXPECT_EQ(missing.LastError(), 0);
 }
 
 TEST(MacroFile, NamesThatCannotBeSectionsNeverTouchOtherMacros) {

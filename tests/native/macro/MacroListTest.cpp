@@ -44,8 +44,8 @@ TEST(MacroList, AMacroThatAButtonPlaysCannotBeDeleted) {
         bool mayDelete;
     };
     const Case cases[] = {
-        {"Macro_1", true}, {"Macro_2", false}, {"MACRO_2", false},    {"Jump", false},
-        {"Fire", true},    {"Macro", false},   {"Left Click", false},
+        {"Macro_1", true},    {"Macro_2", false}, {"MACRO_2", false}, {"Jump", true},
+        {"Fire:Jump", false}, {"Fire", true},     {"Macro", false},   {"Left Click", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(MacroList::MayDelete(c.name, labels), c.mayDelete) << c.name;

@@ -226,16 +226,23 @@ TEST(MacroRecorder, StartingNeedsASelectedMacroAndTheHook) {
         EXPECT_FALSE(manager.recorder.IsRecording());
     }
     {
+        // Without the hook nothing is recorded: the macro keeps its events, so the next save keeps them.
         Manager manager;
-        manager.events = {"emptied"};
+        manager.events = {"A   Dn", "A   Up"};
+        const std::string before = manager.File();
         manager.hook.installError = 1428;
         EXPECT_EQ(manager.recorder.Start("Macro_1", "1"), MacroRecorder::StartResult::HookFailed);
         EXPECT_EQ(manager.recorder.HookError(), 1428);
         EXPECT_EQ(MacroRecorder::HookFailureMessage(1428), "JournalRecordHook Install error code :1428\n");
-        EXPECT_TRUE(manager.events.empty());
+        EXPECT_EQ(manager.events, (Strings{"A   Dn", "A   Up"}));
         EXPECT_FALSE(manager.recorder.IsRecording());
         EXPECT_EQ(manager.recorder.OnHookEvent(0, kA, kDown), Action::PassOn);
         EXPECT_FALSE(manager.recorder.Stop());
+        EXPECT_EQ(manager.File(), before);
+        // Once the hook can be installed, the recording starts from an empty list.
+        manager.hook.installError = 0;
+        EXPECT_EQ(manager.recorder.Start("Macro_1", "1"), MacroRecorder::StartResult::Started);
+        EXPECT_TRUE(manager.events.empty());
     }
 }
 

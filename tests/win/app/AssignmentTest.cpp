@@ -2,6 +2,7 @@
 #include "assign/win/CMenuWndHook.h"
 #include "assign/win/CSingleDialog.h"
 #include "macro/win/CMacroDialog.h"
+#include "macro/win/CMacroProgramDialog.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
@@ -494,6 +495,49 @@ TEST(MacroDialog, PreselectsTheButtonsMacroAndOkStoresTheChosenMacroAndMode) {
             EXPECT_EQ(session.Working.ButtonMacroMode[2], 2) << c.what;
         }
     }
+}
+
+// Without their backgrounds the macro assignment dialog and the macro manager still open at a size that
+// holds every drawn area, so the close area can be clicked; the manager also says its background is missing.
+TEST(MacroDialogs, OpenAtAUsableSizeWithoutTheirBackgrounds) {
+    test::TestSkinFolder folder; // no images at all
+    MainWindow::Setup setup;
+    setup.programFolder = folder.ProgramFolder();
+    MainWindow main(setup);
+    ShowRows(main);
+    CloseMenuOfRow3(main);
+    const auto sizeOf = [](HWND window) {
+        RECT r{};
+        ::GetWindowRect(window, &r);
+        return std::pair<LONG, LONG>(r.right - r.left, r.bottom - r.top);
+    };
+    std::pair<LONG, LONG> assignment, manager;
+    {
+        ModalScript script({[&] {
+            const HWND dialog = FindDialog(CMacroDialog::kTitle);
+            assignment = sizeOf(dialog);
+            ClickAt(dialog, 361, 15); // close
+        }});
+        main.window->SendMessage(WM_COMMAND, AssignmentCatalogue::kMacroCommand, 0);
+        Pump();
+        EXPECT_TRUE(script.Finished());
+    }
+    {
+        ModalScript script({[&] {
+            const HWND dialog = FindDialog(CMacroProgramDialog::kTitle);
+            manager = sizeOf(dialog);
+            ClickAt(dialog, 450, 29); // close
+        }});
+        test::ClickButton(*main.window, main.window->Header(2));
+        Pump();
+        EXPECT_TRUE(script.Finished());
+    }
+    EXPECT_EQ(assignment, (std::pair<LONG, LONG>(400, 300)));
+    EXPECT_EQ(manager, (std::pair<LONG, LONG>(490, 432)));
+    ASSERT_EQ(main.prompts.questions.size(), 1u);
+    EXPECT_EQ(main.prompts.questions[0].text, "error");
+    EXPECT_EQ(main.prompts.questions[0].caption, "Macro Manager Dialog Load background image failed!!!");
+    EXPECT_NE(::IsWindowEnabled(main.window->Hwnd()), FALSE) << "the main window is usable again";
 }
 
 } // namespace

@@ -295,6 +295,36 @@ TEST(MacroManager, AMacroInUseStaysAndDeletingOneBeforeItKeepsTheButtonOnItsMacr
     EXPECT_EQ(m.Session().Working.MacroBlockTable[0][3], 0x05);
 }
 
+// "Game:Jump" is a name of its own: the button that plays it keeps playing it when the manager closes, and
+// it cannot be deleted while the button plays it.
+TEST(MacroManager, AButtonPlayingAMacroNamedWithAColonKeepsItAndGuardsIt) {
+    const std::string jumps = "[MacroName]\r\nMacroCount=2\r\n0=Jump\r\n1=Game:Jump\r\n"
+                              "[Jump]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\nItemCount=2\r\n"
+                              "Item0=A   Dn\r\nItem1=A   Up\r\n"
+                              "[Game:Jump]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=1\r\nItemCount=2\r\n"
+                              "Item0=B   Dn\r\nItem1=B   Up\r\n";
+    Manager m(jumps);
+    ProfileSession& session = m.Session();
+    session.Working.ButtonAssignmentKind[2] = kMacroKind;
+    session.Working.ButtonMacroIndex[2] = 1;
+    session.Captions[2] = "Macro:Game:Jump";
+    std::vector<std::wstring> afterDelete;
+    m.Run({
+        [] {
+            Choose(CMacroProgramDialog::kMacroListId, 1);
+            ClickDelete();
+        },
+        [&] {
+            afterDelete = ItemsOf(CMacroProgramDialog::kMacroListId);
+            ClickCancel();
+        },
+    });
+    EXPECT_EQ(afterDelete, (std::vector<std::wstring>{L"Jump", L"Game:Jump"}));
+    EXPECT_EQ(m.File(), jumps);
+    EXPECT_EQ(session.Working.ButtonMacroIndex[2], 1);
+    EXPECT_EQ(session.Captions[2], "Macro:Game:Jump");
+}
+
 TEST(MacroManager, RenamesInPlaceWithEnterOrAClickElsewhereAndKeepsTheNameOnEscape) {
     enum class End { Enter, ClickElsewhere, Escape };
     for (const End end : {End::Enter, End::ClickElsewhere, End::Escape}) {

@@ -1,4 +1,5 @@
-#include "app/MacroButtonBinding.h"
+#include "macro/MacroButtonBinding.h"
+#include "macro/MacroList.h"
 #include "profile/AssignmentKind.h"
 
 #include <gtest/gtest.h>
@@ -74,6 +75,34 @@ TEST(MacroButtonBinding, ARenameReachesTheCaptionsOfTheButtonsThatPlayTheMacro) 
         EXPECT_EQ(session.Captions[1], c.fireCaption);
         EXPECT_EQ(session.Captions[3], c.jumpCaption);
         EXPECT_EQ(session.Captions[5], "Left:Fire") << "a click keeps its caption";
+    }
+}
+
+// A name holding ":" is a name of its own: a button that plays "Game:Jump" is neither rebound to "Jump" nor
+// lets "Game:Jump" be deleted, and the other way round.
+TEST(MacroButtonBinding, AColonInAMacroNameBelongsToTheName) {
+    struct Case {
+        const char* caption;
+        std::uint8_t index; // block index after the rebinding
+        bool jumpDeletable;
+        bool gameJumpDeletable;
+    };
+    const Case cases[] = {
+        {"Macro:Game:Jump", 1, true, false},
+        {"Makro:Jump", 0, false, true},
+        {"Macro:Other:Game:Jump", 7, true, true},
+    };
+    const std::vector<std::string> names = {"Jump", "Game:Jump"};
+    for (const Case& c : cases) {
+        ProfileSession session;
+        session.Working.ButtonAssignmentKind[2] = kMacro;
+        session.Working.ButtonMacroIndex[2] = 7;
+        session.Captions[2] = c.caption;
+        MacroButtonBinding::Rebind(session, names);
+        EXPECT_EQ(session.Working.ButtonMacroIndex[2], c.index) << c.caption;
+        const std::vector<std::string> labels(session.Captions.begin(), session.Captions.begin() + 7);
+        EXPECT_EQ(MacroList::MayDelete("Jump", labels), c.jumpDeletable) << c.caption;
+        EXPECT_EQ(MacroList::MayDelete("Game:Jump", labels), c.gameJumpDeletable) << c.caption;
     }
 }
 

@@ -1,6 +1,7 @@
-#include "app/MacroButtonBinding.h"
+#include "macro/MacroButtonBinding.h"
 
 #include "assign/AssignmentCatalogue.h"
+#include "assign/MacroCaptionName.h"
 #include "macro/LBEditorRules.h"
 #include "profile/AssignmentKind.h"
 
@@ -16,18 +17,19 @@ bool PlaysMacro(const ProfileSettings& profile, std::size_t slot) {
 
 } // namespace
 
-bool MacroButtonBinding::Rebind(ProfileSession& session, const std::vector<std::string>& names) {
+bool MacroButtonBinding::Rebind(ProfileSettings& profile, const Captions& captions,
+                                const std::vector<std::string>& names) {
     bool changed = false;
     const std::size_t listed = std::min(names.size(), ProfileSettings::kMacroCount);
     for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
-        if (!PlaysMacro(session.Working, slot)) {
+        if (!PlaysMacro(profile, slot)) {
             continue;
         }
-        const std::string name = AssignmentCatalogue::MacroNameOfCaption(session.Captions[slot]);
+        const std::string_view name = MacroCaptionName::Of(captions[slot]);
         for (std::size_t index = 0; index < listed; ++index) {
             if (LBEditorRules::SameName(names[index], name)) {
-                if (session.Working.ButtonMacroIndex[slot] != index) {
-                    session.Working.ButtonMacroIndex[slot] = static_cast<std::uint8_t>(index);
+                if (profile.ButtonMacroIndex[slot] != index) {
+                    profile.ButtonMacroIndex[slot] = static_cast<std::uint8_t>(index);
                     changed = true;
                 }
                 break;
@@ -37,17 +39,15 @@ bool MacroButtonBinding::Rebind(ProfileSession& session, const std::vector<std::
     return changed;
 }
 
-bool MacroButtonBinding::Rename(ProfileSession& session, std::string_view oldName, std::string_view newName) {
+bool MacroButtonBinding::Rename(const ProfileSettings& profile, Captions& captions, std::string_view oldName,
+                                std::string_view newName) {
     bool changed = false;
     for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
-        std::string& caption = session.Captions[slot];
-        if (!PlaysMacro(session.Working, slot) ||
-            !LBEditorRules::SameName(AssignmentCatalogue::MacroNameOfCaption(caption), oldName)) {
+        std::string& caption = captions[slot];
+        if (!PlaysMacro(profile, slot) || !LBEditorRules::SameName(MacroCaptionName::Of(caption), oldName)) {
             continue;
         }
-        const std::size_t colon = caption.rfind(':');
-        caption = (colon == std::string::npos ? std::string() : caption.substr(0, colon + 1)) +
-                  std::string(newName);
+        caption = MacroCaptionName::Replaced(caption, newName);
         changed = true;
     }
     return changed;

@@ -1,0 +1,118 @@
+#include "app/MacroRebinding.h"
+
+#include "assign/AssignmentCatalogue.h"
+#include "ini/IniFile.h"
+#include "profile/AssignmentKind.h"
+#include "profile/ProfileFile.h"
+#include "profile/ProfileList.h"
+#include "profile/ProfileStorage.h"
+
+namespace corvalith {
+
+namespace {
+
+constexpr std::string_view kProfileSection = "Profile";
+
+std::string ItemKey(std::size_t slot) {
+    return "Item" + std::to_string(slot + 1);
+}
+
+} // namespace
+
+MacroRebinding::MacroRebinding(IFileSystem& files, std::string dataFolder, std::string languageSection)
+    : files_(files), dataFolder_(std::move(dataFolder)), section_(std::move(languageSection)) {}
+
+std::string MacroRebinding::BinaryPath(std::size_t position) const {
+    return dataFolder_ + "config" + std::to_string(position) + ".bin";
+}
+
+std::string MacroRebinding::TextPath(std::size_t position) const {
+    return dataFolder_ + "str" + std::to_string(position) + ".ini";
+}
+
+std::vector<std::size_t> MacroRebinding::OtherPositions(const ProfileSession& session) const {
+    const ini::IniFile list(files_, dataFolder_ + "str.ini");
+    const long count = ProfileList::ParseNumber(list.ReadString(kProfileSection, "ItemCount"));
+    std::vector<std::size_t> positions;
+    if (count < 1 || count > static_cast<long>(ProfileStorage::kMaxProfiles)) {
+        return positions; // no profile list: the working profile is the only one
+    }
+    for (std::size_t position = 0; position < static_cast<std::size_t>(count); ++position) {
+        if (static_cast<std::int64_t>(position) != session.LoadedProfileIndex) {
+            positions.push_back(position);
+        }
+    }
+    return positions;
+}
+
+MacroRebinding::StoredProfile MacroRebinding::Read(std::size_t position) const {
+    StoredProfile stored;
+    const auto bytes = files_.ReadFile(BinaryPath(position), ProfileFile::kSize + 1);
+    if (bytes && bytes->size() == ProfileFile::kSize) {
+        stored.Bytes = *bytes;
+        stored.Whole = ProfileFile::Decode(*bytes, stored.Profile).RecordBytes == ProfileSettings::kSize;
+    }
+    const ini::IniDocument text = ini::IniFile(files_, TextPath(position)).Load();
+    for (std::size_t slot = 0; slot < stored.Captions.size(); ++slot) {
+        stored.Captions[slot] = ini::IniFile::Read(text, section_, ItemKey(slot));
+    }
+    return stored;
+}
+
+MacroRebinding::Outcome MacroRebinding::AfterManager(ProfileSession& session,
+                                                     const std::vector<Rename>& renames,
+                                                     const std::vector<std::string>& names) {
+    Outcome outcome;
+    for (const auto& [from, to] : renames) {
+        outcome.CaptionsChanged = MacroButtonBinding::Rename(session, from, to) || outcome.CaptionsChanged;
+    }
+    outcome.IndexesChanged = MacroButtonBinding::Rebind(session, names);
+
+    for (const std::size_t position : OtherPositions(session)) {
+        StoredProfile stored = Read(position);
+        if (!stored.Whole) {
+            continue; // which buttons play a macro is not known; the next load binds them
+        }
+        MacroButtonBinding::Captions captions = stored.Captions;
+        bool renamed = false;
+        for (const auto& [from, to] : renames) {
+            renamed = MacroButtonBinding::Rename(stored.Profile, captions, from, to) || renamed;
+        }
+        const bool rebound = MacroButtonBinding::Rebind(stored.Profile, captions, names);
+        // The captions go first: should the program stop before the record is written, the next load of
+        // that profile binds its buttons by their captions.
+        if (renamed) {
+            ini::IniFile text(files_, TextPath(position));
+            ini::IniDocument document = text.Load();
+            for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
+                if (captions[slot] != stored.Captions[slot]) {
+                    document.SetString(section_, ItemKey(slot), captions[slot]);
+                }
+            }
+            text.Store(document);
+        }
+        if (rebound) {
+            std::vector<std::uint8_t> bytes = ProfileFile::Encode(stored.Profile);
+            bytes[0] = stored.Bytes[0]; // the marker stays as it was
+            files_.WriteFileAtomically(BinaryPath(position), bytes);
+        }
+    }
+    return outcome;
+}
+
+std::vector<std::string> MacroRebinding::StoredLabels(const ProfileSession& session) const {
+    std::vector<std::string> labels;
+    for (const std::size_t position : OtherPositions(session)) {
+        const StoredProfile stored = Read(position);
+        for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
+            const bool playsMacro =
+                stored.Profile.ButtonAssignmentKind[slot] == static_cast<std::uint8_t>(AssignmentKind::Macro);
+            if ((playsMacro || !stored.Whole) && !stored.Captions[slot].empty()) {
+                labels.push_back(stored.Captions[slot]);
+            }
+        }
+    }
+    return labels;
+}
+
+} // namespace corvalith
