@@ -764,7 +764,10 @@ std::string ImportFile(World& world, Program& program, Random& random, int targe
     const std::string stem = "/import/pair" + std::to_string(world.imports++);
     const auto macros = MacroFile(world.files, kMacrosPath).ReadList();
     if (whole) {
-        world.files.Put(stem + ".bin", ProfileFile::Encode(RandomProfile(random, macros, captions, 50)));
+        // As an export of this installation: its macro blocks are record.ini's.
+        ProfileSettings profile = RandomProfile(random, macros, captions, 50);
+        MacroTableBuilder(world.files).RebuildMacroBlockTable(kMacrosPath, profile);
+        world.files.Put(stem + ".bin", ProfileFile::Encode(profile));
     } else {
         world.files.Put(stem + ".bin", std::vector<std::uint8_t>(10, 0x5A));
         const bool active = target == world.active;
@@ -922,6 +925,7 @@ Effect ProfileManager(World& world, Program& program, Random& random) {
         }
         if (files == activeFiles && files >= 0) {
             active = i;
+            effect.Targets.insert(i); // the profile that was loaded may be saved before another is
         }
     }
     if (chose || active < 0) {
