@@ -3,7 +3,8 @@
 #
 #   1. every fuzz target under libFuzzer for FUZZ_SECONDS (600) each, one after another, at low priority;
 #   2. the kill-during-save loop with KILLS (1000) kills;
-#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations;
+#   3. the property test with SEQUENCES (10000) random sequences of STEPS (60) operations, restarts among
+#      them, running on after a failure to report the first sequence of each kind;
 #   4. under Wine, the device-fault matrix, the leak soak and the damaged data folders at their long counts,
 #      and WINE_KILLS (200) kills during saves with TerminateProcess.
 #
@@ -99,11 +100,11 @@ run_kills() {
 run_property() {
     native_programs || return 1
     local log=$out/property.log
-    nice -n 19 build/native/tests/reliability/corvalith_profile_property --sequences "$SEQUENCES" --steps "$STEPS" >"$log" 2>&1
+    nice -n 19 build/native/tests/reliability/corvalith_profile_property --sequences "$SEQUENCES" --steps "$STEPS" --keep-going >"$log" 2>&1
     local status=$?
-    row "Property: the virtual mouse holds the working profile" "$SEQUENCES sequences x $STEPS operations" \
-        "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(tail -n +2 "$log" | head -1)")" \
-        "build/native/tests/reliability/corvalith_profile_property --sequences $SEQUENCES --steps $STEPS --seed $(sed -n 's/^seed \([0-9]*\).*/\1/p' "$log")"
+    row "Property with restarts: mouse, pointer settings, macro bindings and stored profiles" "$SEQUENCES sequences x $STEPS operations" \
+        "$([[ $status -eq 0 ]] && tail -1 "$log" || echo "FAILED: $(grep -c '^seed [0-9]*:' "$log") kinds; first: $(tail -n +2 "$log" | head -1)")" \
+        "build/native/tests/reliability/corvalith_profile_property --sequences $SEQUENCES --steps $STEPS --keep-going --seed $(sed -n 's/^seed \([0-9]*\).*/\1/p' "$log")"
     return $status
 }
 

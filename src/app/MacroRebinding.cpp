@@ -2,10 +2,14 @@
 
 #include "assign/AssignmentCatalogue.h"
 #include "ini/IniFile.h"
+#include "macro/MacroBlockEncoder.h"
+#include "macro/MacroTableBuilder.h"
 #include "profile/AssignmentKind.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileList.h"
 #include "profile/ProfileStorage.h"
+
+#include <algorithm>
 
 namespace corvalith {
 
@@ -21,6 +25,21 @@ std::string ItemKey(std::size_t slot) {
 
 MacroRebinding::MacroRebinding(IFileSystem& files, std::string dataFolder, std::string languageSection)
     : files_(files), dataFolder_(std::move(dataFolder)), section_(std::move(languageSection)) {}
+
+bool MacroRebinding::Close(ProfileSession& session, bool ok, const std::vector<Rename>& renames,
+                           const std::vector<std::string>& namesBefore, const MacroFile& file,
+                           std::span<const std::uint8_t> encodedCopy) {
+    const std::vector<std::string> names = file.ReadList();
+    const Outcome outcome = AfterManager(session, renames, names);
+    const MacroTableBuilder::Table table(&session.Working.MacroBlockTable[0][0],
+                                         sizeof session.Working.MacroBlockTable);
+    if (ok) {
+        std::copy_n(encodedCopy.begin(), std::min(encodedCopy.size(), table.size()), table.begin());
+    } else if (outcome.IndexesChanged || names != namesBefore) {
+        MacroTableBuilder::Build(file, MacroBlockEncoder::kFirstTypeOnManagerOk, table);
+    }
+    return ok || outcome.IndexesChanged || outcome.CaptionsChanged;
+}
 
 std::string MacroRebinding::BinaryPath(std::size_t position) const {
     return dataFolder_ + "config" + std::to_string(position) + ".bin";

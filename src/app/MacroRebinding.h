@@ -1,10 +1,12 @@
 #pragma once
 
 #include "macro/MacroButtonBinding.h"
+#include "macro/MacroFile.h"
 #include "platform/IFileSystem.h"
 #include "profile/ProfileSession.h"
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -34,6 +36,15 @@ public:
     // record.ini now holds it.
     Outcome AfterManager(ProfileSession& session, const std::vector<Rename>& renames,
                          const std::vector<std::string>& names);
+
+    // The whole close of the manager: AfterManager, then the working profile's block table. OK takes the
+    // manager's encoded copy. Cancel keeps what the manager already wrote to record.ini (a delete, a new
+    // macro), so the table is built again from the file whenever its list changed or a button moved: a
+    // later button upload then sends every macro at its list position. `namesBefore`: the list when the
+    // manager opened. True when the buttons and macros must go to the mouse.
+    bool Close(ProfileSession& session, bool ok, const std::vector<Rename>& renames,
+               const std::vector<std::string>& namesBefore, const MacroFile& file,
+               std::span<const std::uint8_t> encodedCopy);
 
     // The captions of the buttons that play a macro in every stored profile but the loaded one, for the
     // manager's delete guard. A profile whose record is not whole gives the captions of all its buttons.

@@ -457,20 +457,11 @@ void CMouseConfigurationDlg::RunMacroManager() {
     const std::vector<std::string> stored = rebinding.StoredLabels(session);
     labels.insert(labels.end(), stored.begin(), stored.end());
     macroManager_->Prepare(s.Language.Code(), path, std::move(labels));
-    const bool ok = macroManager_->DoModal() == IDOK;
     const MacroFile file(s.Files, path);
-    const MacroRebinding::Outcome outcome =
-        rebinding.AfterManager(session, macroManager_->Renames(), file.ReadList());
-    if (ok) {
-        const auto& copy = macroManager_->EncodedCopy();
-        std::copy(copy.begin(), copy.end(), &session.Working.MacroBlockTable[0][0]);
-    } else if (outcome.IndexesChanged) {
-        // The buttons now name other blocks: the table must hold the macros at their new places.
-        MacroTableBuilder::Build(file, 0x32,
-                                 MacroTableBuilder::Table(&session.Working.MacroBlockTable[0][0],
-                                                          sizeof session.Working.MacroBlockTable));
-    }
-    if (ok || outcome.IndexesChanged || outcome.CaptionsChanged) {
+    const std::vector<std::string> namesBefore = file.ReadList();
+    const bool ok = macroManager_->DoModal() == IDOK;
+    if (rebinding.Close(session, ok, macroManager_->Renames(), namesBefore, file,
+                        macroManager_->EncodedCopy())) {
         SetDropDownCaptions();
         uploads_->ApplyButtons();
     }

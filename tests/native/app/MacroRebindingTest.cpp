@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+
 namespace corvalith {
 namespace {
 
@@ -103,6 +105,58 @@ TEST(MacroRebinding, ALoadedProfileIsBoundByItsCaptions) {
     MacroTableBuilder(files).RebindButtons("/d/record.ini", session);
     EXPECT_EQ(session.Working.ButtonMacroIndex[3], 1);
     EXPECT_EQ(session.Working.ButtonMacroIndex[5], 0);
+}
+
+} // namespace
+} // namespace corvalith
+
+namespace corvalith {
+namespace {
+
+// The manager's close leaves the working table in step with record.ini: OK takes the manager's copy; a
+// Cancel after the list changed (a delete already written) builds it from the file, so that a button
+// given the last macro afterwards plays it; a Cancel that changed nothing keeps it. Only OK or a moved
+// button sends the buttons and macros.
+TEST(MacroRebinding, TheClosedManagerLeavesTheTableInStepWithTheFile) {
+    struct Case {
+        const char* name;
+        bool ok;
+        Names before;
+        enum { Kept, FromFile, Copy } table;
+        bool upload;
+    };
+    const Case cases[] = {
+        {"OK", true, {"A", "C"}, Case::Copy, true},
+        {"Cancel after B was deleted", false, {"A", "B", "C"}, Case::FromFile, false},
+        {"Cancel with nothing changed", false, {"A", "C"}, Case::Kept, false},
+    };
+    for (const Case& c : cases) {
+        test::MemoryFileSystem files;
+        MacroFile file(files, "/d/record.ini");
+        files.PutText("/d/record.ini", "");
+        ASSERT_TRUE(file.WriteList({"A", "C"}));
+        ASSERT_TRUE(file.WriteMacro({"A", "1", 0, {"A   Dn", "A   Up"}}));
+        ASSERT_TRUE(file.WriteMacro({"C", "1", 0, {"C   Dn", "C   Up"}}));
+        ProfileSession session;
+        session.Working = Profile({{0, 0}}); // plays A, which stays block 0
+        session.Captions[0] = "Macro:A";
+        std::memset(session.Working.MacroBlockTable, 0xEE, sizeof session.Working.MacroBlockTable);
+        std::vector<std::uint8_t> copy(sizeof session.Working.MacroBlockTable, 0x11);
+
+        const bool upload =
+            MacroRebinding(files, "/d/", "Setting-EN").Close(session, c.ok, {}, c.before, file, copy);
+
+        std::vector<std::uint8_t> expected(sizeof session.Working.MacroBlockTable, 0xEE);
+        if (c.table == Case::Copy) {
+            expected = copy;
+        } else if (c.table == Case::FromFile) {
+            MacroTableBuilder::Build(file, 0x32, MacroTableBuilder::Table(expected.data(), expected.size()));
+            EXPECT_NE(expected[130], 0xEE) << c.name; // block 1 now holds C
+        }
+        const std::uint8_t* table = &session.Working.MacroBlockTable[0][0];
+        EXPECT_EQ(std::vector<std::uint8_t>(table, table + expected.size()), expected) << c.name;
+        EXPECT_EQ(upload, c.upload) << c.name;
+    }
 }
 
 } // namespace
