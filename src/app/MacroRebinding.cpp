@@ -5,6 +5,7 @@
 #include "macro/MacroBlockEncoder.h"
 #include "macro/MacroTableBuilder.h"
 #include "profile/AssignmentKind.h"
+#include "profile/CaptionFile.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileList.h"
 #include "profile/ProfileStorage.h"
@@ -16,10 +17,6 @@ namespace corvalith {
 namespace {
 
 constexpr std::string_view kProfileSection = "Profile";
-
-std::string ItemKey(std::size_t slot) {
-    return "Item" + std::to_string(slot + 1);
-}
 
 } // namespace
 
@@ -71,10 +68,7 @@ MacroRebinding::StoredProfile MacroRebinding::Read(std::size_t position) const {
         stored.Bytes = *bytes;
         stored.Whole = ProfileFile::Decode(*bytes, stored.Profile).RecordBytes == ProfileSettings::kSize;
     }
-    const ini::IniDocument text = ini::IniFile(files_, TextPath(position)).Load();
-    for (std::size_t slot = 0; slot < stored.Captions.size(); ++slot) {
-        stored.Captions[slot] = ini::IniFile::Read(text, section_, ItemKey(slot));
-    }
+    stored.Captions = CaptionFile::Read(ini::IniFile(files_, TextPath(position)).Load(), section_);
     return stored;
 }
 
@@ -105,7 +99,7 @@ MacroRebinding::Outcome MacroRebinding::AfterManager(ProfileSession& session,
             ini::IniDocument document = text.Load();
             for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
                 if (captions[slot] != stored.Captions[slot]) {
-                    document.SetString(section_, ItemKey(slot), captions[slot]);
+                    CaptionFile::PutSlot(document, section_, slot, captions[slot]);
                 }
             }
             text.Store(document);

@@ -30,6 +30,9 @@ public:
     // The whole file as it is now; an empty document when it is missing.
     IniDocument Load() const;
 
+    // "Item<number>": the keys of the profile list, the captions and a macro's items.
+    static std::string ItemKey(std::size_t number) { return "Item" + std::to_string(number); }
+
     // The trimmed value, "" when the file, the section or the key is missing.
     std::string ReadString(std::string_view section, std::string_view key) const;
     // The same read from a document already loaded, for several keys of one file.

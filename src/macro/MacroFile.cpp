@@ -18,10 +18,6 @@ constexpr std::string_view kItemCountKey = "ItemCount";
 // Reported for a file that exists but cannot be read, so it is not replaced (the system's "access denied").
 constexpr int kUnreadable = 5;
 
-std::string ItemKey(std::size_t index) {
-    return "Item" + std::to_string(index);
-}
-
 std::size_t BoundedCount(std::string_view text, std::size_t limit) {
     const long long count = MacroItem::ParseInteger(text);
     if (count <= 0) {
@@ -126,7 +122,7 @@ Macro MacroFile::ReadMacro(const ini::IniDocument& document, const std::string& 
     const std::size_t count = BoundedCount(ini::IniFile::Read(document, name, kItemCountKey), kMaxItems);
     macro.Items.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
-        macro.Items.push_back(ini::IniFile::Read(document, name, ItemKey(i)));
+        macro.Items.push_back(ini::IniFile::Read(document, name, ini::IniFile::ItemKey(i)));
     }
     return macro;
 }
@@ -143,7 +139,7 @@ void MacroFile::PutMacroSection(ini::IniDocument& document, const std::string& n
     document.SetString(name, kLoopKey, loopCountText);
     document.SetString(name, kItemCountKey, std::to_string(items.size()));
     for (std::size_t i = 0; i < items.size(); ++i) {
-        document.SetString(name, ItemKey(i), items[i]);
+        document.SetString(name, ini::IniFile::ItemKey(i), items[i]);
     }
 }
 

@@ -14,10 +14,6 @@ constexpr std::string_view kSection = "Profile";
 constexpr std::string_view kDiscard = "-";
 constexpr int kPositions = static_cast<int>(ProfileList::kMaxProfiles);
 
-std::string ItemKey(std::size_t number) {
-    return "Item" + std::to_string(number);
-}
-
 std::string FileKey(int position) {
     return "File" + std::to_string(position);
 }
@@ -47,7 +43,8 @@ ProfileList ProfileListStore::Read(const ProfileSession& session) {
     const long count = StoredCount(document);
     std::vector<std::string> names;
     for (long i = 0; i < count; ++i) {
-        names.push_back(ini::IniFile::Read(document, kSection, ItemKey(static_cast<std::size_t>(i))));
+        names.push_back(
+            ini::IniFile::Read(document, kSection, ini::IniFile::ItemKey(static_cast<std::size_t>(i))));
     }
     ProfileList list(names);
     for (std::size_t i = 0; i < list.Count(); ++i) {
@@ -88,7 +85,7 @@ ProfileListStore::CloseAction ProfileListStore::Save(const ProfileList& list, Pr
         for (int i = 0; i < kPositions; ++i) {
             const int from = i < count ? entries[static_cast<std::size_t>(i)].Files : ProfileList::kNoFiles;
             if (i < count) {
-                document.SetString(kSection, ItemKey(static_cast<std::size_t>(i)),
+                document.SetString(kSection, ini::IniFile::ItemKey(static_cast<std::size_t>(i)),
                                    entries[static_cast<std::size_t>(i)].Name);
             }
             if (from >= 0 && from != i) {

@@ -2,6 +2,7 @@
 
 #include "ini/IniFile.h"
 #include "platform/TextFormat.h"
+#include "profile/CaptionFile.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileList.h"
 
@@ -10,10 +11,6 @@ namespace corvalith {
 namespace {
 
 constexpr std::string_view kProfileSection = "Profile";
-
-std::string ItemKey(std::size_t number) {
-    return "Item" + std::to_string(number);
-}
 
 std::size_t FileNameStart(const std::string& path) {
     const std::size_t separator = path.find_last_of("/\\");
@@ -36,16 +33,6 @@ bool NamesProfileFile(const std::string& path) {
 bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
     return text.size() >= suffix.size() &&
            ProfileList::EqualNoCase(std::string_view(text).substr(text.size() - suffix.size()), suffix);
-}
-
-// Captions are read back trimmed and without one pair of enclosing quotes, so one that starts or ends
-// with a blank or a quote ("Scroll ") is stored in quotes.
-std::string QuotedIfNeeded(const std::string& caption) {
-    if (caption.empty()) {
-        return caption;
-    }
-    const auto special = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
-    return special(caption.front()) || special(caption.back()) ? '"' + caption + '"' : caption;
 }
 
 } // namespace
@@ -238,9 +225,7 @@ int ProfileOperations::ExportCaptions(const std::string& iniPath, const Captions
                                       std::string_view section) {
     ini::IniFile file(services_.Files, iniPath);
     ini::IniDocument text = file.Load();
-    for (std::size_t slot = 0; slot + 1 < captions.size(); ++slot) {
-        text.SetString(section, ItemKey(slot + 1), QuotedIfNeeded(captions[slot]));
-    }
+    CaptionFile::Put(text, section, captions);
     return file.Store(text);
 }
 
@@ -250,22 +235,12 @@ ProfileOperations::ReadCaptionFile(const std::string& iniPath, std::string_view 
     if (!bytes || bytes->size() > kMaxCaptionFileBytes) {
         return std::nullopt;
     }
-    const ini::IniDocument text = ini::IniDocument::Parse(*bytes);
-    Captions captions;
-    for (std::size_t slot = 0; slot < captions.size(); ++slot) {
-        captions[slot] = ini::IniFile::Read(text, section, ItemKey(slot + 1));
-    }
-    return captions;
+    return CaptionFile::Read(ini::IniDocument::Parse(*bytes), section);
 }
 
 ProfileOperations::Captions ProfileOperations::ImportCaptions(const std::string& iniPath,
                                                               std::string_view section) const {
-    const ini::IniDocument text = ini::IniFile(services_.Files, iniPath).Load();
-    Captions captions;
-    for (std::size_t slot = 0; slot < captions.size(); ++slot) {
-        captions[slot] = ini::IniFile::Read(text, section, ItemKey(slot + 1));
-    }
-    return captions;
+    return CaptionFile::Read(ini::IniFile(services_.Files, iniPath).Load(), section);
 }
 
 std::string ProfileOperations::ExportBinaryPath(const std::string& chosen) {

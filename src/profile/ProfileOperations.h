@@ -3,6 +3,7 @@
 #include "framework/IPrompts.h"
 #include "platform/IDebugOutput.h"
 #include "platform/IFileSystem.h"
+#include "profile/CaptionFile.h"
 #include "profile/IPointerSettingsApplier.h"
 #include "profile/IProfileUploader.h"
 #include "profile/IProfileWindow.h"
@@ -32,7 +33,7 @@ public:
         IDebugOutput& Debug;
     };
 
-    using Captions = std::array<std::string, ProfileSettings::kButtonSlots>;
+    using Captions = CaptionFile::Captions;
 
     static constexpr const char* kFileFilter = "Gaming Mouse Profile(*.bin)|*.bin||";
     // Hide read-only, prompt before overwriting, file must exist.

@@ -1,6 +1,7 @@
 #include "profile/ProfileStorage.h"
 
 #include "platform/TextFormat.h"
+#include "profile/CaptionFile.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileListStore.h"
 
@@ -34,20 +35,6 @@ long ParseCount(std::string_view text) {
         }
     }
     return negative ? -value : value;
-}
-
-std::string ItemKey(std::size_t number) {
-    return "Item" + std::to_string(number);
-}
-
-// Values are read back trimmed and with one pair of enclosing quotes removed, so a caption that starts or
-// ends with a blank or a quote ("Scroll ") is stored in quotes to come back exactly as it was.
-std::string QuotedIfNeeded(const std::string& caption) {
-    if (caption.empty()) {
-        return caption;
-    }
-    const auto special = [](char c) { return c == ' ' || c == '\t' || c == '"' || c == '\''; };
-    return special(caption.front()) || special(caption.back()) ? '"' + caption + '"' : caption;
 }
 
 } // namespace
@@ -84,7 +71,7 @@ void ProfileStorage::LoadProfile() {
         if (listValid_) {
             const std::string current = ini::IniFile::Read(list, kProfileSection, "CurProfileName");
             for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {
-                if (ini::IniFile::Read(list, kProfileSection, ItemKey(i)) == current) {
+                if (ini::IniFile::Read(list, kProfileSection, ini::IniFile::ItemKey(i)) == current) {
                     session_.CurrentProfileIndex = static_cast<std::uint8_t>(i); // the last equal entry wins
                 }
             }
@@ -149,10 +136,7 @@ void ProfileStorage::SaveProfile() {
 }
 
 void ProfileStorage::LoadCaptions(std::string_view languageSection) {
-    const ini::IniDocument text = CurrentTextFile().Load();
-    for (std::size_t slot = 0; slot < session_.Captions.size(); ++slot) {
-        session_.Captions[slot] = ini::IniFile::Read(text, languageSection, ItemKey(slot + 1));
-    }
+    session_.Captions = CaptionFile::Read(CurrentTextFile().Load(), languageSection);
     services_.Macros.RebindButtons(macrosPath_, session_);
 }
 
@@ -162,10 +146,7 @@ void ProfileStorage::SaveCaptions(std::string_view languageSection) {
     EnsureDataFolder();
     ini::IniFile file = CurrentTextFile();
     ini::IniDocument text = file.Load();
-    // Slot 7 is never assigned, so "Item8" is never written.
-    for (std::size_t slot = 0; slot + 1 < session_.Captions.size(); ++slot) {
-        text.SetString(languageSection, ItemKey(slot + 1), QuotedIfNeeded(session_.Captions[slot]));
-    }
+    CaptionFile::Put(text, languageSection, session_.Captions);
     file.Store(text);
 }
 

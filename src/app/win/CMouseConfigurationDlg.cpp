@@ -34,10 +34,6 @@ constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
 const GUID kHidInterfaceClass = {
     0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
-std::wstring Wide(const std::string& text) {
-    return WideString::FromUtf8(text);
-}
-
 RECT ToRect(const MainWindowLayout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
@@ -146,7 +142,7 @@ void CMouseConfigurationDlg::DecodeAhead() {
 std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
     ProgramServices& s = *services_;
     s.SetLanguage(code);
-    fontFace_ = Wide(std::string(LanguageCode::FontFace(s.Language.Code())));
+    fontFace_ = WideString::FromUtf8(std::string(LanguageCode::FontFace(s.Language.Code())));
     return s.CaptionSection();
 }
 
@@ -222,7 +218,7 @@ void CMouseConfigurationDlg::InitialiseButton(CPaintedButton& button, const RECT
                                               const std::string& caption) {
     buttons_.Add(button, rect, commandId);
     ImageButtonFace& face = button.Face();
-    face.SetCaption(Wide(caption));
+    face.SetCaption(WideString::FromUtf8(caption));
     face.SetFontFace(fontFace_);
     face.SetFontHeight(13);
     const RECT source{0, 0, rect.right - rect.left, rect.bottom - rect.top};
@@ -472,14 +468,14 @@ void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
         return;
     }
     CPaintedButton& box = dropDowns_[slot];
-    box.SetCaption(Wide(services_->Session.Captions[slot]));
+    box.SetCaption(WideString::FromUtf8(services_->Session.Captions[slot]));
     box.Invalidate();
     UpdateWindow();
 }
 
 void CMouseConfigurationDlg::SetDropDownCaptions() {
     for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
-        dropDowns_[slot].SetCaption(Wide(services_->Session.Captions[slot]));
+        dropDowns_[slot].SetCaption(WideString::FromUtf8(services_->Session.Captions[slot]));
         dropDowns_[slot].Invalidate();
     }
     UpdateWindow();
@@ -532,7 +528,7 @@ void CMouseConfigurationDlg::Paint(HDC dc) {
     SetBkMode(dc, TRANSPARENT);
     for (const MainWindowPlan::Text& text : MainWindowPlan::Texts(model_->Layout(), services_->Language)) {
         SelectObject(dc, text.Face == MainWindowPlan::Font::Label ? labelFont_ : mainFont_);
-        const std::wstring words = Wide(text.Words);
+        const std::wstring words = WideString::FromUtf8(text.Words);
         RECT box = ToRect(text.Box);
         switch (text.Place) {
         case MainWindowPlan::Placement::Line:
@@ -806,7 +802,7 @@ void CMouseConfigurationDlg::EnableLiftOffSlider(bool enabled) {
 }
 
 void CMouseConfigurationDlg::AddIcon() {
-    tray_.Add(Wide(services_->Language.Text(TextEntry::ProductTitle)));
+    tray_.Add(WideString::FromUtf8(services_->Language.Text(TextEntry::ProductTitle)));
 }
 
 void CMouseConfigurationDlg::RemoveIcon() {
@@ -823,7 +819,8 @@ void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
     if (const auto balloon =
             deviceStatus_.BalloonFor(static_cast<int>(code), static_cast<unsigned>(value),
                                      services_->Language, services_->Session.AppliedSnapshot)) {
-        tray_.ShowBalloon(Wide(balloon->Title), Wide(balloon->Text), balloon->TimeoutMs);
+        tray_.ShowBalloon(WideString::FromUtf8(balloon->Title), WideString::FromUtf8(balloon->Text),
+                          balloon->TimeoutMs);
     }
 }
 
@@ -897,7 +894,7 @@ void CMouseConfigurationDlg::DeliverSimulatedChanges() {
         }
         // The broadcast block the device stack sends for an interface: header, class and the path. A
         // broadcast carries a pointer, so it can only be sent, not posted.
-        const std::wstring name = Wide(change.second);
+        const std::wstring name = WideString::FromUtf8(change.second);
         std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
                                         name.size() * sizeof(wchar_t));
         auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());

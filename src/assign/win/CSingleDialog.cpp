@@ -25,12 +25,8 @@ RECT ToRect(const Layout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-std::wstring Wide(std::string_view text) {
-    return WideString::FromUtf8(std::string(text));
-}
-
 void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box) {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
                 DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
@@ -83,14 +79,15 @@ BOOL CSingleDialog::OnInitDialog() {
     const Layout::Font font = Layout::FontFor(code_, version.dwMajorVersion, version.dwMinorVersion);
     font_ = ::CreateFontW(font.Height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, Layout::kPitchAndFamily,
-                          Wide(font.Face).c_str());
+                          WideString::FromUtf8(font.Face).c_str());
     labelBrush_ = ::CreateSolidBrush(RGB(255, 255, 255));
 
     const RECT box = ToRect(Layout::kKeyLabel);
-    label_ = ::CreateWindowExW(
-        0, L"STATIC", Wide(capture_.KeyName()).c_str(), WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE,
-        box.left, box.top, box.right - box.left, box.bottom - box.top, hwnd_,
-        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyLabelId)), ::GetModuleHandleW(nullptr), nullptr);
+    label_ = ::CreateWindowExW(0, L"STATIC", WideString::FromUtf8(capture_.KeyName()).c_str(),
+                               WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, box.left, box.top,
+                               box.right - box.left, box.bottom - box.top, hwnd_,
+                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyLabelId)),
+                               ::GetModuleHandleW(nullptr), nullptr);
     if (font_ != nullptr) {
         ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
@@ -99,7 +96,7 @@ BOOL CSingleDialog::OnInitDialog() {
         prompts_.ShowMessage(hwnd_, TextFormat::Printf(kHookErrorFormat, error), "", PromptButtons::Ok);
         return TRUE;
     }
-    ::SetWindowTextW(label_, Wide(capture_.LabelText()).c_str());
+    ::SetWindowTextW(label_, WideString::FromUtf8(capture_.LabelText()).c_str());
     return TRUE;
 }
 
@@ -131,7 +128,7 @@ BOOL CSingleDialog::PreTranslateMessage(MSG* msg) {
 LRESULT CSingleDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == kKeyMessage) {
         if (label_ != nullptr) {
-            ::SetWindowTextW(label_, Wide(capture_.LabelText()).c_str());
+            ::SetWindowTextW(label_, WideString::FromUtf8(capture_.LabelText()).c_str());
             ::InvalidateRect(label_, nullptr, TRUE);
             ::UpdateWindow(label_);
         }

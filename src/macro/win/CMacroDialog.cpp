@@ -22,12 +22,8 @@ RECT ToRect(const Layout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-std::wstring Wide(std::string_view text) {
-    return WideString::FromUtf8(std::string(text));
-}
-
 void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT extra = DT_SINGLELINE) {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
                 DT_CENTER | DT_VCENTER | DT_NOPREFIX | extra);
@@ -35,7 +31,7 @@ void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT ex
 
 // A run-mode text: left-aligned and word-wrapped, centred vertically by measuring it first.
 void DrawRunModeText(HDC dc, std::string_view text, const Layout::Rect& box) {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideString::FromUtf8(text);
     RECT measured = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
                 DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
@@ -77,13 +73,13 @@ BOOL CMacroDialog::OnInitDialog() {
     }
     font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE,
                           ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          Wide(Layout::FontFace(code_)).c_str());
+                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
     listBrush_ = ::CreateSolidBrush(kListColour);
     const RECT box = ToRect(Layout::kNameLabel);
-    label_ = ::CreateWindowExW(0, L"STATIC", Wide(choice_.ChosenName()).c_str(), WS_CHILD | WS_VISIBLE,
-                               box.left, box.top, box.right - box.left, box.bottom - box.top, hwnd_,
-                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameLabelId)),
-                               ::GetModuleHandleW(nullptr), nullptr);
+    label_ = ::CreateWindowExW(
+        0, L"STATIC", WideString::FromUtf8(choice_.ChosenName()).c_str(), WS_CHILD | WS_VISIBLE, box.left,
+        box.top, box.right - box.left, box.bottom - box.top, hwnd_,
+        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameLabelId)), ::GetModuleHandleW(nullptr), nullptr);
     if (font_ != nullptr) {
         ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
@@ -121,7 +117,7 @@ void CMacroDialog::OpenList() {
         ::SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     for (const std::string& name : names_) {
-        ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+        ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideString::FromUtf8(name).c_str()));
     }
     const int preselected = MacroChoice::Preselect(names_, choice_.ChosenName());
     if (preselected >= 0) {
@@ -142,7 +138,7 @@ void CMacroDialog::ChooseItem(int position) {
         return;
     }
     if (label_ != nullptr) {
-        ::SetWindowTextW(label_, Wide(choice_.ChosenName()).c_str());
+        ::SetWindowTextW(label_, WideString::FromUtf8(choice_.ChosenName()).c_str());
     }
     CloseList();
     Invalidate(false);

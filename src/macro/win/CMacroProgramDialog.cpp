@@ -34,10 +34,6 @@ RECT ToRect(const Layout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-std::wstring Wide(std::string_view text) {
-    return WideString::FromUtf8(std::string(text));
-}
-
 std::string Narrow(const std::wstring& text) {
     return WideString::ToUtf8(text);
 }
@@ -87,11 +83,11 @@ HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Layou
 HFONT CreateDialogFont(int height, std::string_view face) {
     return ::CreateFontW(height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                         Wide(face).c_str());
+                         WideString::FromUtf8(face).c_str());
 }
 
 void DrawText(HDC dc, std::string_view text, const Layout::Rect& box, UINT format) {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
 }
@@ -170,8 +166,8 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     }
     ::SendMessageW(loopCount_, WM_SETFONT, reinterpret_cast<WPARAM>(loopFont_), FALSE);
 
-    record_.Create(ToRect(Layout::kRecord), this, kRecordId, Wide(texts.RecordIdle));
-    record_.SetFontFace(Wide(Layout::FontFace(code_)));
+    record_.Create(ToRect(Layout::kRecord), this, kRecordId, WideString::FromUtf8(texts.RecordIdle));
+    record_.SetFontFace(WideString::FromUtf8(Layout::FontFace(code_)));
     record_.SetFontHeight(Layout::RecordFontHeight(code_));
     record_.SetSkinImages(skins_, RECT{0, 0, Layout::kRecordImageWidth, Layout::kRecordImageHeight},
                           Skin(Layout::kRecordNormal), Skin(Layout::kRecordOver), Skin(Layout::kRecordOver),
@@ -249,7 +245,8 @@ void CMacroProgramDialog::ShowRecordState() {
         return;
     }
     const Layout::Texts texts = Layout::TextsFor(code_);
-    record_.SetCaption(Wide(recorder_.IsRecording() ? texts.RecordRunning : texts.RecordIdle));
+    record_.SetCaption(
+        WideString::FromUtf8(recorder_.IsRecording() ? texts.RecordRunning : texts.RecordIdle));
     record_.SetChecked(recorder_.IsRecording());
     record_.RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
@@ -259,7 +256,8 @@ void CMacroProgramDialog::ShowRecordState() {
 void CMacroProgramDialog::LoadList() {
     ::SendMessageW(macroList_, LB_RESETCONTENT, 0, 0);
     for (const std::string& name : file_.ReadList()) {
-        ::SendMessageW(macroList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(name).c_str()));
+        ::SendMessageW(macroList_, LB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(WideString::FromUtf8(name).c_str()));
     }
     if (::SendMessageW(macroList_, LB_GETCOUNT, 0, 0) > 0) {
         ::SendMessageW(macroList_, LB_SETCURSEL, 0, 0);
@@ -282,7 +280,8 @@ void CMacroProgramDialog::SelectMacro() {
     const Macro macro = file_.ReadMacro(name);
     snapshot_ = {name, macro.LoopCountText, std::to_string(macro.Items.size())};
     snapshot_.insert(snapshot_.end(), macro.Items.begin(), macro.Items.end());
-    ::SetWindowTextW(loopCount_, Wide(macro.LoopCountText).c_str()); // checked at once (LoopCountChanged)
+    ::SetWindowTextW(loopCount_,
+                     WideString::FromUtf8(macro.LoopCountText).c_str()); // checked at once (LoopCountChanged)
     ShowEvents(macro.Items, -1);
     if (macro.DelayRecording == 1) {
         delayFlag_ = true;
@@ -303,8 +302,8 @@ void CMacroProgramDialog::NewMacro() {
         prompts_.ShowMessage(hwnd_, texts.LimitMessage, texts.LimitCaption, PromptButtons::Ok);
         return;
     }
-    const LRESULT index =
-        ::SendMessageW(macroList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(*name).c_str()));
+    const LRESULT index = ::SendMessageW(macroList_, LB_ADDSTRING, 0,
+                                         reinterpret_cast<LPARAM>(WideString::FromUtf8(*name).c_str()));
     ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     current_ = static_cast<int>(index);
     ShowEvents({}, -1);
@@ -477,7 +476,7 @@ bool CMacroProgramDialog::Written() {
         ShowEvents({}, -1);
     }
     const LRESULT found = ::SendMessageW(macroList_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(Wide(selected).c_str()));
+                                         reinterpret_cast<LPARAM>(WideString::FromUtf8(selected).c_str()));
     if (!selected.empty() && found != LB_ERR && found != Selection(macroList_)) {
         ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
         SelectMacro();
@@ -504,7 +503,8 @@ void CMacroProgramDialog::ShowEvents(const std::vector<std::string>& items, int 
     ::SendMessageW(eventList_, WM_SETREDRAW, FALSE, 0);
     ::SendMessageW(eventList_, LB_RESETCONTENT, 0, 0);
     for (const std::string& item : items) {
-        ::SendMessageW(eventList_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Wide(item).c_str()));
+        ::SendMessageW(eventList_, LB_ADDSTRING, 0,
+                       reinterpret_cast<LPARAM>(WideString::FromUtf8(item).c_str()));
     }
     ::SendMessageW(eventList_, LB_SETCURSEL, static_cast<WPARAM>(selection), 0);
     ::SendMessageW(eventList_, WM_SETREDRAW, TRUE, 0);

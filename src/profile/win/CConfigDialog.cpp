@@ -21,12 +21,8 @@ RECT ToRect(const ConfigDialogLayout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
-std::wstring Wide(std::string_view text) {
-    return WideString::FromUtf8(std::string(text));
-}
-
 void DrawLabel(HDC dc, std::string_view text, const ConfigDialogLayout::Rect& box, UINT format) {
-    const std::wstring wide = Wide(text);
+    const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
 }
@@ -57,7 +53,7 @@ BOOL CConfigDialog::OnInitDialog() {
     }
     font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          Wide(Layout::FontFace(code_)).c_str());
+                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
     brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
     if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       ToRect(Layout::kList), this, Layout::kListId)) {
@@ -80,7 +76,7 @@ BOOL CConfigDialog::OnInitDialog() {
 void CConfigDialog::FillList() {
     list_.ResetContent();
     for (const auto& entry : entries_.Entries()) {
-        list_.AddString(Wide(entry.Name));
+        list_.AddString(WideString::FromUtf8(entry.Name));
     }
     list_.SetCurSel(entries_.Selected());
 }
