@@ -576,6 +576,19 @@ std::optional<std::string> Violation(World& world, Program& program, const Snaps
     return std::nullopt;
 }
 
+// A click on the scroll-speed page at a random point, as the page takes it; returns where.
+std::string ScrollPageClick(Program& program, Random& random) {
+    ProfileSettings& working = program.session.Working;
+    const int x = Between(random, 0, 200);
+    const int y = Between(random, 10, 65);
+    const ScrollSpeedModel::BoxChange change = ScrollSpeedModel::Click(working, x, y);
+    if (change.Text) {
+        ScrollSpeedModel::TextChanged(working, *change.Text);
+    }
+    program.Notify(SettingsChange::Scroll, 1);
+    return std::to_string(x) + "," + std::to_string(y);
+}
+
 // --- operations -------------------------------------------------------------------------------------------
 
 Effect SettingsOperation(World& world, Program& program, Random& random) {
@@ -697,29 +710,14 @@ Effect SettingsOperation(World& world, Program& program, Random& random) {
             "," + std::to_string(y);
         break;
     }
-    case 14: {
-        const int x = Between(random, 0, 200);
-        const int y = Between(random, 10, 65);
-        const ScrollSpeedModel::BoxChange change = ScrollSpeedModel::Click(working, x, y);
-        if (change.Text) {
-            ScrollSpeedModel::TextChanged(working, *change.Text);
-        }
-        program.Notify(SettingsChange::Scroll, 1);
-        d = "scroll page click at " + std::to_string(x) + "," + std::to_string(y);
+    case 14:
+        d = "scroll page click at " + ScrollPageClick(program, random);
         break;
-    }
     case 15: {
         // Typing into the lines box stores the count; it reaches Windows with the next click on the page.
         const std::string text = std::to_string(Between(random, 0, 120));
         ScrollSpeedModel::TextChanged(working, text);
-        const int x = Between(random, 0, 200);
-        const int y = Between(random, 10, 65);
-        const ScrollSpeedModel::BoxChange change = ScrollSpeedModel::Click(working, x, y);
-        if (change.Text) {
-            ScrollSpeedModel::TextChanged(working, *change.Text);
-        }
-        program.Notify(SettingsChange::Scroll, 1);
-        d = "scroll lines typed " + text + ", then a click at " + std::to_string(x) + "," + std::to_string(y);
+        d = "scroll lines typed " + text + ", then a click at " + ScrollPageClick(program, random);
         break;
     }
     case 16: {
