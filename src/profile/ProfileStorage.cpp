@@ -141,6 +141,11 @@ void ProfileStorage::LoadCaptions(std::string_view languageSection) {
 }
 
 void ProfileStorage::SaveCaptions(std::string_view languageSection) {
+    // A profile's own text file is named by its current index, as the save of its settings names it: after
+    // a delete moved the profile's files up, the file it was read from holds the next profile's captions.
+    if (textPath_ != listPath_) {
+        textPath_ = NumberedPath("str", ".ini");
+    }
     // The seven keys go into one loaded copy of the text file, which then replaces the file once: every
     // change of a setting saves the captions, and each replacement is a flushed write and a rename.
     EnsureDataFolder();

@@ -7,6 +7,8 @@
 #include "ini/IniFile.h"
 #include "platform/FixedDataFolderLocator.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProfileList.h"
+#include "profile/ProfileListStore.h"
 
 #include <gtest/gtest.h>
 
@@ -277,6 +279,27 @@ TEST(ProfileOperations, AStartOnAnyEntryWorksOnThatEntryAlone) {
             EXPECT_EQ(program.files.Get(kFolder + "config" + std::to_string(n) + ".bin"), expected) << start;
         }
     }
+}
+
+// After a delete moved the loaded profile's files up, a captions-only import into it writes its own
+// moved text file, not the one it was read from (which now holds the next profile's captions).
+TEST(ProfileOperations, CaptionsFollowTheLoadedProfileWhenADeleteMovedIt) {
+    Program program("B");
+    ProfileListStore store(program.files, kFolder);
+    ProfileList list = store.Read(program.session);
+    list.Select(0);
+    ASSERT_TRUE(list.DeleteSelected());
+    const ProfileListStore::CloseAction action = store.Save(list, program.session);
+    program.Run(ProfileOperations::Operation::Select, action.Position); // B, still loaded, now entry 0
+    ASSERT_EQ(program.session.LoadedProfileIndex, 0);
+
+    program.files.Put("/backup/captions.bin", std::vector<std::uint8_t>(10, 0)); // not a whole profile
+    program.files.PutText("/backup/captions.ini", "[Setting-EN]\r\nItem1=Imported\r\n");
+    program.prompts.fileAnswers.push_back("/backup/captions.bin");
+    program.Run(ProfileOperations::Operation::Import, 0);
+
+    EXPECT_EQ(ini::IniFile(program.files, kFolder + "str0.ini").ReadString(kSection, "Item1"), "Imported");
+    EXPECT_EQ(ini::IniFile(program.files, kFolder + "str1.ini").ReadString(kSection, "Item1"), "Key 2");
 }
 
 } // namespace
