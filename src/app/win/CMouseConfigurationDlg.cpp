@@ -31,9 +31,6 @@ using Changes = MainWindowModel::Changes;
 // The window's fill where no background image could be loaded.
 constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
 
-const GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
 RECT ToRect(const MainWindowLayout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
 }
@@ -55,17 +52,9 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     dispatch_ = std::make_unique<SettingsDispatch>(services_->Session.Working, *uploads_);
     assignment_ = std::make_unique<ButtonAssignment>(services_->Session, *uploads_,
                                                      static_cast<IAssignmentWindow&>(*this));
-    if (services_->Mouse() != nullptr) {
-        services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
-            AnnounceSimulatedChange(event, path);
-        });
-    }
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() {
-    if (services_ && services_->Mouse() != nullptr) {
-        services_->Mouse()->SetDeviceChangeListener(nullptr);
-    }
     for (HFONT font : {mainFont_, labelFont_}) {
         if (font != nullptr) {
             DeleteObject(font);
@@ -872,41 +861,6 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     }
 }
 
-void CMouseConfigurationDlg::AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path) {
-    {
-        std::lock_guard lock(simulatedMutex_);
-        simulatedChanges_.emplace_back(event, path);
-    }
-    // Posted: a plug or unplug in the middle of an upload is handled after it, as a real one would be.
-    ::PostMessageW(Hwnd(), kSimulatedDeviceChange, 0, 0);
-}
-
-void CMouseConfigurationDlg::DeliverSimulatedChanges() {
-    for (;;) {
-        std::pair<DeviceChangeEvent, std::string> change;
-        {
-            std::lock_guard lock(simulatedMutex_);
-            if (simulatedChanges_.empty()) {
-                return;
-            }
-            change = std::move(simulatedChanges_.front());
-            simulatedChanges_.pop_front();
-        }
-        // The broadcast block the device stack sends for an interface: header, class and the path. A
-        // broadcast carries a pointer, so it can only be sent, not posted.
-        const std::wstring name = WideString::FromUtf8(change.second);
-        std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
-                                        name.size() * sizeof(wchar_t));
-        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
-        broadcast->dbcc_size = static_cast<DWORD>(bytes.size());
-        broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        broadcast->dbcc_classguid = kHidInterfaceClass;
-        std::copy(name.begin(), name.end(), broadcast->dbcc_name);
-        SendMessage(WM_DEVICECHANGE, static_cast<WPARAM>(change.first),
-                    reinterpret_cast<LPARAM>(bytes.data()));
-    }
-}
-
 void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
     if (wParam != kIconId || tray_.OnNotification(lParam)) {
         return;
@@ -1093,9 +1047,6 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         // and the firmware updater end the program.
         ClearSelection();
         HideToTray();
-        return 0;
-    case kSimulatedDeviceChange:
-        DeliverSimulatedChanges();
         return 0;
     default:
         break;

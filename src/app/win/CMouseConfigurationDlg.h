@@ -26,9 +26,7 @@
 #include "skin/win/SkinImage.h"
 
 #include <array>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
 #include <vector>
@@ -207,8 +205,6 @@ private:
     void StartFirmwareUpdater();
     void ShowIconMenu();
     void Paint(HDC dc);
-    void AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path);
-    void DeliverSimulatedChanges();
 
     ProgramOptions options_;
     std::unique_ptr<ProgramServices> services_;
@@ -241,11 +237,6 @@ private:
     std::unique_ptr<ProfileListStore> profileList_;
     std::unique_ptr<ProfileOperations> profileOperations_;
     std::unique_ptr<CConfigDialog> config_;
-
-    // Plugs and unplugs of the virtual mouse waiting to reach the window as WM_DEVICECHANGE broadcasts.
-    static constexpr UINT kSimulatedDeviceChange = WM_APP + 0x50;
-    std::mutex simulatedMutex_;
-    std::deque<std::pair<DeviceChangeEvent, std::string>> simulatedChanges_;
 };
 
 } // namespace corvalith

@@ -61,7 +61,8 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
                                                  systemMouseSettings_, !options.Sandbox.empty())),
       Shell(Chosen<IShell>(options.Shell, keptShell_, systemShell_, !options.Sandbox.empty())),
       DeviceNotifications(options.DeviceNotifications != nullptr ? *options.DeviceNotifications
-                                                                 : systemNotifications_),
+                          : options.Simulate ? static_cast<IDeviceNotifications&>(simulatedNotifications_)
+                                             : systemNotifications_),
       Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
       fixedFolder_(options.DataFolder),
       simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
@@ -94,6 +95,12 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
     }
     if (mouse_ && !options.StartUnplugged) {
         mouse_->Plug(); // the virtual mouse starts plugged in, as a mouse on the desk
+    }
+    // Later plugs and unplugs reach the main window as the system's broadcasts would.
+    if (mouse_) {
+        mouse_->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
+            simulatedNotifications_.Announce(event, path);
+        });
     }
 }
 

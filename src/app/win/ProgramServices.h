@@ -27,6 +27,7 @@
 #include "sim/SimulatedClock.h"
 #include "sim/TraceWriter.h"
 #include "sim/VirtualMouse.h"
+#include "sim/win/SimulatedDeviceNotifications.h"
 #include "skin/win/SkinImages.h"
 
 #include <cstdio>
@@ -53,7 +54,7 @@ struct ProgramOptions {
     IInstallRecord* InstallRecord = nullptr;             // null: the registry (or the sandbox's file)
     ISystemMouseSettings* MouseSettings = nullptr;       // null: the system's (or kept, in a sandbox)
     IShell* Shell = nullptr;                             // null: the real shell (or kept, in a sandbox)
-    IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's hot-plug notifications
+    IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's (or the virtual mouse's)
     EventReader::ThreadStarter ReaderThread;             // empty: the reader runs on a std::thread
     // The Windows user-interface language (a LANGID) that chooses the texts when the data folder names no
     // usable language; 0 asks the system.
@@ -99,6 +100,7 @@ private:
     Win32SystemMouseSettings systemMouseSettings_;
     Win32Shell systemShell_;
     Win32DeviceNotifications systemNotifications_;
+    SimulatedDeviceNotifications simulatedNotifications_; // the virtual mouse's plugs and unplugs
     // A sandboxed run's stand-ins.
     RecordingMouseSettings keptMouseSettings_;
     RecordingShell keptShell_;
