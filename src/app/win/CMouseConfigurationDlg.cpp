@@ -1,6 +1,5 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
-#include "app/MacroRebinding.h"
 #include "app/ProgramVersion.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/CExMenu.h"
@@ -8,7 +7,6 @@
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
 #include "macro/MacroFile.h"
-#include "macro/MacroTableBuilder.h"
 #include "macro/win/CMacroDialog.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
@@ -52,6 +50,12 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     dispatch_ = std::make_unique<SettingsDispatch>(services_->Session.Working, *uploads_);
     assignment_ = std::make_unique<ButtonAssignment>(services_->Session, *uploads_,
                                                      static_cast<IAssignmentWindow&>(*this));
+    ProgramServices& s = *services_;
+    profiles_ = std::make_unique<ProfileManagerHost>(
+        s.Skins, s.Session,
+        ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
+    macros_ = std::make_unique<MacroManagerHost>(s, *this);
+    ahead_ = std::make_unique<SkinDecodeQueue>(s.Skins);
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() {
@@ -83,9 +87,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
         Restore();
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
-    aheadPaths_ = MainWindowPlan::AllImagePaths();
-    aheadPaths_.insert(aheadPaths_.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
-    std::reverse(aheadPaths_.begin(), aheadPaths_.end());
+    std::vector<std::string> ahead = MainWindowPlan::AllImagePaths();
+    ahead.insert(ahead.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
+    ahead_->Start(ahead);
     PostMessage(kDecodeAhead, 0, 0);
     return TRUE;
 }
@@ -107,25 +111,29 @@ void CMouseConfigurationDlg::DecodeAhead() {
     // builds the settings panel and opens the virtual mouse's window.
     BuildAdvancedPanel();
     ShowVirtualMouse();
-    if (aheadPaths_.empty()) {
-        return;
-    }
-    services_->Skins.Image(aheadPaths_.back());
-    aheadPaths_.pop_back();
-    if (!aheadPaths_.empty()) {
+    switch (ahead_->DecodeNext()) {
+    case SkinDecodeQueue::Step::More:
         PostMessage(kDecodeAhead, 0, 0);
-    } else {
-        // The window is drawn once, unseen, on its paint surface (the largest the program draws on): the
-        // surface is made, and so are the letters of its texts, so that the first show only draws.
-        const HDC screen = ::GetDC(nullptr);
-        {
-            CMemoryDC memory(screen, width_, height_);
-            if (memory.Valid()) {
-                Paint(memory);
-            }
-        }
-        ::ReleaseDC(nullptr, screen);
+        break;
+    case SkinDecodeQueue::Step::Finished:
+        PaintUnseen();
+        break;
+    case SkinDecodeQueue::Step::Idle:
+        break;
     }
+}
+
+void CMouseConfigurationDlg::PaintUnseen() {
+    // The window is drawn once on its paint surface (the largest the program draws on): the surface is
+    // made, and so are the letters of its texts.
+    const HDC screen = ::GetDC(nullptr);
+    {
+        CMemoryDC memory(screen, width_, height_);
+        if (memory.Valid()) {
+            Paint(memory);
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
 }
 
 std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
@@ -429,24 +437,7 @@ CMouseConfigurationDlg::ChooseMacro(const std::optional<AssignmentCatalogue::Mac
 }
 
 void CMouseConfigurationDlg::RunMacroManager() {
-    ProgramServices& s = *services_;
-    if (!macroManager_) {
-        macroManager_ = std::make_unique<CMacroProgramDialog>(s.Skins, s.Files, s.Prompts(), this);
-    }
-    const std::string path = s.Storage.DataFolder() + "record.ini";
-    ProfileSession& session = s.Session;
-    MacroRebinding rebinding(s.Files, s.Storage.DataFolder(), s.CaptionSection());
-    // The delete guard sees the buttons of every stored profile, so no button anywhere names a deleted macro.
-    std::vector<std::string> labels(session.Captions.begin(),
-                                    session.Captions.begin() + AssignmentCatalogue::kAssignableSlots);
-    const std::vector<std::string> stored = rebinding.StoredLabels(session);
-    labels.insert(labels.end(), stored.begin(), stored.end());
-    macroManager_->Prepare(s.Language.Code(), path, std::move(labels));
-    const MacroFile file(s.Files, path);
-    const std::vector<std::string> namesBefore = file.ReadList();
-    const bool ok = macroManager_->DoModal() == IDOK;
-    if (rebinding.Close(session, ok, macroManager_->Renames(), namesBefore, file,
-                        macroManager_->EncodedCopy())) {
+    if (macros_->Run()) {
         SetDropDownCaptions();
         uploads_->ApplyButtons();
     }
@@ -683,35 +674,16 @@ void CMouseConfigurationDlg::Reset() {
     SetDropDownCaptions();
     ReloadAdvancedPanel();
     s.Storage.SaveCaptions(s.CaptionSection());
-    if (config_) {
+    if (profiles_->IsOpen()) {
         CloseProfileManager();
     }
     EndWaitCursor();
 }
 
 void CMouseConfigurationDlg::OpenProfileManager() {
-    if (config_) {
+    if (!profiles_->Open(services_->Language.Code(), *this, kProfileManagerOrigin)) {
         return;
     }
-    ProgramServices& s = *services_;
-    if (!profileList_) {
-        profileList_ = std::make_unique<ProfileListStore>(s.Files, s.Storage.DataFolder());
-        profileOperations_ = std::make_unique<ProfileOperations>(
-            s.Session,
-            ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
-    }
-    auto dialog = std::make_unique<CConfigDialog>(s.Skins, s.Language.Code(), s.Session, *profileList_,
-                                                  s.Prompts(), this);
-    if (!dialog->Create(this) || !dialog->Initialised()) {
-        if (dialog->Hwnd() != nullptr) {
-            ::DestroyWindow(dialog->Hwnd());
-        }
-        return;
-    }
-    config_ = std::move(dialog);
-    ::SetWindowPos(config_->Hwnd(), HWND_TOP, kProfileManagerOrigin.x, kProfileManagerOrigin.y, 0, 0,
-                   SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(Hwnd());
     for (int number = 1; number <= 4; ++number) {
         Header(number).Show(false);
     }
@@ -725,14 +697,6 @@ void CMouseConfigurationDlg::OpenProfileManager() {
     }
 }
 
-void CMouseConfigurationDlg::OnProfileOperation(WPARAM operation, LPARAM position) {
-    if (!profileOperations_ || operation > 3) {
-        return;
-    }
-    profileOperations_->Run(static_cast<ProfileOperations::Operation>(operation), static_cast<int>(position),
-                            services_->CaptionSection(), Hwnd(), *this);
-}
-
 void CMouseConfigurationDlg::ShowLoadedProfile() {
     SetSlidersFromProfile();
     ReloadAdvancedPanel();
@@ -740,10 +704,7 @@ void CMouseConfigurationDlg::ShowLoadedProfile() {
 }
 
 void CMouseConfigurationDlg::CloseProfileManager() {
-    if (config_) {
-        std::unique_ptr<CConfigDialog> dialog = std::move(config_);
-        ::DestroyWindow(dialog->Hwnd());
-    }
+    profiles_->Close();
     ShowLeftPanel();
 }
 
@@ -839,8 +800,8 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     if (reaction.HideWindow) {
         ShowWindow(SW_HIDE);
     }
-    if (reaction.CloseMacroManager && macroManager_) {
-        macroManager_->Close();
+    if (reaction.CloseMacroManager) {
+        macros_->Close();
     }
     switch (reaction.IconChange) {
     case DeviceStatus::Icon::Keep:
@@ -1031,7 +992,7 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         OnTray(wParam, lParam);
         return 0;
     case kProfileOperation:
-        OnProfileOperation(wParam, lParam);
+        profiles_->RunOperation(wParam, lParam, services_->CaptionSection(), Hwnd(), *this);
         return 0;
     case kDeviceEvent:
         OnDeviceEvent(wParam, lParam);
@@ -1079,9 +1040,7 @@ void CMouseConfigurationDlg::OnDestroy() {
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
     }
-    if (macroManager_ && macroManager_->Hwnd() != nullptr) {
-        macroManager_->DestroyWindow(); // gives the keyboard back should it be recording
-    }
+    macros_->Destroy();
     s.DeviceNotifications.Unregister();
     RemoveIcon();
     CDialog::OnDestroy();

@@ -9,20 +9,19 @@
 #include "app/ProgramUploads.h"
 #include "app/SettingsDispatch.h"
 #include "app/win/CTrayIcon.h"
+#include "app/win/MacroManagerHost.h"
 #include "app/win/ProgramServices.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
-#include "macro/win/CMacroProgramDialog.h"
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDlgToolTip.h"
 #include "pages/win/CDlgadvance.h"
 #include "profile/IProfileWindow.h"
-#include "profile/ProfileListStore.h"
-#include "profile/ProfileOperations.h"
-#include "profile/win/CConfigDialog.h"
+#include "profile/win/ProfileManagerHost.h"
 #include "sim/win/VirtualMouseWindow.h"
 #include "skin/win/CPaintedButton.h"
 #include "skin/win/CPaintedButtons.h"
+#include "skin/win/SkinDecodeQueue.h"
 #include "skin/win/SkinImage.h"
 
 #include <array>
@@ -101,8 +100,8 @@ public:
     }
     VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
     CDlgadvance* Advance() { return advance_.get(); }
-    // The open profile manager, null while it is closed.
-    CConfigDialog* ProfileManager() { return config_.get(); }
+    ProfileManagerHost& Profiles() { return *profiles_; }
+    MacroManagerHost& Macros() { return *macros_; }
     // Where the profile manager sits in the window.
     static constexpr POINT kProfileManagerOrigin{12, 32};
 
@@ -120,8 +119,6 @@ public:
     void Reset();
     // The Config button: opens the profile manager over the left panel, unless it is open.
     void OpenProfileManager();
-    // Message 0x0B03 from the profile manager: import, export, select or create a profile.
-    void OnProfileOperation(WPARAM operation, LPARAM position);
     void OnSliderNotification(int position, int controlId);
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
@@ -170,6 +167,8 @@ private:
     // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
     // mouse gets the table built on OK.
     void RunMacroManager();
+    // Draws the window once, unseen, so that its first show only draws.
+    void PaintUnseen();
 
     void BuildSizeAndFonts();
     // Centres the window on the screen.
@@ -220,8 +219,8 @@ private:
     int width_ = 0;
     int height_ = 0;
     int startHidden_ = 2;
-    bool showPending_ = false;            // a show request came before the window was built
-    std::vector<std::string> aheadPaths_; // the images still to decode ahead, last first
+    bool showPending_ = false;               // a show request came before the window was built
+    std::unique_ptr<SkinDecodeQueue> ahead_; // the images decoded while the window waits in the tray
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
@@ -231,12 +230,10 @@ private:
     CDMarker xSlider_, ySlider_, liftOffSlider_;
 
     std::unique_ptr<CDlgadvance> advance_;
-    std::unique_ptr<CMacroProgramDialog> macroManager_;
+    std::unique_ptr<MacroManagerHost> macros_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<CDlgToolTip> toolTip_;
-    std::unique_ptr<ProfileListStore> profileList_;
-    std::unique_ptr<ProfileOperations> profileOperations_;
-    std::unique_ptr<CConfigDialog> config_;
+    std::unique_ptr<ProfileManagerHost> profiles_;
 };
 
 } // namespace corvalith

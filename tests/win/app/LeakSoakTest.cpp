@@ -105,7 +105,7 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
         [&] { // the profile manager, closed on the profile in use
             test::ClickButton(w, w.ButtonOf(Control::Config));
             Pump();
-            if (CConfigDialog* manager = w.ProfileManager()) {
+            if (CConfigDialog* manager = w.Profiles().Dialog()) {
                 ++opened["profile manager"];
                 constexpr auto close = ConfigDialogLayout::kCloseArea;
                 test::ClickAt(manager->Hwnd(), close.Left + 5, close.Top + 5);
