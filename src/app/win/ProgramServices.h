@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeviceStatus.h"
 #include "assign/AssignmentCatalogue.h"
 #include "device/DeviceLink.h"
 #include "device/IUploadFeedback.h"
@@ -34,6 +35,7 @@
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace corvalith {
@@ -92,6 +94,15 @@ public:
     TraceWriter& Trace() { return trace_; }
     // Called after every report of the virtual mouse (on the thread that made it).
     void SetReportObserver(std::function<void()> observer);
+    // A device-change broadcast (WM_DEVICECHANGE's event and block) handed to the device link: what the
+    // main window does about it, nothing for a broadcast without a block.
+    std::optional<DeviceStatus::Reaction> OnDeviceChange(std::uintptr_t event, std::intptr_t block);
+    // The mouse came back: the profile list's first entry is loaded with its captions and is what the
+    // mouse holds.
+    void LoadFirstProfile();
+    // Stops the reader thread and closes the mouse. The reader hands events over with a blocking send, so
+    // the calling (window) thread keeps handling sent messages until the reader has left.
+    void StopDeviceLink();
 
 private:
     // The system's own services, used where the options give none.

@@ -99,8 +99,8 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
     StoredProfiles stored("A", "A");
     MainWindow main(stored.setup);
     CConfigDialog& dialog = Open(main);
-    EXPECT_FALSE(main.window->Header(1).IsShown());
-    EXPECT_FALSE(Shown(main.window->XSlider().Hwnd()));
+    EXPECT_FALSE(main.window->Controls().Header(1).IsShown());
+    EXPECT_FALSE(Shown(main.window->Controls().XSlider().Hwnd()));
     EXPECT_EQ(ListNames(dialog), (std::vector<std::string>{"A"}));
 
     for (int i = 0; i < 6; ++i) {
@@ -126,7 +126,7 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
     // Closing on the new "Profile 3" creates it from the factory settings and shows the panel again.
     CloseOn(main, 3);
     EXPECT_EQ(main.window->Profiles().Dialog(), nullptr);
-    EXPECT_TRUE(main.window->Header(1).IsShown());
+    EXPECT_TRUE(main.window->Controls().Header(1).IsShown());
     EXPECT_EQ(stored.Text("str.ini", "Profile", "CurProfileName"), "Profile 3");
     EXPECT_EQ(stored.Text("str.ini", "Profile", "Item5"), "Copy Profile 2");
     EXPECT_EQ(stored.Text("str3.ini", "Profile", "IsDefault"), "Y");
@@ -205,7 +205,7 @@ TEST(ProfileManager, AStartOnTheSecondEntryKeepsTheFirstEntrysFiles) {
     EXPECT_EQ(dialog.List().GetCurSel(), 1);
     ClickArea(dialog, Layout::kCloseArea);
     EXPECT_EQ(main.window->Profiles().Dialog(), nullptr);
-    CDMarker& slider = main.window->XSlider(); // 208 pixels, 1..11: the right end is 11
+    CDMarker& slider = main.window->Controls().XSlider(); // 208 pixels, 1..11: the right end is 11
     slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(208, 4));
     slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(208, 4));
     Pump();
