@@ -194,4 +194,32 @@ std::vector<std::string> MainWindowPlan::AllImagePaths() {
     return paths;
 }
 
+MainWindowPlan::Click MainWindowPlan::ClickOf(Control control) {
+    switch (control) {
+    case Control::Reset:
+        return {Action::Reset};
+    case Control::Close:
+        return {Action::HideToTray, true};
+    case Control::Minimize:
+        return {Action::Minimize, true};
+    case Control::Help:
+        return {Action::HelpMenu, true};
+    case Control::Config:
+        return {Action::ProfileManager, true};
+    case Control::Header2:
+        return {Action::MacroManager, true};
+    case Control::TopView:
+        return {Action::SelectView, false, View::Top};
+    case Control::SideView:
+        return {Action::SelectView, false, View::Side};
+    case Control::Header1:
+        return {Action::Toggle, true, View::Top, MainWindowLayout::ButtonAssignment};
+    case Control::Header3:
+        return {Action::Toggle, true, View::Top, MainWindowLayout::AxisSensitivity};
+    case Control::Header4:
+        return {Action::Toggle, false, View::Top, MainWindowLayout::LiftOff};
+    }
+    return {Action::Reset};
+}
+
 } // namespace corvalith

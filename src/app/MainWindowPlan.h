@@ -92,6 +92,26 @@ public:
     static std::vector<Text> Texts(const MainWindowLayout& layout, const LanguageTable& texts);
     // The image buttons as the window starts (every section collapsed).
     static const std::array<Button, kControls>& Buttons();
+    // What a click on one of the image buttons does.
+    enum class Action {
+        Reset,
+        HideToTray,
+        Minimize,
+        HelpMenu,
+        ProfileManager,
+        MacroManager,
+        SelectView,
+        Toggle
+    };
+    struct Click {
+        Action Does = Action::Reset;
+        bool ClearsSelection = false; // the selected row is let go first
+        View Shows = View::Top;       // SelectView: the view
+        MainWindowLayout::Section Section = MainWindowLayout::ButtonAssignment; // Toggle: the section
+        friend bool operator==(const Click&, const Click&) = default;
+    };
+    // Every button but Reset, the view buttons and the lift-off header lets the selected row go first.
+    static Click ClickOf(Control control);
     // Every skin file the window can draw in any state, each path once: the background and the images
     // of the window as it starts come first, then the buttons' and sliders' images, then the rest. The
     // program decodes them in this order while it waits in the tray.

@@ -1,38 +1,20 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
-#include "app/MacroRebinding.h"
-#include "app/ProgramVersion.h"
+#include "app/win/MainWindowMenus.h"
 #include "assign/AssignmentMenuPlan.h"
+#include "assign/win/AssignmentMenuTracker.h"
 #include "assign/win/CExMenu.h"
-#include "assign/win/CSingleDialog.h"
-#include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
-#include "macro/MacroFile.h"
-#include "macro/MacroTableBuilder.h"
-#include "macro/win/CMacroDialog.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
 #include "platform/win32/WideString.h"
-
-#include <dbt.h>
-
-#include <algorithm>
 
 namespace corvalith {
 
 namespace {
 
-enum HelpCommand : UINT { kHelpOpenSite = 1001, kHelpUpdate = 1002, kHelpVersion = 1003 };
-constexpr UINT kIconMenuExit = IDCANCEL; // the cancel command ends the main window's modal loop
-
 using Id = MainWindowPlan::Control;
 using Changes = MainWindowModel::Changes;
-
-// The window's fill where no background image could be loaded.
-constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
-
-const GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
 
 RECT ToRect(const MainWindowLayout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
@@ -51,27 +33,23 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
             ::SendMessageW(Hwnd(), kDeviceEvent, static_cast<WPARAM>(DeviceStatus::Event::StageChanged),
                            stage);
         });
-    uploads_ = std::make_unique<ProgramUploads>(services_->Uploader, services_->Pointer, services_->Session);
-    dispatch_ = std::make_unique<SettingsDispatch>(services_->Session.Working, *uploads_);
-    assignment_ = std::make_unique<ButtonAssignment>(services_->Session, *uploads_,
-                                                     static_cast<IAssignmentWindow&>(*this));
-    if (services_->Mouse() != nullptr) {
-        services_->Mouse()->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
-            AnnounceSimulatedChange(event, path);
-        });
-    }
+    ProgramServices& s = *services_;
+    uploads_ = std::make_unique<ProgramUploads>(s.Uploader, s.Pointer, s.Session);
+    dispatch_ = std::make_unique<SettingsDispatch>(s.Session.Working, *uploads_);
+    canvas_ = std::make_unique<MainWindowCanvas>(s.Skins, s.Language, controls_.Painted());
+    dialogs_ = std::make_unique<AssignmentDialogs>(s, *this, controls_);
+    assignment_ = std::make_unique<ButtonAssignment>(s.Session, *uploads_, *dialogs_);
+    ahead_ = std::make_unique<SkinDecodeQueue>(s.Skins);
+    panel_ = std::make_unique<SettingsPanelHost>(
+        PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
+    profiles_ = std::make_unique<ProfileManagerHost>(
+        s.Skins, s.Session,
+        ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
+    macros_ = std::make_unique<MacroManagerHost>(s, *this);
+    helpTip_ = std::make_unique<LiftOffHelpTip>(s.Language, *this);
 }
 
-CMouseConfigurationDlg::~CMouseConfigurationDlg() {
-    if (services_ && services_->Mouse() != nullptr) {
-        services_->Mouse()->SetDeviceChangeListener(nullptr);
-    }
-    for (HFONT font : {mainFont_, labelFont_}) {
-        if (font != nullptr) {
-            DeleteObject(font);
-        }
-    }
-}
+CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
 
 BOOL CMouseConfigurationDlg::OnInitDialog() {
     ProgramServices& s = *services_;
@@ -94,9 +72,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
         Restore();
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
-    aheadPaths_ = MainWindowPlan::AllImagePaths();
-    aheadPaths_.insert(aheadPaths_.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
-    std::reverse(aheadPaths_.begin(), aheadPaths_.end());
+    std::vector<std::string> ahead = MainWindowPlan::AllImagePaths();
+    ahead.insert(ahead.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
+    ahead_->Start(ahead);
     PostMessage(kDecodeAhead, 0, 0);
     return TRUE;
 }
@@ -115,27 +93,20 @@ void CMouseConfigurationDlg::ShowVirtualMouse() {
 
 void CMouseConfigurationDlg::DecodeAhead() {
     // One file per message: a show request or a click waits for one decode at most. The first message
-    // builds the settings panel and opens the virtual mouse's window.
-    BuildAdvancedPanel();
+    // builds the settings panel (the slowest part of the window to build, and nothing of it is seen
+    // before the show) and opens the virtual mouse's window. After the last file the window is drawn once,
+    // unseen, so that its first show only draws.
+    panel_->Build(*this, services_->Link.IsConnected());
     ShowVirtualMouse();
-    if (aheadPaths_.empty()) {
-        return;
-    }
-    services_->Skins.Image(aheadPaths_.back());
-    aheadPaths_.pop_back();
-    if (!aheadPaths_.empty()) {
+    switch (ahead_->DecodeNext()) {
+    case SkinDecodeQueue::Step::More:
         PostMessage(kDecodeAhead, 0, 0);
-    } else {
-        // The window is drawn once, unseen, on its paint surface (the largest the program draws on): the
-        // surface is made, and so are the letters of its texts, so that the first show only draws.
-        const HDC screen = ::GetDC(nullptr);
-        {
-            CMemoryDC memory(screen, width_, height_);
-            if (memory.Valid()) {
-                Paint(memory);
-            }
-        }
-        ::ReleaseDC(nullptr, screen);
+        break;
+    case SkinDecodeQueue::Step::Finished:
+        canvas_->PaintUnseen(*model_, services_->Session.Working.LiftOffEnabled != 0);
+        break;
+    case SkinDecodeQueue::Step::Idle:
+        break;
     }
 }
 
@@ -153,11 +124,20 @@ bool CMouseConfigurationDlg::AskLiftOff() {
 }
 
 void CMouseConfigurationDlg::Build() {
-    BuildSizeAndFonts();
-    BuildControls();
+    ProgramServices& s = *services_;
+    // The window takes the background's size from the file's header; the image itself is decoded at
+    // the first paint, so a window that starts hidden decodes nothing.
+    const SIZE background = s.Skins.SizeOf(MainWindowPlan::kBackground);
+    const bool sized = background.cx > 0 && background.cy > 0;
+    width_ = sized ? background.cx : MainWindowLayout::kFallbackWidth;
+    height_ = sized ? background.cy : MainWindowLayout::kFallbackHeight;
+    PlaceCentred();
+    canvas_->Build(fontFace_, width_, height_);
+    model_.emplace(s.Skins.SizeOf(MainWindowPlan::kButtonPanel).cy,
+                   s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
+    controls_.Build(*this, s.Skins, s.Language, fontFace_, s.Session.Captions);
     // The window starts with every section collapsed and the top view.
-    PlaceSections();
-    ButtonOf(Id::TopView).SetChecked(true);
+    controls_.PlaceSections(model_->Layout());
 }
 
 void CMouseConfigurationDlg::ShowProfile() {
@@ -179,29 +159,6 @@ std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
     return options_.UiLanguage != 0 ? options_.UiLanguage : GetUserDefaultUILanguage();
 }
 
-void CMouseConfigurationDlg::BuildSizeAndFonts() {
-    ProgramServices& s = *services_;
-    // The window takes the background's size from the file's header; the image itself is decoded at
-    // the first paint, so a window that starts hidden decodes nothing.
-    const SIZE background = s.Skins.SizeOf(MainWindowPlan::kBackground);
-    if (background.cx > 0 && background.cy > 0) {
-        width_ = background.cx;
-        height_ = background.cy;
-    } else {
-        width_ = MainWindowLayout::kFallbackWidth;
-        height_ = MainWindowLayout::kFallbackHeight;
-    }
-    PlaceCentred();
-    const auto font = [this](int weight) {
-        return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace_.c_str());
-    };
-    mainFont_ = font(400);
-    labelFont_ = font(0);
-    model_.emplace(s.Skins.SizeOf(MainWindowPlan::kButtonPanel).cy,
-                   s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
-}
-
 void CMouseConfigurationDlg::PlaceCentred() {
     // The window is placed when it is built, hidden, and a show moves it only when the screen has changed
     // since: under Wine even a move to the same place costs the show about 2 ms.
@@ -213,104 +170,14 @@ void CMouseConfigurationDlg::PlaceCentred() {
     }
 }
 
-void CMouseConfigurationDlg::InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
-                                              const std::array<std::string_view, 4>& images,
-                                              const std::string& caption) {
-    buttons_.Add(button, rect, commandId);
-    ImageButtonFace& face = button.Face();
-    face.SetCaption(WideString::FromUtf8(caption));
-    face.SetFontFace(fontFace_);
-    face.SetFontHeight(13);
-    const RECT source{0, 0, rect.right - rect.left, rect.bottom - rect.top};
-    face.SetSkinImages(services_->Skins, source, images[0], images[1], images[2], images[3]);
-}
-
-void CMouseConfigurationDlg::BuildControls() {
-    const LanguageTable& t = services_->Language;
-    buttons_.SetParent(Hwnd());
-    for (const MainWindowPlan::Button& plan : MainWindowPlan::Buttons()) {
-        CPaintedButton& button = ButtonOf(plan.Id);
-        InitialiseButton(button, ToRect(plan.Box), kFirstControlCommand + static_cast<UINT>(plan.Id),
-                         plan.Images, plan.Caption ? t.Text(*plan.Caption) : "");
-        if (plan.Alignment >= 0) {
-            button.Face().SetAlignment(plan.Alignment);
-        }
-        if (plan.Indent != 0) {
-            button.Face().SetIndent(plan.Indent);
-        }
-    }
-    for (int row = 1; row <= MainWindowLayout::kSlots; ++row) {
-        const int slot = MainWindowLayout::SlotOfRow(row);
-        InitialiseButton(dropDowns_[static_cast<std::size_t>(slot)], ToRect(MainWindowLayout::DropDown(slot)),
-                         kFirstDropDownCommand + static_cast<UINT>(slot), MainWindowPlan::kDropDownImages,
-                         services_->Session.Captions[static_cast<std::size_t>(slot)]);
-    }
-
-    const std::pair<CDMarker*, int> sliders[] = {
-        {&xSlider_, kXSliderId}, {&ySlider_, kYSliderId}, {&liftOffSlider_, kLiftOffSliderId}};
-    for (const auto& [slider, id] : sliders) {
-        slider->Create(RECT{}, this, id);
-        slider->SetSkinImages(services_->Skins, ToRect(MainWindowPlan::kSliderImage),
-                              MainWindowPlan::kSliderTrack, MainWindowPlan::kSliderFill);
-        slider->SetAcceptsMouse(true);
-    }
-    xSlider_.SetRange(1, 11);
-    ySlider_.SetRange(1, 11);
-    liftOffSlider_.SetRange(0, 6);
-    // The settings panel is built after start-up, by the first message of the tray wait (or by an earlier
-    // show): it is the slowest part of the window to build, and nothing of it is seen before the show.
-}
-
-void CMouseConfigurationDlg::BuildAdvancedPanel() {
-    if (advance_) {
-        return;
-    }
-    ProgramServices& s = *services_;
-    advance_ = std::make_unique<CDlgadvance>(
-        PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
-    if (!advance_->CreatePanel(this)) {
-        return;
-    }
-    advance_->SetPadSection(false); // no mouse pad is ever found
-    advance_->AttachScrollFrame();
-    advance_->LayOutHeaders();
-    advance_->UpdateScrollBars();
-    // The DPI page edits the mouse's own scale once the mouse has been opened.
-    if (s.Link.IsConnected()) {
-        advance_->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
-    }
-}
-
-void CMouseConfigurationDlg::ReloadAdvancedPanel() {
-    if (CDlgadvance* panel = BuiltPanel()) {
-        panel->CollapseAll();
-        panel->RefreshPages();
-    }
-}
-
 void CMouseConfigurationDlg::Apply(const Changes& changes) {
     if (!changes.Any() || Hwnd() == nullptr) {
         return;
     }
     if (changes.Sections) {
-        PlaceSections();
+        controls_.PlaceSections(model_->Layout());
     }
-    if (changes.RowChecks) {
-        for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
-            const bool checked = static_cast<int>(slot) == model_->SelectedSlot();
-            if (dropDowns_[slot].IsChecked() != checked) {
-                dropDowns_[slot].SetChecked(checked);
-                dropDowns_[slot].Invalidate();
-            }
-        }
-    }
-    if (changes.ViewButtons) {
-        const bool top = model_->CurrentView() == MainWindowPlan::View::Top;
-        ButtonOf(Id::TopView).SetChecked(top);
-        ButtonOf(Id::SideView).SetChecked(!top);
-        ButtonOf(Id::TopView).Invalidate();
-        ButtonOf(Id::SideView).Invalidate();
-    }
+    controls_.ApplyChecks(changes, *model_);
     // Every changed area is marked first and painted once.
     if (changes.Middle) {
         const RECT middle = ToRect(MainWindowPlan::kMiddle);
@@ -330,25 +197,6 @@ void CMouseConfigurationDlg::CollapseAll() {
 
 void CMouseConfigurationDlg::ToggleSection(MainWindowLayout::Section section, bool collapse) {
     Apply(model_->Toggle(section, collapse));
-}
-
-void CMouseConfigurationDlg::PlaceSections() {
-    const MainWindowLayout& l = model_->Layout();
-    for (int number = 2; number <= 4; ++number) {
-        Header(number).Move(ToRect(l.Header(number)));
-    }
-    const bool buttons = !l.IsCollapsed(MainWindowLayout::ButtonAssignment);
-    const bool axes = !l.IsCollapsed(MainWindowLayout::AxisSensitivity);
-    const bool liftOff = !l.IsCollapsed(MainWindowLayout::LiftOff);
-    for (CPaintedButton& dropDown : dropDowns_) {
-        dropDown.Show(buttons);
-    }
-    xSlider_.Place(ToRect(l.XSlider()));
-    ySlider_.Place(ToRect(l.YSlider()));
-    liftOffSlider_.Place(ToRect(l.LiftOffSlider()));
-    xSlider_.ShowWindow(axes ? SW_SHOW : SW_HIDE);
-    ySlider_.ShowWindow(axes ? SW_SHOW : SW_HIDE);
-    liftOffSlider_.ShowWindow(liftOff ? SW_SHOW : SW_HIDE);
 }
 
 void CMouseConfigurationDlg::SelectView(int view) {
@@ -379,114 +227,27 @@ void CMouseConfigurationDlg::OpenAssignmentMenu(int row) {
         ClearSelection();
         return;
     }
-    const RECT box = ScreenRectOf(dropDowns_[static_cast<std::size_t>(slot)]);
-    const AssignmentMenuPlan plan(catalogue);
-    {
-        // The submenus draw their own items, so they live as long as the main menu is shown.
-        std::array<CExMenu, AssignmentMenuPlan::kSubmenus> submenus;
-        CExMenu menu(mainFont_);
-        menu.CreatePopupMenu();
-        menu.SetItemWidth(plan.Main().ItemWidth);
-        for (const AssignmentMenuPlan::Item& item : plan.Main().Items) {
-            if (item.Submenu < 0) {
-                menu.AppendItem(static_cast<UINT>(item.CommandId), item.Text);
-                continue;
-            }
-            const AssignmentMenuPlan::Menu& content = plan.Submenus()[static_cast<std::size_t>(item.Submenu)];
-            CExMenu& submenu = submenus[static_cast<std::size_t>(item.Submenu)];
-            submenu.SetFont(mainFont_);
-            submenu.CreatePopupMenu();
-            submenu.SetItemWidth(content.ItemWidth);
-            for (const AssignmentMenuPlan::Item& entry : content.Items) {
-                submenu.AppendItem(static_cast<UINT>(entry.CommandId), entry.Text);
-            }
-            menu.AppendSubmenu(item.Text, submenu);
-        }
-        const AssignmentMenuPlan::Point origin = AssignmentMenuPlan::Origin(box.right, box.top);
-        menu.Track(origin.X, origin.Y, Hwnd());
-        // The menu's own loop has ended; an empty message makes the window's loop look at its queue.
-        PostMessage(WM_NULL);
-    }
+    const RECT box = ScreenRectOf(controls_.DropDown(slot));
+    AssignmentMenuTracker::Track(AssignmentMenuPlan(catalogue), canvas_->MainFont(), box.right, box.top,
+                                 Hwnd());
     ClearSelection();
     assignment_->MenuClosed(slot);
 }
 
-std::optional<std::string> CMouseConfigurationDlg::ChooseKey(const std::string& initialName) {
-    ProgramServices& s = *services_;
-    CSingleDialog dialog(s.Skins, s.Language.Code(), s.Debug, s.Prompts(), this);
-    dialog.SetKeyName(initialName);
-    if (dialog.DoModal() != IDOK) {
-        return std::nullopt;
-    }
-    return dialog.Choice();
-}
-
-std::optional<IAssignmentWindow::MacroResult>
-CMouseConfigurationDlg::ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) {
-    ProgramServices& s = *services_;
-    const MacroFile macros(s.Files, s.Storage.DataFolder() + "record.ini");
-    CMacroDialog dialog(s.Skins, s.Language.Code(), macros.ReadList(), this);
-    if (preset) {
-        dialog.SetCurrent(preset->Name, preset->Index, preset->Mode);
-    }
-    if (dialog.DoModal() != IDOK) {
-        return std::nullopt;
-    }
-    const std::optional<MacroChoice::Result> chosen = dialog.Choice();
-    if (!chosen) {
-        return std::nullopt;
-    }
-    return MacroResult{chosen->Index, chosen->Mode, chosen->Name};
-}
-
 void CMouseConfigurationDlg::RunMacroManager() {
-    ProgramServices& s = *services_;
-    if (!macroManager_) {
-        macroManager_ = std::make_unique<CMacroProgramDialog>(s.Skins, s.Files, s.Prompts(), this);
-    }
-    const std::string path = s.Storage.DataFolder() + "record.ini";
-    ProfileSession& session = s.Session;
-    MacroRebinding rebinding(s.Files, s.Storage.DataFolder(), s.CaptionSection());
-    // The delete guard sees the buttons of every stored profile, so no button anywhere names a deleted macro.
-    std::vector<std::string> labels(session.Captions.begin(),
-                                    session.Captions.begin() + AssignmentCatalogue::kAssignableSlots);
-    const std::vector<std::string> stored = rebinding.StoredLabels(session);
-    labels.insert(labels.end(), stored.begin(), stored.end());
-    macroManager_->Prepare(s.Language.Code(), path, std::move(labels));
-    const MacroFile file(s.Files, path);
-    const std::vector<std::string> namesBefore = file.ReadList();
-    const bool ok = macroManager_->DoModal() == IDOK;
-    if (rebinding.Close(session, ok, macroManager_->Renames(), namesBefore, file,
-                        macroManager_->EncodedCopy())) {
+    if (macros_->Run()) {
         SetDropDownCaptions();
         uploads_->ApplyButtons();
     }
 }
 
-void CMouseConfigurationDlg::ShowCaption(std::size_t slot) {
-    if (slot >= dropDowns_.size()) {
-        return;
-    }
-    CPaintedButton& box = dropDowns_[slot];
-    box.SetCaption(WideString::FromUtf8(services_->Session.Captions[slot]));
-    box.Invalidate();
-    UpdateWindow();
-}
-
 void CMouseConfigurationDlg::SetDropDownCaptions() {
-    for (std::size_t slot = 0; slot < dropDowns_.size(); ++slot) {
-        dropDowns_[slot].SetCaption(WideString::FromUtf8(services_->Session.Captions[slot]));
-        dropDowns_[slot].Invalidate();
-    }
+    controls_.SetCaptions(services_->Session.Captions);
     UpdateWindow();
 }
 
 void CMouseConfigurationDlg::SetSlidersFromProfile() {
-    const ProfileSettings& p = services_->Session.Working;
-    xSlider_.SetPosition(p.SensitivityX);
-    ySlider_.SetPosition(p.SensitivityY);
-    liftOffSlider_.SetPosition(p.LiftOffLevel);
-    liftOffSlider_.EnableWindow(p.LiftOffEnabled != 0);
+    controls_.SetSliders(services_->Session.Working);
 }
 
 BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) {
@@ -494,140 +255,64 @@ BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) {
 }
 
 void CMouseConfigurationDlg::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    const RECT client = GetClientRect();
-    CMemoryDC memory(dc, client.right, client.bottom);
-    if (memory.Valid()) {
-        // Only what the update rectangle touches is drawn and copied to the screen.
-        const RECT& area = paint.rcPaint;
-        IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-        Paint(memory);
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
-               area.top, SRCCOPY);
-    }
-    EndPaint(Hwnd(), &paint);
-}
-
-void CMouseConfigurationDlg::Paint(HDC dc) {
-    const SkinImages& skins = services_->Skins;
-    if (!skins.DrawImageFile(dc, MainWindowPlan::kBackground, 0, 0)) {
-        const RECT client{0, 0, width_, height_};
-        const HBRUSH fill = CreateSolidBrush(kFallbackBackground);
-        FillRect(dc, &client, fill);
-        DeleteObject(fill);
-    }
-    const MainWindowPlan::State state{model_->CurrentView(), model_->SelectedSlot(),
-                                      services_->Session.Working.LiftOffEnabled != 0};
-    for (const MainWindowPlan::Image& image : MainWindowPlan::Images(model_->Layout(), state)) {
-        skins.DrawImageFile(dc, image.Path, image.X, image.Y);
-    }
-
-    const HGDIOBJ previousFont = SelectObject(dc, mainFont_);
-    SetTextColor(dc, RGB(255, 255, 255));
-    SetBkMode(dc, TRANSPARENT);
-    for (const MainWindowPlan::Text& text : MainWindowPlan::Texts(model_->Layout(), services_->Language)) {
-        SelectObject(dc, text.Face == MainWindowPlan::Font::Label ? labelFont_ : mainFont_);
-        const std::wstring words = WideString::FromUtf8(text.Words);
-        RECT box = ToRect(text.Box);
-        switch (text.Place) {
-        case MainWindowPlan::Placement::Line:
-            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
-                        DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
-            break;
-        case MainWindowPlan::Placement::CentredLine:
-            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
-                        DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
-            break;
-        case MainWindowPlan::Placement::FromPoint:
-            TextOutW(dc, box.left, box.top, words.c_str(), static_cast<int>(words.size()));
-            break;
-        }
-    }
-    SelectObject(dc, previousFont);
-    RECT area;
-    GetClipBox(dc, &area);
-    buttons_.Draw(dc, area);
+    canvas_->PaintWindow(Hwnd(), *model_, services_->Session.Working.LiftOffEnabled != 0);
 }
 
 BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
-    if (lParam == 0) {
-        const UINT id = LOWORD(wParam);
-        const bool control =
-            id >= kFirstControlCommand && id < kFirstControlCommand + MainWindowPlan::kControls;
-        const bool dropDown =
-            id >= kFirstDropDownCommand && id < kFirstDropDownCommand + MainWindowLayout::kSlots;
-        if (control || dropDown) {
-            OnButtonClicked(id);
-            return TRUE;
-        }
-        switch (id) {
-        case kHelpOpenSite:
-            services_->Shell.OpenWebPage(services_->Language.Text(TextEntry::MakerAddress));
-            return TRUE;
-        case kHelpUpdate:
-            StartFirmwareUpdater();
-            return TRUE;
-        case kHelpVersion:
-            return TRUE;
-        default:
-            if (ButtonAssignment::IsAssignmentCommand(LOWORD(wParam))) {
-                assignment_->Choose(services_->Catalogue(), LOWORD(wParam));
-                return TRUE;
-            }
-            return CDialog::OnCommand(wParam, lParam);
-        }
+    const UINT id = LOWORD(wParam);
+    if (lParam != 0) {
+        return CDialog::OnCommand(wParam, lParam);
+    }
+    if (MainWindowControls::IsControlCommand(id) || MainWindowControls::IsDropDownCommand(id)) {
+        OnButtonClicked(id);
+        return TRUE;
+    }
+    if (MainWindowMenus::IsHelpCommand(id)) {
+        MainWindowMenus::RunHelpCommand(id, *services_);
+        return TRUE;
+    }
+    if (ButtonAssignment::IsAssignmentCommand(id)) {
+        assignment_->Choose(services_->Catalogue(), id);
+        return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
 }
 
 void CMouseConfigurationDlg::OnButtonClicked(UINT commandId) {
-    if (commandId >= kFirstDropDownCommand && commandId < kFirstDropDownCommand + MainWindowLayout::kSlots) {
-        OpenAssignmentMenu(MainWindowLayout::RowOfSlot(static_cast<int>(commandId - kFirstDropDownCommand)));
+    if (MainWindowControls::IsDropDownCommand(commandId)) {
+        OpenAssignmentMenu(MainWindowLayout::RowOfSlot(
+            static_cast<int>(commandId - MainWindowControls::kFirstDropDownCommand)));
         return;
     }
-    switch (static_cast<Id>(commandId - kFirstControlCommand)) {
-    case Id::Reset:
+    const MainWindowPlan::Click click =
+        MainWindowPlan::ClickOf(static_cast<Id>(commandId - MainWindowControls::kFirstControlCommand));
+    if (click.ClearsSelection) {
+        ClearSelection();
+    }
+    switch (click.Does) {
+    case MainWindowPlan::Action::Reset:
         Reset();
         break;
-    case Id::Close:
-        ClearSelection();
+    case MainWindowPlan::Action::HideToTray:
         HideToTray();
         break;
-    case Id::Minimize:
-        ClearSelection();
+    case MainWindowPlan::Action::Minimize:
         SendMessage(WM_SYSCOMMAND, SC_MINIMIZE);
         break;
-    case Id::Help:
-        ClearSelection();
-        ShowHelpMenu();
+    case MainWindowPlan::Action::HelpMenu:
+        MainWindowMenus::ShowHelpMenu(canvas_->MainFont(), services_->Language, Hwnd());
         break;
-    case Id::Config:
-        ClearSelection();
+    case MainWindowPlan::Action::ProfileManager:
         OpenProfileManager();
         break;
-    case Id::Header2:
-        ClearSelection();
+    case MainWindowPlan::Action::MacroManager:
         RunMacroManager();
         break;
-    case Id::TopView:
-        SelectView(1);
+    case MainWindowPlan::Action::SelectView:
+        Apply(model_->SelectView(click.Shows));
         break;
-    case Id::SideView:
-        SelectView(2);
-        break;
-    case Id::Header1:
-        ClearSelection();
-        ToggleSection(MainWindowLayout::ButtonAssignment,
-                      !Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
-        break;
-    case Id::Header3:
-        ClearSelection();
-        ToggleSection(MainWindowLayout::AxisSensitivity,
-                      !Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
-        break;
-    case Id::Header4:
-        ToggleSection(MainWindowLayout::LiftOff, !Layout().IsCollapsed(MainWindowLayout::LiftOff));
+    case MainWindowPlan::Action::Toggle:
+        ToggleSection(click.Section, !model_->Layout().IsCollapsed(click.Section));
         break;
     }
 }
@@ -664,10 +349,8 @@ void CMouseConfigurationDlg::Restore() {
     Apply(model_->Restore());
     SetSlidersFromProfile();
     SetDropDownCaptions();
-    BuildAdvancedPanel();
-    if (CDlgadvance* panel = BuiltPanel()) {
-        panel->CollapseAll();
-    }
+    panel_->Build(*this, s.Link.IsConnected());
+    panel_->CollapseAll();
     // The collapsed pages take the reloaded profile after the first paint.
     PostMessage(kRefreshPages, 0, 0);
     // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
@@ -692,70 +375,33 @@ void CMouseConfigurationDlg::Reset() {
     Apply(model_->Reset());
     SetSlidersFromProfile();
     SetDropDownCaptions();
-    ReloadAdvancedPanel();
+    panel_->Reload();
     s.Storage.SaveCaptions(s.CaptionSection());
-    if (config_) {
+    if (profiles_->IsOpen()) {
         CloseProfileManager();
     }
     EndWaitCursor();
 }
 
 void CMouseConfigurationDlg::OpenProfileManager() {
-    if (config_) {
-        return;
+    if (profiles_->Open(services_->Language.Code(), *this, kProfileManagerOrigin)) {
+        controls_.HideUnderProfileManager(!model_->Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
     }
-    ProgramServices& s = *services_;
-    if (!profileList_) {
-        profileList_ = std::make_unique<ProfileListStore>(s.Files, s.Storage.DataFolder());
-        profileOperations_ = std::make_unique<ProfileOperations>(
-            s.Session,
-            ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
-    }
-    auto dialog = std::make_unique<CConfigDialog>(s.Skins, s.Language.Code(), s.Session, *profileList_,
-                                                  s.Prompts(), this);
-    if (!dialog->Create(this) || !dialog->Initialised()) {
-        if (dialog->Hwnd() != nullptr) {
-            ::DestroyWindow(dialog->Hwnd());
-        }
-        return;
-    }
-    config_ = std::move(dialog);
-    ::SetWindowPos(config_->Hwnd(), HWND_TOP, kProfileManagerOrigin.x, kProfileManagerOrigin.y, 0, 0,
-                   SWP_NOSIZE | SWP_SHOWWINDOW);
-    ::SetForegroundWindow(Hwnd());
-    for (int number = 1; number <= 4; ++number) {
-        Header(number).Show(false);
-    }
-    for (CDMarker* slider : {&xSlider_, &ySlider_, &liftOffSlider_}) {
-        slider->ShowWindow(SW_HIDE);
-    }
-    if (!Layout().IsCollapsed(MainWindowLayout::ButtonAssignment)) {
-        for (CPaintedButton& box : dropDowns_) {
-            box.Show(false);
-        }
-    }
-}
-
-void CMouseConfigurationDlg::OnProfileOperation(WPARAM operation, LPARAM position) {
-    if (!profileOperations_ || operation > 3) {
-        return;
-    }
-    profileOperations_->Run(static_cast<ProfileOperations::Operation>(operation), static_cast<int>(position),
-                            services_->CaptionSection(), Hwnd(), *this);
 }
 
 void CMouseConfigurationDlg::ShowLoadedProfile() {
     SetSlidersFromProfile();
-    ReloadAdvancedPanel();
+    panel_->Reload();
     SetDropDownCaptions();
 }
 
 void CMouseConfigurationDlg::CloseProfileManager() {
-    if (config_) {
-        std::unique_ptr<CConfigDialog> dialog = std::move(config_);
-        ::DestroyWindow(dialog->Hwnd());
-    }
+    profiles_->Close();
     ShowLeftPanel();
+}
+
+void CMouseConfigurationDlg::ShowLeftPanel() {
+    controls_.ShowLeftPanel(model_->Layout());
 }
 
 void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
@@ -763,17 +409,18 @@ void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {
-    const MainWindowLayout::SwitchPress press = Layout().SwitchAt(point.x, point.y);
+    const MainWindowLayout& layout = model_->Layout();
+    const MainWindowLayout::SwitchPress press = layout.SwitchAt(point.x, point.y);
     if (press == MainWindowLayout::SwitchPress::None) {
         return;
     }
     dispatch_->OnSwitch(press);
-    InvalidateRect(ToRect(Layout().LiftOffOnZone()));
-    InvalidateRect(ToRect(Layout().LiftOffOffZone()));
+    InvalidateRect(ToRect(layout.LiftOffOnZone()));
+    InvalidateRect(ToRect(layout.LiftOffOffZone()));
 }
 
 void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
-    if (buttons_.OnLButtonDown(point)) {
+    if (controls_.Painted().OnLButtonDown(point)) {
         return;
     }
     ClearSelection();
@@ -796,8 +443,8 @@ void CMouseConfigurationDlg::EndWaitCursor() {
 }
 
 void CMouseConfigurationDlg::EnableLiftOffSlider(bool enabled) {
-    if (liftOffSlider_.Hwnd() != nullptr) {
-        liftOffSlider_.EnableWindow(enabled);
+    if (controls_.LiftOffSlider().Hwnd() != nullptr) {
+        controls_.LiftOffSlider().EnableWindow(enabled);
     }
 }
 
@@ -825,42 +472,32 @@ void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
 }
 
 void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
-    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(data);
-    if (header == nullptr) {
+    ProgramServices& s = *services_;
+    const std::optional<DeviceStatus::Reaction> reaction = s.OnDeviceChange(event, data);
+    if (!reaction) {
         return;
     }
-    std::string path;
-    if (header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
-        path =
-            WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
-    }
-    ProgramServices& s = *services_;
-    const DeviceStatus::Reaction reaction = DeviceStatus::For(
-        s.Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path));
     // The event is posted before the icon changes, so its balloon comes after the icon's change.
-    if (reaction.Post) {
-        PostMessage(kDeviceEvent, static_cast<WPARAM>(*reaction.Post), 0);
+    if (reaction->Post) {
+        PostMessage(kDeviceEvent, static_cast<WPARAM>(*reaction->Post), 0);
     }
-    if (reaction.ReloadProfile) {
-        s.Session.Working.ProfileIndex = 0;
-        s.Storage.LoadProfile();
-        s.Storage.LoadCaptions(s.CaptionSection());
-        s.Session.TakeSnapshot();
+    if (reaction->ReloadProfile) {
+        s.LoadFirstProfile();
     }
-    if (reaction.HideWindow) {
+    if (reaction->HideWindow) {
         ShowWindow(SW_HIDE);
     }
-    if (reaction.CloseMacroManager && macroManager_) {
-        macroManager_->Close();
+    if (reaction->CloseMacroManager) {
+        macros_->Close();
     }
-    switch (reaction.IconChange) {
+    switch (reaction->IconChange) {
     case DeviceStatus::Icon::Keep:
         break;
     case DeviceStatus::Icon::Add:
         AddIcon();
         // The mouse is open: the DPI page edits its scale.
-        if (CDlgadvance* panel = BuiltPanel(); panel != nullptr && s.Link.IsConnected()) {
-            panel->Dpi().SetStepMode(DpiScale::StepMode::Coarse);
+        if (s.Link.IsConnected()) {
+            panel_->MouseOpened();
         }
         break;
     case DeviceStatus::Icon::Remove:
@@ -872,82 +509,15 @@ void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
     }
 }
 
-void CMouseConfigurationDlg::AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path) {
-    {
-        std::lock_guard lock(simulatedMutex_);
-        simulatedChanges_.emplace_back(event, path);
-    }
-    // Posted: a plug or unplug in the middle of an upload is handled after it, as a real one would be.
-    ::PostMessageW(Hwnd(), kSimulatedDeviceChange, 0, 0);
-}
-
-void CMouseConfigurationDlg::DeliverSimulatedChanges() {
-    for (;;) {
-        std::pair<DeviceChangeEvent, std::string> change;
-        {
-            std::lock_guard lock(simulatedMutex_);
-            if (simulatedChanges_.empty()) {
-                return;
-            }
-            change = std::move(simulatedChanges_.front());
-            simulatedChanges_.pop_front();
-        }
-        // The broadcast block the device stack sends for an interface: header, class and the path. A
-        // broadcast carries a pointer, so it can only be sent, not posted.
-        const std::wstring name = WideString::FromUtf8(change.second);
-        std::vector<std::uint8_t> bytes(sizeof(DEV_BROADCAST_DEVICEINTERFACE_W) +
-                                        name.size() * sizeof(wchar_t));
-        auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
-        broadcast->dbcc_size = static_cast<DWORD>(bytes.size());
-        broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        broadcast->dbcc_classguid = kHidInterfaceClass;
-        std::copy(name.begin(), name.end(), broadcast->dbcc_name);
-        SendMessage(WM_DEVICECHANGE, static_cast<WPARAM>(change.first),
-                    reinterpret_cast<LPARAM>(bytes.data()));
-    }
-}
-
 void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
     if (wParam != kIconId || tray_.OnNotification(lParam)) {
         return;
     }
-    switch (lParam) {
-    case WM_LBUTTONDBLCLK:
+    if (lParam == WM_LBUTTONDBLCLK) {
         Restore();
-        break;
-    case WM_RBUTTONUP:
-        ShowIconMenu();
-        break;
-    default:
-        break;
-    }
-}
-
-void CMouseConfigurationDlg::ShowIconMenu() {
-    SetForegroundWindow(Hwnd());
-    CExMenu menu(mainFont_);
-    menu.CreatePopupMenu();
-    menu.SetItemWidth(100);
-    menu.AppendItem(kIconMenuExit, services_->Language.Text(TextEntry::Exit));
-    POINT cursor;
-    GetCursorPos(&cursor);
-    if (menu.TrackForCommand(cursor.x, cursor.y, Hwnd()) == kIconMenuExit) {
+    } else if (lParam == WM_RBUTTONUP &&
+               MainWindowMenus::ShowIconMenu(canvas_->MainFont(), services_->Language, Hwnd())) {
         EndDialog(IDCANCEL);
-    }
-}
-
-void CMouseConfigurationDlg::ShowHelpMenu() {
-    const LanguageTable& t = services_->Language;
-    CExMenu menu(mainFont_);
-    menu.CreatePopupMenu();
-    menu.SetItemWidth(100);
-    menu.AppendItem(kHelpOpenSite, t.Text(TextEntry::MakerAddress));
-    menu.AppendItem(kHelpUpdate, t.Text(TextEntry::Update));
-    menu.AppendItem(kHelpVersion, ProgramVersion::MenuItem());
-    POINT cursor;
-    GetCursorPos(&cursor);
-    if (const UINT chosen = menu.TrackForCommand(cursor.x, cursor.y, Hwnd()); chosen != 0) {
-        SendMessage(WM_COMMAND, chosen, 0);
     }
 }
 
@@ -964,18 +534,18 @@ void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
 }
 
 void CMouseConfigurationDlg::OnLButtonUp(UINT flags, POINT point) {
-    if (!buttons_.OnLButtonUp(point)) {
+    if (!controls_.Painted().OnLButtonUp(point)) {
         CDialog::OnLButtonUp(flags, point);
     }
 }
 
 void CMouseConfigurationDlg::OnMouseLeave() {
-    buttons_.OnMouseLeave();
+    controls_.Painted().OnMouseLeave();
     CDialog::OnMouseLeave();
 }
 
 void CMouseConfigurationDlg::OnCaptureChanged(HWND newCapture) {
-    buttons_.OnCaptureChanged(newCapture);
+    controls_.Painted().OnCaptureChanged(newCapture);
     CDialog::OnCaptureChanged(newCapture);
 }
 
@@ -983,46 +553,10 @@ void CMouseConfigurationDlg::OnMouseMove(UINT flags, POINT point) {
     if (!model_) {
         return;
     }
-    buttons_.OnMouseMove(flags, point);
-    // The lift-off help shows while the pointer rests on the right part of the lift-off header.
+    controls_.Painted().OnMouseMove(flags, point);
     POINT onScreen = point;
     ClientToScreen(onScreen);
-    const MainWindowLayout::Point screen{onScreen.x, onScreen.y};
-    const RECT header = ScreenRectOf(Header(4));
-    const MainWindowLayout::Rect zone =
-        MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
-    const bool inside = zone.Contains(screen.X, screen.Y);
-    if (inside && !toolTip_) {
-        toolTip_ = std::make_unique<CDlgToolTip>(services_->Language, this);
-        toolTip_->Create();
-        toolTip_->ShowAt({screen.X, screen.Y});
-    } else if (!inside && toolTip_) {
-        toolTip_->DestroyWindow();
-        toolTip_.reset();
-    }
-}
-
-void CMouseConfigurationDlg::StartFirmwareUpdater() {
-    if (FindWindowW(nullptr, L"Programmer") != nullptr) {
-        return;
-    }
-    if (services_->Link.IsConnected()) {
-        services_->Shell.StartProgram(services_->Skins.ProgramFolder() + "Update\\3360\\FWUpdate.exe");
-    }
-    PostQuitMessage(0);
-}
-
-void CMouseConfigurationDlg::OnSettingsChanged(LPARAM code) {
-    if (dispatch_->OnSettingsChanged(static_cast<std::intptr_t>(code))) {
-        ShowLeftPanel();
-    }
-}
-
-void CMouseConfigurationDlg::ShowLeftPanel() {
-    for (int number = 1; number <= 4; ++number) {
-        Header(number).Show(true);
-    }
-    PlaceSections();
+    helpTip_->Follow(onScreen, ScreenRectOf(controls_.Header(4)));
 }
 
 bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
@@ -1031,7 +565,9 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         ClearSelection();
         return true;
     case kSettingsChanged:
-        OnSettingsChanged(lParam);
+        if (dispatch_->OnSettingsChanged(static_cast<std::intptr_t>(lParam))) {
+            ShowLeftPanel();
+        }
         return true;
     case kShowRequest:
         Restore();
@@ -1040,9 +576,7 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         DecodeAhead();
         return true;
     case kRefreshPages:
-        if (CDlgadvance* panel = BuiltPanel()) {
-            panel->RefreshPages();
-        }
+        panel_->Refresh();
         return true;
     default:
         return false;
@@ -1077,7 +611,8 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         OnTray(wParam, lParam);
         return 0;
     case kProfileOperation:
-        OnProfileOperation(wParam, lParam);
+        // From the profile manager: import, export, select or create a profile.
+        profiles_->RunOperation(wParam, lParam, services_->CaptionSection(), Hwnd(), *this);
         return 0;
     case kDeviceEvent:
         OnDeviceEvent(wParam, lParam);
@@ -1094,9 +629,6 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         ClearSelection();
         HideToTray();
         return 0;
-    case kSimulatedDeviceChange:
-        DeliverSimulatedChanges();
-        return 0;
     default:
         break;
     }
@@ -1111,26 +643,13 @@ void CMouseConfigurationDlg::OnCancel() {
 
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
-    // The reader hands events over with a blocking send: keep handling messages until it has left.
-    s.Link.Reader().RequestStop();
-    for (int round = 0; round < 500 && !s.Link.Reader().WaitForExit(10);) {
-        MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_SENDMESSAGE)) {
-        }
-        ++round;
-    }
-    s.Link.Shutdown();
+    s.StopDeviceLink();
     s.SetReportObserver(nullptr);
-    if (toolTip_) {
-        toolTip_->DestroyWindow();
-        toolTip_.reset();
-    }
+    helpTip_->Hide();
     if (mouseWindow_) {
         mouseWindow_->DestroyWindow();
     }
-    if (macroManager_ && macroManager_->Hwnd() != nullptr) {
-        macroManager_->DestroyWindow(); // gives the keyboard back should it be recording
-    }
+    macros_->Destroy();
     s.DeviceNotifications.Unregister();
     RemoveIcon();
     CDialog::OnDestroy();

@@ -2,36 +2,29 @@
 
 #include "app/ButtonAssignment.h"
 #include "app/DeviceStatus.h"
-#include "app/IAssignmentWindow.h"
 #include "app/MainWindowModel.h"
 #include "app/MainWindowPlan.h"
 #include "app/ProgramStartup.h"
 #include "app/ProgramUploads.h"
 #include "app/SettingsDispatch.h"
+#include "app/win/AssignmentDialogs.h"
 #include "app/win/CTrayIcon.h"
+#include "app/win/LiftOffHelpTip.h"
+#include "app/win/MacroManagerHost.h"
+#include "app/win/MainWindowCanvas.h"
+#include "app/win/MainWindowControls.h"
 #include "app/win/ProgramServices.h"
 #include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
-#include "macro/win/CMacroProgramDialog.h"
-#include "pages/win/CDMarker.h"
-#include "pages/win/CDlgToolTip.h"
-#include "pages/win/CDlgadvance.h"
+#include "pages/win/SettingsPanelHost.h"
 #include "profile/IProfileWindow.h"
-#include "profile/ProfileListStore.h"
-#include "profile/ProfileOperations.h"
-#include "profile/win/CConfigDialog.h"
+#include "profile/win/ProfileManagerHost.h"
 #include "sim/win/VirtualMouseWindow.h"
-#include "skin/win/CPaintedButton.h"
-#include "skin/win/CPaintedButtons.h"
-#include "skin/win/SkinImage.h"
+#include "skin/win/SkinDecodeQueue.h"
 
-#include <array>
-#include <deque>
 #include <memory>
-#include <mutex>
 #include <optional>
 #include <string>
-#include <vector>
 
 namespace corvalith {
 
@@ -39,10 +32,11 @@ namespace corvalith {
 // notification-area icon. It takes input, paints from the main window's plan and calls into the core:
 // the window model says what a command changes, the device status what the mouse's coming and going
 // does, the settings dispatch where a change goes, and the program's start-up runs the steps in order.
+// Its controls, its painting, its menus and the windows it hosts (the settings panel, the profile and
+// macro managers, the assignment dialogs) are objects of their own, which tests read directly.
 class CMouseConfigurationDlg : public CDialog,
                                public IUploadFeedback,
                                private IStartupWindow,
-                               private IAssignmentWindow,
                                private IProfileWindow {
 public:
     // Messages of the program.
@@ -56,57 +50,34 @@ public:
         kDecodeAhead = WM_APP + 0x60,  // decodes the next skin image while the window waits in the tray
         kRefreshPages = WM_APP + 0x61, // the settings pages take the profile a show has reloaded
     };
-    // Command ids of the image buttons: the window's own buttons in plan order, then the drop-down boxes
-    // by slot.
-    enum ButtonCommand : UINT { kFirstControlCommand = 0x1100, kFirstDropDownCommand = 0x1120 };
     static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
-    // Control identifiers of the three sliders.
-    static constexpr int kXSliderId = static_cast<int>(SettingsDispatch::Slider::X);
-    static constexpr int kYSliderId = static_cast<int>(SettingsDispatch::Slider::Y);
-    static constexpr int kLiftOffSliderId = static_cast<int>(SettingsDispatch::Slider::LiftOff);
+    static constexpr int kXSliderId = MainWindowControls::kXSliderId;
+    static constexpr int kYSliderId = MainWindowControls::kYSliderId;
+    static constexpr int kLiftOffSliderId = MainWindowControls::kLiftOffSliderId;
     static constexpr const wchar_t* kWindowClass = L"HarloHCClass";
+    // Where the profile manager sits in the window.
+    static constexpr POINT kProfileManagerOrigin{12, 32};
 
     CMouseConfigurationDlg(const ProgramOptions& options, std::string programFolder);
     ~CMouseConfigurationDlg() override;
 
+    // What the window is made of.
     ProgramServices& Services() { return *services_; }
+    const MainWindowModel& Model() const { return *model_; }
+    MainWindowControls& Controls() { return controls_; }
+    const CTrayIcon& Tray() const { return tray_; }
+    const ButtonAssignment& Assignment() const { return *assignment_; }
+    SettingsPanelHost& Panel() { return *panel_; }
+    ProfileManagerHost& Profiles() { return *profiles_; }
+    MacroManagerHost& Macros() { return *macros_; }
+    VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
+    bool ToolTipShown() const { return helpTip_->Shown(); }
 
     // IUploadFeedback
     void BeginWaitCursor() override;
     void EndWaitCursor() override;
     void EnableLiftOffSlider(bool enabled) override;
-
-    // State the tests read.
-    int CurrentView() const { return static_cast<int>(model_->CurrentView()); }
-    int SelectedSlot() const { return model_->SelectedSlot(); }
-    // The button slot of the last assignment menu, -1 before the first.
-    int MenuSlot() const { return assignment_ ? assignment_->MenuSlot() : -1; }
-    const MainWindowLayout& Layout() const { return model_->Layout(); }
-    bool IconShown() const { return tray_.Shown(); }
-    // Whether the icon was there to carry the last balloon.
-    bool LastBalloonHadIcon() const { return tray_.LastBalloonHadIcon(); }
-    bool ToolTipShown() const { return toolTip_ != nullptr; }
-    const std::wstring& LastBalloonText() const { return tray_.LastBalloonText(); }
-    const std::wstring& LastBalloonTitle() const { return tray_.LastBalloonTitle(); }
-    CDMarker& XSlider() { return xSlider_; }
-    CDMarker& YSlider() { return ySlider_; }
-    CDMarker& LiftOffSlider() { return liftOffSlider_; }
-    CPaintedButton& DropDown(int slot) { return dropDowns_[static_cast<std::size_t>(slot)]; }
-    CPaintedButton& ButtonOf(MainWindowPlan::Control id) { return controls_[static_cast<std::size_t>(id)]; }
-    CPaintedButton& Header(int number) {
-        return ButtonOf(static_cast<MainWindowPlan::Control>(
-            static_cast<int>(MainWindowPlan::Control::Header1) + number - 1));
-    }
-    CPaintedButton& ViewButton(int view) {
-        return ButtonOf(view == 1 ? MainWindowPlan::Control::TopView : MainWindowPlan::Control::SideView);
-    }
-    VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
-    CDlgadvance* Advance() { return advance_.get(); }
-    // The open profile manager, null while it is closed.
-    CConfigDialog* ProfileManager() { return config_.get(); }
-    // Where the profile manager sits in the window.
-    static constexpr POINT kProfileManagerOrigin{12, 32};
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
@@ -122,8 +93,6 @@ public:
     void Reset();
     // The Config button: opens the profile manager over the left panel, unless it is open.
     void OpenProfileManager();
-    // Message 0x0B03 from the profile manager: import, export, select or create a profile.
-    void OnProfileOperation(WPARAM operation, LPARAM position);
     void OnSliderNotification(int position, int controlId);
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
@@ -159,12 +128,6 @@ private:
     void LocaliseCatalogue() override;
     void GreetCompanion() override;
 
-    // IAssignmentWindow
-    std::optional<std::string> ChooseKey(const std::string& initialName) override;
-    std::optional<MacroResult>
-    ChooseMacro(const std::optional<AssignmentCatalogue::MacroPreset>& preset) override;
-    void ShowCaption(std::size_t slot) override;
-
     // IProfileWindow
     void ShowLoadedProfile() override;
     void CloseProfileManager() override;
@@ -172,27 +135,16 @@ private:
     // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
     // mouse gets the table built on OK.
     void RunMacroManager();
-
-    void BuildSizeAndFonts();
     // Centres the window on the screen.
     void PlaceCentred();
-    void BuildControls();
-    void InitialiseButton(CPaintedButton& button, const RECT& rect, UINT commandId,
-                          const std::array<std::string_view, 4>& images, const std::string& caption);
     void OnButtonClicked(UINT commandId);
     // Where a button is on the screen.
     RECT ScreenRectOf(const CPaintedButton& button) const;
     // Brings the controls and the pixels up to date with what a command of the model changed, repainting
     // each changed area once.
     void Apply(const MainWindowModel::Changes& changes);
-    void PlaceSections();
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
-    void BuildAdvancedPanel();
-    // The advanced panel closed and its pages shown from the working profile again.
-    void ReloadAdvancedPanel();
-    // The settings panel once its window exists, else null.
-    CDlgadvance* BuiltPanel() { return advance_ && advance_->Hwnd() != nullptr ? advance_.get() : nullptr; }
     void DecodeAhead();
     void ShowVirtualMouse();
     std::uint16_t UiLanguage() const;
@@ -201,51 +153,33 @@ private:
     void OnTray(WPARAM wParam, LPARAM lParam);
     void OnDeviceEvent(WPARAM code, LPARAM value);
     void OnDeviceChange(WPARAM event, LPARAM data);
-    void OnSettingsChanged(LPARAM code);
     void ShowLeftPanel();
-    void ShowHelpMenu();
-    void StartFirmwareUpdater();
-    void ShowIconMenu();
-    void Paint(HDC dc);
-    void AnnounceSimulatedChange(DeviceChangeEvent event, const std::string& path);
-    void DeliverSimulatedChanges();
 
     ProgramOptions options_;
     std::unique_ptr<ProgramServices> services_;
     std::unique_ptr<ProgramUploads> uploads_;
     std::unique_ptr<SettingsDispatch> dispatch_;
+    MainWindowControls controls_;
+    std::unique_ptr<MainWindowCanvas> canvas_;
+    std::unique_ptr<AssignmentDialogs> dialogs_;
     std::unique_ptr<ButtonAssignment> assignment_;
     std::optional<MainWindowModel> model_;
     DeviceStatus deviceStatus_;
     CTrayIcon tray_;
-    HFONT mainFont_ = nullptr;
-    HFONT labelFont_ = nullptr;
     std::wstring fontFace_ = L"Arial";
     int width_ = 0;
     int height_ = 0;
     int startHidden_ = 2;
-    bool showPending_ = false;            // a show request came before the window was built
-    std::vector<std::string> aheadPaths_; // the images still to decode ahead, last first
+    bool showPending_ = false; // a show request came before the window was built
     int waitDepth_ = 0;
     HCURSOR previousCursor_ = nullptr;
 
-    std::array<CPaintedButton, MainWindowPlan::kControls> controls_;
-    std::array<CPaintedButton, MainWindowLayout::kSlots> dropDowns_;
-    CPaintedButtons buttons_;
-    CDMarker xSlider_, ySlider_, liftOffSlider_;
-
-    std::unique_ptr<CDlgadvance> advance_;
-    std::unique_ptr<CMacroProgramDialog> macroManager_;
+    std::unique_ptr<SkinDecodeQueue> ahead_; // the images decoded while the window waits in the tray
+    std::unique_ptr<SettingsPanelHost> panel_;
+    std::unique_ptr<ProfileManagerHost> profiles_;
+    std::unique_ptr<MacroManagerHost> macros_;
     std::unique_ptr<VirtualMouseWindow> mouseWindow_;
-    std::unique_ptr<CDlgToolTip> toolTip_;
-    std::unique_ptr<ProfileListStore> profileList_;
-    std::unique_ptr<ProfileOperations> profileOperations_;
-    std::unique_ptr<CConfigDialog> config_;
-
-    // Plugs and unplugs of the virtual mouse waiting to reach the window as WM_DEVICECHANGE broadcasts.
-    static constexpr UINT kSimulatedDeviceChange = WM_APP + 0x50;
-    std::mutex simulatedMutex_;
-    std::deque<std::pair<DeviceChangeEvent, std::string>> simulatedChanges_;
+    std::unique_ptr<LiftOffHelpTip> helpTip_;
 };
 
 } // namespace corvalith

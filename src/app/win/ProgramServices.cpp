@@ -4,6 +4,8 @@
 #include "platform/win32/WideString.h"
 #include "platform/win32/Win32HidSystem.h"
 
+#include <dbt.h>
+
 #include <cstdlib>
 
 namespace corvalith {
@@ -61,7 +63,8 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
                                                  systemMouseSettings_, !options.Sandbox.empty())),
       Shell(Chosen<IShell>(options.Shell, keptShell_, systemShell_, !options.Sandbox.empty())),
       DeviceNotifications(options.DeviceNotifications != nullptr ? *options.DeviceNotifications
-                                                                 : systemNotifications_),
+                          : options.Simulate ? static_cast<IDeviceNotifications&>(simulatedNotifications_)
+                                             : systemNotifications_),
       Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
       fixedFolder_(options.DataFolder),
       simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
@@ -95,6 +98,12 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
     if (mouse_ && !options.StartUnplugged) {
         mouse_->Plug(); // the virtual mouse starts plugged in, as a mouse on the desk
     }
+    // Later plugs and unplugs reach the main window as the system's broadcasts would.
+    if (mouse_) {
+        mouse_->SetDeviceChangeListener([this](DeviceChangeEvent event, const std::string& path) {
+            simulatedNotifications_.Announce(event, path);
+        });
+    }
 }
 
 void ProgramServices::SetReportObserver(std::function<void()> observer) {
@@ -108,6 +117,39 @@ ProgramServices::~ProgramServices() {
     if (traceFile_ != nullptr) {
         std::fclose(traceFile_);
     }
+}
+
+std::optional<DeviceStatus::Reaction> ProgramServices::OnDeviceChange(std::uintptr_t event,
+                                                                      std::intptr_t block) {
+    const auto* header = reinterpret_cast<const DEV_BROADCAST_HDR*>(block);
+    if (header == nullptr) {
+        return std::nullopt;
+    }
+    std::string path;
+    if (header->dbch_devicetype == DBT_DEVTYP_DEVICEINTERFACE) {
+        path =
+            WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
+    }
+    return DeviceStatus::For(
+        Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path));
+}
+
+void ProgramServices::LoadFirstProfile() {
+    Session.Working.ProfileIndex = 0;
+    Storage.LoadProfile();
+    Storage.LoadCaptions(CaptionSection());
+    Session.TakeSnapshot();
+}
+
+void ProgramServices::StopDeviceLink() {
+    Link.Reader().RequestStop();
+    for (int round = 0; round < 500 && !Link.Reader().WaitForExit(10);) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE | PM_QS_SENDMESSAGE)) {
+        }
+        ++round;
+    }
+    Link.Shutdown();
 }
 
 std::string ProgramServices::CaptionSection() const {

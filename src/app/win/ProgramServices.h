@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/DeviceStatus.h"
 #include "assign/AssignmentCatalogue.h"
 #include "device/DeviceLink.h"
 #include "device/IUploadFeedback.h"
@@ -27,12 +28,14 @@
 #include "sim/SimulatedClock.h"
 #include "sim/TraceWriter.h"
 #include "sim/VirtualMouse.h"
+#include "sim/win/SimulatedDeviceNotifications.h"
 #include "skin/win/SkinImages.h"
 
 #include <cstdio>
 #include <functional>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace corvalith {
@@ -53,7 +56,7 @@ struct ProgramOptions {
     IInstallRecord* InstallRecord = nullptr;             // null: the registry (or the sandbox's file)
     ISystemMouseSettings* MouseSettings = nullptr;       // null: the system's (or kept, in a sandbox)
     IShell* Shell = nullptr;                             // null: the real shell (or kept, in a sandbox)
-    IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's hot-plug notifications
+    IDeviceNotifications* DeviceNotifications = nullptr; // null: the system's (or the virtual mouse's)
     EventReader::ThreadStarter ReaderThread;             // empty: the reader runs on a std::thread
     // The Windows user-interface language (a LANGID) that chooses the texts when the data folder names no
     // usable language; 0 asks the system.
@@ -91,6 +94,15 @@ public:
     TraceWriter& Trace() { return trace_; }
     // Called after every report of the virtual mouse (on the thread that made it).
     void SetReportObserver(std::function<void()> observer);
+    // A device-change broadcast (WM_DEVICECHANGE's event and block) handed to the device link: what the
+    // main window does about it, nothing for a broadcast without a block.
+    std::optional<DeviceStatus::Reaction> OnDeviceChange(std::uintptr_t event, std::intptr_t block);
+    // The mouse came back: the profile list's first entry is loaded with its captions and is what the
+    // mouse holds.
+    void LoadFirstProfile();
+    // Stops the reader thread and closes the mouse. The reader hands events over with a blocking send, so
+    // the calling (window) thread keeps handling sent messages until the reader has left.
+    void StopDeviceLink();
 
 private:
     // The system's own services, used where the options give none.
@@ -99,6 +111,7 @@ private:
     Win32SystemMouseSettings systemMouseSettings_;
     Win32Shell systemShell_;
     Win32DeviceNotifications systemNotifications_;
+    SimulatedDeviceNotifications simulatedNotifications_; // the virtual mouse's plugs and unplugs
     // A sandboxed run's stand-ins.
     RecordingMouseSettings keptMouseSettings_;
     RecordingShell keptShell_;

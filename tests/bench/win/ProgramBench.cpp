@@ -238,7 +238,7 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
         Pump();
     }
     const HWND main = window.Hwnd();
-    const RECT header = window.Header(1).Rect();
+    const RECT header = window.Controls().Header(1).Rect();
 
     const LARGE_INTEGER showFrom = Now();
     window.Restore();
@@ -259,7 +259,7 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     int hovered = 0;
     Put(figures, "hover_ms",
         HoverMilliseconds(
-            main, header, [&window] { return window.Header(1).IsHover(); }, hovered));
+            main, header, [&window] { return window.Controls().Header(1).IsHover(); }, hovered));
     Put(figures, "hover_taken", hovered);
 
     // Slider releases of the X axis between two positions, as the slider sends them to its parent.
@@ -303,7 +303,7 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     RecordUsage(figures, "toggled");
 
     // The advanced panel with every section that its headers open, open.
-    CDlgadvance& panel = *window.Advance();
+    CDlgadvance& panel = *window.Panel().Panel();
     int opened = 0;
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         if (AdvancedPanelLayout::HeaderShown(section)) {

@@ -17,6 +17,7 @@
 #include <string>
 #include <system_error>
 #include <thread>
+#include <utility>
 #include <vector>
 
 namespace corvalith {
@@ -435,6 +436,30 @@ TEST(MainWindowPlan, AllImagePathsListTheStartingWindowFirstAndEveryStateOnce) {
         const int index = at(c.path);
         EXPECT_GE(index, 0) << c.path;
         EXPECT_EQ(index < sliders, c.beforeTheSliders) << c.path;
+    }
+}
+
+// A click on a button: the selected row stays lit only for Reset, the view buttons and the lift-off
+// header; headers 1, 3 and 4 open or close their own section, header 2 runs the macro manager.
+TEST(MainWindowPlan, ClicksLetTheSelectionGoAndReachTheirCommand) {
+    using Control = MainWindowPlan::Control;
+    using Action = MainWindowPlan::Action;
+    using View = MainWindowPlan::View;
+    const std::pair<Control, MainWindowPlan::Click> cases[] = {
+        {Control::Reset, {Action::Reset, false}},
+        {Control::Close, {Action::HideToTray, true}},
+        {Control::Minimize, {Action::Minimize, true}},
+        {Control::Help, {Action::HelpMenu, true}},
+        {Control::Config, {Action::ProfileManager, true}},
+        {Control::Header2, {Action::MacroManager, true}},
+        {Control::TopView, {Action::SelectView, false, View::Top}},
+        {Control::SideView, {Action::SelectView, false, View::Side}},
+        {Control::Header1, {Action::Toggle, true, View::Top, MainWindowLayout::ButtonAssignment}},
+        {Control::Header3, {Action::Toggle, true, View::Top, MainWindowLayout::AxisSensitivity}},
+        {Control::Header4, {Action::Toggle, false, View::Top, MainWindowLayout::LiftOff}},
+    };
+    for (const auto& [control, click] : cases) {
+        EXPECT_EQ(MainWindowPlan::ClickOf(control), click) << static_cast<int>(control);
     }
 }
 

@@ -121,7 +121,7 @@ void ShowRows(MainWindow& main) {
 }
 
 void ClickRow(MainWindow& main, int row) {
-    test::ClickButton(*main.window, main.window->DropDown(MainWindowLayout::SlotOfRow(row)));
+    test::ClickButton(*main.window, main.window->Controls().DropDown(MainWindowLayout::SlotOfRow(row)));
 }
 
 TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus) {
@@ -172,7 +172,7 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
         MainWindow main(setup);
         ShowRows(main);
         const HWND owner = main.window->Hwnd();
-        RECT box = main.window->DropDown(2).Rect();
+        RECT box = main.window->Controls().DropDown(2).Rect();
         MapWindowPoints(main.window->Hwnd(), nullptr, reinterpret_cast<POINT*>(&box), 2);
         const std::size_t mark = main.Services().Trace().Lines().size();
         std::vector<MenuItem> mainItems, dpiItems;
@@ -185,7 +185,8 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
                 ::GetWindowRect(popups[0], &shown);
                 EXPECT_EQ(shown.left, box.right + 5) << c.code;
                 EXPECT_EQ(shown.top, box.top) << c.code;
-                EXPECT_EQ(main.window->SelectedSlot(), 2) << "the row stays lit while its menu is open";
+                EXPECT_EQ(main.window->Model().SelectedSlot(), 2)
+                    << "the row stays lit while its menu is open";
                 const auto menu = reinterpret_cast<HMENU>(::SendMessageW(popups[0], MN_GETHMENU, 0, 0));
                 mainItems = ItemsOf(menu, owner);
                 PressMenuKey(popups[0], VK_DOWN, 8);
@@ -234,9 +235,9 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
         EXPECT_EQ(framedOnScreen, 2) << c.code;
         // Dismissed: nothing sent, the row released, the menu slot kept.
         EXPECT_EQ(main.TraceFrom(mark), Lines{});
-        EXPECT_EQ(main.window->SelectedSlot(), -1);
-        EXPECT_FALSE(main.window->DropDown(2).IsChecked());
-        EXPECT_EQ(main.window->MenuSlot(), 2);
+        EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
+        EXPECT_FALSE(main.window->Controls().DropDown(2).IsChecked());
+        EXPECT_EQ(main.window->Assignment().MenuSlot(), 2);
     }
     CMenuWndHook::Uninstall();
 }
@@ -279,7 +280,7 @@ TEST(AssignmentMenu, AChoiceSendsTheButtonTableAndMacrosAndSavesTheProfileAndCap
               ButtonWrite({kForward, kClick, kScroll, kForward, kBack, kDpiUp, kDpiDown}));
     EXPECT_EQ(main.Mouse().State().ButtonTable[0 + 1], 0xF4);
     EXPECT_EQ(main.Services().Session.Working.ButtonAssignmentKind[0], 3);
-    EXPECT_EQ(main.window->DropDown(0).GetCaption(), L"Forward");
+    EXPECT_EQ(main.window->Controls().DropDown(0).GetCaption(), L"Forward");
     // Saved: the profile file holds the new kind, the caption file the new caption.
     ProgramServices& s = main.Services();
     s.Session.Working.ButtonAssignmentKind[0] = 0;
@@ -294,7 +295,7 @@ TEST(AssignmentMenu, AChoiceSendsTheButtonTableAndMacrosAndSavesTheProfileAndCap
     ChooseFromMenu(main, 7, 9, 6);
     EXPECT_EQ(main.TraceFrom(second),
               ButtonWrite({kForward, kClick, kScroll, kForward, kBack, kDpiUp, {0x00, 0xE2, 0x00, 0x04}}));
-    EXPECT_EQ(main.window->DropDown(6).GetCaption(), L"Mute");
+    EXPECT_EQ(main.window->Controls().DropDown(6).GetCaption(), L"Mute");
 }
 
 TEST(AssignmentMenu, TheClickGuardKeepsTheOnlyClickWithItsMessage) {
@@ -306,9 +307,9 @@ TEST(AssignmentMenu, TheClickGuardKeepsTheOnlyClickWithItsMessage) {
     ASSERT_EQ(main.prompts.questions.size(), 1u);
     EXPECT_EQ(main.prompts.questions[0].text, "At least one button must be set as the \"click\" function.");
     EXPECT_EQ(main.prompts.questions[0].caption, "ATTENTION!!");
-    EXPECT_EQ(main.window->SelectedSlot(), -1);
-    EXPECT_FALSE(main.window->DropDown(0).IsChecked());
-    EXPECT_EQ(main.window->MenuSlot(), -1);
+    EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
+    EXPECT_FALSE(main.window->Controls().DropDown(0).IsChecked());
+    EXPECT_EQ(main.window->Assignment().MenuSlot(), -1);
     EXPECT_EQ(main.TraceFrom(mark), Lines{});
 }
 
@@ -376,7 +377,7 @@ TEST(KeyCapture, TakesTheNextKeyFromTheSystemAndOnlyOkWithANewKeyAssignsIt) {
         MainWindow main(skins.setup);
         ShowRows(main);
         CloseMenuOfRow3(main);
-        const std::wstring captionBefore = main.window->DropDown(2).GetCaption();
+        const std::wstring captionBefore = main.window->Controls().DropDown(2).GetCaption();
         const std::size_t mark = main.Services().Trace().Lines().size();
         bool hooked = false, keysReachedAWindow = false;
         std::wstring label;
@@ -411,11 +412,12 @@ TEST(KeyCapture, TakesTheNextKeyFromTheSystemAndOnlyOkWithANewKeyAssignsIt) {
                 ButtonWrite({kClick, kMenu, {0x00, c.usage, 0x00, 0x01}, kForward, kBack, kDpiUp, kDpiDown}))
                 << c.what;
             EXPECT_EQ(working.ButtonKey[2], c.usage) << c.what;
-            EXPECT_EQ(main.window->DropDown(2).GetCaption(), L"Assign Keyboard Key-" + c.label) << c.what;
+            EXPECT_EQ(main.window->Controls().DropDown(2).GetCaption(), L"Assign Keyboard Key-" + c.label)
+                << c.what;
         } else {
             EXPECT_EQ(main.TraceFrom(mark), Lines{}) << c.what;
             EXPECT_EQ(working.ButtonAssignmentKind[2], 2) << c.what;
-            EXPECT_EQ(main.window->DropDown(2).GetCaption(), captionBefore) << c.what;
+            EXPECT_EQ(main.window->Controls().DropDown(2).GetCaption(), captionBefore) << c.what;
         }
     }
 }
@@ -487,7 +489,7 @@ TEST(MacroDialog, PreselectsTheButtonsMacroAndOkStoresTheChosenMacroAndMode) {
             EXPECT_EQ(main.TraceFrom(mark),
                       ButtonWrite({kClick, kMenu, c.code, kForward, kBack, kDpiUp, kDpiDown}))
                 << c.what;
-            EXPECT_EQ(main.window->DropDown(2).GetCaption(),
+            EXPECT_EQ(main.window->Controls().DropDown(2).GetCaption(),
                       c.item == 1 ? L"Macro:Macro_10" : L"Macro:Macro_1")
                 << c.what;
         } else {
@@ -528,7 +530,7 @@ TEST(MacroDialogs, OpenAtAUsableSizeWithoutTheirBackgrounds) {
             manager = sizeOf(dialog);
             ClickAt(dialog, 450, 29); // close
         }});
-        test::ClickButton(*main.window, main.window->Header(2));
+        test::ClickButton(*main.window, main.window->Controls().Header(2));
         Pump();
         EXPECT_TRUE(script.Finished());
     }

@@ -123,13 +123,13 @@ TEST(DataFolder, ADamagedFolderNeitherStopsTheProgramNorCostsTheGoodFiles) {
         {
             MainWindow again(setup);
             CMouseConfigurationDlg& w = *again.window;
-            ASSERT_NE(w.Header(4).CommandId(), 0U);
-            EXPECT_TRUE(w.IconShown());
+            ASSERT_NE(w.Controls().Header(4).CommandId(), 0U);
+            EXPECT_TRUE(w.Tray().Shown());
             w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
             Pump();
             EXPECT_TRUE(w.IsWindowVisible());
-            test::ClickButton(w, w.Header(1));
-            EXPECT_FALSE(w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+            test::ClickButton(w, w.Controls().Header(1));
+            EXPECT_FALSE(w.Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
         }
         const std::map<std::string, Bytes> after = FilesIn(folder.Path());
         for (const auto& [name, bytes] : before) {

@@ -39,10 +39,10 @@ bool Answers(HWND window) {
 
 // Whether a DPI button press reaches the window as a balloon.
 bool EventsFlow(MainWindow& main) {
-    const std::wstring before = main.window->LastBalloonText();
+    const std::wstring before = main.window->Tray().LastBalloonText();
     main.Mouse().PressDpiButton();
     for (int i = 0; i < 200; ++i) {
-        const std::wstring now = main.window->LastBalloonText();
+        const std::wstring now = main.window->Tray().LastBalloonText();
         if (now != before && now.find(L"Switch DPI") == 0) {
             return true;
         }

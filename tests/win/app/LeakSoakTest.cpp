@@ -48,8 +48,8 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
     ASSERT_TRUE(w.IsWindowVisible());
-    ASSERT_NE(w.Advance(), nullptr);
-    CDlgadvance& panel = *w.Advance();
+    ASSERT_NE(w.Panel().Panel(), nullptr);
+    CDlgadvance& panel = *w.Panel().Panel();
 
     std::uint32_t state = 12345;
     const auto next = [&state](std::uint32_t below) {
@@ -59,9 +59,11 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
     // How often each menu and dialog opened: a script runs all its steps only in the loop it was made for.
     std::map<std::string, int> opened;
     const std::vector<std::function<void()>> actions = {
-        [&] { test::ClickButton(w, w.Header(1 + static_cast<int>(next(2)) * 2)); }, // headers 1 and 3
-        [&] { test::ClickButton(w, w.Header(4)); },
-        [&] { test::ClickButton(w, w.ViewButton(1 + static_cast<int>(next(2)))); },
+        [&] {
+            test::ClickButton(w, w.Controls().Header(1 + static_cast<int>(next(2)) * 2));
+        }, // headers 1 and 3
+        [&] { test::ClickButton(w, w.Controls().Header(4)); },
+        [&] { test::ClickButton(w, w.Controls().ViewButton(1 + static_cast<int>(next(2)))); },
         [&] {
             const int section = std::vector<int>{1, 2, 4, 5, 6, 7}[next(6)];
             test::ClickButton(panel, panel.Header(section));
@@ -76,13 +78,14 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
         [&] { panel.SendMessage(WM_MOUSEWHEEL, MAKEWPARAM(0, next(2) == 0 ? -120 : 120), 0); },
         [&] {
             ModalScript script({[] { ::EndMenu(); }});
-            test::ClickButton(w, w.ButtonOf(Control::Help));
+            test::ClickButton(w, w.Controls().ButtonOf(Control::Help));
             opened["help menu"] += script.Finished() ? 1 : 0;
         },
         [&] { // a button's assignment menu; row 1 holds the only click, which has no menu
             w.ToggleSection(MainWindowLayout::ButtonAssignment, false);
             ModalScript script({[] { ::EndMenu(); }});
-            test::ClickButton(w, w.DropDown(MainWindowLayout::SlotOfRow(2 + static_cast<int>(next(6)))));
+            test::ClickButton(
+                w, w.Controls().DropDown(MainWindowLayout::SlotOfRow(2 + static_cast<int>(next(6)))));
             opened["assignment menu"] += script.Finished() ? 1 : 0;
         },
         [&] { // the key capture for the last menu's button
@@ -99,13 +102,13 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
         },
         [&] {
             ModalScript script({[] { ClickOn(CMacroProgramDialog::kTitle, 380, 408); }});
-            test::ClickButton(w, w.Header(2));
+            test::ClickButton(w, w.Controls().Header(2));
             opened["macro manager"] += script.Finished() ? 1 : 0;
         },
         [&] { // the profile manager, closed on the profile in use
-            test::ClickButton(w, w.ButtonOf(Control::Config));
+            test::ClickButton(w, w.Controls().ButtonOf(Control::Config));
             Pump();
-            if (CConfigDialog* manager = w.ProfileManager()) {
+            if (CConfigDialog* manager = w.Profiles().Dialog()) {
                 ++opened["profile manager"];
                 constexpr auto close = ConfigDialogLayout::kCloseArea;
                 test::ClickAt(manager->Hwnd(), close.Left + 5, close.Top + 5);

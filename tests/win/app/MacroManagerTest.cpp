@@ -43,7 +43,7 @@ struct Manager {
     // Opens the manager from its header and runs the steps while it is open, one per tick.
     void Run(Steps steps) {
         ModalScript script(std::move(steps));
-        test::ClickButton(*main->window, main->window->Header(2));
+        test::ClickButton(*main->window, main->window->Controls().Header(2));
         Pump();
         EXPECT_TRUE(script.Finished());
     }
@@ -358,7 +358,7 @@ TEST(MacroManager, RenamesInPlaceWithEnterOrAClickElsewhereAndKeepsTheNameOnEsca
                             "[Jump]\r\nDelayTimeSelStatus=0\r\nMacroLoopTimes=2\r\nItemCount=2\r\n"
                             "Item0=B   Dn\r\nItem1=B   Up\r\n");
         EXPECT_EQ(m.Session().Captions[2], "Macro:Jump") << "the button shows its macro's new name";
-        EXPECT_EQ(m.main->window->DropDown(2).GetCaption(), L"Macro:Jump");
+        EXPECT_EQ(m.main->window->Controls().DropDown(2).GetCaption(), L"Macro:Jump");
     }
 }
 

@@ -40,16 +40,16 @@ TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
     CMouseConfigurationDlg& w = *main.window;
     EXPECT_FALSE(w.IsWindowVisible());
     EXPECT_TRUE(w.Services().Link.IsConnected());
-    EXPECT_TRUE(w.IconShown());
+    EXPECT_TRUE(w.Tray().Shown());
     for (const auto section :
          {MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff}) {
-        EXPECT_TRUE(w.Layout().IsCollapsed(section));
+        EXPECT_TRUE(w.Model().Layout().IsCollapsed(section));
     }
-    EXPECT_EQ(w.CurrentView(), 1);
-    EXPECT_TRUE(w.ViewButton(1).IsChecked());
-    EXPECT_FALSE(w.ViewButton(2).IsChecked());
-    EXPECT_EQ(w.SelectedSlot(), -1);
-    EXPECT_FALSE(w.DropDown(0).IsShown());
+    EXPECT_EQ(w.Model().CurrentView(), MainWindowPlan::View::Top);
+    EXPECT_TRUE(w.Controls().ViewButton(1).IsChecked());
+    EXPECT_FALSE(w.Controls().ViewButton(2).IsChecked());
+    EXPECT_EQ(w.Model().SelectedSlot(), -1);
+    EXPECT_FALSE(w.Controls().DropDown(0).IsShown());
     // The first start filled the profile with the factory defaults and saved it.
     EXPECT_TRUE(w.Services().Files.FileExists(main.options.DataFolder + "config0.bin"));
     EXPECT_NE(w.MouseWindow(), nullptr);
@@ -68,33 +68,33 @@ TEST(MainWindow, KeysThatWouldCloseAWindowDoNothing) {
 TEST(MainWindow, RowsSelectTheirSlots) {
     MainWindow main;
     main.window->SelectRow(4);
-    EXPECT_EQ(main.window->SelectedSlot(), 4);
-    EXPECT_TRUE(main.window->DropDown(4).IsChecked());
+    EXPECT_EQ(main.window->Model().SelectedSlot(), 4);
+    EXPECT_TRUE(main.window->Controls().DropDown(4).IsChecked());
     main.window->SelectRow(5);
-    EXPECT_EQ(main.window->SelectedSlot(), 3);
-    EXPECT_FALSE(main.window->DropDown(4).IsChecked());
+    EXPECT_EQ(main.window->Model().SelectedSlot(), 3);
+    EXPECT_FALSE(main.window->Controls().DropDown(4).IsChecked());
     // Sent or posted, the notification clears the selection.
     main.window->SendMessage(CMouseConfigurationDlg::kClearSelection);
-    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
     main.window->SelectRow(2);
     main.window->PostMessage(CMouseConfigurationDlg::kClearSelection);
     Pump();
-    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
 }
 
 TEST(MainWindow, SectionTogglesMoveHeadersAndSliders) {
     MainWindow main;
     CMouseConfigurationDlg& w = *main.window;
     w.ToggleSection(MainWindowLayout::AxisSensitivity, false);
-    EXPECT_TRUE(w.XSlider().GetStyle() & WS_VISIBLE);
-    const RECT before = w.Header(3).Rect();
+    EXPECT_TRUE(w.Controls().XSlider().GetStyle() & WS_VISIBLE);
+    const RECT before = w.Controls().Header(3).Rect();
     w.ToggleSection(MainWindowLayout::ButtonAssignment, false);
-    const RECT after = w.Header(3).Rect();
-    const int panel = w.Layout().Header(3).Top - 157;
+    const RECT after = w.Controls().Header(3).Rect();
+    const int panel = w.Model().Layout().Header(3).Top - 157;
     EXPECT_EQ(after.top - before.top, panel);
-    EXPECT_EQ(w.XSlider().GetRectInParent().top, after.bottom + 25);
-    EXPECT_EQ(w.YSlider().GetRectInParent().top, after.bottom + 85);
-    EXPECT_TRUE(w.DropDown(6).IsShown());
+    EXPECT_EQ(w.Controls().XSlider().GetRectInParent().top, after.bottom + 25);
+    EXPECT_EQ(w.Controls().YSlider().GetRectInParent().top, after.bottom + 85);
+    EXPECT_TRUE(w.Controls().DropDown(6).IsShown());
 }
 
 TEST(MainWindow, SlidersStoreAndSendTheirValues) {
@@ -108,13 +108,13 @@ TEST(MainWindow, SlidersStoreAndSendTheirValues) {
 
     // Lift-off off sends 0D 06 and greys the slider out; on again re-sends the level.
     main.window->ToggleSection(MainWindowLayout::LiftOff, false);
-    const MainWindowLayout::Rect off = main.window->Layout().LiftOffOffZone();
-    const MainWindowLayout::Rect on = main.window->Layout().LiftOffOnZone();
+    const MainWindowLayout::Rect off = main.window->Model().Layout().LiftOffOffZone();
+    const MainWindowLayout::Rect on = main.window->Model().Layout().LiftOffOnZone();
     main.window->PressAt({on.Left, on.Top});
-    EXPECT_TRUE(main.window->LiftOffSlider().IsWindowEnabled());
+    EXPECT_TRUE(main.window->Controls().LiftOffSlider().IsWindowEnabled());
     main.window->PressAt({off.Left + 1, off.Top + 1});
     EXPECT_EQ(main.Mouse().State().LiftOff, 6);
-    EXPECT_FALSE(main.window->LiftOffSlider().IsWindowEnabled());
+    EXPECT_FALSE(main.window->Controls().LiftOffSlider().IsWindowEnabled());
     main.window->SendMessage(CMarkerSlider::kNotification, 2, CMouseConfigurationDlg::kLiftOffSliderId);
     EXPECT_EQ(main.Mouse().State().LiftOff, 6) << "off whatever the level";
     main.window->ToggleSection(MainWindowLayout::LiftOff, true);
@@ -125,7 +125,7 @@ TEST(MainWindow, SlidersStoreAndSendTheirValues) {
     main.window->ToggleSection(MainWindowLayout::LiftOff, false);
     main.window->PressAt({on.Left, on.Top});
     EXPECT_EQ(main.Mouse().State().LiftOff, 2);
-    EXPECT_TRUE(main.window->LiftOffSlider().IsWindowEnabled());
+    EXPECT_TRUE(main.window->Controls().LiftOffSlider().IsWindowEnabled());
 }
 
 TEST(MainWindow, DpiBalloonReadsTheSnapshot) {
@@ -133,8 +133,8 @@ TEST(MainWindow, DpiBalloonReadsTheSnapshot) {
     main.Services().Session.Working.DpiValuesB[1] = 32; // edited to 3200 and applied
     main.Services().Uploader.ApplyDpi();
     main.window->SendMessage(CMouseConfigurationDlg::kDeviceEvent, 1, 1);
-    EXPECT_EQ(main.window->LastBalloonText(), L"Switch DPI into the second stage (3200)");
-    EXPECT_EQ(main.window->LastBalloonTitle(), L"Info");
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"Switch DPI into the second stage (3200)");
+    EXPECT_EQ(main.window->Tray().LastBalloonTitle(), L"Info");
 }
 
 TEST(MainWindow, UnplugAndPlugFollowTheMouse) {
@@ -142,36 +142,36 @@ TEST(MainWindow, UnplugAndPlugFollowTheMouse) {
     main.Mouse().Unplug(VirtualMouse::Unplugged::Mouse);
     Pump();
     EXPECT_TRUE(main.Services().Link.IsConnected()) << "one interface of several went";
-    EXPECT_TRUE(main.window->IconShown());
+    EXPECT_TRUE(main.window->Tray().Shown());
 
     main.Mouse().Unplug(VirtualMouse::Unplugged::All);
     Pump();
     EXPECT_FALSE(main.Services().Link.IsConnected());
-    EXPECT_EQ(main.window->LastBalloonTitle(), L"Warning");
-    EXPECT_EQ(main.window->LastBalloonText(), L"The system did not detect Corvalith!");
-    EXPECT_TRUE(main.window->LastBalloonHadIcon()) << "the balloon needs the icon to show";
+    EXPECT_EQ(main.window->Tray().LastBalloonTitle(), L"Warning");
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"The system did not detect Corvalith!");
+    EXPECT_TRUE(main.window->Tray().LastBalloonHadIcon()) << "the balloon needs the icon to show";
     // The icon leaves when the balloon has gone.
     main.window->SendMessage(CMouseConfigurationDlg::kTrayNotification, 128, NIN_BALLOONTIMEOUT);
-    EXPECT_FALSE(main.window->IconShown());
+    EXPECT_FALSE(main.window->Tray().Shown());
 
     main.Mouse().Plug();
     Pump();
     EXPECT_TRUE(main.Services().Link.IsConnected());
-    EXPECT_TRUE(main.window->IconShown());
-    EXPECT_EQ(main.window->LastBalloonText(), L"The system detect Corvalith.");
+    EXPECT_TRUE(main.window->Tray().Shown());
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"The system detect Corvalith.");
 
     // Events flow again: the DPI button reaches the window as a balloon.
     main.Mouse().PressDpiButton();
-    for (int i = 0; i < 100 && main.window->LastBalloonText().find(L"Switch DPI") != 0; ++i) {
+    for (int i = 0; i < 100 && main.window->Tray().LastBalloonText().find(L"Switch DPI") != 0; ++i) {
         Pump();
     }
-    EXPECT_EQ(main.window->LastBalloonText().find(L"Switch DPI into the third stage "), 0u);
+    EXPECT_EQ(main.window->Tray().LastBalloonText().find(L"Switch DPI into the third stage "), 0u);
 }
 
 TEST(MainWindow, StartWithoutTheMouseThenPlugIt) {
     MainWindow main(false, true);
     EXPECT_FALSE(main.Services().Link.IsConnected());
-    EXPECT_FALSE(main.window->IconShown());
+    EXPECT_FALSE(main.window->Tray().Shown());
     main.window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
     EXPECT_FALSE(main.window->IsWindowVisible()) << "nothing to configure without the mouse";
@@ -179,14 +179,14 @@ TEST(MainWindow, StartWithoutTheMouseThenPlugIt) {
     main.Mouse().Plug();
     Pump();
     EXPECT_TRUE(main.Services().Link.IsConnected());
-    EXPECT_TRUE(main.window->IconShown());
-    EXPECT_EQ(main.window->LastBalloonText(), L"The system detect Corvalith.");
-    EXPECT_EQ(main.window->LastBalloonTitle(), L"Info");
+    EXPECT_TRUE(main.window->Tray().Shown());
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"The system detect Corvalith.");
+    EXPECT_EQ(main.window->Tray().LastBalloonTitle(), L"Info");
     main.Mouse().PressDpiButton();
-    for (int i = 0; i < 100 && main.window->LastBalloonText().find(L"Switch DPI") != 0; ++i) {
+    for (int i = 0; i < 100 && main.window->Tray().LastBalloonText().find(L"Switch DPI") != 0; ++i) {
         Pump();
     }
-    EXPECT_EQ(main.window->LastBalloonText(), L"Switch DPI into the third stage (2400)");
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"Switch DPI into the third stage (2400)");
 }
 
 TEST(MainWindow, ResetAsksFirstAndKeepsMacrosAndLiftOff) {
@@ -210,8 +210,8 @@ TEST(MainWindow, ResetAsksFirstAndKeepsMacrosAndLiftOff) {
     EXPECT_EQ(p.SensitivityX, 5);
     EXPECT_EQ(p.LiftOffEnabled, 1u);
     EXPECT_EQ(p.MacroBlockTable[3][0], 0x42);
-    EXPECT_TRUE(main.window->Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
-    EXPECT_EQ(main.window->CurrentView(), 1);
+    EXPECT_TRUE(main.window->Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    EXPECT_EQ(main.window->Model().CurrentView(), MainWindowPlan::View::Top);
     EXPECT_EQ(main.Mouse().State().SensitivityX, 100);
 }
 
@@ -293,7 +293,7 @@ TEST(MainWindow, AShowRequestDuringStartUpShowsTheWindowAfterIt) {
     MainWindow main(true);
     EXPECT_TRUE(script.Finished());
     EXPECT_TRUE(main.window->IsWindowVisible());
-    EXPECT_TRUE(main.window->Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    EXPECT_TRUE(main.window->Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
 }
 
 } // namespace
@@ -311,9 +311,9 @@ TEST(MainWindow, ShowRequestRestoresCentredWithTheFirstTwoSectionsCollapsed) {
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
     EXPECT_TRUE(w.IsWindowVisible());
-    EXPECT_TRUE(w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
-    EXPECT_TRUE(w.Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
-    EXPECT_FALSE(w.Layout().IsCollapsed(MainWindowLayout::LiftOff));
+    EXPECT_TRUE(w.Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
+    EXPECT_TRUE(w.Model().Layout().IsCollapsed(MainWindowLayout::AxisSensitivity));
+    EXPECT_FALSE(w.Model().Layout().IsCollapsed(MainWindowLayout::LiftOff));
     const RECT rect = w.GetWindowRect();
     EXPECT_EQ(rect.left, (GetSystemMetrics(SM_CXSCREEN) - (rect.right - rect.left)) / 2);
     EXPECT_EQ(rect.top, (GetSystemMetrics(SM_CYSCREEN) - (rect.bottom - rect.top)) / 2);
@@ -398,7 +398,7 @@ TEST(MainWindow, ImageButtonsFollowThePointerAndActOnClicksOnly) {
         const RECT r = button.Rect();
         return MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
     };
-    const LPARAM header1 = centre(w.Header(1));
+    const LPARAM header1 = centre(w.Controls().Header(1));
     const LPARAM background = MAKELPARAM(400, 560);
     struct Step {
         const char* what;
@@ -424,8 +424,8 @@ TEST(MainWindow, ImageButtonsFollowThePointerAndActOnClicksOnly) {
     for (const Step& s : steps) {
         const WPARAM keys = s.message == WM_LBUTTONDOWN || s.message == WM_LBUTTONDBLCLK ? MK_LBUTTON : 0;
         w.SendMessage(s.message, keys, s.at);
-        EXPECT_EQ(w.Header(1).IsHover(), s.hovered) << s.what;
-        EXPECT_EQ(!w.Layout().IsCollapsed(MainWindowLayout::ButtonAssignment), s.open) << s.what;
+        EXPECT_EQ(w.Controls().Header(1).IsHover(), s.hovered) << s.what;
+        EXPECT_EQ(!w.Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment), s.open) << s.what;
     }
 }
 
@@ -434,7 +434,7 @@ TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
     CMouseConfigurationDlg& w = *main.window;
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
-    const RECT header = w.Header(4).Rect();
+    const RECT header = w.Controls().Header(4).Rect();
     struct Case {
         int x;
         bool shown;
@@ -462,9 +462,9 @@ TEST(MainWindow, StartsWithoutHotPlugNotificationsOrReader) {
             };
         }
         MainWindow main(setup);
-        EXPECT_NE(main.window->Header(4).CommandId(), 0U) << refusal << ": the window was built";
-        EXPECT_TRUE(main.window->IconShown()) << refusal << ": with its icon and its \"Exit\"";
-        EXPECT_EQ(main.window->Header(1).GetCaption(), L"Button Assignment") << refusal;
+        EXPECT_NE(main.window->Controls().Header(4).CommandId(), 0U) << refusal << ": the window was built";
+        EXPECT_TRUE(main.window->Tray().Shown()) << refusal << ": with its icon and its \"Exit\"";
+        EXPECT_EQ(main.window->Controls().Header(1).GetCaption(), L"Button Assignment") << refusal;
     }
 }
 
@@ -489,9 +489,9 @@ TEST(MainWindow, WithoutAUsableLanguageCodeTheWindowsLanguageChooses) {
         setup.uiLanguage = c.uiLanguage;
         MainWindow main(setup);
         EXPECT_EQ(main.Services().Language.Code(), c.code) << c.listText;
-        EXPECT_FALSE(main.window->Header(1).GetCaption().empty()) << c.listText;
+        EXPECT_FALSE(main.window->Controls().Header(1).GetCaption().empty()) << c.listText;
         if (c.header != nullptr) {
-            EXPECT_EQ(main.window->Header(1).GetCaption(), c.header);
+            EXPECT_EQ(main.window->Controls().Header(1).GetCaption(), c.header);
         }
         // The choice is not written back.
         EXPECT_EQ(ini::IniFile(main.files, main.options.DataFolder + "str.ini").ReadString("Skins", "Lan"),

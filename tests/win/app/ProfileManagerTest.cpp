@@ -84,12 +84,12 @@ struct StoredProfiles {
 CConfigDialog& Open(MainWindow& main) {
     main.window->OpenProfileManager();
     Pump();
-    EXPECT_NE(main.window->ProfileManager(), nullptr);
-    return *main.window->ProfileManager();
+    EXPECT_NE(main.window->Profiles().Dialog(), nullptr);
+    return *main.window->Profiles().Dialog();
 }
 
 void CloseOn(MainWindow& main, int position) {
-    CConfigDialog& dialog = *main.window->ProfileManager();
+    CConfigDialog& dialog = *main.window->Profiles().Dialog();
     dialog.List().SetCurSel(position);
     ClickArea(dialog, Layout::kCloseArea);
     Pump();
@@ -99,8 +99,8 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
     StoredProfiles stored("A", "A");
     MainWindow main(stored.setup);
     CConfigDialog& dialog = Open(main);
-    EXPECT_FALSE(main.window->Header(1).IsShown());
-    EXPECT_FALSE(Shown(main.window->XSlider().Hwnd()));
+    EXPECT_FALSE(main.window->Controls().Header(1).IsShown());
+    EXPECT_FALSE(Shown(main.window->Controls().XSlider().Hwnd()));
     EXPECT_EQ(ListNames(dialog), (std::vector<std::string>{"A"}));
 
     for (int i = 0; i < 6; ++i) {
@@ -125,8 +125,8 @@ TEST(ProfileManager, NewAddsUpToSixProfilesAndHidesTheLeftPanelWhileOpen) {
 
     // Closing on the new "Profile 3" creates it from the factory settings and shows the panel again.
     CloseOn(main, 3);
-    EXPECT_EQ(main.window->ProfileManager(), nullptr);
-    EXPECT_TRUE(main.window->Header(1).IsShown());
+    EXPECT_EQ(main.window->Profiles().Dialog(), nullptr);
+    EXPECT_TRUE(main.window->Controls().Header(1).IsShown());
     EXPECT_EQ(stored.Text("str.ini", "Profile", "CurProfileName"), "Profile 3");
     EXPECT_EQ(stored.Text("str.ini", "Profile", "Item5"), "Copy Profile 2");
     EXPECT_EQ(stored.Text("str3.ini", "Profile", "IsDefault"), "Y");
@@ -167,9 +167,9 @@ TEST(ProfileManager, DeleteKeepsEveryNameWithItsOwnSettings) {
         EXPECT_EQ(main.Services().Trace().Lines().size(), before);
 
         Open(main);
-        main.window->ProfileManager()->List().SetCurSel(1);
-        ClickArea(*main.window->ProfileManager(), Layout::kDeleteArea);
-        EXPECT_EQ(ListNames(*main.window->ProfileManager()), (std::vector<std::string>{"A", "C", "D"}));
+        main.window->Profiles().Dialog()->List().SetCurSel(1);
+        ClickArea(*main.window->Profiles().Dialog(), Layout::kDeleteArea);
+        EXPECT_EQ(ListNames(*main.window->Profiles().Dialog()), (std::vector<std::string>{"A", "C", "D"}));
         CloseOn(main, 1);
         EXPECT_EQ(session.Working.SensitivityX, 3);
         EXPECT_EQ(session.Captions[0], "Key C");
@@ -204,8 +204,8 @@ TEST(ProfileManager, AStartOnTheSecondEntryKeepsTheFirstEntrysFiles) {
     CConfigDialog& dialog = Open(main);
     EXPECT_EQ(dialog.List().GetCurSel(), 1);
     ClickArea(dialog, Layout::kCloseArea);
-    EXPECT_EQ(main.window->ProfileManager(), nullptr);
-    CDMarker& slider = main.window->XSlider(); // 208 pixels, 1..11: the right end is 11
+    EXPECT_EQ(main.window->Profiles().Dialog(), nullptr);
+    CDMarker& slider = main.window->Controls().XSlider(); // 208 pixels, 1..11: the right end is 11
     slider.SendMessage(WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(208, 4));
     slider.SendMessage(WM_LBUTTONUP, 0, MAKELPARAM(208, 4));
     Pump();
@@ -256,8 +256,8 @@ TEST(ProfileManager, ImportAndExportThroughTheFileDialogs) {
         const std::uint32_t liftOff = session.Working.LiftOffEnabled;
         session.Captions[0] = "Key A";
         main.prompts.fileAnswers.push_back(folder + "in.bin");
-        main.window->ProfileManager()->List().SetCurSel(0);
-        main.window->ProfileManager()->SendMessage(WM_COMMAND, Layout::kLoad, 0);
+        main.window->Profiles().Dialog()->List().SetCurSel(0);
+        main.window->Profiles().Dialog()->SendMessage(WM_COMMAND, Layout::kLoad, 0);
         Pump();
         EXPECT_EQ(session.Working.SensitivityX, c.sensitivity) << c.size;
         EXPECT_EQ(session.Working.LiftOffEnabled, liftOff) << c.size;
@@ -266,7 +266,7 @@ TEST(ProfileManager, ImportAndExportThroughTheFileDialogs) {
     // A cancelled import changes no file.
     const auto config0 = stored.Read(folder + "config0.bin");
     main.prompts.fileAnswers.push_back(std::nullopt);
-    main.window->ProfileManager()->SendMessage(WM_COMMAND, Layout::kLoad, 0);
+    main.window->Profiles().Dialog()->SendMessage(WM_COMMAND, Layout::kLoad, 0);
     Pump();
     EXPECT_EQ(stored.Read(folder + "config0.bin"), config0);
     EXPECT_EQ(stored.Read(folder + "config1.bin"), ProfileFile::Encode(StoredProfiles::Settings('B')));

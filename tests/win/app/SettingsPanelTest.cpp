@@ -66,7 +66,7 @@ std::size_t Mark(MainWindow& main) {
 
 TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
     MainWindow main;
-    CDlgadvance& panel = *main.window->Advance();
+    CDlgadvance& panel = *main.window->Panel().Panel();
     ASSERT_NE(panel.Frame(), nullptr);
     EXPECT_EQ(CSkinScrollWnd::FrameOf(panel.Hwnd()), panel.Frame());
     const RECT frame = panel.Frame()->GetRectInParent();
@@ -90,13 +90,13 @@ TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
 
     // A header click opens its section and clears the selected button row; so does the background.
     main.window->SelectRow(2);
-    ASSERT_NE(main.window->SelectedSlot(), -1);
+    ASSERT_NE(main.window->Model().SelectedSlot(), -1);
     ClickHeader(panel, 1);
-    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
     EXPECT_TRUE(panel.Page(1).GetStyle() & WS_VISIBLE);
     main.window->SelectRow(2);
     Press(panel.Hwnd(), 250, 500);
-    EXPECT_EQ(main.window->SelectedSlot(), -1);
+    EXPECT_EQ(main.window->Model().SelectedSlot(), -1);
 
     // A restore closes every section again.
     main.window->Restore();
@@ -113,7 +113,7 @@ TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
     MainWindow::Setup setup;
     setup.programFolder = folder.ProgramFolder();
     MainWindow main(setup);
-    CDlgadvance& panel = *main.window->Advance();
+    CDlgadvance& panel = *main.window->Panel().Panel();
     ASSERT_FALSE(main.window->IsWindowVisible());
 
     main.window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
@@ -161,7 +161,7 @@ std::vector<COLORREF> SwatchFills(CSettingsPage& page, const std::vector<PageRec
 TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
     MainWindow main;
     ProfileSettings& p = main.Services().Session.Working;
-    CDlgadvance& panel = *main.window->Advance();
+    CDlgadvance& panel = *main.window->Panel().Panel();
     const Rgb colours[] = {{255, 0, 0},   {0, 0, 255},   {0, 255, 0},  {255, 255, 0},
                            {0, 255, 255}, {255, 128, 0}, {255, 0, 255}};
     for (int i = 0; i < 7; ++i) {
@@ -196,7 +196,7 @@ TEST(SettingsPanel, DpiSliderSendsTheDpiUploadOfItsNewCode) {
         p.DpiValuesB[stage] = codes[stage];
         p.DpiStageEnabled[stage] = 1;
     }
-    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    CDlgDPISetting& page = main.window->Panel().Panel()->Dpi();
     page.LoadFromProfile();
     ASSERT_EQ(main.Mouse().State().CurrentStage, 1);
     const std::size_t mark = Mark(main);
@@ -227,7 +227,7 @@ TEST(SettingsPanel, TypedDpiValuesAreCommittedOncePerChange) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MainWindow main(false, c.unplugged);
-        CDlgDPISetting& page = main.window->Advance()->Dpi();
+        CDlgDPISetting& page = main.window->Panel().Panel()->Dpi();
         const std::size_t mark = Mark(main);
         OpenEditor(page, c.stage);
         EXPECT_TRUE(page.Edit(c.stage).GetStyle() & WS_VISIBLE);
@@ -243,7 +243,7 @@ TEST(SettingsPanel, TypedDpiValuesAreCommittedOncePerChange) {
 
 TEST(SettingsPanel, EachStageKeepsItsOwnTypedTextAndASliderMoveDropsIt) {
     MainWindow main;
-    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    CDlgDPISetting& page = main.window->Panel().Panel()->Dpi();
     const ProfileSettings& p = main.Services().Session.Working;
     std::size_t mark = Mark(main);
     OpenEditor(page, 1);
@@ -272,7 +272,7 @@ TEST(SettingsPanel, DisabledStagesAndTheColourChooser) {
     ProfileSettings& p = main.Services().Session.Working;
     p.DpiStageEnabled[3] = 0;
     p.DpiStageColors[2] = {1, 2, 3};
-    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    CDlgDPISetting& page = main.window->Panel().Panel()->Dpi();
     page.LoadFromProfile();
     std::size_t mark = Mark(main);
 
@@ -316,14 +316,14 @@ TEST(SettingsPanel, PollingRateDialRings) {
         MainWindow main;
         main.Services().Session.Working.ReportRate = 4;
         const std::size_t mark = Mark(main);
-        Press(main.window->Advance()->PollingRate().Hwnd(), 121 + c.dx, 66 + c.dy);
+        Press(main.window->Panel().Panel()->PollingRate().Hwnd(), 121 + c.dx, 66 + c.dy);
         EXPECT_EQ(Frames(main, mark, "01"), c.frames);
         EXPECT_EQ(main.Services().Session.Working.ReportRate, c.rate);
     }
     // A profile without a rate shows 500 Hz and stores it.
     MainWindow main;
     main.Services().Session.Working.ReportRate = 0;
-    CDlgadvance& panel = *main.window->Advance();
+    CDlgadvance& panel = *main.window->Panel().Panel();
     ClickHeader(panel, 4);
     panel.PollingRate().SendMessage(WM_PAINT); // the window is hidden: no paint comes by itself
     EXPECT_EQ(main.Services().Session.Working.ReportRate, 2);
@@ -346,7 +346,7 @@ TEST(SettingsPanel, PointerPagesSetTheWindowsSettings) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         MainWindow main;
-        CDlgadvance& panel = *main.window->Advance();
+        CDlgadvance& panel = *main.window->Panel().Panel();
         Press(panel.MouseSpeed().Hwnd(), 121 + c.dx, 91 + c.dy);
         EXPECT_EQ(main.Services().Session.Working.PointerSpeed, c.level);
         EXPECT_EQ(main.mouseSettings.LastSpeed(), c.speed);
@@ -355,7 +355,7 @@ TEST(SettingsPanel, PointerPagesSetTheWindowsSettings) {
     }
 
     MainWindow main;
-    CDlgMouseWheelSpeed& wheel = main.window->Advance()->WheelSpeed();
+    CDlgMouseWheelSpeed& wheel = main.window->Panel().Panel()->WheelSpeed();
     ProfileSettings& p = main.Services().Session.Working;
     Press(wheel.Hwnd(), 10, 55); // "Scroll One screenn"
     EXPECT_EQ(main.mouseSettings.LastWheelScrollLines(), 0xFFFFFFFFu);
@@ -379,7 +379,7 @@ TEST(SettingsPanel, NoTimerRunsWhileTheWindowIsHidden) {
     CMouseConfigurationDlg& w = *main.window;
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
-    CSkinScrollWnd* frame = w.Advance()->Frame();
+    CSkinScrollWnd* frame = w.Panel().Panel()->Frame();
     ASSERT_NE(frame, nullptr);
     EXPECT_TRUE(frame->SyncTimerRunning());
     w.HideToTray();
@@ -397,7 +397,7 @@ TEST(SettingsPanel, NoTimerRunsWhileTheWindowIsHidden) {
 TEST(SettingsPanel, PointerLevelsSurviveAShow) {
     MainWindow main;
     CMouseConfigurationDlg& w = *main.window;
-    CDlgadvance& panel = *w.Advance();
+    CDlgadvance& panel = *w.Panel().Panel();
     Press(panel.MouseSpeed().Hwnd(), 121 + 50, 91);  // far right: level 11
     Press(panel.DoubleClick().Hwnd(), 121 - 50, 91); // far left: level 1
     w.HideToTray();
@@ -419,7 +419,7 @@ TEST(SettingsPanel, LightingPagesAnnounceOnlyTheMouse) {
     MainWindow main;
     ProfileSettings& p = main.Services().Session.Working;
     p.MouseColorIndex = 0;
-    CDlgadvance& panel = *main.window->Advance();
+    CDlgadvance& panel = *main.window->Panel().Panel();
     std::size_t mark = Mark(main);
     Press(panel.Lighting().Hwnd(), 12, 52); // "Respiration"
     EXPECT_EQ(p.MouseLightMode, 2);
@@ -445,7 +445,7 @@ TEST(SettingsPanel, LightingPagesAnnounceOnlyTheMouse) {
 
 TEST(SettingsPanel, DpiPageTakesTheMouseScaleWhenTheMouseArrives) {
     MainWindow main(false, true);
-    CDlgDPISetting& page = main.window->Advance()->Dpi();
+    CDlgDPISetting& page = main.window->Panel().Panel()->Dpi();
     EXPECT_EQ(page.Model().Mode(), DpiScale::StepMode::Fine);
     EXPECT_EQ(page.Slider(0).Maximum(), 180);
     main.Mouse().Plug();
@@ -461,7 +461,7 @@ TEST(SettingsPanel, AShowBringsTheStoredProfileToThePages) {
     CMouseConfigurationDlg& w = *main.window;
     w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
     Pump();
-    CDlgDPISetting& page = w.Advance()->Dpi();
+    CDlgDPISetting& page = w.Panel().Panel()->Dpi();
     ASSERT_EQ(page.Model().Mode(), DpiScale::StepMode::Coarse);
     w.HideToTray();
 

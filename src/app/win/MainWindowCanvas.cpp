@@ -1,0 +1,103 @@
+#include "app/win/MainWindowCanvas.h"
+
+#include "app/MainWindowPlan.h"
+#include "framework/CMemoryDC.h"
+#include "platform/win32/WideString.h"
+#include "skin/win/SkinImages.h"
+
+namespace corvalith {
+
+namespace {
+
+// The window's fill where no background image could be loaded.
+constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
+
+} // namespace
+
+MainWindowCanvas::~MainWindowCanvas() {
+    for (HFONT font : {mainFont_, labelFont_}) {
+        if (font != nullptr) {
+            DeleteObject(font);
+        }
+    }
+}
+
+void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height) {
+    width_ = width;
+    height_ = height;
+    const auto font = [&fontFace](int weight) {
+        return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace.c_str());
+    };
+    mainFont_ = font(400);
+    labelFont_ = font(0);
+}
+
+void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const {
+    const SkinImages& skins = skins_;
+    if (!skins.DrawImageFile(dc, MainWindowPlan::kBackground, 0, 0)) {
+        const RECT client{0, 0, width_, height_};
+        const HBRUSH fill = CreateSolidBrush(kFallbackBackground);
+        FillRect(dc, &client, fill);
+        DeleteObject(fill);
+    }
+    const MainWindowPlan::State state{model.CurrentView(), model.SelectedSlot(), liftOffEnabled};
+    for (const MainWindowPlan::Image& image : MainWindowPlan::Images(model.Layout(), state)) {
+        skins.DrawImageFile(dc, image.Path, image.X, image.Y);
+    }
+
+    const HGDIOBJ previousFont = SelectObject(dc, mainFont_);
+    SetTextColor(dc, RGB(255, 255, 255));
+    SetBkMode(dc, TRANSPARENT);
+    for (const MainWindowPlan::Text& text : MainWindowPlan::Texts(model.Layout(), texts_)) {
+        SelectObject(dc, text.Face == MainWindowPlan::Font::Label ? labelFont_ : mainFont_);
+        const std::wstring words = WideString::FromUtf8(text.Words);
+        RECT box{text.Box.Left, text.Box.Top, text.Box.Right, text.Box.Bottom};
+        switch (text.Place) {
+        case MainWindowPlan::Placement::Line:
+            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
+                        DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+            break;
+        case MainWindowPlan::Placement::CentredLine:
+            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
+                        DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            break;
+        case MainWindowPlan::Placement::FromPoint:
+            TextOutW(dc, box.left, box.top, words.c_str(), static_cast<int>(words.size()));
+            break;
+        }
+    }
+    SelectObject(dc, previousFont);
+    RECT area;
+    GetClipBox(dc, &area);
+    buttons_.Draw(dc, area);
+}
+
+void MainWindowCanvas::PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled) const {
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    RECT client;
+    ::GetClientRect(window, &client);
+    CMemoryDC memory(dc, client.right, client.bottom);
+    if (memory.Valid()) {
+        const RECT& area = paint.rcPaint;
+        IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
+        Paint(memory, model, liftOffEnabled);
+        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
+               area.top, SRCCOPY);
+    }
+    EndPaint(window, &paint);
+}
+
+void MainWindowCanvas::PaintUnseen(const MainWindowModel& model, bool liftOffEnabled) const {
+    const HDC screen = ::GetDC(nullptr);
+    {
+        CMemoryDC memory(screen, width_, height_);
+        if (memory.Valid()) {
+            Paint(memory, model, liftOffEnabled);
+        }
+    }
+    ::ReleaseDC(nullptr, screen);
+}
+
+} // namespace corvalith
