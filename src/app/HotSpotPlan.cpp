@@ -1,5 +1,7 @@
 #include "app/HotSpotPlan.h"
 
+#include "skin/SkinFileNames.h"
+
 #include <array>
 
 namespace corvalith {
@@ -53,10 +55,9 @@ std::vector<HotSpotPlan::Image> HotSpotPlan::For(int view, int selection) {
     const Selection& plan = (front ? kFront : kSide)[row];
     const auto image = [front](int number, bool over) {
         const int(&position)[2] = (front ? kFrontPosition : kSidePosition)[number];
-        const std::string name =
-            std::string(front ? "F-" : "S-") + std::to_string(number) + (over ? "-over" : "-normal");
+        const auto side = front ? SkinFileNames::MouseView::Front : SkinFileNames::MouseView::Side;
         return Image{number, over, position[0], position[1],
-                     std::string("Skins") + (front ? "/Mouse/Front/" : "/Mouse/Side/") + name + ".png"};
+                     SkinFileNames::InSkins(SkinFileNames::MouseButton(side, number, over))};
     };
     std::vector<Image> images;
     if (plan.over != 0) {

@@ -4,10 +4,10 @@
 #include "ini/IniFile.h"
 #include "macro/MacroBlockEncoder.h"
 #include "macro/MacroTableBuilder.h"
+#include "platform/TextNumber.h"
 #include "profile/AssignmentKind.h"
 #include "profile/CaptionFile.h"
 #include "profile/ProfileFile.h"
-#include "profile/ProfileList.h"
 #include "profile/ProfileStorage.h"
 
 #include <algorithm>
@@ -48,9 +48,9 @@ std::string MacroRebinding::TextPath(std::size_t position) const {
 
 std::vector<std::size_t> MacroRebinding::OtherPositions(const ProfileSession& session) const {
     const ini::IniFile list(files_, dataFolder_ + "str.ini");
-    const long count = ProfileList::ParseNumber(list.ReadString(kProfileSection, "ItemCount"));
+    const long long count = TextNumber::Parse(list.ReadString(kProfileSection, "ItemCount")).value_or(0);
     std::vector<std::size_t> positions;
-    if (count < 1 || count > static_cast<long>(ProfileStorage::kMaxProfiles)) {
+    if (count < 1 || count > static_cast<long long>(ProfileStorage::kMaxProfiles)) {
         return positions; // no profile list: the working profile is the only one
     }
     for (std::size_t position = 0; position < static_cast<std::size_t>(count); ++position) {

@@ -3,6 +3,7 @@
 #include "ini/IniFile.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroItem.h"
+#include "platform/TextNumber.h"
 
 #include <algorithm>
 
@@ -46,7 +47,7 @@ std::optional<std::string> LBEditorRules::Name(const std::vector<std::string>& i
 }
 
 std::string LBEditorRules::Delay(std::string_view text) {
-    const long long value = std::clamp(MacroItem::ParseInteger(text), 0LL, kMaxDelay);
+    const long long value = std::clamp(TextNumber::ParseLeading(text), 0LL, kMaxDelay);
     return MacroItem::Delay(static_cast<std::uint32_t>(value));
 }
 

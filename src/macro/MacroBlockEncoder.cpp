@@ -2,6 +2,7 @@
 
 #include "assign/KeyTables.h"
 #include "macro/MacroItem.h"
+#include "platform/TextNumber.h"
 
 #include <algorithm>
 #include <vector>
@@ -65,7 +66,7 @@ void FitIntoBlock(std::vector<Event>& events) {
 } // namespace
 
 std::uint16_t MacroBlockEncoder::LoopCount(std::string_view text) {
-    const long long value = MacroItem::ParseInteger(text);
+    const long long value = TextNumber::ParseLeading(text);
     return value < 1 || value > 0xFFFF ? 1 : static_cast<std::uint16_t>(value);
 }
 

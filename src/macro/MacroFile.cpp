@@ -2,7 +2,7 @@
 
 #include "ini/IniFile.h"
 #include "ini/TextCodec.h"
-#include "macro/MacroItem.h"
+#include "platform/TextNumber.h"
 
 #include <algorithm>
 #include <utility>
@@ -19,7 +19,7 @@ constexpr std::string_view kItemCountKey = "ItemCount";
 constexpr int kUnreadable = 5;
 
 std::size_t BoundedCount(std::string_view text, std::size_t limit) {
-    const long long count = MacroItem::ParseInteger(text);
+    const long long count = TextNumber::Parse(text).value_or(0);
     if (count <= 0) {
         return 0;
     }
@@ -118,7 +118,7 @@ Macro MacroFile::ReadMacro(const ini::IniDocument& document, const std::string& 
         return macro;
     }
     macro.LoopCountText = ini::IniFile::Read(document, name, kLoopKey);
-    macro.DelayRecording = MacroItem::ParseInteger(ini::IniFile::Read(document, name, kFlagKey));
+    macro.DelayRecording = TextNumber::Parse(ini::IniFile::Read(document, name, kFlagKey)).value_or(0);
     const std::size_t count = BoundedCount(ini::IniFile::Read(document, name, kItemCountKey), kMaxItems);
     macro.Items.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {

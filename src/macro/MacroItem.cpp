@@ -1,5 +1,7 @@
 #include "macro/MacroItem.h"
 
+#include "platform/TextNumber.h"
+
 namespace corvalith {
 
 MacroItem::Kind MacroItem::Classify(std::string_view item) {
@@ -29,35 +31,11 @@ std::string MacroItem::KeyName(std::string_view item) {
 }
 
 long long MacroItem::DelayValue(std::string_view item) {
-    return ParseInteger(RemoveAll(item, kDelaySuffix));
+    return TextNumber::ParseLeading(RemoveAll(item, kDelaySuffix));
 }
 
 std::string MacroItem::Delay(std::uint32_t milliseconds) {
     return std::to_string(milliseconds) + std::string(kDelaySuffix);
-}
-
-long long MacroItem::ParseInteger(std::string_view text) {
-    constexpr long long kLimit = 1'000'000'000'000LL;
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t' || text[i] == '\r' || text[i] == '\n' ||
-                               text[i] == '\v' || text[i] == '\f')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        if (value < kLimit) {
-            value = value * 10 + (text[i] - '0');
-        }
-    }
-    if (value > kLimit) {
-        value = kLimit;
-    }
-    return negative ? -value : value;
 }
 
 std::string MacroItem::RemoveAll(std::string_view text, std::string_view what) {

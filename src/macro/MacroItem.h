@@ -27,7 +27,8 @@ public:
     // The key name of a key item: the item without its marker.
     static std::string KeyName(std::string_view item);
 
-    // The milliseconds of a delay item: the text without " ms", read as a decimal integer.
+    // The milliseconds of a delay item: the text without " ms", read as the number it starts with (blanks
+    // and a sign allowed, 0 without digits).
     static long long DelayValue(std::string_view item);
 
     static std::string KeyDown(std::string_view keyName) {
@@ -37,11 +38,6 @@ public:
         return std::string(keyName) + std::string(kUpMarker);
     }
     static std::string Delay(std::uint32_t milliseconds);
-
-    // Reads a decimal integer the way the C runtime's atoi does: leading blanks and a sign allowed, digits up
-    // to the first other character, 0 when there are none. Values beyond +/- 10^12 are held there, so
-    // that no text can overflow.
-    static long long ParseInteger(std::string_view text);
 
     // `text` with every occurrence of `what` removed.
     static std::string RemoveAll(std::string_view text, std::string_view what);

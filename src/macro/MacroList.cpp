@@ -3,6 +3,7 @@
 #include "assign/MacroCaptionName.h"
 #include "macro/LBEditorRules.h"
 #include "macro/MacroItem.h"
+#include "platform/TextNumber.h"
 
 #include <algorithm>
 
@@ -39,7 +40,7 @@ std::optional<std::string> MacroList::NewName(const std::vector<std::string>& na
         const std::string& last = names.back();
         const std::size_t underscore = last.find('_');
         if (underscore != std::string::npos) {
-            number = MacroItem::ParseInteger(std::string_view(last).substr(underscore + 1)) + 1;
+            number = TextNumber::ParseLeading(std::string_view(last).substr(underscore + 1)) + 1;
         }
     }
     const auto taken = [&](const std::string& name) {
@@ -60,11 +61,7 @@ bool MacroList::MayDelete(std::string_view name, const std::vector<std::string>&
 }
 
 std::optional<long> MacroList::LoopCount(std::string_view text) {
-    if (text.empty() || text.size() > 10 ||
-        !std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; })) {
-        return std::nullopt;
-    }
-    const long long value = MacroItem::ParseInteger(text);
+    const long long value = TextNumber::Parse(text).value_or(0);
     if (value < 1 || value > kMaxLoopCount) {
         return std::nullopt;
     }

@@ -1,17 +1,18 @@
 #include "pages/AdvancedPanelLayout.h"
 
+#include "skin/SkinFileNames.h"
+
 #include <algorithm>
 
 namespace corvalith {
 
-std::string_view AdvancedPanelLayout::PageImage(int section) {
+std::string AdvancedPanelLayout::PageImage(int section) {
     static constexpr std::array<std::string_view, kSections> kImages{
-        "skins/DPISetting/BK_DPISetting.png",         "skins/Lighting/BK_Lighting.png",
-        "skins/Lighting/BK_PADLighting.png",          "skins/USBReportRate/BK_USBReportRate.png",
-        "skins/MouseAttribute/BK_MouseAttribute.png", "skins/MouseAttribute/BK_MouseAttribute.png",
-        "skins/MouseAttribute/BK_ScrollSpeed.png",    "skins/AngleSnap/BK_AngleSnap.png",
+        SkinFileNames::kDpiPage,     SkinFileNames::kLightingPage,  SkinFileNames::kPadLightingPage,
+        SkinFileNames::kPollingPage, SkinFileNames::kPointerPage,   SkinFileNames::kPointerPage,
+        SkinFileNames::kScrollPage,  SkinFileNames::kAngleSnapPage,
     };
-    return ValidSection(section) ? kImages[Index(section)] : std::string_view{};
+    return ValidSection(section) ? SkinFileNames::InSkins(kImages[Index(section)]) : std::string{};
 }
 
 AdvancedPanelLayout::AdvancedPanelLayout(const std::array<Size, kSections>& pageSizes)

@@ -3,6 +3,7 @@
 #include "pages/PageRect.h"
 
 #include <array>
+#include <string>
 #include <string_view>
 
 namespace corvalith {
@@ -42,7 +43,7 @@ public:
     };
 
     // The skin image a section's page takes its size from.
-    static std::string_view PageImage(int section);
+    static std::string PageImage(int section);
 
     // pageSizes[k - 1]: the size of section k's page (0 x 0 when its image could not be read).
     // Every section starts collapsed with the pad section on.

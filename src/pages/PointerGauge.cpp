@@ -1,5 +1,7 @@
 #include "pages/PointerGauge.h"
 
+#include "skin/SkinFileNames.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
@@ -53,7 +55,7 @@ int PointerGauge::Clamped(int level) {
 }
 
 std::string PointerGauge::Image(int level) {
-    return "Skins\\/MouseAttribute/Speed/" + std::to_string(level) + ".png";
+    return SkinFileNames::InSkins(SkinFileNames::PointerSpeed(level));
 }
 
 std::string PointerGauge::DebugLine(double angle) {

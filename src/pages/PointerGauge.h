@@ -37,7 +37,7 @@ public:
     static int LevelOfAngle(double angle);
     static int Clamped(int level);
 
-    // The gauge picture of a level ("Skins\\/MouseAttribute/Speed/7.png").
+    // The gauge picture of a level ("Skins/MouseAttribute/Speed/7.png").
     static std::string Image(int level);
     // The debug line of the double-click page for a click on the ring.
     static std::string DebugLine(double angle);

@@ -1,5 +1,7 @@
 #include "pages/PollingRateDial.h"
 
+#include "skin/SkinFileNames.h"
+
 #include <cmath>
 
 namespace corvalith {
@@ -22,7 +24,7 @@ std::optional<std::uint8_t> PollingRateDial::Click(int x, int y, std::uint8_t cu
 
 std::string PollingRateDial::Image(std::uint8_t rate) {
     const int hertz = rate == 0 ? 0 : 1000 / rate;
-    return "Skins\\/USBReportRate/" + std::to_string(hertz) + "HZ.png";
+    return SkinFileNames::InSkins(SkinFileNames::PollingRate(hertz));
 }
 
 } // namespace corvalith

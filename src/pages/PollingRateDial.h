@@ -28,7 +28,7 @@ public:
     // The rate a paint shows and stores: 0 becomes 500 Hz.
     static std::uint8_t Repaired(std::uint8_t rate) { return rate == 0 ? kRepairedRate : rate; }
 
-    // The dial's skin image for a rate ("Skins\\/USBReportRate/500HZ.png"); rate must not be 0.
+    // The dial's skin image for a rate ("Skins/USBReportRate/500HZ.png"); rate must not be 0.
     static std::string Image(std::uint8_t rate);
 };
 

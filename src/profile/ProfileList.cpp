@@ -1,6 +1,7 @@
 #include "profile/ProfileList.h"
 
 #include "ini/IniFile.h"
+#include "platform/TextNumber.h"
 
 #include <algorithm>
 
@@ -22,23 +23,6 @@ bool Contains(const std::vector<std::string>& names, std::string_view name) {
 }
 
 } // namespace
-
-long ProfileList::ParseNumber(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9' && value < 1'000'000'000; ++i) {
-        value = value * 10 + (text[i] - '0');
-    }
-    return negative ? -value : value;
-}
 
 ProfileList::ProfileList(const std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size() && i < kMaxProfiles; ++i) {
@@ -99,13 +83,13 @@ std::string ProfileList::NewName(const std::vector<std::string>& names, std::str
     const std::string& last = names.back();
     const std::size_t space = last.find(' ');
     std::string stem;
-    long number;
+    long long number;
     if (space == std::string::npos) {
         stem = "Profile";
-        number = static_cast<long>(names.size());
+        number = static_cast<long long>(names.size());
     } else {
         stem = std::string(prefix);
-        number = ParseNumber(std::string_view(last).substr(space + 1)) + 1;
+        number = TextNumber::ParseLeading(std::string_view(last).substr(space + 1)) + 1;
     }
     std::string name = stem + " " + std::to_string(number);
     while (Contains(names, name)) {

@@ -59,9 +59,6 @@ public:
     static std::optional<std::size_t> FindCurrent(const std::vector<std::string>& names,
                                                   std::string_view current);
     static bool EqualNoCase(std::string_view a, std::string_view b);
-    // A stored count or number read like the C runtime's atoi: optional blanks and sign, then decimal
-    // digits up to the first other character; 0 without digits.
-    static long ParseNumber(std::string_view text);
 
     std::vector<std::string> Names() const;
 

@@ -1,6 +1,7 @@
 #include "profile/ProfileListStore.h"
 
 #include "ini/IniFile.h"
+#include "platform/TextNumber.h"
 
 #include <array>
 #include <utility>
@@ -19,8 +20,9 @@ std::string FileKey(int position) {
 }
 
 long StoredCount(const ini::IniDocument& document) {
-    const long count = ProfileList::ParseNumber(ini::IniFile::Read(document, kSection, "ItemCount"));
-    return count >= 1 && count <= kPositions ? count : 0;
+    const long long count =
+        TextNumber::Parse(ini::IniFile::Read(document, kSection, "ItemCount")).value_or(0);
+    return count >= 1 && count <= kPositions ? static_cast<long>(count) : 0;
 }
 
 // A file number written by this program: one digit 0 to 5.

@@ -1,6 +1,7 @@
 #include "profile/ProfileStorage.h"
 
 #include "platform/TextFormat.h"
+#include "platform/TextNumber.h"
 #include "profile/CaptionFile.h"
 #include "profile/ProfileFile.h"
 #include "profile/ProfileListStore.h"
@@ -14,28 +15,6 @@ namespace corvalith {
 namespace {
 
 constexpr std::string_view kProfileSection = "Profile";
-
-// Reads a count the way the C runtime's atoi does: optional blanks and sign, then decimal digits up to the
-// first other character; no digits at all gives 0.
-long ParseCount(std::string_view text) {
-    std::size_t i = 0;
-    while (i < text.size() && (text[i] == ' ' || text[i] == '\t')) {
-        ++i;
-    }
-    bool negative = false;
-    if (i < text.size() && (text[i] == '+' || text[i] == '-')) {
-        negative = text[i] == '-';
-        ++i;
-    }
-    long value = 0;
-    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-        value = value * 10 + (text[i] - '0');
-        if (value > 1'000'000) {
-            break; // far beyond any valid count
-        }
-    }
-    return negative ? -value : value;
-}
 
 } // namespace
 
@@ -66,8 +45,9 @@ void ProfileStorage::LoadProfile() {
         // A list stored by a profile manager that was stopped half-way may still announce file moves.
         ProfileListStore(services_.Files, dataFolder_).FinishPendingMoves();
         const ini::IniDocument list = ProfileListFile().Load();
-        const long count = ParseCount(ini::IniFile::Read(list, kProfileSection, "ItemCount"));
-        listValid_ = count >= 1 && count <= static_cast<long>(kMaxProfiles);
+        const long long count =
+            TextNumber::Parse(ini::IniFile::Read(list, kProfileSection, "ItemCount")).value_or(0);
+        listValid_ = count >= 1 && count <= static_cast<long long>(kMaxProfiles);
         if (listValid_) {
             const std::string current = ini::IniFile::Read(list, kProfileSection, "CurProfileName");
             for (std::size_t i = 0; i < static_cast<std::size_t>(count); ++i) {

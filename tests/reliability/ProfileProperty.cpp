@@ -69,6 +69,7 @@
 #include "pages/ScrollSpeedModel.h"
 #include "platform/FixedDataFolderLocator.h"
 #include "platform/RecordingMouseSettings.h"
+#include "platform/TextNumber.h"
 #include "profile/AssignmentKind.h"
 #include "profile/ConfigDialogLayout.h"
 #include "profile/PointerSettingsApplier.h"
@@ -498,8 +499,9 @@ std::optional<std::string> MisboundButton(const ProfileSettings& profile, const 
 }
 
 int StoredCount(test::MemoryFileSystem& files) {
-    const long count =
-        ProfileList::ParseNumber(ini::IniFile(files, kListPath).ReadString(kProfileSection, "ItemCount"));
+    const long long count =
+        TextNumber::Parse(ini::IniFile(files, kListPath).ReadString(kProfileSection, "ItemCount"))
+            .value_or(0);
     return count >= 1 && count <= kPositions ? static_cast<int>(count) : 0;
 }
 

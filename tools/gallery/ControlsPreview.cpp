@@ -3,6 +3,7 @@
 #include "ButtonSetup.h"
 #include "GalleryPaint.h"
 #include "framework/CMemoryDC.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/CSkinScrollWnd.h"
 
 #include <string>
@@ -23,10 +24,10 @@ struct ButtonKind {
     const wchar_t* name;
     int width;
     int height;
-    const char* normal;
-    const char* hover;
-    const char* pressed;
-    const char* disabled;
+    std::string normal;
+    std::string hover;
+    std::string pressed;
+    std::string disabled;
     const wchar_t* caption;
     int alignment;
     int indent;
@@ -34,26 +35,36 @@ struct ButtonKind {
 };
 
 const ButtonKind kButtonKinds[] = {
-    {L"Reset", 57, 30, "\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
-     "\\skins\\button-cancel-leave.png", "\\skins\\button-save-leave.png", L"Reset", 0, 0},
-    {L"Config", 140, 30, "\\skins\\button-config-normal.png", "\\skins\\button-config-over.png",
-     "\\skins\\button-config-leave.png", "\\skins\\button-config-normal.png", L"Config", 1, 20},
-    {L"View", 62, 29, "\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png",
-     "\\skins\\button-mouse-leave.png", "\\skins\\button-mouse-normal.png", L"Top View", 0, 0},
-    {L"Header", 242, 20, "\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png",
-     "\\skins\\ItemBK-LOD.png", L"Lift off distance", 1, 0, true},
-    {L"Drop-down", 130, 16, "\\skins\\ButtonAssignment\\DropdownBox-normal.png",
-     "\\skins\\ButtonAssignment\\DropdownBox-over.png", "\\skins\\ButtonAssignment\\DropdownBox-over.png",
-     "\\skins\\ButtonAssignment\\DropdownBox-normal.png", L"Assign Keyboard Key-F12", 1, 0},
-    {L"Record", 89, 24, "\\skins/MacroManagement/Record-normal.png",
-     "\\skins/MacroManagement/Record-over.png", "\\skins/MacroManagement/Record-over.png",
-     "\\skins/MacroManagement/Record-normal.png", L"Start Recording", 0, 0},
-    {L"Warning", 53, 22, "\\Skins\\Warning\\Button-Normal.png", "\\Skins\\Warning\\Button-Down.png",
-     "\\Skins\\Warning\\Button-Down.png", "\\Skins\\Warning\\Button-Down.png", L"OK", 0, 0},
-    {L"Option", 14, 13, "\\Skins\\Warning\\Option-Normal.png", "\\Skins\\Warning\\Option-Down.png",
-     "\\Skins\\Warning\\Option-Down.png", "\\Skins\\Warning\\Option-Down.png", L"", 0, 0},
-    {L"Title close", 15, 15, "\\skins\\button-close-normal.png", "\\skins\\button-close-over.png",
-     "\\skins\\button-close-normal.png", "\\skins\\button-close-normal.png", L"", 0, 0},
+    {L"Reset", 57, 30, SkinFileNames::InSkins(SkinFileNames::kCancelNormal),
+     SkinFileNames::InSkins(SkinFileNames::kCancelOver), SkinFileNames::InSkins(SkinFileNames::kCancelLeave),
+     SkinFileNames::InSkins(SkinFileNames::kSaveLeave), L"Reset", 0, 0},
+    {L"Config", 140, 30, SkinFileNames::InSkins(SkinFileNames::kConfigNormal),
+     SkinFileNames::InSkins(SkinFileNames::kConfigOver), SkinFileNames::InSkins(SkinFileNames::kConfigLeave),
+     SkinFileNames::InSkins(SkinFileNames::kConfigNormal), L"Config", 1, 20},
+    {L"View", 62, 29, SkinFileNames::InSkins(SkinFileNames::kMouseNormal),
+     SkinFileNames::InSkins(SkinFileNames::kMouseOver), SkinFileNames::InSkins(SkinFileNames::kMouseLeave),
+     SkinFileNames::InSkins(SkinFileNames::kMouseNormal), L"Top View", 0, 0},
+    {L"Header", 242, 20, SkinFileNames::InSkins(SkinFileNames::kItemBkLod),
+     SkinFileNames::InSkins(SkinFileNames::kItemBkLod), SkinFileNames::InSkins(SkinFileNames::kItemBkLod),
+     SkinFileNames::InSkins(SkinFileNames::kItemBkLod), L"Lift off distance", 1, 0, true},
+    {L"Drop-down", 130, 16, SkinFileNames::InSkins(SkinFileNames::kDropdownNormal),
+     SkinFileNames::InSkins(SkinFileNames::kDropdownOver),
+     SkinFileNames::InSkins(SkinFileNames::kDropdownOver),
+     SkinFileNames::InSkins(SkinFileNames::kDropdownNormal), L"Assign Keyboard Key-F12", 1, 0},
+    {L"Record", 89, 24, SkinFileNames::InSkins(SkinFileNames::kRecordNormal),
+     SkinFileNames::InSkins(SkinFileNames::kRecordOver), SkinFileNames::InSkins(SkinFileNames::kRecordOver),
+     SkinFileNames::InSkins(SkinFileNames::kRecordNormal), L"Start Recording", 0, 0},
+    {L"Warning", 53, 22, SkinFileNames::InSkins(SkinFileNames::kWarningButtonNormal),
+     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown),
+     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown),
+     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown), L"OK", 0, 0},
+    {L"Option", 14, 13, SkinFileNames::InSkins(SkinFileNames::kWarningOptionNormal),
+     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown),
+     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown),
+     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown), L"", 0, 0},
+    {L"Title close", 15, 15, SkinFileNames::InSkins(SkinFileNames::kCloseNormal),
+     SkinFileNames::InSkins(SkinFileNames::kCloseOver), SkinFileNames::InSkins(SkinFileNames::kCloseNormal),
+     SkinFileNames::InSkins(SkinFileNames::kCloseNormal), L"", 0, 0},
 };
 
 const wchar_t* const kStates[5] = {L"normal", L"hover", L"pressed", L"checked", L"disabled"};
@@ -122,10 +133,13 @@ void ControlsPreview::AddButtons() {
 
 void ControlsPreview::AddSliders() {
     const int top = 40 + kButtonRowHeight * static_cast<int>(std::size(kButtonKinds)) + 30;
-    std::optional<SkinImage> stageTrack = images_.LoadImage("\\skins\\StageSlider\\1.png");
-    std::optional<SkinImage> stageFill = images_.LoadImage("\\skins\\StageSlider\\10.png");
-    std::optional<SkinImage> axisTrack = images_.LoadImage("\\skins\\XYSensitivity\\1.png");
-    std::optional<SkinImage> axisFill = images_.LoadImage("\\skins\\XYSensitivity\\2.png");
+    std::optional<SkinImage> stageTrack =
+        images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kStageTrack));
+    std::optional<SkinImage> stageFill =
+        images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kStageTrackFilled));
+    std::optional<SkinImage> axisTrack = images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kXYTrack));
+    std::optional<SkinImage> axisFill =
+        images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kXYTrackFilled));
     // Lighting sliders (range 1..6) at levels 1, 3, 5, 6 and disabled at 4.
     const int levels[5] = {1, 3, 5, 6, 4};
     for (int i = 0; i < 5; ++i) {
@@ -148,8 +162,9 @@ void ControlsPreview::AddSliders() {
         slider.SetPosition(axis[i][2]);
     }
     // DPI stage sliders (range 1..120) from empty to full.
-    std::optional<SkinImage> dpiTrack = images_.LoadImage("\\skins\\DPISetting\\DPIStage\\0.png");
-    std::optional<SkinImage> dpiFill = images_.LoadImage("\\skins\\DPISetting\\DPIStage\\82.png");
+    std::optional<SkinImage> dpiTrack = images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kDpiTrack));
+    std::optional<SkinImage> dpiFill =
+        images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kDpiTrackFilled));
     const int codes[5] = {1, 30, 60, 100, 120};
     for (int i = 0; i < 5; ++i) {
         CDMarkerV& slider = verticals_.emplace_back();

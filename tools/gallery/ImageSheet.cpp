@@ -3,6 +3,7 @@
 #include "GalleryPaint.h"
 #include "framework/CMemoryDC.h"
 #include "platform/win32/WideString.h"
+#include "skin/SkinFileNames.h"
 
 #include <algorithm>
 #include <functional>
@@ -94,8 +95,8 @@ void ImageSheet::OnPaint() {
         const int top = 8 + static_cast<int>(i / kColumns) * kCellHeight;
         const RECT box{left, top, left + kCellWidth - 8, top + kImageHeight};
         Checker(canvas, box);
-        GalleryPaint::DrawFitted(images_, canvas, "Skins/" + files_[i], box);
-        const SIZE size = images_.SizeOf("Skins/" + files_[i]);
+        GalleryPaint::DrawFitted(images_, canvas, SkinFileNames::InSkins(files_[i]), box);
+        const SIZE size = images_.SizeOf(SkinFileNames::InSkins(files_[i]));
         const std::wstring label = WideString::FromUtf8(files_[i]);
         GalleryPaint::Text(canvas, label,
                            RECT{left, top + kImageHeight + 1, left + kCellWidth - 8, top + kImageHeight + 14},

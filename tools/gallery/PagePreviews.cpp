@@ -2,6 +2,7 @@
 
 #include "GalleryPaint.h"
 #include "framework/CMemoryDC.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith::gallery {
 
@@ -36,9 +37,10 @@ PagePreviews::~PagePreviews() {
 }
 
 bool PagePreviews::Create(CWnd* parent, int x, int y) {
-    const char* background = page_ == Page::Dpi        ? "Skins/DPISetting/BK_DPISetting.png"
-                             : page_ == Page::Lighting ? "Skins/Lighting/BK_Lighting.png"
-                                                       : "Skins/USBReportRate/BK_USBReportRate.png";
+    const std::string background = page_ == Page::Dpi ? SkinFileNames::InSkins(SkinFileNames::kDpiPage)
+                                   : page_ == Page::Lighting
+                                       ? SkinFileNames::InSkins(SkinFileNames::kLightingPage)
+                                       : SkinFileNames::InSkins(SkinFileNames::kPollingPage);
     const SIZE size = images_.SizeOf(background);
     if (!CreateEx(0, nullptr, L"", WS_CHILD | WS_VISIBLE | WS_CLIPCHILDREN,
                   RECT{x, y, x + size.cx, y + size.cy}, parent, 0)) {
@@ -46,8 +48,9 @@ bool PagePreviews::Create(CWnd* parent, int x, int y) {
     }
     font_ = GalleryPaint::Font(page_ == Page::Dpi ? 10 : 11);
     if (page_ == Page::Dpi) {
-        std::optional<SkinImage> track = images_.LoadImage("\\skins\\DPISetting\\DPIStage\\0.png");
-        std::optional<SkinImage> fill = images_.LoadImage("\\skins\\DPISetting\\DPIStage\\82.png");
+        std::optional<SkinImage> track = images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kDpiTrack));
+        std::optional<SkinImage> fill =
+            images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kDpiTrackFilled));
         for (int i = 0; i < 7; ++i) {
             stages_[i].Create(RECT{25 + 30 * i, 3, 32 + 30 * i, 173}, this, 2027 + i);
             stages_[i].SetImages(RECT{0, 0, 7, 169}, track ? track->Bitmap() : nullptr,
@@ -56,8 +59,10 @@ bool PagePreviews::Create(CWnd* parent, int x, int y) {
             stages_[i].SetPosition(kStageCodes[i]);
         }
     } else if (page_ == Page::Lighting) {
-        std::optional<SkinImage> track = images_.LoadImage("\\skins\\StageSlider\\1.png");
-        std::optional<SkinImage> fill = images_.LoadImage("\\skins\\StageSlider\\10.png");
+        std::optional<SkinImage> track =
+            images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kStageTrack));
+        std::optional<SkinImage> fill =
+            images_.LoadImage(SkinFileNames::InSkins(SkinFileNames::kStageTrackFilled));
         for (int i = 0; i < 5; ++i) {
             levels_[i].Create(RECT{100, kModes[i].top, 228, kModes[i].top + 8}, this, 2037 + i);
             levels_[i].SetImages(RECT{1, 0, 128, 11}, track ? track->Bitmap() : nullptr,
@@ -88,8 +93,8 @@ void PagePreviews::OnPaint() {
         PaintLighting(canvas);
         break;
     case Page::Polling:
-        images_.DrawImageFile(canvas, "Skins\\USBReportRate\\BK_USBReportRate.png", 0, 0);
-        images_.DrawImageFile(canvas, "Skins\\/USBReportRate/1000HZ.png", 57, 5);
+        images_.DrawImageFile(canvas, SkinFileNames::InSkins(SkinFileNames::kPollingPage), 0, 0);
+        images_.DrawImageFile(canvas, SkinFileNames::InSkins(SkinFileNames::PollingRate(1000)), 57, 5);
         break;
     }
     canvas.CopyTo(dc);
@@ -97,24 +102,29 @@ void PagePreviews::OnPaint() {
 }
 
 void PagePreviews::PaintDpi(HDC dc) {
-    images_.DrawImageFile(dc, "Skins\\DPISetting\\BK_DPISetting.png", 0, 0);
+    images_.DrawImageFile(dc, SkinFileNames::InSkins(SkinFileNames::kDpiPage), 0, 0);
     for (int i = 0; i < 7; ++i) {
         const int shift = 30 * i;
-        images_.DrawImageFile(dc, "Skins\\DPISetting\\BK-DPIValue.png", 20 + shift, 182);
+        images_.DrawImageFile(dc, SkinFileNames::InSkins(SkinFileNames::kDpiValue), 20 + shift, 182);
         GalleryPaint::Text(dc, std::to_wstring(kStageCodes[i] * 100), RECT{20 + shift, 182, 45 + shift, 193},
                            DT_CENTER | DT_VCENTER | DT_SINGLELINE, RGB(255, 255, 255), font_);
-        images_.DrawImageFile(dc, kStageEnabled[i] ? "Skins\\Enable.png" : "Skins\\Disable.png", 25 + shift,
-                              202);
+        images_.DrawImageFile(dc,
+                              kStageEnabled[i] ? SkinFileNames::InSkins(SkinFileNames::kEnable)
+                                               : SkinFileNames::InSkins(SkinFileNames::kDisable),
+                              25 + shift, 202);
         GalleryPaint::Fill(dc, RECT{25 + shift, 215, 35 + shift, 225}, kStageColours[i]);
     }
 }
 
 void PagePreviews::PaintLighting(HDC dc) {
-    images_.DrawImageFile(dc, "Skins\\Lighting\\BK_Lighting.png", 0, 0);
+    images_.DrawImageFile(dc, SkinFileNames::InSkins(SkinFileNames::kLightingPage), 0, 0);
     const COLORREF white = RGB(255, 255, 255);
     for (int i = 0; i < 5; ++i) {
         const int top = kModes[i].top;
-        images_.DrawImageFile(dc, i == 0 ? "Skins/Enable.png" : "Skins/Disable.png", 10, top);
+        images_.DrawImageFile(dc,
+                              i == 0 ? SkinFileNames::InSkins(SkinFileNames::kEnable)
+                                     : SkinFileNames::InSkins(SkinFileNames::kDisable),
+                              10, top);
         GalleryPaint::Text(dc, kModes[i].caption, RECT{25, top - 5, 90, top + 14},
                            DT_LEFT | DT_VCENTER | DT_SINGLELINE, white, font_);
         const int scaleTop = top + 8 + 5;

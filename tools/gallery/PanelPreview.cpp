@@ -2,6 +2,7 @@
 
 #include "ButtonSetup.h"
 #include "framework/CMemoryDC.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/CSkinScrollWnd.h"
 
 #include <algorithm>
@@ -28,8 +29,10 @@ bool PanelPreview::Create(CWnd* parent, const RECT& rect) {
     int top = 2;
     for (int i = 0; i < 6; ++i) {
         headers_[i].Create(RECT{0, top, 242, top + 20}, this);
-        ButtonSetup::Images(headers_[i], images_, 242, 20, "\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
-                            "\\skins\\ItemBK.png", "\\skins\\ItemBK.png");
+        ButtonSetup::Images(headers_[i], images_, 242, 20, SkinFileNames::InSkins(SkinFileNames::kItemBk),
+                            SkinFileNames::InSkins(SkinFileNames::kItemBk),
+                            SkinFileNames::InSkins(SkinFileNames::kItemBk),
+                            SkinFileNames::InSkins(SkinFileNames::kItemBk));
         ButtonSetup::Caption(headers_[i], captions[i], 13, 1);
         top += 20;
         if (i == 0) {
@@ -72,7 +75,7 @@ void PanelPreview::OnPaint() {
     const HDC dc = ::BeginPaint(hwnd_, &paint);
     const RECT client = GetClientRect();
     CMemoryDC canvas(dc, client.right, client.bottom);
-    images_.DrawImageFile(canvas, "Skins\\BK_MainRight.png", 0, 0);
+    images_.DrawImageFile(canvas, SkinFileNames::InSkins(SkinFileNames::kMainRight), 0, 0);
     canvas.CopyTo(dc);
     ::EndPaint(hwnd_, &paint);
 }

@@ -1,5 +1,7 @@
 #include "DialogArt.h"
 
+#include "skin/SkinFileNames.h"
+
 #include "MouseArt.h"
 #include "Widgets.h"
 
@@ -7,6 +9,7 @@
 
 namespace skingen {
 
+using corvalith::SkinFileNames;
 using namespace palette;
 
 namespace {
@@ -219,52 +222,55 @@ void RecordButton(const Canvas& c, bool over) {
 } // namespace
 
 void DialogArt::Add(SkinFiles& files) {
-    files.push_back({"splash.png", 537, 423, false, Splash});
+    files.push_back({std::string(SkinFileNames::kSplash), 537, 423, false, Splash});
 
-    files.push_back({"Warning/main.jpg", 320, 200, false, WarningBackground});
-    files.push_back({"Warning/Button-Normal.png", 85, 22, false,
+    files.push_back({std::string(SkinFileNames::kWarning), 320, 200, false, WarningBackground});
+    files.push_back({std::string(SkinFileNames::kWarningButtonNormal), 85, 22, false,
                      [](const Canvas& c) { WideButton(c, 53, ButtonLook::Normal, surface::kWindow); }});
-    files.push_back({"Warning/Button-Down.png", 85, 22, false,
+    files.push_back({std::string(SkinFileNames::kWarningButtonDown), 85, 22, false,
                      [](const Canvas& c) { WideButton(c, 53, ButtonLook::Hover, surface::kWindow); }});
-    files.push_back({"Warning/Close-Normal.png", 14, 13, false,
+    files.push_back({std::string(SkinFileNames::kWarningCloseNormal), 14, 13, false,
                      [](const Canvas& c) { SmallClose(c, false, surface::kTitleBand); }});
-    files.push_back({"Warning/Close-Down.png", 14, 13, false,
+    files.push_back({std::string(SkinFileNames::kWarningCloseDown), 14, 13, false,
                      [](const Canvas& c) { SmallClose(c, true, surface::kTitleBand); }});
-    files.push_back(
-        {"Warning/Option-Normal.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, false); }});
-    files.push_back(
-        {"Warning/Option-Down.png", 14, 13, false, [](const Canvas& c) { SmallOption(c, true); }});
+    files.push_back({std::string(SkinFileNames::kWarningOptionNormal), 14, 13, false,
+                     [](const Canvas& c) { SmallOption(c, false); }});
+    files.push_back({std::string(SkinFileNames::kWarningOptionDown), 14, 13, false,
+                     [](const Canvas& c) { SmallOption(c, true); }});
 
-    files.push_back({"Config/Config.png", 264, 606, false, ProfileManager});
-    files.push_back({"Config/New-Config.png", 14, 14, true, [](const Canvas& c) { RoundIcon(c, true); }});
-    files.push_back({"Config/Del-Config.png", 14, 14, true, [](const Canvas& c) { RoundIcon(c, false); }});
+    files.push_back({std::string(SkinFileNames::kConfig), 264, 606, false, ProfileManager});
+    files.push_back(
+        {std::string(SkinFileNames::kNewConfig), 14, 14, true, [](const Canvas& c) { RoundIcon(c, true); }});
+    files.push_back(
+        {std::string(SkinFileNames::kDelConfig), 14, 14, true, [](const Canvas& c) { RoundIcon(c, false); }});
 
-    files.push_back({"single-key.png", 384, 285, false, KeyCapture});
-    files.push_back({"macro-key.png", 390, 285, false, MacroAssignment});
-    files.push_back({"Pane.png", 16, 16, true, [](const Canvas& c) { Widgets::CheckBox(c, 16, false); }});
-    files.push_back(
-        {"PaneMakingTick.png", 16, 16, true, [](const Canvas& c) { Widgets::CheckBox(c, 16, true); }});
-    files.push_back(
-        {"macro-button-close-normal.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, false); }});
-    files.push_back(
-        {"macro-button-close-over.png", 51, 24, true, [](const Canvas& c) { MacroClose(c, true); }});
+    files.push_back({std::string(SkinFileNames::kSingleKey), 384, 285, false, KeyCapture});
+    files.push_back({std::string(SkinFileNames::kMacroKey), 390, 285, false, MacroAssignment});
+    files.push_back({std::string(SkinFileNames::kPane), 16, 16, true,
+                     [](const Canvas& c) { Widgets::CheckBox(c, 16, false); }});
+    files.push_back({std::string(SkinFileNames::kPaneTick), 16, 16, true,
+                     [](const Canvas& c) { Widgets::CheckBox(c, 16, true); }});
+    files.push_back({std::string(SkinFileNames::kMacroCloseNormal), 51, 24, true,
+                     [](const Canvas& c) { MacroClose(c, false); }});
+    files.push_back({std::string(SkinFileNames::kMacroCloseOver), 51, 24, true,
+                     [](const Canvas& c) { MacroClose(c, true); }});
 
-    files.push_back({"MacroManagement/MacroManagement.png", 490, 432, false, MacroManager});
-    files.push_back({"MacroManagement/Record-normal.png", 122, 24, false,
+    files.push_back({std::string(SkinFileNames::kMacroManagement), 490, 432, false, MacroManager});
+    files.push_back({std::string(SkinFileNames::kRecordNormal), 122, 24, false,
                      [](const Canvas& c) { RecordButton(c, false); }});
-    files.push_back(
-        {"MacroManagement/Record-over.png", 122, 24, false, [](const Canvas& c) { RecordButton(c, true); }});
-    files.push_back({"MacroManagement/button-new-normal.png", 58, 25, true,
+    files.push_back({std::string(SkinFileNames::kRecordOver), 122, 24, false,
+                     [](const Canvas& c) { RecordButton(c, true); }});
+    files.push_back({std::string(SkinFileNames::kNewNormal), 58, 25, true,
                      [](const Canvas& c) { AlphaButton(c, false); }});
     files.push_back(
-        {"MacroManagement/button-new-over.png", 58, 25, true, [](const Canvas& c) { AlphaButton(c, true); }});
-    files.push_back({"MacroManagement/button-cancel-normal.png", 54, 26, true,
+        {std::string(SkinFileNames::kNewOver), 58, 25, true, [](const Canvas& c) { AlphaButton(c, true); }});
+    files.push_back({std::string(SkinFileNames::kMacroCancelNormal), 54, 26, true,
                      [](const Canvas& c) { AlphaButton(c, false); }});
-    files.push_back({"MacroManagement/button-cancel-over.png", 54, 26, true,
+    files.push_back({std::string(SkinFileNames::kMacroCancelOver), 54, 26, true,
                      [](const Canvas& c) { AlphaButton(c, true); }});
-    files.push_back(
-        {"MacroManagement/Pane.png", 14, 14, true, [](const Canvas& c) { Widgets::CheckBox(c, 14, false); }});
-    files.push_back({"MacroManagement/PaneMakingTick.png", 14, 14, true,
+    files.push_back({std::string(SkinFileNames::kMacroPane), 14, 14, true,
+                     [](const Canvas& c) { Widgets::CheckBox(c, 14, false); }});
+    files.push_back({std::string(SkinFileNames::kMacroPaneTick), 14, 14, true,
                      [](const Canvas& c) { Widgets::CheckBox(c, 14, true); }});
 }
 

@@ -1,5 +1,7 @@
 #include "MainWindowArt.h"
 
+#include "skin/SkinFileNames.h"
+
 #include "MouseArt.h"
 #include "Widgets.h"
 
@@ -7,6 +9,7 @@
 
 namespace skingen {
 
+using corvalith::SkinFileNames;
 using namespace palette;
 
 namespace {
@@ -196,11 +199,12 @@ void AxisTrack(const Canvas& c, bool filled) {
     Widgets::Groove(c, 0, 0, c.Width(), 9, filled);
 }
 
-void AddHotSpots(SkinFiles& files, const std::vector<MouseArt::HotSpot>& spots) {
+void AddHotSpots(SkinFiles& files, SkinFileNames::MouseView view,
+                 const std::vector<MouseArt::HotSpot>& spots) {
     for (const MouseArt::HotSpot& spot : spots) {
         for (const bool over : {false, true}) {
             files.push_back(
-                {spot.name + (over ? "-over.png" : "-normal.png"), spot.Width(), spot.Height(), true,
+                {SkinFileNames::MouseButton(view, spot.number, over), spot.Width(), spot.Height(), true,
                  [spot, over](const Canvas& c) { MouseArt::DrawHotSpot(c, spot, over, spot.x, spot.y); }});
         }
     }
@@ -209,31 +213,34 @@ void AddHotSpots(SkinFiles& files, const std::vector<MouseArt::HotSpot>& spots) 
 } // namespace
 
 void MainWindowArt::Add(SkinFiles& files) {
-    files.push_back({"main.png", kWidth, kHeight, false, MainBackground});
-    files.push_back({"BK_MainMid.png", 472, 498, false, MiddleBackground});
-    files.push_back({"BK_MainLeft.png", 242, 488, false, ColumnBackground});
-    files.push_back({"BK_MainRight.png", 260, 563, false, RightBackground});
-    files.push_back({"Logo.png", 242, 70, true, Logo});
-    files.push_back({"MLogo.png", 180, 48, true, SmallLogo});
-    files.push_back({"ItemBK.png", 242, 20, false, [](const Canvas& c) { Header(c, false); }});
-    files.push_back({"ItemBK-LOD.png", 242, 20, false, [](const Canvas& c) { Header(c, true); }});
-    files.push_back({"lodhelp.png", 20, 20, true, [](const Canvas& c) {
+    files.push_back({std::string(SkinFileNames::kMain), kWidth, kHeight, false, MainBackground});
+    files.push_back({std::string(SkinFileNames::kMainMid), 472, 498, false, MiddleBackground});
+    files.push_back({std::string(SkinFileNames::kMainLeft), 242, 488, false, ColumnBackground});
+    files.push_back({std::string(SkinFileNames::kMainRight), 260, 563, false, RightBackground});
+    files.push_back({std::string(SkinFileNames::kLogo), 242, 70, true, Logo});
+    files.push_back({std::string(SkinFileNames::kMLogo), 180, 48, true, SmallLogo});
+    files.push_back(
+        {std::string(SkinFileNames::kItemBk), 242, 20, false, [](const Canvas& c) { Header(c, false); }});
+    files.push_back(
+        {std::string(SkinFileNames::kItemBkLod), 242, 20, false, [](const Canvas& c) { Header(c, true); }});
+    files.push_back({std::string(SkinFileNames::kLodHelp), 20, 20, true, [](const Canvas& c) {
                          c.Circle(10, 10, 8.5);
                          c.FillVertical(kRedBright, kRed, 1, 19, true);
                          c.Stroke(kRedGlow, 1);
                          Widgets::HelpGlyph(c, 10, 10, 12, kWhite);
                      }});
-    files.push_back({"Enable.png", 10, 10, true, [](const Canvas& c) { Widgets::OptionMark(c, 10, true); }});
-    files.push_back(
-        {"Disable.png", 10, 10, true, [](const Canvas& c) { Widgets::OptionMark(c, 10, false); }});
+    files.push_back({std::string(SkinFileNames::kEnable), 10, 10, true,
+                     [](const Canvas& c) { Widgets::OptionMark(c, 10, true); }});
+    files.push_back({std::string(SkinFileNames::kDisable), 10, 10, true,
+                     [](const Canvas& c) { Widgets::OptionMark(c, 10, false); }});
 
-    files.push_back({"button-cancel-normal.png", 57, 30, false,
+    files.push_back({std::string(SkinFileNames::kCancelNormal), 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Normal, surface::kFooter); }});
-    files.push_back({"button-cancel-over.png", 57, 30, false,
+    files.push_back({std::string(SkinFileNames::kCancelOver), 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Hover, surface::kFooter); }});
-    files.push_back({"button-cancel-leave.png", 57, 30, false,
+    files.push_back({std::string(SkinFileNames::kCancelLeave), 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Pressed, surface::kFooter); }});
-    files.push_back({"button-save-leave.png", 57, 30, false,
+    files.push_back({std::string(SkinFileNames::kSaveLeave), 57, 30, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Disabled, surface::kFooter); }});
 
     auto close = [](const Canvas& c, const Colour& colour) {
@@ -243,51 +250,53 @@ void MainWindowArt::Add(SkinFiles& files) {
         Widgets::MinimiseGlyph(c, 7.5, 9.5, 4, colour);
     };
     auto help = [](const Canvas& c, const Colour& colour) { Widgets::HelpGlyph(c, 7.5, 7.5, 11, colour); };
-    files.push_back({"button-close-normal.png", 15, 15, false,
+    files.push_back({std::string(SkinFileNames::kCloseNormal), 15, 15, false,
                      [close](const Canvas& c) { TitleButton(c, false, close); }});
-    files.push_back(
-        {"button-close-over.png", 15, 15, false, [close](const Canvas& c) { TitleButton(c, true, close); }});
-    files.push_back({"button-min-normal.png", 15, 15, false,
+    files.push_back({std::string(SkinFileNames::kCloseOver), 15, 15, false,
+                     [close](const Canvas& c) { TitleButton(c, true, close); }});
+    files.push_back({std::string(SkinFileNames::kMinNormal), 15, 15, false,
                      [minimise](const Canvas& c) { TitleButton(c, false, minimise); }});
-    files.push_back({"button-min-over.png", 15, 15, false,
+    files.push_back({std::string(SkinFileNames::kMinOver), 15, 15, false,
                      [minimise](const Canvas& c) { TitleButton(c, true, minimise); }});
-    files.push_back(
-        {"button-help-normal.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, false, help); }});
-    files.push_back(
-        {"button-help-over.png", 15, 15, false, [help](const Canvas& c) { TitleButton(c, true, help); }});
+    files.push_back({std::string(SkinFileNames::kHelpNormal), 15, 15, false,
+                     [help](const Canvas& c) { TitleButton(c, false, help); }});
+    files.push_back({std::string(SkinFileNames::kHelpOver), 15, 15, false,
+                     [help](const Canvas& c) { TitleButton(c, true, help); }});
 
-    files.push_back({"button-config-normal.png", 140, 30, false,
+    files.push_back({std::string(SkinFileNames::kConfigNormal), 140, 30, false,
                      [](const Canvas& c) { ConfigButton(c, ButtonLook::Normal); }});
-    files.push_back({"button-config-over.png", 140, 30, false,
+    files.push_back({std::string(SkinFileNames::kConfigOver), 140, 30, false,
                      [](const Canvas& c) { ConfigButton(c, ButtonLook::Hover); }});
-    files.push_back({"button-config-leave.png", 140, 30, false,
+    files.push_back({std::string(SkinFileNames::kConfigLeave), 140, 30, false,
                      [](const Canvas& c) { ConfigButton(c, ButtonLook::Pressed); }});
-    files.push_back({"button-mouse-normal.png", 62, 29, false,
+    files.push_back({std::string(SkinFileNames::kMouseNormal), 62, 29, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Normal, surface::kStage); }});
-    files.push_back({"button-mouse-over.png", 62, 29, false,
+    files.push_back({std::string(SkinFileNames::kMouseOver), 62, 29, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Hover, surface::kStage); }});
-    files.push_back({"button-mouse-leave.png", 62, 29, false,
+    files.push_back({std::string(SkinFileNames::kMouseLeave), 62, 29, false,
                      [](const Canvas& c) { FooterButton(c, ButtonLook::Pressed, surface::kStage); }});
 
-    files.push_back({"ButtonAssignment/BK_ButtonAssignment.png", 242, 170, false, ButtonAssignmentPanel});
-    files.push_back({"ButtonAssignment/DropdownBox-normal.png", 130, 16, false,
+    files.push_back({std::string(SkinFileNames::kButtonAssignment), 242, 170, false, ButtonAssignmentPanel});
+    files.push_back({std::string(SkinFileNames::kDropdownNormal), 130, 16, false,
                      [](const Canvas& c) { DropdownBox(c, false); }});
-    files.push_back({"ButtonAssignment/DropdownBox-over.png", 130, 16, false,
+    files.push_back({std::string(SkinFileNames::kDropdownOver), 130, 16, false,
                      [](const Canvas& c) { DropdownBox(c, true); }});
-    files.push_back({"XYSensitivity/BK_XYSensSetting.png", 242, 125, false, AxisPanel});
-    files.push_back({"XYSensitivity/1.png", 208, 14, false, [](const Canvas& c) { AxisTrack(c, false); }});
-    files.push_back({"XYSensitivity/2.png", 208, 14, false, [](const Canvas& c) { AxisTrack(c, true); }});
-    files.push_back({"SilentHeihgt/sh-bk.png", 242, 75, false, LiftOffPanel});
-
+    files.push_back({std::string(SkinFileNames::kXYSensitivity), 242, 125, false, AxisPanel});
     files.push_back(
-        {"Mouse/Front/MouseFront.png", MouseArt::kTop.width, MouseArt::kTop.height, true, MouseArt::DrawTop});
-    files.push_back({"Mouse/Side/MouseSide.png", MouseArt::kSide.width, MouseArt::kSide.height, true,
-                     MouseArt::DrawSide});
-    files.push_back({"Mouse/Back/MouseBack.png", MouseArt::kBack.width, MouseArt::kBack.height, true,
-                     MouseArt::DrawBack});
-    AddHotSpots(files, MouseArt::FrontHotSpots());
-    AddHotSpots(files, MouseArt::SideHotSpots());
-    AddHotSpots(files, MouseArt::BackHotSpots());
+        {std::string(SkinFileNames::kXYTrack), 208, 14, false, [](const Canvas& c) { AxisTrack(c, false); }});
+    files.push_back({std::string(SkinFileNames::kXYTrackFilled), 208, 14, false,
+                     [](const Canvas& c) { AxisTrack(c, true); }});
+    files.push_back({std::string(SkinFileNames::kLiftOff), 242, 75, false, LiftOffPanel});
+
+    files.push_back({std::string(SkinFileNames::kMouseFront), MouseArt::kTop.width, MouseArt::kTop.height,
+                     true, MouseArt::DrawTop});
+    files.push_back({std::string(SkinFileNames::kMouseSide), MouseArt::kSide.width, MouseArt::kSide.height,
+                     true, MouseArt::DrawSide});
+    files.push_back({std::string(SkinFileNames::kMouseBack), MouseArt::kBack.width, MouseArt::kBack.height,
+                     true, MouseArt::DrawBack});
+    AddHotSpots(files, SkinFileNames::MouseView::Front, MouseArt::FrontHotSpots());
+    AddHotSpots(files, SkinFileNames::MouseView::Side, MouseArt::SideHotSpots());
+    AddHotSpots(files, SkinFileNames::MouseView::Back, MouseArt::BackHotSpots());
 }
 
 } // namespace skingen

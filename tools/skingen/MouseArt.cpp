@@ -75,33 +75,33 @@ int MouseArt::HotSpot::Height() const {
 std::vector<MouseArt::HotSpot> MouseArt::FrontHotSpots() {
     // Badges stand in a column left (x 362) and right (x 630) of the mouse, leaders end on the buttons.
     return {
-        {"Mouse/Front/F-1", 350, 102, 435, 150, 362, 114, 1}, // left button
-        {"Mouse/Front/F-2", 550, 102, 556, 150, 630, 114, 2}, // right button
-        {"Mouse/Front/F-3", 498, 190, 503, 195, 630, 202, 3}, // wheel
-        {"Mouse/Front/F-4", 350, 247, 407, 259, 362, 259, 4}, // forward thumb button
-        {"Mouse/Front/F-5", 350, 315, 407, 327, 362, 327, 5}, // back thumb button
-        {"Mouse/Front/F-6", 498, 255, 503, 260, 630, 267, 6}, // DPI up
-        {"Mouse/Front/F-7", 498, 285, 503, 290, 630, 297, 7}, // DPI down
+        {350, 102, 435, 150, 362, 114, 1}, // left button
+        {550, 102, 556, 150, 630, 114, 2}, // right button
+        {498, 190, 503, 195, 630, 202, 3}, // wheel
+        {350, 247, 407, 259, 362, 259, 4}, // forward thumb button
+        {350, 315, 407, 327, 362, 327, 5}, // back thumb button
+        {498, 255, 503, 260, 630, 267, 6}, // DPI up
+        {498, 285, 503, 290, 630, 297, 7}, // DPI down
     };
 }
 
 std::vector<MouseArt::HotSpot> MouseArt::SideHotSpots() {
     // Badges above the mouse for the buttons on its top, below it for the wheel and thumb buttons.
     return {
-        {"Mouse/Side/S-1", 400, 155, 405, 262, 412, 170, 1}, // left button (near side)
-        {"Mouse/Side/S-2", 335, 155, 345, 274, 347, 170, 2}, // right button (far side, its edge)
-        {"Mouse/Side/S-3", 410, 248, 428, 253, 424, 392, 3}, // wheel
-        {"Mouse/Side/S-4", 490, 270, 498, 283, 505, 392, 4}, // forward thumb button
-        {"Mouse/Side/S-5", 545, 265, 553, 281, 561, 392, 5}, // back thumb button
-        {"Mouse/Side/S-6", 460, 158, 471, 239, 472, 170, 6}, // DPI up
-        {"Mouse/Side/S-7", 487, 158, 497, 238, 499, 170, 7}, // DPI down
+        {400, 155, 405, 262, 412, 170, 1}, // left button (near side)
+        {335, 155, 345, 274, 347, 170, 2}, // right button (far side, its edge)
+        {410, 248, 428, 253, 424, 392, 3}, // wheel
+        {490, 270, 498, 283, 505, 392, 4}, // forward thumb button
+        {545, 265, 553, 281, 561, 392, 5}, // back thumb button
+        {460, 158, 471, 239, 472, 170, 6}, // DPI up
+        {487, 158, 497, 238, 499, 170, 7}, // DPI down
     };
 }
 
 std::vector<MouseArt::HotSpot> MouseArt::BackHotSpots() {
     return {
-        {"Mouse/Back/B-4", 380, 305, 434, 318, 393, 318, 4},
-        {"Mouse/Back/B-5", 380, 333, 434, 343, 393, 346, 5},
+        {380, 305, 434, 318, 393, 318, 4},
+        {380, 333, 434, 343, 393, 346, 5},
     };
 }
 

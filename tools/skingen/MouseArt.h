@@ -24,8 +24,7 @@ public:
     static constexpr View kBack{420, 270, 170, 130};
 
     struct HotSpot {
-        std::string name; // file name without the state, "Mouse/Front/F-1"
-        int x;            // the image's top-left corner in window coordinates
+        int x; // the image's top-left corner in window coordinates
         int y;
         double dotX; // where the leader touches the button
         double dotY;

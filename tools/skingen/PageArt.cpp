@@ -1,5 +1,7 @@
 #include "PageArt.h"
 
+#include "skin/SkinFileNames.h"
+
 #include "Widgets.h"
 
 #include <cmath>
@@ -7,6 +9,7 @@
 
 namespace skingen {
 
+using corvalith::SkinFileNames;
 using namespace palette;
 
 namespace {
@@ -186,35 +189,37 @@ void SmallOption(const Canvas& c, bool chosen) {
 } // namespace
 
 void PageArt::Add(SkinFiles& files) {
-    files.push_back({"DPISetting/BK_DPISetting.png", kPageWidth, 232, false, DpiPage});
-    files.push_back({"DPISetting/BK-DPIValue.png", 25, 11, true, DpiValue});
-    files.push_back(
-        {"DPISetting/DPIStage/0.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, false); }});
-    files.push_back(
-        {"DPISetting/DPIStage/82.png", 7, 170, false, [](const Canvas& c) { VerticalTrack(c, true); }});
-    files.push_back({"Lighting/BK_Lighting.png", kPageWidth, 192, false,
+    files.push_back({std::string(SkinFileNames::kDpiPage), kPageWidth, 232, false, DpiPage});
+    files.push_back({std::string(SkinFileNames::kDpiValue), 25, 11, true, DpiValue});
+    files.push_back({std::string(SkinFileNames::kDpiTrack), 7, 170, false,
+                     [](const Canvas& c) { VerticalTrack(c, false); }});
+    files.push_back({std::string(SkinFileNames::kDpiTrackFilled), 7, 170, false,
+                     [](const Canvas& c) { VerticalTrack(c, true); }});
+    files.push_back({std::string(SkinFileNames::kLightingPage), kPageWidth, 192, false,
                      [](const Canvas& c) { LightingPage(c, 5, 166); }});
-    files.push_back({"Lighting/BK_PADLighting.png", kPageWidth, 163, false,
+    files.push_back({std::string(SkinFileNames::kPadLightingPage), kPageWidth, 163, false,
                      [](const Canvas& c) { LightingPage(c, 4, 137); }});
-    files.push_back({"StageSlider/1.png", 130, 11, false, [](const Canvas& c) { StageTrack(c, false); }});
-    files.push_back({"StageSlider/10.png", 130, 11, false, [](const Canvas& c) { StageTrack(c, true); }});
-    files.push_back({"USBReportRate/BK_USBReportRate.png", kPageWidth, 135, false, PollingPage});
+    files.push_back({std::string(SkinFileNames::kStageTrack), 130, 11, false,
+                     [](const Canvas& c) { StageTrack(c, false); }});
+    files.push_back({std::string(SkinFileNames::kStageTrackFilled), 130, 11, false,
+                     [](const Canvas& c) { StageTrack(c, true); }});
+    files.push_back({std::string(SkinFileNames::kPollingPage), kPageWidth, 135, false, PollingPage});
     for (const int rate : {1000, 500, 250, 125}) {
-        files.push_back({"USBReportRate/" + std::to_string(rate) + "HZ.png", 128, 124, true,
+        files.push_back({SkinFileNames::PollingRate(rate), 128, 124, true,
                          [rate](const Canvas& c) { PollingDial(c, rate); }});
     }
-    files.push_back({"MouseAttribute/BK_MouseAttribute.png", kPageWidth, 112, false, GaugePage});
+    files.push_back({std::string(SkinFileNames::kPointerPage), kPageWidth, 112, false, GaugePage});
     for (int level = 1; level <= 11; ++level) {
-        files.push_back({"MouseAttribute/Speed/" + std::to_string(level) + ".png", 143, 76, true,
+        files.push_back({SkinFileNames::PointerSpeed(level), 143, 76, true,
                          [level](const Canvas& c) { SpeedGauge(c, level); }});
     }
-    files.push_back({"MouseAttribute/BK_ScrollSpeed.png", kPageWidth, 72, false, PageSurface});
-    files.push_back({"MouseAttribute/ScrollSpeed/Enable.png", 11, 12, true,
+    files.push_back({std::string(SkinFileNames::kScrollPage), kPageWidth, 72, false, PageSurface});
+    files.push_back({std::string(SkinFileNames::kScrollEnable), 11, 12, true,
                      [](const Canvas& c) { SmallOption(c, true); }});
-    files.push_back({"MouseAttribute/ScrollSpeed/Disable.png", 11, 12, true,
+    files.push_back({std::string(SkinFileNames::kScrollDisable), 11, 12, true,
                      [](const Canvas& c) { SmallOption(c, false); }});
-    files.push_back({"MouseAttribute/ScrollSpeed/ScrollLines.png", 50, 14, true, ScrollLinesFrame});
-    files.push_back({"AngleSnap/BK_AngleSnap.png", kPageWidth, 50, false, PageSurface});
+    files.push_back({std::string(SkinFileNames::kScrollLines), 50, 14, true, ScrollLinesFrame});
+    files.push_back({std::string(SkinFileNames::kAngleSnapPage), kPageWidth, 50, false, PageSurface});
 }
 
 } // namespace skingen

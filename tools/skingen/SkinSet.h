@@ -3,6 +3,7 @@
 #include "SkinFile.h"
 
 #include <string>
+#include <vector>
 
 namespace skingen {
 
@@ -10,6 +11,10 @@ namespace skingen {
 class SkinSet {
 public:
     static SkinFiles All();
+    // The files the program's list of skin file names holds that are not drawn, and the drawn files it
+    // does not hold (each list empty when the two agree).
+    static std::vector<std::string> Undrawn();
+    static std::vector<std::string> Unlisted();
     // Writes every file, creating its folders; returns the number written.
     static int WriteAll(const std::string& folder);
 };

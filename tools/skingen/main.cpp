@@ -30,6 +30,18 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "usage: skingen --skins <folder> [--resources <folder>]\n");
         return 2;
     }
+    // The Skins folder holds exactly the files the program names.
+    const auto undrawn = skingen::SkinSet::Undrawn();
+    const auto unlisted = skingen::SkinSet::Unlisted();
+    for (const std::string& path : undrawn) {
+        std::fprintf(stderr, "skingen: no artwork for the skin file %s\n", path.c_str());
+    }
+    for (const std::string& path : unlisted) {
+        std::fprintf(stderr, "skingen: artwork for %s, a file the program does not name\n", path.c_str());
+    }
+    if (!undrawn.empty() || !unlisted.empty()) {
+        return 1;
+    }
     const int written = skingen::SkinSet::WriteAll(skins);
     if (!resources.empty()) {
         std::filesystem::create_directories(resources);

@@ -1,15 +1,16 @@
 #include "pages/win/CDlgAngleSnap.h"
 
 #include "pages/AngleSnapOptions.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
 void CDlgAngleSnap::Draw(HDC dc) {
     const bool on = context_.Working.AngleSnapEnabled != 0;
-    DrawSkin(dc, on ? "Skins\\Enable.png" : "Skins\\Disable.png", AngleSnapOptions::kOnToggle.Left,
-             AngleSnapOptions::kOnToggle.Top);
-    DrawSkin(dc, on ? "Skins\\Disable.png" : "Skins\\Enable.png", AngleSnapOptions::kOffToggle.Left,
-             AngleSnapOptions::kOffToggle.Top);
+    DrawSkin(dc, SkinFileNames::InSkins(on ? SkinFileNames::kEnable : SkinFileNames::kDisable),
+             AngleSnapOptions::kOnToggle.Left, AngleSnapOptions::kOnToggle.Top);
+    DrawSkin(dc, SkinFileNames::InSkins(on ? SkinFileNames::kDisable : SkinFileNames::kEnable),
+             AngleSnapOptions::kOffToggle.Left, AngleSnapOptions::kOffToggle.Top);
     const LanguageTable& t = context_.Language;
     const int y = AngleSnapOptions::kCaptionY;
     DrawText(dc, t.Text(TextEntry::Off),

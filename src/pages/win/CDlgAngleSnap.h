@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/win/CSettingsPage.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
@@ -9,7 +10,7 @@ namespace corvalith {
 class CDlgAngleSnap : public CSettingsPage {
 public:
     static constexpr UINT kTemplateId = 138;
-    static constexpr std::string_view kBackground = "Skins\\AngleSnap\\BK_AngleSnap.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kAngleSnapPage);
 
     explicit CDlgAngleSnap(PageContext context) : CSettingsPage(kTemplateId, context, kBackground, 13) {}
 

@@ -1,16 +1,17 @@
 #include "pages/win/CDlgDPISetting.h"
 
 #include "platform/win32/WideString.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
 namespace {
 
-constexpr std::string_view kTrack = "\\skins\\DPISetting\\DPIStage\\0.png";
-constexpr std::string_view kFill = "\\skins\\DPISetting\\DPIStage\\82.png";
-constexpr std::string_view kValueBack = "Skins\\DPISetting\\BK-DPIValue.png";
-constexpr std::string_view kEnabled = "Skins\\Enable.png";
-constexpr std::string_view kDisabled = "Skins\\Disable.png";
+const std::string kTrack = SkinFileNames::InSkins(SkinFileNames::kDpiTrack);
+const std::string kFill = SkinFileNames::InSkins(SkinFileNames::kDpiTrackFilled);
+const std::string kValueBack = SkinFileNames::InSkins(SkinFileNames::kDpiValue);
+const std::string kEnabled = SkinFileNames::InSkins(SkinFileNames::kEnable);
+const std::string kDisabled = SkinFileNames::InSkins(SkinFileNames::kDisable);
 constexpr RECT kTrackSource{0, 0, 7, 169};
 constexpr COLORREF kEditBackground = RGB(40, 40, 40);
 

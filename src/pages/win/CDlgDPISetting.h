@@ -4,6 +4,7 @@
 #include "pages/DpiPageModel.h"
 #include "pages/win/CDMarkerV.h"
 #include "pages/win/CSettingsPage.h"
+#include "skin/SkinFileNames.h"
 
 #include <array>
 
@@ -16,7 +17,7 @@ namespace corvalith {
 class CDlgDPISetting : public CSettingsPage {
 public:
     static constexpr UINT kTemplateId = 133;
-    static constexpr std::string_view kBackground = "Skins\\DPISetting\\BK_DPISetting.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kDpiPage);
     enum ControlId : int {
         kFirstSliderId = 2027, // 2027..2033
         kFirstEditId = 1148,   // 1148..1154

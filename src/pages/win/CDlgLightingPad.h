@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/win/CLightingPage.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
@@ -9,7 +10,7 @@ namespace corvalith {
 class CDlgLightingPad : public CLightingPage {
 public:
     static constexpr UINT kTemplateId = 149;
-    static constexpr std::string_view kBackground = "Skins\\Lighting\\BK_PADLighting.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kPadLightingPage);
 
     explicit CDlgLightingPad(PageContext context)
         : CLightingPage(kTemplateId, context, kBackground, LightingPageModel::Target::Pad) {}

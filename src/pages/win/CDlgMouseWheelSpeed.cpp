@@ -2,14 +2,15 @@
 
 #include "pages/ScrollSpeedModel.h"
 #include "platform/win32/WideString.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
 namespace {
 
-constexpr std::string_view kSelected = "Skins\\MouseAttribute\\ScrollSpeed\\Enable.png";
-constexpr std::string_view kUnselected = "Skins\\MouseAttribute\\ScrollSpeed\\Disable.png";
-constexpr std::string_view kLinesFrame = "Skins\\MouseAttribute\\ScrollSpeed\\ScrollLines.png";
+const std::string kSelected = SkinFileNames::InSkins(SkinFileNames::kScrollEnable);
+const std::string kUnselected = SkinFileNames::InSkins(SkinFileNames::kScrollDisable);
+const std::string kLinesFrame = SkinFileNames::InSkins(SkinFileNames::kScrollLines);
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "framework/CEdit.h"
 #include "pages/win/CSettingsPage.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
@@ -11,7 +12,7 @@ namespace corvalith {
 class CDlgMouseWheelSpeed : public CSettingsPage {
 public:
     static constexpr UINT kTemplateId = 137;
-    static constexpr std::string_view kBackground = "Skins\\MouseAttribute\\BK_ScrollSpeed.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kScrollPage);
     enum ControlId : int { kLinesBoxId = 2035 };
 
     explicit CDlgMouseWheelSpeed(PageContext context)

@@ -1,6 +1,7 @@
 #include "pages/win/CDlgSplash.h"
 
 #include "pages/win/WindowCentring.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 
 #include <optional>
@@ -9,7 +10,7 @@ namespace corvalith {
 
 namespace {
 
-constexpr char kPicture[] = "Skins\\splash.png";
+const std::string kPicture = SkinFileNames::InSkins(SkinFileNames::kSplash);
 
 } // namespace
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/win/CSettingsPage.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
@@ -10,7 +11,7 @@ namespace corvalith {
 class CDlgUSBReportRate : public CSettingsPage {
 public:
     static constexpr UINT kTemplateId = 134;
-    static constexpr std::string_view kBackground = "Skins\\USBReportRate\\BK_USBReportRate.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kPollingPage);
 
     explicit CDlgUSBReportRate(PageContext context) : CSettingsPage(kTemplateId, context, kBackground, 13) {}
 

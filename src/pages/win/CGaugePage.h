@@ -1,6 +1,7 @@
 #pragma once
 
 #include "pages/win/CSettingsPage.h"
+#include "skin/SkinFileNames.h"
 
 #include <cstdint>
 
@@ -11,7 +12,7 @@ namespace corvalith {
 // page's change code.
 class CGaugePage : public CSettingsPage {
 public:
-    static constexpr std::string_view kBackground = "Skins\\MouseAttribute\\BK_MouseAttribute.png";
+    static inline const std::string kBackground = SkinFileNames::InSkins(SkinFileNames::kPointerPage);
 
 protected:
     CGaugePage(UINT templateId, PageContext context, SettingsChange change)

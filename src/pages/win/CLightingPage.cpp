@@ -1,16 +1,17 @@
 #include "pages/win/CLightingPage.h"
 
 #include "framework/CSourceDC.h"
+#include "skin/SkinFileNames.h"
 
 namespace corvalith {
 
 namespace {
 
-constexpr std::string_view kTrack = "\\skins\\StageSlider\\1.png";
-constexpr std::string_view kFill = "\\skins\\StageSlider\\10.png";
+const std::string kTrack = SkinFileNames::InSkins(SkinFileNames::kStageTrack);
+const std::string kFill = SkinFileNames::InSkins(SkinFileNames::kStageTrackFilled);
 constexpr RECT kTrackSource{1, 0, 128, 11};
-constexpr std::string_view kSelected = "Skins/Enable.png";
-constexpr std::string_view kUnselected = "Skins/Disable.png";
+const std::string kSelected = SkinFileNames::InSkins(SkinFileNames::kEnable);
+const std::string kUnselected = SkinFileNames::InSkins(SkinFileNames::kDisable);
 constexpr std::array<std::string_view, 5> kPercentScale{"0%", "25%", "50%", "75%", "100%"};
 constexpr std::array<int, 5> kPercentLefts{100, 125, 155, 185, 215};
 constexpr std::array<std::string_view, 5> kLevelScale{"1", "2", "3", "4", "5"};

@@ -34,8 +34,8 @@ TEST(PollingRateDialTest, ClicksOnTheRingChooseTheQuarter) {
     }
     EXPECT_EQ(PollingRateDial::Repaired(0), 2);
     EXPECT_EQ(PollingRateDial::Repaired(8), 8);
-    EXPECT_EQ(PollingRateDial::Image(1), "Skins\\/USBReportRate/1000HZ.png");
-    EXPECT_EQ(PollingRateDial::Image(8), "Skins\\/USBReportRate/125HZ.png");
+    EXPECT_EQ(PollingRateDial::Image(1), "Skins/USBReportRate/1000HZ.png");
+    EXPECT_EQ(PollingRateDial::Image(8), "Skins/USBReportRate/125HZ.png");
 }
 
 TEST(PointerGaugeTest, ClicksOnTheUpperRingChooseTheLevel) {

@@ -5,6 +5,7 @@
 #include "doubles/StorageCollaborators.h"
 #include "ini/IniFile.h"
 #include "platform/FixedDataFolderLocator.h"
+#include "platform/TextNumber.h"
 #include "profile/ProfileStorage.h"
 
 #include <gtest/gtest.h>
@@ -87,8 +88,8 @@ void StoreProfiles(MemoryFileSystem& files, const std::string& names, const std:
 std::vector<std::string> StoredNames(MemoryFileSystem& files) {
     const ini::IniFile list(files, kFolder + "str.ini");
     std::vector<std::string> names;
-    const long count = ProfileList::ParseNumber(list.ReadString("Profile", "ItemCount"));
-    for (long i = 0; i < count; ++i) {
+    const long long count = TextNumber::Parse(list.ReadString("Profile", "ItemCount")).value_or(0);
+    for (long long i = 0; i < count; ++i) {
         names.push_back(list.ReadString("Profile", "Item" + std::to_string(i)));
     }
     return names;
