@@ -46,6 +46,7 @@
 #include "app/SettingsDispatch.h"
 #include "assign/AssignmentCatalogue.h"
 #include "assign/KeyTables.h"
+#include "assign/MacroCaptionName.h"
 #include "cli/QuietHost.h"
 #include "device/ButtonFunctionCode.h"
 #include "device/DeviceLink.h"
@@ -71,6 +72,7 @@
 #include "platform/RecordingMouseSettings.h"
 #include "platform/TextNumber.h"
 #include "profile/AssignmentKind.h"
+#include "profile/CaptionFile.h"
 #include "profile/ConfigDialogLayout.h"
 #include "profile/PointerSettingsApplier.h"
 #include "profile/ProfileFile.h"
@@ -145,12 +147,6 @@ std::string OddName(Random& random, int number) {
     }
 }
 
-// The macro name a caption names: the text after its first ":" (the catalogue's entry texts have none).
-std::string NamedMacro(const std::string& caption) {
-    const std::size_t colon = caption.find(':');
-    return colon == std::string::npos ? caption : caption.substr(colon + 1);
-}
-
 std::optional<std::size_t> ListPosition(const std::vector<std::string>& names, const std::string& name) {
     for (std::size_t i = 0; i < names.size() && i < ProfileSettings::kMacroCount; ++i) {
         if (LBEditorRules::SameName(names[i], name)) {
@@ -168,12 +164,7 @@ std::string TextPath(int n) {
 }
 
 Captions ReadCaptions(test::MemoryFileSystem& files, const std::string& path) {
-    const ini::IniDocument text = ini::IniFile(files, path).Load();
-    Captions captions;
-    for (std::size_t slot = 0; slot < captions.size(); ++slot) {
-        captions[slot] = ini::IniFile::Read(text, kSection, "Item" + std::to_string(slot + 1));
-    }
-    return captions;
+    return CaptionFile::Read(ini::IniFile(files, path).Load(), kSection);
 }
 
 void WriteCaptions(test::MemoryFileSystem& files, const std::string& path, const Captions& captions,
@@ -183,9 +174,7 @@ void WriteCaptions(test::MemoryFileSystem& files, const std::string& path, const
     if (marked) {
         text.SetString(kProfileSection, "IsDefault", "Y");
     }
-    for (std::size_t slot = 0; slot < kRows; ++slot) {
-        text.SetString(kSection, "Item" + std::to_string(slot + 1), captions[slot]);
-    }
+    CaptionFile::Put(text, kSection, captions);
     file.Store(text);
 }
 
@@ -487,7 +476,7 @@ std::optional<std::string> MisboundButton(const ProfileSettings& profile, const 
         if (profile.ButtonAssignmentKind[slot] != kMacroKind) {
             continue;
         }
-        const auto position = ListPosition(macros, NamedMacro(captions[slot]));
+        const auto position = ListPosition(macros, std::string(MacroCaptionName::Of(captions[slot])));
         if (!position) {
             return "button " + std::to_string(slot) + " names a macro that is not listed";
         }
@@ -1016,9 +1005,8 @@ Effect MacroManager(World& world, Program& program, Random& random) {
                 names = renamed;
                 renames.emplace_back(from, *to);
                 for (std::string& label : labels) {
-                    const std::size_t colon = label.find(':');
-                    if (colon != std::string::npos && LBEditorRules::SameName(NamedMacro(label), from)) {
-                        label = label.substr(0, colon + 1) + *to;
+                    if (LBEditorRules::SameName(MacroCaptionName::Of(label), from)) {
+                        label = MacroCaptionName::Replaced(label, *to);
                     }
                 }
             }
@@ -1047,7 +1035,7 @@ Effect MacroManager(World& world, Program& program, Random& random) {
         }
         const Captions captions = ReadCaptions(world.files, TextPath(n));
         for (std::size_t slot = 0; slot < kRows; ++slot) {
-            const std::string name = NamedMacro(captions[slot]);
+            const std::string name = std::string(MacroCaptionName::Of(captions[slot]));
             if (stored->ButtonAssignmentKind[slot] == kMacroKind &&
                 (renamed.contains(name) || ListPosition(before, name) != ListPosition(names, name))) {
                 effect.Targets.insert(n);
@@ -1057,22 +1045,12 @@ Effect MacroManager(World& world, Program& program, Random& random) {
     return effect;
 }
 
-// The bytes a start may correct: a value no page can set, and the reserved lighting bytes the lighting
-// pages clear when they show the profile's mode.
-bool OutOfRange(const ProfileSettings& stored, std::size_t offset) {
-    if (offset == offsetof(ProfileSettings, ReservedMouseLight) ||
-        offset == offsetof(ProfileSettings, ReservedPadLight)) {
-        return true;
-    }
-    const auto is = [offset](const auto& field, const ProfileSettings& p) {
-        return offset == static_cast<std::size_t>(reinterpret_cast<const std::uint8_t*>(&field) - p.Bytes());
-    };
-    return (is(stored.PointerSpeed, stored) && (stored.PointerSpeed < 1 || stored.PointerSpeed > 11)) ||
-           (is(stored.DoubleClickSpeed, stored) &&
-            (stored.DoubleClickSpeed < 1 || stored.DoubleClickSpeed > 11)) ||
-           (is(stored.ScrollLines, stored) && (stored.ScrollLines < 1 || stored.ScrollLines > 100)) ||
-           (is(stored.ReportRate, stored) && stored.ReportRate != 1 && stored.ReportRate != 2 &&
-            stored.ReportRate != 4 && stored.ReportRate != 8);
+// The bytes a start may correct: a value no page can set (the load brings it into range), and the reserved
+// lighting bytes the lighting pages clear when they show the profile's mode.
+bool OutOfRange(const ProfileSettings& stored, const ProfileSettings& clamped, std::size_t offset) {
+    return offset == offsetof(ProfileSettings, ReservedMouseLight) ||
+           offset == offsetof(ProfileSettings, ReservedPadLight) ||
+           clamped.Bytes()[offset] != stored.Bytes()[offset];
 }
 
 // The program ends and a new one starts: it must come back with what the active entry's files hold.
@@ -1090,11 +1068,14 @@ Effect Restart(World& world, std::unique_ptr<Program>& program, Random& random) 
     const ProfileSettings& working = program->session.Working;
     const std::size_t table = offsetof(ProfileSettings, MacroBlockTable);
     const std::size_t indexes = offsetof(ProfileSettings, ButtonMacroIndex);
+    ProfileSettings clamped = *stored;
+    clamped.ClampToPageRanges();
     for (std::size_t i = 0; i < ProfileSettings::kSize; ++i) {
         const bool macroIndex =
             i >= indexes && i < indexes + kRows && stored->ButtonAssignmentKind[i - indexes] == kMacroKind;
         const bool blocks = i >= table && i < table + sizeof stored->MacroBlockTable;
-        if (!macroIndex && !blocks && !OutOfRange(*stored, i) && working.Bytes()[i] != stored->Bytes()[i]) {
+        if (!macroIndex && !blocks && !OutOfRange(*stored, clamped, i) &&
+            working.Bytes()[i] != stored->Bytes()[i]) {
             effect.Failure = "after the restart the working profile differs at byte " + std::to_string(i) +
                              " from the active entry's stored profile";
             return effect;
