@@ -68,18 +68,28 @@ MacroRebinding::StoredProfile MacroRebinding::Read(std::size_t position) const {
         stored.Bytes = *bytes;
         stored.Whole = ProfileFile::Decode(*bytes, stored.Profile).RecordBytes == ProfileSettings::kSize;
     }
-    stored.Captions = CaptionFile::Read(ini::IniFile(files_, TextPath(position)).Load(), section_);
+    stored.Text = ini::IniFile(files_, TextPath(position)).Load();
+    stored.Captions = CaptionFile::Read(stored.Text, section_);
     return stored;
+}
+
+MacroRebinding::Outcome MacroRebinding::Follow(ProfileSettings& profile,
+                                               MacroButtonBinding::Captions& captions,
+                                               const std::vector<Rename>& renames,
+                                               const std::vector<std::string>& names) {
+    Outcome outcome;
+    for (const auto& [from, to] : renames) {
+        outcome.CaptionsChanged =
+            MacroButtonBinding::Rename(profile, captions, from, to) || outcome.CaptionsChanged;
+    }
+    outcome.IndexesChanged = MacroButtonBinding::Rebind(profile, captions, names);
+    return outcome;
 }
 
 MacroRebinding::Outcome MacroRebinding::AfterManager(ProfileSession& session,
                                                      const std::vector<Rename>& renames,
                                                      const std::vector<std::string>& names) {
-    Outcome outcome;
-    for (const auto& [from, to] : renames) {
-        outcome.CaptionsChanged = MacroButtonBinding::Rename(session, from, to) || outcome.CaptionsChanged;
-    }
-    outcome.IndexesChanged = MacroButtonBinding::Rebind(session, names);
+    const Outcome outcome = Follow(session.Working, session.Captions, renames, names);
 
     for (const std::size_t position : OtherPositions(session)) {
         StoredProfile stored = Read(position);
@@ -87,24 +97,18 @@ MacroRebinding::Outcome MacroRebinding::AfterManager(ProfileSession& session,
             continue; // which buttons play a macro is not known; the next load binds them
         }
         MacroButtonBinding::Captions captions = stored.Captions;
-        bool renamed = false;
-        for (const auto& [from, to] : renames) {
-            renamed = MacroButtonBinding::Rename(stored.Profile, captions, from, to) || renamed;
-        }
-        const bool rebound = MacroButtonBinding::Rebind(stored.Profile, captions, names);
+        const Outcome followed = Follow(stored.Profile, captions, renames, names);
         // The captions go first: should the program stop before the record is written, the next load of
         // that profile binds its buttons by their captions.
-        if (renamed) {
-            ini::IniFile text(files_, TextPath(position));
-            ini::IniDocument document = text.Load();
+        if (followed.CaptionsChanged) {
             for (std::size_t slot = 0; slot < AssignmentCatalogue::kAssignableSlots; ++slot) {
                 if (captions[slot] != stored.Captions[slot]) {
-                    CaptionFile::PutSlot(document, section_, slot, captions[slot]);
+                    CaptionFile::PutSlot(stored.Text, section_, slot, captions[slot]);
                 }
             }
-            text.Store(document);
+            ini::IniFile(files_, TextPath(position)).Store(stored.Text);
         }
-        if (rebound) {
+        if (followed.IndexesChanged) {
             std::vector<std::uint8_t> bytes = ProfileFile::Encode(stored.Profile);
             bytes[0] = stored.Bytes[0]; // the marker stays as it was
             files_.WriteFileAtomically(BinaryPath(position), bytes);

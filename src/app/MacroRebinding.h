@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ini/IniDocument.h"
 #include "macro/MacroButtonBinding.h"
 #include "macro/MacroFile.h"
 #include "platform/IFileSystem.h"
@@ -54,9 +55,14 @@ private:
     struct StoredProfile {
         ProfileSettings Profile{};
         std::vector<std::uint8_t> Bytes; // config<n>.bin as read
+        ini::IniDocument Text;           // str<n>.ini as read
         MacroButtonBinding::Captions Captions;
         bool Whole = false; // config<n>.bin is a whole record
     };
+
+    // The renames, then the rebinding, on one profile and its captions.
+    static Outcome Follow(ProfileSettings& profile, MacroButtonBinding::Captions& captions,
+                          const std::vector<Rename>& renames, const std::vector<std::string>& names);
 
     // The list positions of the stored profiles other than the loaded one.
     std::vector<std::size_t> OtherPositions(const ProfileSession& session) const;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "profile/CaptionFile.h"
 #include "profile/ProfileSession.h"
 
 #include <array>
@@ -16,7 +17,7 @@ class MacroButtonBinding {
 public:
     MacroButtonBinding() = delete;
 
-    using Captions = std::array<std::string, ProfileSettings::kButtonSlots>;
+    using Captions = CaptionFile::Captions;
 
     // Sets the block index of every button that plays a macro to the list position of the macro its
     // caption names (names compared the way section names are). A button whose macro is not in the list

@@ -24,47 +24,35 @@ struct ButtonKind {
     const wchar_t* name;
     int width;
     int height;
-    std::string normal;
-    std::string hover;
-    std::string pressed;
-    std::string disabled;
+    // Skin file names, as SkinFileNames lists them.
+    std::string_view normal;
+    std::string_view hover;
+    std::string_view pressed;
+    std::string_view disabled;
     const wchar_t* caption;
     int alignment;
     int indent;
     bool wide = false; // shown in every other column only: its image is the same in every state anyway
 };
 
+using N = SkinFileNames;
+
 const ButtonKind kButtonKinds[] = {
-    {L"Reset", 57, 30, SkinFileNames::InSkins(SkinFileNames::kCancelNormal),
-     SkinFileNames::InSkins(SkinFileNames::kCancelOver), SkinFileNames::InSkins(SkinFileNames::kCancelLeave),
-     SkinFileNames::InSkins(SkinFileNames::kSaveLeave), L"Reset", 0, 0},
-    {L"Config", 140, 30, SkinFileNames::InSkins(SkinFileNames::kConfigNormal),
-     SkinFileNames::InSkins(SkinFileNames::kConfigOver), SkinFileNames::InSkins(SkinFileNames::kConfigLeave),
-     SkinFileNames::InSkins(SkinFileNames::kConfigNormal), L"Config", 1, 20},
-    {L"View", 62, 29, SkinFileNames::InSkins(SkinFileNames::kMouseNormal),
-     SkinFileNames::InSkins(SkinFileNames::kMouseOver), SkinFileNames::InSkins(SkinFileNames::kMouseLeave),
-     SkinFileNames::InSkins(SkinFileNames::kMouseNormal), L"Top View", 0, 0},
-    {L"Header", 242, 20, SkinFileNames::InSkins(SkinFileNames::kItemBkLod),
-     SkinFileNames::InSkins(SkinFileNames::kItemBkLod), SkinFileNames::InSkins(SkinFileNames::kItemBkLod),
-     SkinFileNames::InSkins(SkinFileNames::kItemBkLod), L"Lift off distance", 1, 0, true},
-    {L"Drop-down", 130, 16, SkinFileNames::InSkins(SkinFileNames::kDropdownNormal),
-     SkinFileNames::InSkins(SkinFileNames::kDropdownOver),
-     SkinFileNames::InSkins(SkinFileNames::kDropdownOver),
-     SkinFileNames::InSkins(SkinFileNames::kDropdownNormal), L"Assign Keyboard Key-F12", 1, 0},
-    {L"Record", 89, 24, SkinFileNames::InSkins(SkinFileNames::kRecordNormal),
-     SkinFileNames::InSkins(SkinFileNames::kRecordOver), SkinFileNames::InSkins(SkinFileNames::kRecordOver),
-     SkinFileNames::InSkins(SkinFileNames::kRecordNormal), L"Start Recording", 0, 0},
-    {L"Warning", 53, 22, SkinFileNames::InSkins(SkinFileNames::kWarningButtonNormal),
-     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown),
-     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown),
-     SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown), L"OK", 0, 0},
-    {L"Option", 14, 13, SkinFileNames::InSkins(SkinFileNames::kWarningOptionNormal),
-     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown),
-     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown),
-     SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown), L"", 0, 0},
-    {L"Title close", 15, 15, SkinFileNames::InSkins(SkinFileNames::kCloseNormal),
-     SkinFileNames::InSkins(SkinFileNames::kCloseOver), SkinFileNames::InSkins(SkinFileNames::kCloseNormal),
-     SkinFileNames::InSkins(SkinFileNames::kCloseNormal), L"", 0, 0},
+    {L"Reset", 57, 30, N::kCancelNormal, N::kCancelOver, N::kCancelLeave, N::kSaveLeave, L"Reset", 0, 0},
+    {L"Config", 140, 30, N::kConfigNormal, N::kConfigOver, N::kConfigLeave, N::kConfigNormal, L"Config", 1,
+     20},
+    {L"View", 62, 29, N::kMouseNormal, N::kMouseOver, N::kMouseLeave, N::kMouseNormal, L"Top View", 0, 0},
+    {L"Header", 242, 20, N::kItemBkLod, N::kItemBkLod, N::kItemBkLod, N::kItemBkLod, L"Lift off distance", 1,
+     0, true},
+    {L"Drop-down", 130, 16, N::kDropdownNormal, N::kDropdownOver, N::kDropdownOver, N::kDropdownNormal,
+     L"Assign Keyboard Key-F12", 1, 0},
+    {L"Record", 89, 24, N::kRecordNormal, N::kRecordOver, N::kRecordOver, N::kRecordNormal,
+     L"Start Recording", 0, 0},
+    {L"Warning", 53, 22, N::kWarningButtonNormal, N::kWarningButtonDown, N::kWarningButtonDown,
+     N::kWarningButtonDown, L"OK", 0, 0},
+    {L"Option", 14, 13, N::kWarningOptionNormal, N::kWarningOptionDown, N::kWarningOptionDown,
+     N::kWarningOptionDown, L"", 0, 0},
+    {L"Title close", 15, 15, N::kCloseNormal, N::kCloseOver, N::kCloseNormal, N::kCloseNormal, L"", 0, 0},
 };
 
 const wchar_t* const kStates[5] = {L"normal", L"hover", L"pressed", L"checked", L"disabled"};
@@ -107,8 +95,8 @@ void ControlsPreview::AddButtons() {
             CBitmapBtn& button = buttons_.emplace_back();
             button.Create(RECT{kStateLeft[state], top, kStateLeft[state] + kind.width, top + kind.height},
                           this);
-            ButtonSetup::Images(button, images_, kind.width, kind.height, kind.normal, kind.hover,
-                                kind.pressed, kind.disabled);
+            ButtonSetup::Images(button, images_, kind.width, kind.height, N::InSkins(kind.normal),
+                                N::InSkins(kind.hover), N::InSkins(kind.pressed), N::InSkins(kind.disabled));
             ButtonSetup::Caption(button, kind.caption, 13, kind.alignment, kind.indent);
             switch (state) {
             case 1:

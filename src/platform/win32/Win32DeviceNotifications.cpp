@@ -6,13 +6,6 @@
 
 namespace corvalith {
 
-namespace {
-
-const GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
-} // namespace
-
 Win32DeviceNotifications::~Win32DeviceNotifications() {
     Unregister();
 }

@@ -1,6 +1,7 @@
 #include "sim/win/SimulatedDeviceNotifications.h"
 
 #include "platform/win32/WideString.h"
+#include "platform/win32/Win32DeviceNotifications.h"
 
 #include <dbt.h>
 
@@ -9,13 +10,6 @@
 #include <vector>
 
 namespace corvalith {
-
-namespace {
-
-const GUID kHidInterfaceClass = {
-    0x4D1E55B2, 0xF16F, 0x11CF, {0x88, 0xCB, 0x00, 0x11, 0x11, 0x00, 0x00, 0x30}};
-
-} // namespace
 
 SimulatedDeviceNotifications::~SimulatedDeviceNotifications() {
     Unregister();
@@ -80,7 +74,7 @@ void SimulatedDeviceNotifications::Deliver() {
         auto* broadcast = reinterpret_cast<DEV_BROADCAST_DEVICEINTERFACE_W*>(bytes.data());
         broadcast->dbcc_size = static_cast<DWORD>(bytes.size());
         broadcast->dbcc_devicetype = DBT_DEVTYP_DEVICEINTERFACE;
-        broadcast->dbcc_classguid = kHidInterfaceClass;
+        broadcast->dbcc_classguid = Win32DeviceNotifications::kHidInterfaceClass;
         std::copy(name.begin(), name.end(), broadcast->dbcc_name);
         ::SendMessageW(target, WM_DEVICECHANGE, static_cast<WPARAM>(change.first),
                        reinterpret_cast<LPARAM>(bytes.data()));
