@@ -82,6 +82,7 @@
 #include "profile/ProfileStorage.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
+#include "support/Repeated.h"
 
 #include <algorithm>
 #include <array>
@@ -117,13 +118,7 @@ int Between(Random& random, int low, int high) {
     return std::uniform_int_distribution<int>(low, high)(random);
 }
 
-std::string Repeated(std::string_view unit, int times) {
-    std::string text;
-    for (int i = 0; i < times; ++i) {
-        text += unit;
-    }
-    return text;
-}
+using test::Repeated;
 
 // A name as a user might type it: mostly plain, sometimes CJK, German, punctuation the files treat
 // specially, or 1000 characters (within what the files keep).

@@ -3,6 +3,7 @@
 #include "ini/IniFile.h"
 #include "macro/MacroFile.h"
 #include "profile/ProfileList.h"
+#include "support/Repeated.h"
 
 #include <gtest/gtest.h>
 
@@ -48,15 +49,6 @@ TEST(LBEditorRules, NamesAreRefusedWhenEmptyTakenInAnyCaseOrNotStorable) {
     }
 }
 
-// `count` copies of `text`.
-std::string Repeat(std::string_view text, std::size_t count) {
-    std::string out;
-    for (std::size_t i = 0; i < count; ++i) {
-        out += text;
-    }
-    return out;
-}
-
 // A name of 1000 UTF-16 units is kept whole by record.ini (list and section), by str.ini's profile list and
 // by a caption in a profile's text file, in every language's script; one unit more is refused by the editor
 // and by Copy, and the old name stays.
@@ -69,11 +61,11 @@ TEST(LBEditorRules, NamesLongerThanTheFilesKeepAreRefusedAndTheLongestRoundTrip)
         const char* entry;   // the macro entry's text of that language
     };
     const Case cases[] = {
-        {"ASCII", Repeat("M", 1000), Repeat("M", 1001), "Setting-EN", "Macro"},
-        {"umlauts", Repeat("Ü", 1000), Repeat("ä", 1001), "Setting-DE", "Makro"},
-        {"simplified", Repeat("宏", 1000), Repeat("宏", 1000) + "1", "Setting-CHS", "宏"},
-        {"traditional, with pairs", Repeat("巨集", 498) + Repeat("𠀀", 2), Repeat("𠀀", 500) + "a",
-         "Setting-CHT", "巨集"},
+        {"ASCII", test::Repeated("M", 1000), test::Repeated("M", 1001), "Setting-EN", "Macro"},
+        {"umlauts", test::Repeated("Ü", 1000), test::Repeated("ä", 1001), "Setting-DE", "Makro"},
+        {"simplified", test::Repeated("宏", 1000), test::Repeated("宏", 1000) + "1", "Setting-CHS", "宏"},
+        {"traditional, with pairs", test::Repeated("巨集", 498) + test::Repeated("𠀀", 2),
+         test::Repeated("𠀀", 500) + "a", "Setting-CHT", "巨集"},
     };
     for (const Case& c : cases) {
         const std::vector<std::string> items{"Macro_1", "old"};
@@ -104,13 +96,13 @@ TEST(LBEditorRules, NamesLongerThanTheFilesKeepAreRefusedAndTheLongestRoundTrip)
         EXPECT_EQ(captions.ReadString(c.section, "Item1"), caption) << c.what;
     }
     // "Copy " and a name of 995 units make 1000; of 996, the copy is refused.
-    ProfileList profiles(std::vector<std::string>{Repeat("P", 995), Repeat("Q", 996)});
+    ProfileList profiles(std::vector<std::string>{test::Repeated("P", 995), test::Repeated("Q", 996)});
     profiles.Select(0);
     EXPECT_EQ(profiles.AddCopy("Copy"), ProfileList::AddResult::Added);
     profiles.Select(1);
     EXPECT_EQ(profiles.AddCopy("Copy"), ProfileList::AddResult::NameTooLong);
-    EXPECT_EQ(profiles.Names(),
-              (std::vector<std::string>{Repeat("P", 995), Repeat("Q", 996), "Copy " + Repeat("P", 995)}));
+    EXPECT_EQ(profiles.Names(), (std::vector<std::string>{test::Repeated("P", 995), test::Repeated("Q", 996),
+                                                          "Copy " + test::Repeated("P", 995)}));
 }
 
 TEST(LBEditorRules, DelaysAreHeldWithinTheDeviceRange) {
