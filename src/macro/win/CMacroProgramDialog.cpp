@@ -1,13 +1,12 @@
 #include "macro/win/CMacroProgramDialog.h"
 
 #include "assign/KeyCaptureLayout.h"
-#include "assign/MacroCaptionName.h"
 #include "assign/win/CExMenu.h"
-#include "framework/CMemoryDC.h"
 #include "framework/IPrompts.h"
 #include "macro/LBEditorRules.h"
-#include "macro/MacroItem.h"
+#include "macro/MacroEventMenu.h"
 #include "macro/MacroList.h"
+#include "macro/MacroManagerClick.h"
 #include "macro/MacroManagerLayout.h"
 #include "macro/MacroTableBuilder.h"
 #include "macro/win/CLBEditorWnd.h"
@@ -20,76 +19,29 @@ namespace corvalith {
 namespace {
 
 using Layout = MacroManagerLayout;
-using Button = DialogHover::Button;
 
 constexpr char kBackgroundError[] = "error";
 constexpr char kBackgroundErrorCaption[] = "Macro Manager Dialog Load background image failed!!!";
-constexpr COLORREF kTextColour = RGB(255, 255, 255);
-constexpr COLORREF kListColour =
-    RGB(Layout::kListBackground[0], Layout::kListBackground[1], Layout::kListBackground[2]);
-constexpr COLORREF kLoopColour =
-    RGB(Layout::kLoopBackground[0], Layout::kLoopBackground[1], Layout::kLoopBackground[2]);
 
 RECT ToRect(const Layout::Rect& r) {
     return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-std::string Narrow(const std::wstring& text) {
-    return WideString::ToUtf8(text);
 }
 
 std::string Skin(std::string_view path) {
     return std::string("Skins") + std::string(path);
 }
 
-std::wstring WindowText(HWND window) {
+std::string WindowText(HWND window) {
     const int length = ::GetWindowTextLengthW(window);
     std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(::GetWindowTextW(window, text.data(), length + 1)));
-    return text;
-}
-
-std::wstring ItemText(HWND list, int index) {
-    const LRESULT length = ::SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(index), 0);
-    if (length == LB_ERR || length < 0) {
-        return {};
-    }
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
-    const LRESULT copied =
-        ::SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(text.data()));
-    text.resize(copied < 0 ? 0 : static_cast<std::size_t>(copied));
-    return text;
-}
-
-std::vector<std::string> Items(HWND list) {
-    std::vector<std::string> items;
-    const LRESULT count = ::SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (int i = 0; i < count; ++i) {
-        items.push_back(Narrow(ItemText(list, i)));
-    }
-    return items;
-}
-
-int Selection(HWND list) {
-    return list != nullptr ? static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0)) : -1;
+    return WideString::ToUtf8(text);
 }
 
 HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Layout::Rect& box, int id) {
     return ::CreateWindowExW(0, className, L"", style, box.Left, box.Top, box.Right - box.Left,
                              box.Bottom - box.Top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              ::GetModuleHandleW(nullptr), nullptr);
-}
-
-HFONT CreateDialogFont(int height, std::string_view face) {
-    return ::CreateFontW(height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                         WideString::FromUtf8(face).c_str());
-}
-
-void DrawText(HDC dc, std::string_view text, const Layout::Rect& box, UINT format) {
-    const std::wstring wide = WideString::FromUtf8(text);
-    RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
 }
 
 } // namespace
@@ -100,24 +52,10 @@ CMacroProgramDialog::CMacroProgramDialog(const SkinImages& skins, IFileSystem& f
       hook_([this](int code, std::uint32_t key, std::uint32_t, std::uint32_t flags) {
           return OnHookEvent(code, key, flags);
       }),
-      recorder_({hook_, clock_, file_}, recorded_) {}
+      recorder_({hook_, clock_, file_}, recorded_), canvas_(skins) {}
 
 CMacroProgramDialog::~CMacroProgramDialog() {
     hook_.Remove();
-    DropGdiObjects();
-}
-
-void CMacroProgramDialog::DropGdiObjects() {
-    const auto drop = [](auto& object) {
-        if (object != nullptr) {
-            ::DeleteObject(object);
-            object = nullptr;
-        }
-    };
-    drop(font_);
-    drop(loopFont_);
-    drop(listBrush_);
-    drop(loopBrush_);
 }
 
 void CMacroProgramDialog::Prepare(std::string languageCode, std::string macrosPath,
@@ -136,7 +74,8 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     hover_.Reset();
     renames_.clear();
     renaming_.clear();
-    macroList_ = eventList_ = loopCount_ = nullptr;
+    macros_ = events_ = MacroListBox();
+    loopCount_ = nullptr;
     background_ = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground));
     if (background_ == nullptr) {
         SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
@@ -147,26 +86,21 @@ BOOL CMacroProgramDialog::OnInitDialog() {
         prompts_.ShowMessage(hwnd_, kBackgroundError, kBackgroundErrorCaption, PromptButtons::Ok);
         return TRUE;
     }
-    const Layout::Texts texts = Layout::TextsFor(code_);
-    DropGdiObjects();
-    font_ = CreateDialogFont(Layout::kFontHeight, Layout::FontFace(code_));
-    loopFont_ = CreateDialogFont(Layout::kLoopFontHeight, "Arial");
-    listBrush_ = ::CreateSolidBrush(kListColour);
-    loopBrush_ = ::CreateSolidBrush(kLoopColour);
-
-    macroList_ =
-        CreateChild(hwnd_, L"LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, Layout::kMacroList, kMacroListId);
-    eventList_ =
-        CreateChild(hwnd_, L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
-                    Layout::kEventList, kEventListId);
+    canvas_.Create(code_);
+    macros_ = MacroListBox(
+        CreateChild(hwnd_, L"LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, Layout::kMacroList, kMacroListId));
+    events_ = MacroListBox(CreateChild(hwnd_, L"LISTBOX",
+                                       WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+                                       Layout::kEventList, kEventListId));
     loopCount_ = CreateChild(hwnd_, L"EDIT", WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER,
                              Layout::kLoopCount, kLoopCountId);
-    for (HWND list : {macroList_, eventList_}) {
-        ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (HWND list : {macros_.Hwnd(), events_.Hwnd()}) {
+        ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.Font()), FALSE);
     }
-    ::SendMessageW(loopCount_, WM_SETFONT, reinterpret_cast<WPARAM>(loopFont_), FALSE);
+    ::SendMessageW(loopCount_, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.LoopFont()), FALSE);
 
-    record_.Create(ToRect(Layout::kRecord), this, kRecordId, WideString::FromUtf8(texts.RecordIdle));
+    record_.Create(ToRect(Layout::kRecord), this, kRecordId,
+                   WideString::FromUtf8(Layout::TextsFor(code_).RecordIdle));
     record_.SetFontFace(WideString::FromUtf8(Layout::FontFace(code_)));
     record_.SetFontHeight(Layout::RecordFontHeight(code_));
     record_.SetSkinImages(skins_, RECT{0, 0, Layout::kRecordImageWidth, Layout::kRecordImageHeight},
@@ -175,7 +109,7 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     record_.SetChecked(false);
 
     LoadList();
-    if (::SendMessageW(macroList_, LB_GETCOUNT, 0, 0) <= 0) {
+    if (macros_.Count() <= 0) {
         ::EnableWindow(loopCount_, FALSE);
     }
     return TRUE;
@@ -196,7 +130,7 @@ void CMacroProgramDialog::OnKeyEvent() {
     recorder_.SetDelayRecording(delayFlag_);
     switch (recorder_.OnKeyEventMessage()) {
     case MacroRecorder::KeyEventResult::Added:
-        ShowEvents(recorded_, static_cast<int>(recorded_.size()) - 1);
+        events_.Show(recorded_, static_cast<int>(recorded_.size()) - 1);
         break;
     case MacroRecorder::KeyEventResult::Stopped:
         EnableLoopCount();
@@ -225,7 +159,7 @@ void CMacroProgramDialog::ToggleRecording() {
                              PromptButtons::Ok);
         return;
     }
-    ShowEvents(recorded_, -1);
+    events_.Show(recorded_, -1);
     EnableLoopCount();
     ShowRecordState();
 }
@@ -254,59 +188,45 @@ void CMacroProgramDialog::ShowRecordState() {
 // ---- the macro list -------------------------------------------------------------------------------
 
 void CMacroProgramDialog::LoadList() {
-    ::SendMessageW(macroList_, LB_RESETCONTENT, 0, 0);
-    for (const std::string& name : file_.ReadList()) {
-        ::SendMessageW(macroList_, LB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(WideString::FromUtf8(name).c_str()));
-    }
-    if (::SendMessageW(macroList_, LB_GETCOUNT, 0, 0) > 0) {
-        ::SendMessageW(macroList_, LB_SETCURSEL, 0, 0);
+    macros_.Fill(file_.ReadList());
+    if (macros_.Count() > 0) {
+        macros_.Select(0);
         SelectMacro();
     }
 }
 
 void CMacroProgramDialog::SelectMacro() {
-    current_ = Selection(macroList_);
+    current_ = macros_.Selection();
     if (recorder_.IsRecording()) {
         // The interrupted recording is saved under the macro it was made for.
         recorder_.SetDelayRecording(delayFlag_);
-        recorder_.StopForSelectionChange(Names());
+        recorder_.StopForSelectionChange(macros_.Items());
         ShowRecordState();
     }
     if (current_ < 0) {
         return;
     }
-    const std::string name = CurrentName();
-    const Macro macro = file_.ReadMacro(name);
-    snapshot_ = {name, macro.LoopCountText, std::to_string(macro.Items.size())};
-    snapshot_.insert(snapshot_.end(), macro.Items.begin(), macro.Items.end());
-    ::SetWindowTextW(loopCount_,
-                     WideString::FromUtf8(macro.LoopCountText).c_str()); // checked at once (LoopCountChanged)
-    ShowEvents(macro.Items, -1);
-    if (macro.DelayRecording == 1) {
-        delayFlag_ = true;
-    } else if (macro.DelayRecording == 0) {
-        delayFlag_ = false;
-    }
-    const std::optional<long> loops = MacroList::LoopCount(LoopText());
-    loopFlag_ = loops && *loops > 1;
+    const Macro macro = file_.ReadMacro(CurrentName());
+    // The loop count is checked at once (LoopCountChanged).
+    ::SetWindowTextW(loopCount_, WideString::FromUtf8(macro.LoopCountText).c_str());
+    events_.Show(macro.Items, -1);
+    delayFlag_ = MacroList::DelayRecording(macro.DelayRecording, delayFlag_);
+    loopFlag_ = MacroList::Loops(LoopText());
     EnableLoopCount();
     Invalidate(false);
 }
 
 void CMacroProgramDialog::NewMacro() {
-    std::vector<std::string> names = Names();
+    std::vector<std::string> names = macros_.Items();
     const Layout::Texts texts = Layout::TextsFor(code_);
     const std::optional<std::string> name = MacroList::NewName(names, texts.NameBase);
     if (!name) {
         prompts_.ShowMessage(hwnd_, texts.LimitMessage, texts.LimitCaption, PromptButtons::Ok);
         return;
     }
-    const LRESULT index = ::SendMessageW(macroList_, LB_ADDSTRING, 0,
-                                         reinterpret_cast<LPARAM>(WideString::FromUtf8(*name).c_str()));
-    ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
-    current_ = static_cast<int>(index);
-    ShowEvents({}, -1);
+    current_ = macros_.Add(*name);
+    macros_.Select(current_);
+    events_.Show({}, -1);
     ::SetWindowTextW(loopCount_, L"1"); // writes the loop count, which creates the file when it is missing
     // The list names the new macro at once: a macro left out of the list would be lost to every later
     // opening and to the block table.
@@ -318,19 +238,18 @@ void CMacroProgramDialog::NewMacro() {
 }
 
 void CMacroProgramDialog::DeleteMacro() {
-    const int selected = Selection(macroList_);
+    const int selected = macros_.Selection();
     if (selected < 0) {
         return;
     }
-    const std::string name = Narrow(ItemText(macroList_, selected));
+    const std::string name = macros_.Text(selected);
     if (!MacroList::MayDelete(name, labels_)) {
         return; // a button plays it
     }
-    ::SendMessageW(macroList_, LB_DELETESTRING, static_cast<WPARAM>(selected), 0);
-    ShowEvents({}, -1);
-    const int count = static_cast<int>(::SendMessageW(macroList_, LB_GETCOUNT, 0, 0));
-    ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(selected < count ? selected : count - 1), 0);
-    file_.WriteList(Names());
+    macros_.Remove(selected);
+    events_.Show({}, -1);
+    macros_.Select(MacroList::SelectionAfterDelete(selected, macros_.Count()));
+    file_.WriteList(macros_.Items());
     if (!Written()) {
         return; // the macro is listed again and keeps its section
     }
@@ -344,49 +263,40 @@ void CMacroProgramDialog::RenameMacro(int index) {
         return;
     }
     StopRecording(); // a recording keeps the name it started with
-    renaming_ = Narrow(ItemText(macroList_, index));
-    auto* editor = new CLBEditorWnd(macroList_, LBEditorRules::Kind::MacroName);
+    renaming_ = macros_.Text(index);
+    auto* editor = new CLBEditorWnd(macros_.Hwnd(), LBEditorRules::Kind::MacroName);
     if (!editor->Open(index, false)) {
         renaming_.clear();
     }
 }
 
 void CMacroProgramDialog::EditDelay() {
-    const int selected = Selection(eventList_);
-    if (selected < 0 || ItemText(eventList_, selected).find(L" ms") == std::wstring::npos) {
-        return;
-    }
-    if (selected != rememberedDelay_) {
-        rememberedDelay_ = selected;
+    const int selected = events_.Selection();
+    if (!delayEdit_.Opens(selected, events_.Text(selected))) {
         return;
     }
     StopRecording();
-    auto* editor = new CLBEditorWnd(eventList_, LBEditorRules::Kind::Delay);
+    auto* editor = new CLBEditorWnd(events_.Hwnd(), LBEditorRules::Kind::Delay);
     editor->Open(selected, true);
 }
 
 void CMacroProgramDialog::EndOfEdit(HWND list) {
-    if (list == macroList_) {
-        const std::string from = std::move(renaming_);
-        renaming_.clear();
-        const int selected = Selection(macroList_);
-        const std::string to = selected >= 0 ? Narrow(ItemText(macroList_, selected)) : std::string();
-        if (from.empty() || to.empty() || to == from) {
-            return; // refused or cancelled: the file stays as it was
-        }
-        if (file_.RenameMacro(Names(), from, to)) {
-            renames_.emplace_back(from, to);
-            for (std::string& label : labels_) {
-                if (LBEditorRules::SameName(MacroCaptionName::Of(label), from)) {
-                    label = MacroCaptionName::Replaced(label, to);
-                }
-            }
-        } else {
-            Written(); // a failed rename shows the old name again
-        }
+    if (list != macros_.Hwnd()) {
+        SaveCurrent();
         return;
     }
-    SaveCurrent();
+    const std::string from = std::move(renaming_);
+    renaming_.clear();
+    const std::string to = macros_.Text(macros_.Selection());
+    if (from.empty() || to.empty() || to == from) {
+        return; // refused or cancelled: the file stays as it was
+    }
+    if (file_.RenameMacro(macros_.Items(), from, to)) {
+        renames_.emplace_back(from, to);
+        labels_ = MacroList::RenamedLabels(std::move(labels_), from, to);
+    } else {
+        Written(); // a failed rename shows the old name again
+    }
 }
 
 void CMacroProgramDialog::LoopCountChanged() {
@@ -409,48 +319,24 @@ void CMacroProgramDialog::LoopCountChanged() {
 
 void CMacroProgramDialog::ShowContextMenu(POINT screen) {
     StopRecording();
-    const Layout::Texts texts = Layout::TextsFor(code_);
-    CExMenu menu(font_);
+    CExMenu menu(canvas_.Font());
     if (!menu.CreatePopupMenu()) {
         return;
     }
     menu.SetItemWidth(Layout::kMenuItemWidth);
-    menu.AppendItem(kDeleteEvent, texts.Delete);
-    menu.AppendItem(kInsertLeft, texts.InsertLeft);
-    menu.AppendItem(kInsertMiddle, texts.InsertMiddle);
-    menu.AppendItem(kInsertRight, texts.InsertRight);
-    menu.AppendItem(kInsertDelay, texts.InsertDelay);
+    for (const MacroEventMenu::Entry& entry : MacroEventMenu::Entries(Layout::TextsFor(code_))) {
+        menu.AppendItem(entry.Id, entry.Text);
+    }
     menu.Track(screen.x, screen.y, hwnd_);
 }
 
 void CMacroProgramDialog::RunEventCommand(UINT command) {
     StopRecording();
-    const std::vector<std::string> items = Events();
-    const int selected = Selection(eventList_);
-    MacroList::Events result;
-    switch (command) {
-    case kDeleteEvent:
-        result = MacroList::DeleteEvent(items, selected);
-        break;
-    case kInsertLeft:
-        result = MacroList::InsertButton(items, selected, MacroList::MouseButton::Left);
-        break;
-    case kInsertMiddle:
-        result = MacroList::InsertButton(items, selected, MacroList::MouseButton::Middle);
-        break;
-    case kInsertRight:
-        result = MacroList::InsertButton(items, selected, MacroList::MouseButton::Right);
-        break;
-    case kInsertDelay:
-        result = MacroList::InsertDelay(items, selected);
-        break;
-    default:
-        return;
-    }
+    const MacroList::Events result = MacroEventMenu::Run(command, events_.Items(), events_.Selection());
     if (!result.Changed) {
         return;
     }
-    ShowEvents(result.Items, result.Selection);
+    events_.Show(result.Items, result.Selection);
     SaveCurrent();
 }
 
@@ -458,7 +344,7 @@ void CMacroProgramDialog::SaveCurrent() {
     if (current_ < 0) {
         return;
     }
-    file_.WriteMacro(Macro{CurrentName(), LoopText(), delayFlag_ ? 1 : 0, Events()});
+    file_.WriteMacro(Macro{CurrentName(), LoopText(), delayFlag_ ? 1 : 0, events_.Items()});
     Written();
 }
 
@@ -471,79 +357,52 @@ bool CMacroProgramDialog::Written() {
     // The lists show again what the file holds, with the same macro selected while it is listed.
     const std::string selected = CurrentName();
     LoadList();
-    if (::SendMessageW(macroList_, LB_GETCOUNT, 0, 0) <= 0) {
+    if (macros_.Count() <= 0) {
         current_ = -1;
-        ShowEvents({}, -1);
+        events_.Show({}, -1);
     }
-    const LRESULT found = ::SendMessageW(macroList_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
-                                         reinterpret_cast<LPARAM>(WideString::FromUtf8(selected).c_str()));
-    if (!selected.empty() && found != LB_ERR && found != Selection(macroList_)) {
-        ::SendMessageW(macroList_, LB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    const int found = macros_.Find(selected);
+    if (!selected.empty() && found >= 0 && found != macros_.Selection()) {
+        macros_.Select(found);
         SelectMacro();
     }
     return false;
 }
 
-void CMacroProgramDialog::BuildEncodedCopy() {
-    encoded_.fill(0);
-    MacroTableBuilder::Build(file_, 0x32, MacroTableBuilder::Table(encoded_));
-}
-
 // ---- helpers --------------------------------------------------------------------------------------
 
-std::vector<std::string> CMacroProgramDialog::Names() const {
-    return Items(macroList_);
-}
-
-std::vector<std::string> CMacroProgramDialog::Events() const {
-    return Items(eventList_);
-}
-
-void CMacroProgramDialog::ShowEvents(const std::vector<std::string>& items, int selection) {
-    ::SendMessageW(eventList_, WM_SETREDRAW, FALSE, 0);
-    ::SendMessageW(eventList_, LB_RESETCONTENT, 0, 0);
-    for (const std::string& item : items) {
-        ::SendMessageW(eventList_, LB_ADDSTRING, 0,
-                       reinterpret_cast<LPARAM>(WideString::FromUtf8(item).c_str()));
-    }
-    ::SendMessageW(eventList_, LB_SETCURSEL, static_cast<WPARAM>(selection), 0);
-    ::SendMessageW(eventList_, WM_SETREDRAW, TRUE, 0);
-    ::InvalidateRect(eventList_, nullptr, TRUE);
-}
-
 std::string CMacroProgramDialog::CurrentName() const {
-    return current_ >= 0 ? Narrow(ItemText(macroList_, current_)) : std::string();
+    return current_ >= 0 ? macros_.Text(current_) : std::string();
 }
 
 std::string CMacroProgramDialog::LoopText() const {
-    return loopCount_ != nullptr ? Narrow(WindowText(loopCount_)) : std::string();
+    return loopCount_ != nullptr ? WindowText(loopCount_) : std::string();
 }
 
 void CMacroProgramDialog::EnableLoopCount() {
     ::EnableWindow(loopCount_, loopFlag_ ? TRUE : FALSE);
 }
 
-bool CMacroProgramDialog::IsEditor(HWND window) const {
-    const HWND parent = window != nullptr ? ::GetParent(window) : nullptr;
-    return parent != nullptr && (parent == macroList_ || parent == eventList_);
+bool CMacroProgramDialog::IsList(HWND window) const {
+    return window != nullptr && (window == macros_.Hwnd() || window == events_.Hwnd());
 }
 
 // ---- messages -------------------------------------------------------------------------------------
 
 BOOL CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
-    if (msg->message == LBEditorRules::kEndOfEditMessage &&
-        (msg->hwnd == macroList_ || msg->hwnd == eventList_)) {
+    if (msg->message == LBEditorRules::kEndOfEditMessage && IsList(msg->hwnd)) {
         EndOfEdit(msg->hwnd);
         return TRUE;
     }
-    if (msg->message == WM_RBUTTONDOWN && msg->hwnd == eventList_ && Selection(eventList_) >= 0) {
+    if (msg->message == WM_RBUTTONDOWN && msg->hwnd == events_.Hwnd() && events_.Selection() >= 0) {
         POINT screen{static_cast<short>(LOWORD(msg->lParam)), static_cast<short>(HIWORD(msg->lParam))};
-        ::ClientToScreen(eventList_, &screen);
+        ::ClientToScreen(events_.Hwnd(), &screen);
         ShowContextMenu(screen);
         return TRUE;
     }
     // Neither Enter nor Escape ends the dialog; the in-place editor takes its keys itself, spaces included.
-    if (KeyCaptureLayout::DropsKeyMessage(msg->message, msg->wParam) && !IsEditor(msg->hwnd)) {
+    const HWND parent = msg->hwnd != nullptr ? ::GetParent(msg->hwnd) : nullptr;
+    if (KeyCaptureLayout::DropsKeyMessage(msg->message, msg->wParam) && !IsList(parent)) {
         return TRUE;
     }
     return CDialog::PreTranslateMessage(msg);
@@ -559,48 +418,26 @@ LRESULT CMacroProgramDialog::WindowProc(UINT message, WPARAM wParam, LPARAM lPar
 
 BOOL CMacroProgramDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
     const HWND from = reinterpret_cast<HWND>(lParam);
-    const int id = LOWORD(wParam);
     const int code = HIWORD(wParam);
-    if (from != nullptr && from == macroList_) {
-        if (code == LBN_SELCHANGE) {
-            SelectMacro();
-        } else if (code == LBN_DBLCLK) {
-            RenameMacro(Selection(macroList_));
-        }
-        return TRUE;
-    }
-    if (from != nullptr && from == eventList_) {
-        if (code == LBN_SELCHANGE || code == LBN_DBLCLK) {
-            EditDelay();
-        }
-        return TRUE;
-    }
-    if (from != nullptr && from == loopCount_) {
-        if (code == EN_CHANGE) {
-            LoopCountChanged();
-        }
-        return TRUE;
-    }
-    if (from != nullptr && from == record_.Hwnd()) {
-        if (code == BN_CLICKED) {
-            ToggleRecording();
-        }
-        return TRUE;
-    }
     if (from == nullptr) {
-        switch (id) {
-        case kDeleteEvent:
-        case kInsertLeft:
-        case kInsertMiddle:
-        case kInsertRight:
-        case kInsertDelay:
-            RunEventCommand(static_cast<UINT>(id));
-            return TRUE;
-        default:
-            break;
+        if (!MacroEventMenu::IsCommand(LOWORD(wParam))) {
+            return CDialog::OnCommand(wParam, lParam);
         }
+        RunEventCommand(LOWORD(wParam));
+    } else if (from == macros_.Hwnd() && code == LBN_SELCHANGE) {
+        SelectMacro();
+    } else if (from == macros_.Hwnd() && code == LBN_DBLCLK) {
+        RenameMacro(macros_.Selection());
+    } else if (from == events_.Hwnd() && (code == LBN_SELCHANGE || code == LBN_DBLCLK)) {
+        EditDelay();
+    } else if (from == loopCount_ && code == EN_CHANGE) {
+        LoopCountChanged();
+    } else if (from == record_.Hwnd() && code == BN_CLICKED) {
+        ToggleRecording();
+    } else if (!IsList(from) && from != loopCount_ && from != record_.Hwnd()) {
+        return CDialog::OnCommand(wParam, lParam);
     }
-    return CDialog::OnCommand(wParam, lParam);
+    return TRUE;
 }
 
 void CMacroProgramDialog::Close() {
@@ -612,45 +449,45 @@ void CMacroProgramDialog::Close() {
 
 void CMacroProgramDialog::OnLButtonDown(UINT, POINT point) {
     const Layout::Target target = Layout::TargetAt(point.x, point.y);
-    if (target != Layout::Target::None && target != Layout::Target::DelayCheck) {
-        StopRecording(); // the delay check box may change while recording
+    const MacroManagerClick::Plan plan = MacroManagerClick::For(target);
+    if (plan.StopsRecording) {
+        StopRecording();
     }
-    switch (target) {
-    case Layout::Target::Ok:
+    if (plan.SavesFirst) {
         SaveCurrent();
-        BuildEncodedCopy();
+    }
+    switch (plan.Do) {
+    case MacroManagerClick::Action::Accept:
+        encoded_.fill(0);
+        MacroTableBuilder::Build(file_, 0x32, MacroTableBuilder::Table(encoded_));
         EndDialog(IDOK);
-        return;
-    case Layout::Target::Cancel:
-    case Layout::Target::Close:
+        break;
+    case MacroManagerClick::Action::Cancel:
         EndDialog(IDCANCEL);
-        return;
-    case Layout::Target::New:
-        SaveCurrent();
+        break;
+    case MacroManagerClick::Action::NewMacro:
         NewMacro();
-        return;
-    case Layout::Target::Delete:
+        break;
+    case MacroManagerClick::Action::DeleteMacro:
         DeleteMacro();
-        return;
-    case Layout::Target::DelayCheck:
+        break;
+    case MacroManagerClick::Action::ToggleDelay:
         delayFlag_ = !delayFlag_;
         recorder_.SetDelayRecording(delayFlag_);
         InvalidateRect(ToRect(Layout::kDelayCheck), false);
         break;
-    case Layout::Target::LoopCheck:
+    case MacroManagerClick::Action::ToggleLoop:
         loopFlag_ = !loopFlag_;
         EnableLoopCount();
         InvalidateRect(ToRect(Layout::kLoopCheck), false);
         break;
-    case Layout::Target::None:
+    case MacroManagerClick::Action::Drag: {
+        POINT screen = point;
+        ClientToScreen(screen);
+        PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
         break;
     }
-    if (target != Layout::Target::None) {
-        return;
     }
-    POINT screen = point;
-    ClientToScreen(screen);
-    PostMessage(WM_NCLBUTTONDOWN, HTCAPTION, MAKELPARAM(screen.x, screen.y));
 }
 
 void CMacroProgramDialog::OnMouseMove(UINT, POINT point) {
@@ -662,17 +499,10 @@ void CMacroProgramDialog::OnMouseHover(UINT, POINT point) {
 }
 
 HBRUSH CMacroProgramDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {
-    if ((control == macroList_ || control == eventList_) && listBrush_ != nullptr) {
-        ::SetTextColor(dc, kTextColour);
-        ::SetBkColor(dc, kListColour);
-        return listBrush_;
-    }
-    if (control == loopCount_ && loopBrush_ != nullptr) {
-        ::SetTextColor(dc, kTextColour);
-        ::SetBkColor(dc, kLoopColour);
-        return loopBrush_;
-    }
-    return CDialog::OnCtlColor(dc, control, controlType);
+    const HBRUSH brush = IsList(control)         ? canvas_.Colour(dc, false)
+                         : control == loopCount_ ? canvas_.Colour(dc, true)
+                                                 : nullptr;
+    return brush != nullptr ? brush : CDialog::OnCtlColor(dc, control, controlType);
 }
 
 void CMacroProgramDialog::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
@@ -701,47 +531,8 @@ BOOL CMacroProgramDialog::OnEraseBkgnd(HDC) {
 void CMacroProgramDialog::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
-    Draw(dc);
+    canvas_.Draw(dc, GetClientRect(), {background_, hover_, loopFlag_, delayFlag_});
     ::EndPaint(hwnd_, &paint);
-}
-
-void CMacroProgramDialog::Draw(HDC dc) {
-    const RECT client = GetClientRect();
-    CMemoryDC canvas(dc, client.right, client.bottom);
-    if (!canvas.Valid() || background_ == nullptr) {
-        return;
-    }
-    SkinImages::DrawImage(canvas, *background_, 0, 0);
-    const auto image = [&](std::string_view path, const Layout::Rect& at) {
-        skins_.DrawImageFile(canvas, Skin(path), at.Left, at.Top);
-    };
-    image(hover_.IsLit(Button::Close) ? Layout::kCloseOver : Layout::kCloseNormal, Layout::kClose);
-    image(hover_.IsLit(Button::Ok) ? Layout::kButtonOver : Layout::kButtonNormal, Layout::kOk);
-    image(hover_.IsLit(Button::Cancel) ? Layout::kButtonOver : Layout::kButtonNormal, Layout::kCancel);
-    image(hover_.IsLit(Button::New) ? Layout::kNewOver : Layout::kNewNormal, Layout::kNew);
-    image(hover_.IsLit(Button::Delete) ? Layout::kNewOver : Layout::kNewNormal, Layout::kDelete);
-    image(loopFlag_ ? Layout::kCheckTicked : Layout::kCheckClear, Layout::kLoopCheck);
-    image(delayFlag_ ? Layout::kCheckTicked : Layout::kCheckClear, Layout::kDelayCheck);
-
-    const Layout::Texts texts = Layout::TextsFor(code_);
-    const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
-    ::SetTextColor(canvas, kTextColour);
-    ::SetBkMode(canvas, TRANSPARENT);
-    constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    DrawText(canvas, texts.Ok, Layout::kOk, kCentred);
-    DrawText(canvas, texts.Cancel, Layout::kCancel, kCentred);
-    DrawText(canvas, texts.New, Layout::kNew, kCentred);
-    DrawText(canvas, texts.Delete, Layout::kDelete, kCentred);
-    DrawText(canvas, texts.Title, Layout::kTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    DrawText(canvas, texts.MacroHeader, Layout::kMacroHeader, kCentred);
-    DrawText(canvas, texts.EventHeader, Layout::kEventHeader, kCentred);
-    DrawText(canvas, texts.OptionsHeader, Layout::kOptionsHeader, kCentred);
-    DrawText(canvas, texts.Loop, Layout::kLoopText, DT_LEFT | DT_VCENTER | DT_WORDBREAK);
-    DrawText(canvas, texts.DelayRecording, Layout::kDelayText, DT_LEFT | DT_WORDBREAK);
-    if (previousFont != nullptr) {
-        ::SelectObject(canvas, previousFont);
-    }
-    canvas.CopyTo(dc);
 }
 
 } // namespace corvalith

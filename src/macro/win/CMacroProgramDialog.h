@@ -3,13 +3,16 @@
 #include "assign/DialogHover.h"
 #include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
+#include "macro/MacroDelayEdit.h"
+#include "macro/MacroEventMenu.h"
 #include "macro/MacroFile.h"
 #include "macro/MacroRecorder.h"
+#include "macro/win/MacroListBox.h"
+#include "macro/win/MacroManagerCanvas.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "profile/ProfileSettings.h"
 #include "skin/win/CBitmapBtn.h"
-#include "skin/win/SkinImage.h"
 
 #include <array>
 #include <cstdint>
@@ -20,6 +23,7 @@
 namespace corvalith {
 
 class IPrompts;
+class SkinImage;
 class SkinImages;
 
 // The macro manager: a skinned modal window in which the user creates, renames, deletes, records and edits
@@ -33,13 +37,6 @@ class CMacroProgramDialog : public CDialog {
 public:
     static constexpr UINT kTemplateId = 142;
     enum Control : int { kRecordId = 0, kLoopCountId = 149, kMacroListId = 151, kEventListId = 1006 };
-    enum Command : UINT {
-        kDeleteEvent = 32771,
-        kInsertLeft = 32772,
-        kInsertMiddle = 32773,
-        kInsertRight = 32774,
-        kInsertDelay = 32786,
-    };
     static constexpr DWORD kHoverTime = 10;
     static constexpr const wchar_t* kTitle = L"Corvalith macro manager";
     using Table = std::array<std::uint8_t, ProfileSettings::kMacroCount * ProfileSettings::kMacroBlockSize>;
@@ -60,8 +57,8 @@ public:
     // Ends the dialog as Cancel does, the keyboard given back first.
     void Close();
     bool IsRecording() const { return recorder_.IsRecording(); }
-    HWND MacroList() const { return macroList_; }
-    HWND EventList() const { return eventList_; }
+    HWND MacroList() const { return macros_.Hwnd(); }
+    HWND EventList() const { return events_.Hwnd(); }
     HWND LoopCountBox() const { return loopCount_; }
     HWND RecordButton() const { return record_.Hwnd(); }
     bool DelayRecordingChecked() const { return delayFlag_; }
@@ -106,16 +103,12 @@ private:
     // True when the last write of the macros file went through; otherwise the user is told and the lists
     // show again what the file holds.
     bool Written();
-    void BuildEncodedCopy();
 
-    std::vector<std::string> Names() const;
-    std::vector<std::string> Events() const;
-    void ShowEvents(const std::vector<std::string>& items, int selection);
     std::string CurrentName() const;
     std::string LoopText() const;
     void EnableLoopCount();
-    bool IsEditor(HWND window) const;
-    void Draw(HDC dc);
+    // One of the two list boxes (never true for nullptr).
+    bool IsList(HWND window) const;
 
     const SkinImages& skins_;
     IFileSystem& files_;
@@ -130,23 +123,17 @@ private:
 
     Table encoded_{};
     std::vector<Rename> renames_;
-    int rememberedDelay_ = 0; // kept between openings
+    MacroDelayEdit delayEdit_; // kept between openings
     int current_ = -1;
     bool delayFlag_ = false;
     bool loopFlag_ = false;
     std::string renaming_; // the name being edited in place, empty when none
-    std::vector<std::string> snapshot_;
     DialogHoverTracker hover_{kHoverTime};
 
     const SkinImage* background_ = nullptr; // kept by the skin images
-    // The fonts and brushes are made anew at each opening, in its language, and go with the dialog.
-    void DropGdiObjects();
-    HFONT font_ = nullptr;
-    HFONT loopFont_ = nullptr;
-    HBRUSH listBrush_ = nullptr;
-    HBRUSH loopBrush_ = nullptr;
-    HWND macroList_ = nullptr;
-    HWND eventList_ = nullptr;
+    MacroManagerCanvas canvas_;
+    MacroListBox macros_;
+    MacroListBox events_;
     HWND loopCount_ = nullptr;
     CBitmapBtn record_;
     bool settingLoopText_ = false;
