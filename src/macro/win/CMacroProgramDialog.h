@@ -4,11 +4,11 @@
 #include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroDelayEdit.h"
-#include "macro/MacroEventMenu.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroManagerSession.h"
 #include "macro/MacroRecorder.h"
-#include "macro/win/MacroListBox.h"
 #include "macro/win/MacroManagerCanvas.h"
+#include "macro/win/MacroManagerView.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "profile/ProfileSettings.h"
@@ -40,7 +40,7 @@ public:
     static constexpr DWORD kHoverTime = 10;
     static constexpr const wchar_t* kTitle = L"Corvalith macro manager";
     using Table = std::array<std::uint8_t, ProfileSettings::kMacroCount * ProfileSettings::kMacroBlockSize>;
-    using Rename = std::pair<std::string, std::string>;
+    using Rename = MacroManagerSession::Rename;
 
     // All must outlive the dialog.
     CMacroProgramDialog(const SkinImages& skins, IFileSystem& files, IPrompts& prompts,
@@ -53,16 +53,16 @@ public:
     // The twelve blocks built on OK (first event type 0x32).
     const Table& EncodedCopy() const { return encoded_; }
     // The renames committed while the dialog was last open, old name then new name, in order.
-    const std::vector<Rename>& Renames() const { return renames_; }
+    const std::vector<Rename>& Renames() const { return session_.Renames(); }
     // Ends the dialog as Cancel does, the keyboard given back first.
     void Close();
     bool IsRecording() const { return recorder_.IsRecording(); }
-    HWND MacroList() const { return macros_.Hwnd(); }
-    HWND EventList() const { return events_.Hwnd(); }
-    HWND LoopCountBox() const { return loopCount_; }
+    HWND MacroList() const { return view_.MacroList(); }
+    HWND EventList() const { return view_.EventList(); }
+    HWND LoopCountBox() const { return view_.LoopCountBox(); }
     HWND RecordButton() const { return record_.Hwnd(); }
-    bool DelayRecordingChecked() const { return delayFlag_; }
-    bool LoopChecked() const { return loopFlag_; }
+    bool DelayRecordingChecked() const { return session_.DelayTicked(); }
+    bool LoopChecked() const { return session_.LoopTicked(); }
     const DialogHover& Hover() const { return hover_.Hover(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -83,30 +83,9 @@ protected:
 
 private:
     bool OnHookEvent(int code, std::uint32_t virtualKey, std::uint32_t flags);
-    void OnKeyEvent();
-    void ToggleRecording();
-    void StopRecording();
-    void ShowRecordState();
-
-    void LoadList();
-    void SelectMacro();
-    void NewMacro();
-    void DeleteMacro();
     void RenameMacro(int index);
     void EditDelay();
-    void EndOfEdit(HWND list);
-    void LoopCountChanged();
     void ShowContextMenu(POINT screen);
-    void RunEventCommand(UINT command);
-    // The full save of the selected macro: flag, loop count and the event list.
-    void SaveCurrent();
-    // True when the last write of the macros file went through; otherwise the user is told and the lists
-    // show again what the file holds.
-    bool Written();
-
-    std::string CurrentName() const;
-    std::string LoopText() const;
-    void EnableLoopCount();
     // One of the two list boxes (never true for nullptr).
     bool IsList(HWND window) const;
 
@@ -120,23 +99,15 @@ private:
     Win32KeyboardHook hook_;
     std::vector<std::string> recorded_;
     MacroRecorder recorder_;
+    CBitmapBtn record_;
+    MacroManagerView view_{record_};
+    MacroManagerSession session_;
 
     Table encoded_{};
-    std::vector<Rename> renames_;
     MacroDelayEdit delayEdit_; // kept between openings
-    int current_ = -1;
-    bool delayFlag_ = false;
-    bool loopFlag_ = false;
-    std::string renaming_; // the name being edited in place, empty when none
     DialogHoverTracker hover_{kHoverTime};
-
     const SkinImage* background_ = nullptr; // kept by the skin images
     MacroManagerCanvas canvas_;
-    MacroListBox macros_;
-    MacroListBox events_;
-    HWND loopCount_ = nullptr;
-    CBitmapBtn record_;
-    bool settingLoopText_ = false;
 };
 
 } // namespace corvalith
