@@ -103,4 +103,27 @@ MacroList::Events MacroList::InsertDelay(std::vector<std::string> items, int sel
     return {std::move(items), selection + 1, true};
 }
 
+bool MacroList::Loops(std::string_view loopCountText) {
+    const std::optional<long> loops = LoopCount(loopCountText);
+    return loops && *loops > 1;
+}
+
+bool MacroList::DelayRecording(int stored, bool current) {
+    return stored == 1 ? true : stored == 0 ? false : current;
+}
+
+int MacroList::SelectionAfterDelete(int deleted, int count) {
+    return deleted < count ? deleted : count - 1;
+}
+
+std::vector<std::string> MacroList::RenamedLabels(std::vector<std::string> labels, std::string_view from,
+                                                  std::string_view to) {
+    for (std::string& label : labels) {
+        if (LBEditorRules::SameName(MacroCaptionName::Of(label), from)) {
+            label = MacroCaptionName::Replaced(label, to);
+        }
+    }
+    return labels;
+}
+
 } // namespace corvalith

@@ -29,6 +29,17 @@ public:
 
     // The loop count of the loop-count box's text: 1 to 65535, else nothing (the box then shows "1").
     static std::optional<long> LoopCount(std::string_view text);
+    // The loop check box is ticked on selecting a macro that loops more than once.
+    static bool Loops(std::string_view loopCountText);
+    // The delay-recording check box on selecting a macro: ticked for a stored 1, cleared for 0, else as it
+    // was.
+    static bool DelayRecording(int stored, bool current);
+    // The macro selected after deleting item `deleted`, `count` macros staying: the one that took its place,
+    // else the new last one (-1: none).
+    static int SelectionAfterDelete(int deleted, int count);
+    // The button labels after renaming macro `from` to `to`: the labels that play it name the new name.
+    static std::vector<std::string> RenamedLabels(std::vector<std::string> labels, std::string_view from,
+                                                  std::string_view to);
 
     // An event list after a context-menu command. Selection -1 is none.
     struct Events {

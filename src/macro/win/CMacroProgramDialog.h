@@ -3,13 +3,16 @@
 #include "assign/DialogHover.h"
 #include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
+#include "macro/MacroDelayEdit.h"
 #include "macro/MacroFile.h"
+#include "macro/MacroManagerSession.h"
 #include "macro/MacroRecorder.h"
+#include "macro/win/MacroManagerCanvas.h"
+#include "macro/win/MacroManagerView.h"
 #include "platform/SteadyClock.h"
 #include "platform/win32/Win32KeyboardHook.h"
 #include "profile/ProfileSettings.h"
 #include "skin/win/CBitmapBtn.h"
-#include "skin/win/SkinImage.h"
 
 #include <array>
 #include <cstdint>
@@ -20,6 +23,7 @@
 namespace corvalith {
 
 class IPrompts;
+class SkinImage;
 class SkinImages;
 
 // The macro manager: a skinned modal window in which the user creates, renames, deletes, records and edits
@@ -33,17 +37,10 @@ class CMacroProgramDialog : public CDialog {
 public:
     static constexpr UINT kTemplateId = 142;
     enum Control : int { kRecordId = 0, kLoopCountId = 149, kMacroListId = 151, kEventListId = 1006 };
-    enum Command : UINT {
-        kDeleteEvent = 32771,
-        kInsertLeft = 32772,
-        kInsertMiddle = 32773,
-        kInsertRight = 32774,
-        kInsertDelay = 32786,
-    };
     static constexpr DWORD kHoverTime = 10;
     static constexpr const wchar_t* kTitle = L"Corvalith macro manager";
     using Table = std::array<std::uint8_t, ProfileSettings::kMacroCount * ProfileSettings::kMacroBlockSize>;
-    using Rename = std::pair<std::string, std::string>;
+    using Rename = MacroManagerSession::Rename;
 
     // All must outlive the dialog.
     CMacroProgramDialog(const SkinImages& skins, IFileSystem& files, IPrompts& prompts,
@@ -56,16 +53,16 @@ public:
     // The twelve blocks built on OK (first event type 0x32).
     const Table& EncodedCopy() const { return encoded_; }
     // The renames committed while the dialog was last open, old name then new name, in order.
-    const std::vector<Rename>& Renames() const { return renames_; }
+    const std::vector<Rename>& Renames() const { return session_.Renames(); }
     // Ends the dialog as Cancel does, the keyboard given back first.
     void Close();
     bool IsRecording() const { return recorder_.IsRecording(); }
-    HWND MacroList() const { return macroList_; }
-    HWND EventList() const { return eventList_; }
-    HWND LoopCountBox() const { return loopCount_; }
+    HWND MacroList() const { return view_.MacroList(); }
+    HWND EventList() const { return view_.EventList(); }
+    HWND LoopCountBox() const { return view_.LoopCountBox(); }
     HWND RecordButton() const { return record_.Hwnd(); }
-    bool DelayRecordingChecked() const { return delayFlag_; }
-    bool LoopChecked() const { return loopFlag_; }
+    bool DelayRecordingChecked() const { return session_.DelayTicked(); }
+    bool LoopChecked() const { return session_.LoopTicked(); }
     const DialogHover& Hover() const { return hover_.Hover(); }
 
     BOOL PreTranslateMessage(MSG* msg) override;
@@ -86,36 +83,11 @@ protected:
 
 private:
     bool OnHookEvent(int code, std::uint32_t virtualKey, std::uint32_t flags);
-    void OnKeyEvent();
-    void ToggleRecording();
-    void StopRecording();
-    void ShowRecordState();
-
-    void LoadList();
-    void SelectMacro();
-    void NewMacro();
-    void DeleteMacro();
     void RenameMacro(int index);
     void EditDelay();
-    void EndOfEdit(HWND list);
-    void LoopCountChanged();
     void ShowContextMenu(POINT screen);
-    void RunEventCommand(UINT command);
-    // The full save of the selected macro: flag, loop count and the event list.
-    void SaveCurrent();
-    // True when the last write of the macros file went through; otherwise the user is told and the lists
-    // show again what the file holds.
-    bool Written();
-    void BuildEncodedCopy();
-
-    std::vector<std::string> Names() const;
-    std::vector<std::string> Events() const;
-    void ShowEvents(const std::vector<std::string>& items, int selection);
-    std::string CurrentName() const;
-    std::string LoopText() const;
-    void EnableLoopCount();
-    bool IsEditor(HWND window) const;
-    void Draw(HDC dc);
+    // One of the two list boxes (never true for nullptr).
+    bool IsList(HWND window) const;
 
     const SkinImages& skins_;
     IFileSystem& files_;
@@ -127,29 +99,15 @@ private:
     Win32KeyboardHook hook_;
     std::vector<std::string> recorded_;
     MacroRecorder recorder_;
+    CBitmapBtn record_;
+    MacroManagerView view_{record_};
+    MacroManagerSession session_;
 
     Table encoded_{};
-    std::vector<Rename> renames_;
-    int rememberedDelay_ = 0; // kept between openings
-    int current_ = -1;
-    bool delayFlag_ = false;
-    bool loopFlag_ = false;
-    std::string renaming_; // the name being edited in place, empty when none
-    std::vector<std::string> snapshot_;
+    MacroDelayEdit delayEdit_; // kept between openings
     DialogHoverTracker hover_{kHoverTime};
-
     const SkinImage* background_ = nullptr; // kept by the skin images
-    // The fonts and brushes are made anew at each opening, in its language, and go with the dialog.
-    void DropGdiObjects();
-    HFONT font_ = nullptr;
-    HFONT loopFont_ = nullptr;
-    HBRUSH listBrush_ = nullptr;
-    HBRUSH loopBrush_ = nullptr;
-    HWND macroList_ = nullptr;
-    HWND eventList_ = nullptr;
-    HWND loopCount_ = nullptr;
-    CBitmapBtn record_;
-    bool settingLoopText_ = false;
+    MacroManagerCanvas canvas_;
 };
 
 } // namespace corvalith

@@ -115,5 +115,41 @@ TEST(MacroList, ContextMenuCommandsEditTheEvents) {
     }
 }
 
+TEST(MacroList, SelectingAMacroSetsTheCheckBoxes) {
+    struct Case {
+        const char* loopText;
+        bool loops;
+        int storedDelay;
+        bool wasTicked;
+        bool delay;
+    };
+    const Case cases[] = {
+        {"1", false, 1, false, true},   {"2", true, 0, true, false}, {"65535", true, -1, true, true},
+        {"0", false, -1, false, false}, {"", false, 2, true, true},  {"70000", false, 0, false, false},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MacroList::Loops(c.loopText), c.loops) << c.loopText;
+        EXPECT_EQ(MacroList::DelayRecording(c.storedDelay, c.wasTicked), c.delay) << c.storedDelay;
+    }
+}
+
+TEST(MacroList, DeletingSelectsTheNextMacroElseTheLast) {
+    struct Case {
+        int deleted, count, selection;
+    };
+    const Case cases[] = {{0, 2, 0}, {1, 2, 1}, {2, 2, 1}, {0, 0, -1}, {11, 11, 10}};
+    for (const Case& c : cases) {
+        EXPECT_EQ(MacroList::SelectionAfterDelete(c.deleted, c.count), c.selection)
+            << c.deleted << "/" << c.count;
+    }
+}
+
+TEST(MacroList, RenamingAMacroRenamesTheButtonsThatPlayIt) {
+    const Names labels{"Left Click", "Macro:Macro_2", "Makro:macro_2 ", "Macro:Macro_21", "Macro_2", ""};
+    EXPECT_EQ(MacroList::RenamedLabels(labels, "Macro_2", "Jump"),
+              (Names{"Left Click", "Macro:Jump", "Makro:Jump", "Macro:Macro_21", "Jump", ""}));
+    EXPECT_EQ(MacroList::RenamedLabels(labels, "Fire", "Jump"), labels);
+}
+
 } // namespace
 } // namespace corvalith

@@ -1,4 +1,5 @@
 #include "macro/LBEditorRules.h"
+#include "macro/MacroEventMenu.h"
 #include "macro/MacroFile.h"
 #include "macro/win/CMacroProgramDialog.h"
 #include "platform/win32/Win32KeyboardHook.h"
@@ -417,12 +418,12 @@ TEST(MacroManager, ContextMenuCommandsInsertButtonsAndDelays) {
     const Case cases[] = {
         {"left after A down",
          0,
-         CMacroProgramDialog::kInsertLeft,
+         MacroEventMenu::kInsertLeft,
          {L"A   Dn", L"L-Button   Dn", L"L-Button   Up", L"A   Up"}},
-        {"right without a selection", -1, CMacroProgramDialog::kInsertRight, {L"A   Dn", L"A   Up"}},
-        {"delay before A up", 1, CMacroProgramDialog::kInsertDelay, {L"A   Dn", L"50 ms", L"A   Up"}},
-        {"delay on the first item", 0, CMacroProgramDialog::kInsertDelay, {L"A   Dn", L"A   Up"}},
-        {"delete A up", 1, CMacroProgramDialog::kDeleteEvent, {L"A   Dn"}},
+        {"right without a selection", -1, MacroEventMenu::kInsertRight, {L"A   Dn", L"A   Up"}},
+        {"delay before A up", 1, MacroEventMenu::kInsertDelay, {L"A   Dn", L"50 ms", L"A   Up"}},
+        {"delay on the first item", 0, MacroEventMenu::kInsertDelay, {L"A   Dn", L"A   Up"}},
+        {"delete A up", 1, MacroEventMenu::kDeleteEvent, {L"A   Dn"}},
     };
     for (const Case& c : cases) {
         Manager m(kTwoMacros);

@@ -1,0 +1,105 @@
+#include "macro/win/MacroManagerCanvas.h"
+
+#include "framework/CMemoryDC.h"
+#include "macro/MacroManagerLayout.h"
+#include "platform/win32/WideString.h"
+#include "skin/win/SkinImages.h"
+
+namespace corvalith {
+
+namespace {
+
+using Layout = MacroManagerLayout;
+using Button = DialogHover::Button;
+
+constexpr COLORREF kTextColour = RGB(255, 255, 255);
+constexpr COLORREF kListColour =
+    RGB(Layout::kListBackground[0], Layout::kListBackground[1], Layout::kListBackground[2]);
+constexpr COLORREF kLoopColour =
+    RGB(Layout::kLoopBackground[0], Layout::kLoopBackground[1], Layout::kLoopBackground[2]);
+
+HFONT CreateDialogFont(int height, std::string_view face) {
+    return ::CreateFontW(height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
+                         WideString::FromUtf8(face).c_str());
+}
+
+void DrawText(HDC dc, std::string_view text, const Layout::Rect& box, UINT format) {
+    const std::wstring wide = WideString::FromUtf8(text);
+    RECT r{box.Left, box.Top, box.Right, box.Bottom};
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
+}
+
+} // namespace
+
+void MacroManagerCanvas::Create(const std::string& languageCode) {
+    Drop();
+    code_ = languageCode;
+    font_ = CreateDialogFont(Layout::kFontHeight, Layout::FontFace(code_));
+    loopFont_ = CreateDialogFont(Layout::kLoopFontHeight, "Arial");
+    listBrush_ = ::CreateSolidBrush(kListColour);
+    loopBrush_ = ::CreateSolidBrush(kLoopColour);
+}
+
+void MacroManagerCanvas::Drop() {
+    const auto drop = [](auto& object) {
+        if (object != nullptr) {
+            ::DeleteObject(object);
+            object = nullptr;
+        }
+    };
+    drop(font_);
+    drop(loopFont_);
+    drop(listBrush_);
+    drop(loopBrush_);
+}
+
+HBRUSH MacroManagerCanvas::Colour(HDC dc, bool loopBox) const {
+    const HBRUSH brush = loopBox ? loopBrush_ : listBrush_;
+    if (brush != nullptr) {
+        ::SetTextColor(dc, kTextColour);
+        ::SetBkColor(dc, loopBox ? kLoopColour : kListColour);
+    }
+    return brush;
+}
+
+void MacroManagerCanvas::Draw(HDC dc, const RECT& client, const State& state) const {
+    CMemoryDC canvas(dc, client.right, client.bottom);
+    if (!canvas.Valid() || state.Background == nullptr) {
+        return;
+    }
+    SkinImages::DrawImage(canvas, *state.Background, 0, 0);
+    const auto image = [&](std::string_view path, const Layout::Rect& at) {
+        skins_.DrawImageFile(canvas, std::string("Skins") + std::string(path), at.Left, at.Top);
+    };
+    const DialogHoverTracker& hover = state.Hover;
+    image(hover.IsLit(Button::Close) ? Layout::kCloseOver : Layout::kCloseNormal, Layout::kClose);
+    image(hover.IsLit(Button::Ok) ? Layout::kButtonOver : Layout::kButtonNormal, Layout::kOk);
+    image(hover.IsLit(Button::Cancel) ? Layout::kButtonOver : Layout::kButtonNormal, Layout::kCancel);
+    image(hover.IsLit(Button::New) ? Layout::kNewOver : Layout::kNewNormal, Layout::kNew);
+    image(hover.IsLit(Button::Delete) ? Layout::kNewOver : Layout::kNewNormal, Layout::kDelete);
+    image(state.LoopTicked ? Layout::kCheckTicked : Layout::kCheckClear, Layout::kLoopCheck);
+    image(state.DelayTicked ? Layout::kCheckTicked : Layout::kCheckClear, Layout::kDelayCheck);
+
+    const Layout::Texts texts = Layout::TextsFor(code_);
+    const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
+    ::SetTextColor(canvas, kTextColour);
+    ::SetBkMode(canvas, TRANSPARENT);
+    constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
+    DrawText(canvas, texts.Ok, Layout::kOk, kCentred);
+    DrawText(canvas, texts.Cancel, Layout::kCancel, kCentred);
+    DrawText(canvas, texts.New, Layout::kNew, kCentred);
+    DrawText(canvas, texts.Delete, Layout::kDelete, kCentred);
+    DrawText(canvas, texts.Title, Layout::kTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawText(canvas, texts.MacroHeader, Layout::kMacroHeader, kCentred);
+    DrawText(canvas, texts.EventHeader, Layout::kEventHeader, kCentred);
+    DrawText(canvas, texts.OptionsHeader, Layout::kOptionsHeader, kCentred);
+    DrawText(canvas, texts.Loop, Layout::kLoopText, DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+    DrawText(canvas, texts.DelayRecording, Layout::kDelayText, DT_LEFT | DT_WORDBREAK);
+    if (previousFont != nullptr) {
+        ::SelectObject(canvas, previousFont);
+    }
+    canvas.CopyTo(dc);
+}
+
+} // namespace corvalith
