@@ -7,7 +7,8 @@ namespace corvalith {
 // An off-screen drawing surface compatible with a target device context: the skinned windows draw
 // into it and copy the result to the screen in one block transfer, so nothing flickers. A paint clips
 // it to its update rectangle: drawing then touches only that part and only that part is copied.
-// Surfaces are lent from one kept per thread and start black, as a new bitmap does.
+// Surfaces are lent from one kept for the windows' thread (a nested surface, or one on another thread,
+// is made for itself) and start black, as a new bitmap does.
 class CMemoryDC {
 public:
     CMemoryDC(HDC target, int width, int height);

@@ -4,9 +4,9 @@
 
 namespace corvalith {
 
-// A device context with one bitmap selected, to copy or blend from, for the object's lifetime. The DC is
-// kept per thread and lent in turn: making one for every copy cost more than most of the copies. A copy
-// made while another is lent gets a DC of its own.
+// A device context with one bitmap selected, to copy or blend from, for the object's lifetime. One DC is
+// kept for the windows' thread and lent in turn: making one for every copy cost more than most of the
+// copies. A copy made while it is lent, or on another thread, gets a DC of its own.
 class CSourceDC {
 public:
     explicit CSourceDC(HBITMAP bitmap);
