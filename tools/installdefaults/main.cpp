@@ -8,8 +8,8 @@
 #include "lang/InstallationDefaults.h"
 
 #ifdef _WIN32
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32FileSystem.h"
 #else
 #include "platform/posix/PosixFileSystem.h"
 #endif

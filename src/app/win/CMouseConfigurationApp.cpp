@@ -2,7 +2,7 @@
 
 #include "app/win/CMouseConfigurationDlg.h"
 #include "assign/win/CMenuWndHook.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <commctrl.h>
 

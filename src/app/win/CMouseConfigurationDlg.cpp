@@ -7,7 +7,7 @@
 #include "lang/LanguageCode.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 

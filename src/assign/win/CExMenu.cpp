@@ -1,6 +1,6 @@
 #include "assign/win/CExMenu.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "framework/CMemoryDC.h"
 #include "pages/win/WindowCentring.h"
 #include "platform/TextFormat.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {

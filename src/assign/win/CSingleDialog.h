@@ -5,7 +5,7 @@
 #include "assign/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "framework/IPrompts.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "skin/win/SkinImage.h"
 
 #include <optional>

@@ -1,6 +1,6 @@
 #include "macro/win/CLBEditorWnd.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <string>
 #include <vector>

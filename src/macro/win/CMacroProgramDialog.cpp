@@ -10,7 +10,7 @@
 #include "macro/MacroTableBuilder.h"
 #include "macro/win/CLBEditorWnd.h"
 #include "pages/win/WindowCentring.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {

@@ -10,7 +10,7 @@
 #include "macro/win/MacroManagerCanvas.h"
 #include "macro/win/MacroManagerView.h"
 #include "platform/SteadyClock.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "profile/ProfileSettings.h"
 #include "skin/win/CBitmapBtn.h"
 

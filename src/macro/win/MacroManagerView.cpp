@@ -1,7 +1,7 @@
 #include "macro/win/MacroManagerView.h"
 
 #include "macro/MacroManagerLayout.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/CBitmapBtn.h"
 
 namespace corvalith {

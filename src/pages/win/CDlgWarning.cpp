@@ -4,7 +4,7 @@
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
 #include "pages/win/WindowCentring.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 #include <optional>

@@ -3,7 +3,7 @@
 #include "assign/win/CExMenu.h"
 #include "framework/CMemoryDC.h"
 #include "macro/win/CLBEditorWnd.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
 #include "skin/win/SkinImages.h"
 

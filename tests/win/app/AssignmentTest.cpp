@@ -3,7 +3,7 @@
 #include "assign/win/CSingleDialog.h"
 #include "macro/win/CMacroDialog.h"
 #include "macro/win/CMacroProgramDialog.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"

@@ -2,7 +2,7 @@
 #include "macro/MacroEventMenu.h"
 #include "macro/MacroFile.h"
 #include "macro/win/CMacroProgramDialog.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "sim/TraceWriter.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"

@@ -1,6 +1,6 @@
 #include "ini/IniFile.h"
 #include "macro/LBEditorRules.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "profile/ProfileFile.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"

@@ -6,7 +6,7 @@
 #include "platform/FileInstallRecord.h"
 #include "platform/RecordingMouseSettings.h"
 #include "platform/RecordingShell.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/Win32FileSystem.h"
 #include "win/support/ButtonClick.h"
 #include "win/support/TemporaryFolder.h"
 

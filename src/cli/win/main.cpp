@@ -1,10 +1,10 @@
 // corvalith-cli on Windows: HID through the Setup API and hid.dll, arguments taken as UTF-16.
 #include "cli/CliApp.h"
 #include "platform/SteadyClock.h"
-#include "platform/win32/SystemLibraries.h"
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32FileSystem.h"
-#include "platform/win32/Win32HidSystem.h"
+#include "platform/win/SystemLibraries.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32FileSystem.h"
+#include "platform/win/Win32HidSystem.h"
 
 #include <windows.h>
 

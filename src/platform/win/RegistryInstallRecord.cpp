@@ -1,6 +1,6 @@
-#include "platform/win32/RegistryInstallRecord.h"
+#include "platform/win/RegistryInstallRecord.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <string>
 #include <windows.h>

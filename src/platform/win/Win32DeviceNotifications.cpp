@@ -1,4 +1,4 @@
-#include "platform/win32/Win32DeviceNotifications.h"
+#include "platform/win/Win32DeviceNotifications.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
-#include "platform/win32/Win32DataFolderLocator.h"
+#include "platform/win/Win32DataFolderLocator.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <windows.h>
 

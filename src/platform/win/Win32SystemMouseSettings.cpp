@@ -1,4 +1,4 @@
-#include "platform/win32/Win32SystemMouseSettings.h"
+#include "platform/win/Win32SystemMouseSettings.h"
 
 #include <windows.h>
 

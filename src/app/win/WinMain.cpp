@@ -1,6 +1,6 @@
 // Corvalith.exe: the configuration program of the Corvalith mouse.
 #include "app/win/CMouseConfigurationApp.h"
-#include "platform/win32/SystemLibraries.h"
+#include "platform/win/SystemLibraries.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 
 namespace corvalith {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/SystemLibraries.h"
+#include "platform/win/SystemLibraries.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "platform/win32/Win32HidSystem.h"
+#include "platform/win/Win32HidSystem.h"
 
-#include "platform/win32/HidLibrary.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/HidLibrary.h"
+#include "platform/win/WideString.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/HidLibrary.h"
+#include "platform/win/HidLibrary.h"
 
 namespace corvalith {
 

@@ -1,4 +1,4 @@
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include "ini/TextCodec.h"
 
