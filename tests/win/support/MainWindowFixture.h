@@ -3,7 +3,7 @@
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
 #include "doubles/ScriptedPrompts.h"
-#include "platform/FileInstallRecord.h"
+#include "ini/FileInstallRecord.h"
 #include "platform/RecordingMouseSettings.h"
 #include "platform/RecordingShell.h"
 #include "platform/win/Win32FileSystem.h"

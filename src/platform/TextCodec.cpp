@@ -1,9 +1,9 @@
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <array>
 
-namespace corvalith::ini {
+namespace corvalith {
 
 namespace {
 
@@ -181,4 +181,4 @@ bool TextCodec::Utf8ToCp1252(std::string_view utf8, std::string& out) {
     return true;
 }
 
-} // namespace corvalith::ini
+} // namespace corvalith

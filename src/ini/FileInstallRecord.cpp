@@ -1,4 +1,4 @@
-#include "platform/FileInstallRecord.h"
+#include "ini/FileInstallRecord.h"
 
 #include "ini/IniFile.h"
 

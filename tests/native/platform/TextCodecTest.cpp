@@ -1,4 +1,4 @@
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -6,7 +6,7 @@
 #include <utility>
 #include <vector>
 
-namespace corvalith::ini {
+namespace corvalith {
 namespace {
 
 TEST(TextCodecTest, DecodesUtf8AndReplacesEachMalformedSequence) {
@@ -133,4 +133,4 @@ TEST(TextCodecTest, ConvertsWindows1252) {
 }
 
 } // namespace
-} // namespace corvalith::ini
+} // namespace corvalith

@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-namespace corvalith::ini {
+namespace corvalith {
 
 // Conversions between the text encodings found in profile files: UTF-8, UTF-16 and Windows-1252.
 // Decoding never fails: every malformed sequence becomes U+FFFD (one per maximal invalid subpart).
@@ -35,4 +35,4 @@ private:
     static void AppendUtf8(std::string& out, char32_t codePoint);
 };
 
-} // namespace corvalith::ini
+} // namespace corvalith
