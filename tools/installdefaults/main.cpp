@@ -5,7 +5,7 @@
 //                                                    folder that may be in use: only what it lacks is added
 // The Windows build (corvalith-installdefaults.exe) is the one the setup program runs; its arguments are
 // taken as UTF-16, so a data folder under any user name works.
-#include "lang/InstallationDefaults.h"
+#include "assign/InstallationDefaults.h"
 
 #ifdef _WIN32
 #include "platform/win/WideString.h"

@@ -1,11 +1,11 @@
-#include "lang/InstallationDefaults.h"
+#include "assign/InstallationDefaults.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/StorageCollaborators.h"
 #include "doubles/TextFiles.h"
-#include "ini/TextCodec.h"
 #include "lang/LanguageTable.h"
 #include "platform/FixedDataFolderLocator.h"
+#include "platform/TextCodec.h"
 #include "profile/AssignmentKind.h"
 #include "profile/ProfileStorage.h"
 

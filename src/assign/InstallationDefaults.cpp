@@ -1,4 +1,4 @@
-#include "lang/InstallationDefaults.h"
+#include "assign/InstallationDefaults.h"
 
 #include "assign/AssignmentCatalogue.h"
 #include "ini/IniDocument.h"
