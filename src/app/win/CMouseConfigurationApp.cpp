@@ -1,7 +1,7 @@
 #include "app/win/CMouseConfigurationApp.h"
 
 #include "app/win/CMouseConfigurationDlg.h"
-#include "assign/win/CMenuWndHook.h"
+#include "controls/win/CMenuWndHook.h"
 #include "platform/win/WideString.h"
 
 #include <commctrl.h>

@@ -1,8 +1,8 @@
 #include "assign/win/CSingleDialog.h"
 
 #include "assign/KeyCaptureLayout.h"
+#include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
-#include "pages/win/WindowCentring.h"
 #include "platform/TextFormat.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"

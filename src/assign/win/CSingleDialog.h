@@ -1,8 +1,8 @@
 #pragma once
 
-#include "assign/DialogHover.h"
 #include "assign/KeyCapture.h"
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/DialogHover.h"
+#include "controls/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "framework/IPrompts.h"
 #include "platform/win/Win32KeyboardHook.h"

@@ -1,8 +1,8 @@
 #include "macro/win/MacroManagerView.h"
 
+#include "controls/win/CBitmapBtn.h"
 #include "macro/MacroManagerLayout.h"
 #include "platform/win/WideString.h"
-#include "skin/win/CBitmapBtn.h"
 
 namespace corvalith {
 

@@ -1,6 +1,6 @@
-#include "assign/win/CExMenu.h"
-#include "assign/win/CMenuWndHook.h"
 #include "assign/win/CSingleDialog.h"
+#include "controls/win/CExMenu.h"
+#include "controls/win/CMenuWndHook.h"
 #include "macro/win/CMacroDialog.h"
 #include "macro/win/CMacroProgramDialog.h"
 #include "platform/win/Win32KeyboardHook.h"

@@ -1,4 +1,4 @@
-#include "macro/LBEditorRules.h"
+#include "controls/win/CLBEditorWnd.h"
 #include "macro/MacroEventMenu.h"
 #include "macro/MacroFile.h"
 #include "macro/win/CMacroProgramDialog.h"
@@ -62,7 +62,7 @@ HWND Child(int id) {
     return ::GetDlgItem(Dialog(), id);
 }
 HWND Editor(HWND list) {
-    return ::GetDlgItem(list, LBEditorRules::kEditorId);
+    return ::GetDlgItem(list, CLBEditorWnd::kEditorId);
 }
 
 void ClickAt(int x, int y) {

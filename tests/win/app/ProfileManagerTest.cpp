@@ -1,5 +1,5 @@
+#include "controls/win/CLBEditorWnd.h"
 #include "ini/IniFile.h"
-#include "macro/LBEditorRules.h"
 #include "platform/win/WideString.h"
 #include "profile/ProfileFile.h"
 #include "win/support/MainWindowFixture.h"
@@ -140,7 +140,7 @@ TEST(ProfileManager, RenamesInPlaceAndStoresTheNameOnClose) {
     CConfigDialog& dialog = Open(main);
     dialog.List().SetCurSel(1);
     dialog.SendMessage(WM_COMMAND, Layout::kEdit, 0);
-    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), LBEditorRules::kEditorId);
+    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), CLBEditorWnd::kEditorId);
     ASSERT_NE(editor, nullptr);
     ::SetWindowTextW(editor, L"Work");
     ::PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);

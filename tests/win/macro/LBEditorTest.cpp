@@ -1,4 +1,5 @@
-#include "macro/win/CLBEditorWnd.h"
+#include "controls/win/CLBEditorWnd.h"
+#include "macro/LBEditorRules.h"
 #include "win/framework/RecordingWindow.h"
 #include "win/support/ModalScript.h"
 
@@ -6,12 +7,17 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace corvalith {
 namespace {
 
-using Kind = LBEditorRules::Kind;
+// The rules the macro manager and the profile manager give the editor: names, and delays.
+const CLBEditorWnd::Rule kNames = &LBEditorRules::Name;
+const CLBEditorWnd::Rule kDelays = [](const std::vector<std::string>&, std::size_t, std::string_view text) {
+    return std::optional<std::string>(LBEditorRules::Delay(text));
+};
 
 // Dispatches the waiting messages the way the program's loops do, keeping back the end-of-edit messages
 // the list box receives.
@@ -20,7 +26,7 @@ std::vector<MSG> PumpCollectingEnds(HWND list) {
     MSG message{};
     for (int round = 0; round < 3; ++round) {
         while (::PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-            if (message.hwnd == list && message.message == LBEditorRules::kEndOfEditMessage) {
+            if (message.hwnd == list && message.message == CLBEditorWnd::kEndOfEditMessage) {
                 ends.push_back(message);
                 continue;
             }
@@ -56,7 +62,7 @@ struct ListWindow {
     }
     int Count() const { return static_cast<int>(::SendMessageW(list, LB_GETCOUNT, 0, 0)); }
     int Selection() const { return static_cast<int>(::SendMessageW(list, LB_GETCURSEL, 0, 0)); }
-    HWND Editor() const { return ::GetDlgItem(list, LBEditorRules::kEditorId); }
+    HWND Editor() const { return ::GetDlgItem(list, CLBEditorWnd::kEditorId); }
 
     test::RecordingWindow window;
     HWND list = nullptr;
@@ -95,7 +101,7 @@ void Fire(Trigger trigger, const ListWindow& w) {
 
 TEST(LBEditorTest, EveryTriggerEndsTheEditOnceAndTellsTheList) {
     struct Case {
-        Kind kind;
+        CLBEditorWnd::Rule rule;
         std::vector<std::wstring> items;
         bool digitsOnly;
         const wchar_t* typed;
@@ -105,19 +111,19 @@ TEST(LBEditorTest, EveryTriggerEndsTheEditOnceAndTellsTheList) {
     const std::vector<std::wstring> names{L"Macro_1", L"Macro_2", L"Fire"};
     const std::vector<std::wstring> events{L"A   Dn", L"50 ms", L"A   Up"};
     const Case cases[] = {
-        {Kind::MacroName, names, false, L"Jump", Trigger::Enter, L"Jump"},
-        {Kind::MacroName, names, false, L"Jump", Trigger::Tab, L"Jump"},
-        {Kind::MacroName, names, false, L"Jump", Trigger::Escape, L"Macro_2"},
-        {Kind::MacroName, names, false, L"Jump", Trigger::FocusLost, L"Jump"},
-        {Kind::MacroName, names, false, L"Jump", Trigger::ClickOutside, L"Jump"},
-        {Kind::MacroName, names, false, L"macro_1", Trigger::Enter, L"Macro_2"},
-        {Kind::MacroName, names, false, L"FIRE", Trigger::ClickOutside, L"Macro_2"},
-        {Kind::MacroName, names, false, L"", Trigger::Enter, L"Macro_2"},
-        {Kind::MacroName, names, false, L"a]b", Trigger::Enter, L"Macro_2"},
-        {Kind::ProfileName, names, false, L"  Sniper ", Trigger::Enter, L"Sniper"},
-        {Kind::Delay, events, true, L"70000", Trigger::Enter, L"65535 ms"},
-        {Kind::Delay, events, true, L"", Trigger::FocusLost, L"0 ms"},
-        {Kind::Delay, events, true, L"120", Trigger::Escape, L"50 ms"},
+        {kNames, names, false, L"Jump", Trigger::Enter, L"Jump"},
+        {kNames, names, false, L"Jump", Trigger::Tab, L"Jump"},
+        {kNames, names, false, L"Jump", Trigger::Escape, L"Macro_2"},
+        {kNames, names, false, L"Jump", Trigger::FocusLost, L"Jump"},
+        {kNames, names, false, L"Jump", Trigger::ClickOutside, L"Jump"},
+        {kNames, names, false, L"macro_1", Trigger::Enter, L"Macro_2"},
+        {kNames, names, false, L"FIRE", Trigger::ClickOutside, L"Macro_2"},
+        {kNames, names, false, L"", Trigger::Enter, L"Macro_2"},
+        {kNames, names, false, L"a]b", Trigger::Enter, L"Macro_2"},
+        {kNames, names, false, L"  Sniper ", Trigger::Enter, L"Sniper"},
+        {kDelays, events, true, L"70000", Trigger::Enter, L"65535 ms"},
+        {kDelays, events, true, L"", Trigger::FocusLost, L"0 ms"},
+        {kDelays, events, true, L"120", Trigger::Escape, L"50 ms"},
     };
     for (const Case& c : cases) {
         const std::wstring label =
@@ -125,7 +131,7 @@ TEST(LBEditorTest, EveryTriggerEndsTheEditOnceAndTellsTheList) {
         SCOPED_TRACE(std::string(label.begin(), label.end()));
         ListWindow w(c.items);
         ::SendMessageW(w.list, LB_SETCURSEL, 1, 0); // the double click that opens an editor selects its item
-        auto* editor = new CLBEditorWnd(w.list, c.kind);
+        auto* editor = new CLBEditorWnd(w.list, c.rule);
         ASSERT_TRUE(editor->Open(1, c.digitsOnly));
         const HWND edit = w.Editor();
         ASSERT_NE(edit, nullptr);
@@ -158,12 +164,12 @@ TEST(LBEditorTest, EveryTriggerEndsTheEditOnceAndTellsTheList) {
 TEST(LBEditorTest, AClickInsideKeepsEditingAndAnIndexOutsideTheListOpensNothing) {
     ListWindow w({L"Macro_1", L"Macro_2"});
     for (int index : {-1, 2}) {
-        auto* refused = new CLBEditorWnd(w.list, Kind::MacroName);
+        auto* refused = new CLBEditorWnd(w.list, kNames);
         EXPECT_FALSE(refused->Open(index, false));
         EXPECT_EQ(w.Editor(), nullptr);
     }
 
-    auto* editor = new CLBEditorWnd(w.list, Kind::MacroName);
+    auto* editor = new CLBEditorWnd(w.list, kNames);
     ASSERT_TRUE(editor->Open(0, false));
     const HWND edit = w.Editor();
     test::ClickAt(edit, 3, 3);

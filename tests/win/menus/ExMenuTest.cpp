@@ -1,4 +1,4 @@
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
 #include "win/support/PixelSurface.h"
 
 #include <gtest/gtest.h>

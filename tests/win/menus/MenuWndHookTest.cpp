@@ -1,5 +1,5 @@
-#include "assign/win/CExMenu.h"
-#include "assign/win/CMenuWndHook.h"
+#include "controls/win/CExMenu.h"
+#include "controls/win/CMenuWndHook.h"
 #include "framework/CWnd.h"
 #include "win/support/PixelSurface.h"
 

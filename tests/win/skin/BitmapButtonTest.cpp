@@ -1,4 +1,4 @@
-#include "skin/win/CBitmapBtn.h"
+#include "controls/win/CBitmapBtn.h"
 #include "skin/win/SkinImages.h"
 #include "win/framework/RecordingWindow.h"
 #include "win/skin/SkinTestFiles.h"

@@ -1,4 +1,4 @@
-#include "assign/win/CMenuWndHook.h"
+#include "controls/win/CMenuWndHook.h"
 
 #include <cstdint>
 #include <cwchar>

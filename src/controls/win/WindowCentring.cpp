@@ -1,4 +1,4 @@
-#include "pages/win/WindowCentring.h"
+#include "controls/win/WindowCentring.h"
 
 namespace corvalith {
 

@@ -1,4 +1,4 @@
-#include "assign/CMenuItemList.h"
+#include "controls/CMenuItemList.h"
 
 namespace corvalith {
 

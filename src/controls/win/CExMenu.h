@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assign/CMenuItemList.h"
+#include "controls/CMenuItemList.h"
 #include "framework/CMenu.h"
 
 #include <windows.h>

@@ -1,8 +1,9 @@
-#include "macro/win/CLBEditorWnd.h"
+#include "controls/win/CLBEditorWnd.h"
 
 #include "platform/win/WideString.h"
 
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace corvalith {
@@ -39,7 +40,7 @@ bool CLBEditorWnd::Open(int index, bool digitsOnly) {
     if (digitsOnly) {
         style |= ES_NUMBER;
     }
-    if (!CreateEx(0, L"EDIT", ItemText(list_, index), style, rect, list_, LBEditorRules::kEditorId)) {
+    if (!CreateEx(0, L"EDIT", ItemText(list_, index), style, rect, list_, kEditorId)) {
         delete this;
         return false;
     }
@@ -76,8 +77,7 @@ void CLBEditorWnd::End(bool commit) {
             break;
         }
     }
-    ::PostMessageW(list_, LBEditorRules::kEndOfEditMessage, static_cast<WPARAM>(LBEditorRules::kEditorId),
-                   static_cast<LPARAM>(index_));
+    ::PostMessageW(list_, kEndOfEditMessage, static_cast<WPARAM>(kEditorId), static_cast<LPARAM>(index_));
     if (::GetFocus() == editor) {
         ::SetFocus(list_); // the keyboard stays with the list rather than with no window at all
     }
@@ -90,8 +90,9 @@ void CLBEditorWnd::Commit() {
     for (int i = 0; i < count; ++i) {
         items.push_back(WideString::ToUtf8(ItemText(list_, i)));
     }
-    const auto text = LBEditorRules::Apply(kind_, items, static_cast<std::size_t>(index_),
-                                           WideString::ToUtf8(GetWindowText()));
+    const auto text =
+        rule_ ? rule_(items, static_cast<std::size_t>(index_), WideString::ToUtf8(GetWindowText()))
+              : std::nullopt;
     if (text && index_ < count) {
         ::SendMessageW(list_, LB_DELETESTRING, static_cast<WPARAM>(index_), 0);
         ::SendMessageW(list_, LB_INSERTSTRING, static_cast<WPARAM>(index_),

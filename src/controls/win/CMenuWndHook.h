@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assign/MenuWindowTable.h"
+#include "controls/MenuWindowTable.h"
 
 #include <windows.h>
 

@@ -1,4 +1,4 @@
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
 
 #include "platform/win/WideString.h"
 

@@ -1,4 +1,4 @@
-#include "skin/win/CBitmapBtn.h"
+#include "controls/win/CBitmapBtn.h"
 
 #include "framework/CWholePaintDC.h"
 

@@ -1,4 +1,4 @@
-#include "assign/DialogHover.h"
+#include "controls/DialogHover.h"
 
 namespace corvalith {
 

@@ -1,5 +1,5 @@
-#include "assign/CMenuItemList.h"
-#include "assign/MenuWindowTable.h"
+#include "controls/CMenuItemList.h"
+#include "controls/MenuWindowTable.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/win/DialogHoverTracker.h"
 
 namespace corvalith {
 
