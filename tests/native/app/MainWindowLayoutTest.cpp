@@ -1,6 +1,6 @@
+#include "app/MainWindowLayout.h"
 #include "app/DpiBalloonText.h"
 #include "app/HotSpotPlan.h"
-#include "app/MainWindowLayout.h"
 
 #include <gtest/gtest.h>
 
