@@ -1,6 +1,6 @@
 #include "framework/Win32Prompts.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <commdlg.h>
 

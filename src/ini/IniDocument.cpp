@@ -1,6 +1,6 @@
 #include "ini/IniDocument.h"
 
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 namespace corvalith::ini {
 

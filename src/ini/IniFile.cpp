@@ -1,6 +1,6 @@
 #include "ini/IniFile.h"
 
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <utility>
 

@@ -19,10 +19,6 @@ public:
     // Which list the editor works on; the numbers are the kinds the editor's users have always set.
     enum class Kind : std::uint8_t { ProfileName = 1, Delay = 2, MacroName = 3 };
 
-    // The window message the editor posts to its list box when editing ends (committed, refused or
-    // cancelled alike): wParam is the editor's control id, lParam the item index.
-    static constexpr unsigned kEndOfEditMessage = 0x464;
-    static constexpr int kEditorId = 1;
     static constexpr long long kMaxDelay = 65535;
 
     // The item's new text for `text` typed over item `index` of `items` (UTF-8).

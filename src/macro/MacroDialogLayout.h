@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assign/DialogHover.h"
+#include "controls/DialogHover.h"
 
 #include <array>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "macro/MacroFile.h"
 
 #include "ini/IniFile.h"
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 #include "platform/TextNumber.h"
 
 #include <algorithm>
@@ -217,7 +217,7 @@ bool MacroFile::IsStorableName(std::string_view name) {
         return false;
     }
     const std::string_view trimmed = name.substr(first, name.find_last_not_of(" \t") - first + 1);
-    if (name.find_first_of("]\r\n") != std::string_view::npos || !ini::TextCodec::IsValidUtf8(name)) {
+    if (name.find_first_of("]\r\n") != std::string_view::npos || !TextCodec::IsValidUtf8(name)) {
         return false;
     }
     // The engine drops a pair of matching quotes around a value, so such a name would come back from the

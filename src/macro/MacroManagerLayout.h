@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assign/DialogHover.h"
+#include "controls/DialogHover.h"
 
 #include <cstdint>
 #include <string_view>

@@ -2,8 +2,8 @@
 
 #include "pages/DpiScale.h"
 #include "pages/PageRect.h"
+#include "platform/Rgb.h"
 #include "profile/ProfileSettings.h"
-#include "profile/Rgb.h"
 
 #include <array>
 #include <optional>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "pages/PageRect.h"
+#include "platform/Rgb.h"
 #include "profile/ProfileSettings.h"
-#include "profile/Rgb.h"
 
 #include <cstdint>
 #include <optional>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "profile/Rgb.h"
+#include "platform/Rgb.h"
 
 #include <cstddef>
 #include <cstdint>

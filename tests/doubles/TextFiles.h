@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <cstdint>
 #include <string_view>
@@ -22,7 +22,7 @@ public:
         return bytes;
     }
     static std::vector<std::uint8_t> Utf16(std::string_view utf8) {
-        return Utf16(ini::TextCodec::Utf8ToUtf16(utf8));
+        return Utf16(TextCodec::Utf8ToUtf16(utf8));
     }
 };
 

@@ -37,8 +37,8 @@
 #include <vector>
 
 #ifdef _WIN32
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32FileSystem.h"
 
 #include <windows.h>
 #else

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "skin/win/CBitmapBtn.h"
+#include "controls/win/CBitmapBtn.h"
 #include "skin/win/SkinImages.h"
 
 #include <string>

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "controls/win/CBitmapBtn.h"
 #include "framework/CEdit.h"
 #include "framework/CListBox.h"
 #include "framework/CWnd.h"
 #include "pages/win/CDMarker.h"
 #include "pages/win/CDMarkerV.h"
-#include "skin/win/CBitmapBtn.h"
 #include "skin/win/CSkinScrollBar.h"
 #include "skin/win/SkinImages.h"
 

@@ -4,7 +4,7 @@
 #include "DialogsPreview.h"
 #include "ImageSheet.h"
 #include "MainPreview.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <shellapi.h>
 

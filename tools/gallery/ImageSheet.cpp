@@ -2,7 +2,7 @@
 
 #include "GalleryPaint.h"
 #include "framework/CMemoryDC.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/SkinFileNames.h"
 
 #include <algorithm>

@@ -5,7 +5,7 @@
 #include "app/SettingsDispatch.h"
 #include "assign/AssignmentCatalogue.h"
 #include "framework/CMemoryDC.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <string>
 #include <vector>

@@ -2,10 +2,10 @@
 
 #include "PanelPreview.h"
 #include "app/MainWindowModel.h"
+#include "controls/win/CBitmapBtn.h"
 #include "framework/CWnd.h"
 #include "lang/LanguageTable.h"
 #include "pages/win/CDMarker.h"
-#include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImages.h"
 
 #include <array>

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "PagePreviews.h"
+#include "controls/win/CBitmapBtn.h"
 #include "framework/CWnd.h"
-#include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImages.h"
 
 #include <array>

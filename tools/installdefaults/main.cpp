@@ -5,11 +5,11 @@
 //                                                    folder that may be in use: only what it lacks is added
 // The Windows build (corvalith-installdefaults.exe) is the one the setup program runs; its arguments are
 // taken as UTF-16, so a data folder under any user name works.
-#include "lang/InstallationDefaults.h"
+#include "assign/InstallationDefaults.h"
 
 #ifdef _WIN32
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32FileSystem.h"
 #else
 #include "platform/posix/PosixFileSystem.h"
 #endif

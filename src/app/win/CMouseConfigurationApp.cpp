@@ -1,8 +1,8 @@
 #include "app/win/CMouseConfigurationApp.h"
 
 #include "app/win/CMouseConfigurationDlg.h"
-#include "assign/win/CMenuWndHook.h"
-#include "platform/win32/WideString.h"
+#include "controls/win/CMenuWndHook.h"
+#include "platform/win/WideString.h"
 
 #include <commctrl.h>
 

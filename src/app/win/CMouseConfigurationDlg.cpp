@@ -3,11 +3,12 @@
 #include "app/win/MainWindowMenus.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
 #include "lang/LanguageCode.h"
+#include "macro/LBEditorRules.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 
@@ -44,7 +45,8 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
         PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
     profiles_ = std::make_unique<ProfileManagerHost>(
         s.Skins, s.Session,
-        ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug});
+        ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug},
+        &LBEditorRules::Name);
     macros_ = std::make_unique<MacroManagerHost>(s, *this);
     helpTip_ = std::make_unique<LiftOffHelpTip>(s.Language, *this);
 }

@@ -1,6 +1,6 @@
 #include "app/win/MainWindowControls.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {

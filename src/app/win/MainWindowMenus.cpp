@@ -1,7 +1,7 @@
 #include "app/win/MainWindowMenus.h"
 
 #include "app/ProgramVersion.h"
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
 
 namespace corvalith {
 

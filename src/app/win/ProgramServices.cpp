@@ -1,8 +1,8 @@
 #include "app/win/ProgramServices.h"
 
 #include "lang/LanguageCode.h"
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32HidSystem.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32HidSystem.h"
 
 #include <dbt.h>
 

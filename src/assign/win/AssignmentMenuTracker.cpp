@@ -1,6 +1,6 @@
 #include "assign/win/AssignmentMenuTracker.h"
 
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
 
 #include <array>
 

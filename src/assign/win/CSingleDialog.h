@@ -1,11 +1,11 @@
 #pragma once
 
-#include "assign/DialogHover.h"
 #include "assign/KeyCapture.h"
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/DialogHover.h"
+#include "controls/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "framework/IPrompts.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "skin/win/SkinImage.h"
 
 #include <optional>

@@ -1,10 +1,10 @@
 #include "macro/win/CMacroDialog.h"
 
 #include "assign/KeyCaptureLayout.h"
+#include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
 #include "macro/MacroDialogLayout.h"
-#include "pages/win/WindowCentring.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {

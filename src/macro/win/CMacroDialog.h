@@ -1,7 +1,7 @@
 #pragma once
 
-#include "assign/DialogHover.h"
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/DialogHover.h"
+#include "controls/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroChoice.h"
 #include "skin/win/SkinImage.h"

@@ -1,16 +1,16 @@
 #include "macro/win/CMacroProgramDialog.h"
 
 #include "assign/KeyCaptureLayout.h"
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
+#include "controls/win/CLBEditorWnd.h"
+#include "controls/win/WindowCentring.h"
 #include "framework/IPrompts.h"
 #include "macro/LBEditorRules.h"
 #include "macro/MacroEventMenu.h"
 #include "macro/MacroManagerClick.h"
 #include "macro/MacroManagerLayout.h"
 #include "macro/MacroTableBuilder.h"
-#include "macro/win/CLBEditorWnd.h"
-#include "pages/win/WindowCentring.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {
@@ -117,7 +117,7 @@ void CMacroProgramDialog::RenameMacro(int index) {
     if (!session_.BeginRename(index)) {
         return;
     }
-    auto* editor = new CLBEditorWnd(view_.MacroList(), LBEditorRules::Kind::MacroName);
+    auto* editor = new CLBEditorWnd(view_.MacroList(), &LBEditorRules::Name);
     if (!editor->Open(index, false)) {
         session_.CancelRename();
     }
@@ -129,7 +129,10 @@ void CMacroProgramDialog::EditDelay() {
         return;
     }
     session_.StopRecording();
-    auto* editor = new CLBEditorWnd(view_.EventList(), LBEditorRules::Kind::Delay);
+    auto* editor = new CLBEditorWnd(view_.EventList(),
+                                    [](const std::vector<std::string>&, std::size_t, std::string_view text) {
+                                        return std::optional<std::string>(LBEditorRules::Delay(text));
+                                    });
     editor->Open(selected, true);
 }
 
@@ -153,7 +156,7 @@ bool CMacroProgramDialog::IsList(HWND window) const {
 // ---- messages -------------------------------------------------------------------------------------
 
 BOOL CMacroProgramDialog::PreTranslateMessage(MSG* msg) {
-    if (msg->message == LBEditorRules::kEndOfEditMessage && IsList(msg->hwnd)) {
+    if (msg->message == CLBEditorWnd::kEndOfEditMessage && IsList(msg->hwnd)) {
         session_.EndOfEdit(msg->hwnd == view_.MacroList());
         return TRUE;
     }

@@ -1,7 +1,8 @@
 #pragma once
 
-#include "assign/DialogHover.h"
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/DialogHover.h"
+#include "controls/win/CBitmapBtn.h"
+#include "controls/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroDelayEdit.h"
 #include "macro/MacroFile.h"
@@ -10,9 +11,8 @@
 #include "macro/win/MacroManagerCanvas.h"
 #include "macro/win/MacroManagerView.h"
 #include "platform/SteadyClock.h"
-#include "platform/win32/Win32KeyboardHook.h"
+#include "platform/win/Win32KeyboardHook.h"
 #include "profile/ProfileSettings.h"
-#include "skin/win/CBitmapBtn.h"
 
 #include <array>
 #include <cstdint>

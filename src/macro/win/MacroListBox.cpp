@@ -1,6 +1,6 @@
 #include "macro/win/MacroListBox.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 

@@ -2,7 +2,7 @@
 
 #include "framework/CMemoryDC.h"
 #include "macro/MacroManagerLayout.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "assign/win/DialogHoverTracker.h"
+#include "controls/win/DialogHoverTracker.h"
 
 #include <windows.h>
 

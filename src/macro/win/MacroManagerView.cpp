@@ -1,8 +1,8 @@
 #include "macro/win/MacroManagerView.h"
 
+#include "controls/win/CBitmapBtn.h"
 #include "macro/MacroManagerLayout.h"
-#include "platform/win32/WideString.h"
-#include "skin/win/CBitmapBtn.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 

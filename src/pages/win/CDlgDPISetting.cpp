@@ -1,6 +1,6 @@
 #include "pages/win/CDlgDPISetting.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/SkinFileNames.h"
 
 namespace corvalith {

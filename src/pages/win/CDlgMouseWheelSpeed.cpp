@@ -1,7 +1,7 @@
 #include "pages/win/CDlgMouseWheelSpeed.h"
 
 #include "pages/ScrollSpeedModel.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/SkinFileNames.h"
 
 namespace corvalith {

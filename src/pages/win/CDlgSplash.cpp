@@ -1,6 +1,6 @@
 #include "pages/win/CDlgSplash.h"
 
-#include "pages/win/WindowCentring.h"
+#include "controls/win/WindowCentring.h"
 #include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 

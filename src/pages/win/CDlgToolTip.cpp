@@ -2,7 +2,7 @@
 
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <string>
 

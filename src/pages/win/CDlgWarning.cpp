@@ -1,10 +1,10 @@
 #include "pages/win/CDlgWarning.h"
 
+#include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
-#include "pages/win/WindowCentring.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
 #include <optional>

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "controls/win/CBitmapBtn.h"
 #include "framework/CDialog.h"
 #include "pages/WarningChoice.h"
 #include "pages/WarningLayout.h"
-#include "skin/win/CBitmapBtn.h"
 #include "skin/win/SkinImage.h"
 
 namespace corvalith {

@@ -2,7 +2,7 @@
 
 #include "framework/CMemoryDC.h"
 #include "lang/LanguageCode.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/win/CSkinScrollWnd.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
 #include "lang/LanguageCode.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 

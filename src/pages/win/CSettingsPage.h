@@ -4,7 +4,7 @@
 #include "pages/PageRect.h"
 #include "pages/SettingsChange.h"
 #include "pages/win/PageContext.h"
-#include "profile/Rgb.h"
+#include "platform/Rgb.h"
 #include "skin/win/SkinImage.h"
 
 #include <string>

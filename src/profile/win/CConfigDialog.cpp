@@ -1,9 +1,9 @@
 #include "profile/win/CConfigDialog.h"
 
-#include "assign/win/CExMenu.h"
+#include "controls/win/CExMenu.h"
+#include "controls/win/CLBEditorWnd.h"
 #include "framework/CMemoryDC.h"
-#include "macro/win/CLBEditorWnd.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
 #include "skin/win/SkinImages.h"
 
@@ -30,10 +30,11 @@ void DrawLabel(HDC dc, std::string_view text, const ConfigDialogLayout::Rect& bo
 } // namespace
 
 CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
-                             ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow)
+                             ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow,
+                             CLBEditorWnd::Rule renameRule)
     : CDialog(Layout::kTemplateId, mainWindow), skins_(skins), code_(std::move(languageCode)),
-      texts_(Layout::TextsFor(code_)), session_(session), store_(store), prompts_(prompts),
-      mainWindow_(mainWindow) {
+      texts_(Layout::TextsFor(code_)), session_(session), renameRule_(std::move(renameRule)), store_(store),
+      prompts_(prompts), mainWindow_(mainWindow) {
     Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
 }
 
@@ -124,7 +125,7 @@ void CConfigDialog::Rename() {
     if (selected < 0) {
         return;
     }
-    auto* editor = new CLBEditorWnd(list_.Hwnd(), CLBEditorWnd::Kind::ProfileName);
+    auto* editor = new CLBEditorWnd(list_.Hwnd(), renameRule_);
     editor->Open(selected, false);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "controls/win/CLBEditorWnd.h"
 #include "framework/CDialog.h"
 #include "framework/CListBox.h"
 #include "framework/IPrompts.h"
@@ -26,8 +27,10 @@ public:
     enum Operation : WPARAM { kImport = 0, kExport = 1, kSelect = 2, kCreate = 3 };
 
     // mainWindow receives the profile operations; skins, session, store and prompts must outlive the dialog.
+    // renameRule decides what a name typed over an entry in place becomes.
     CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
-                  ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow);
+                  ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow,
+                  CLBEditorWnd::Rule renameRule);
     ~CConfigDialog() override;
 
     // False when the background could not be loaded (the error box has been shown).
@@ -68,6 +71,7 @@ private:
     std::string code_;
     const Layout::Texts& texts_;
     ProfileSession& session_;
+    CLBEditorWnd::Rule renameRule_;
     ProfileListStore& store_;
     IPrompts& prompts_;
     CWnd* mainWindow_;

@@ -5,8 +5,8 @@
 namespace corvalith {
 
 ProfileManagerHost::ProfileManagerHost(const SkinImages& skins, ProfileSession& session,
-                                       ProfileOperations::Services services)
-    : skins_(skins), session_(session), services_(services) {}
+                                       ProfileOperations::Services services, CLBEditorWnd::Rule renameRule)
+    : skins_(skins), session_(session), services_(services), renameRule_(std::move(renameRule)) {}
 
 ProfileManagerHost::~ProfileManagerHost() = default;
 
@@ -19,7 +19,7 @@ bool ProfileManagerHost::Open(std::string languageCode, CWnd& mainWindow, POINT 
         operations_ = std::make_unique<ProfileOperations>(session_, services_);
     }
     auto dialog = std::make_unique<CConfigDialog>(skins_, std::move(languageCode), session_, *list_,
-                                                  services_.Prompts, &mainWindow);
+                                                  services_.Prompts, &mainWindow, renameRule_);
     if (!dialog->Create(&mainWindow) || !dialog->Initialised()) {
         if (dialog->Hwnd() != nullptr) {
             ::DestroyWindow(dialog->Hwnd());

@@ -21,9 +21,9 @@ class SkinImages;
 // folder is known.
 class ProfileManagerHost {
 public:
-    // All must outlive the host.
-    ProfileManagerHost(const SkinImages& skins, ProfileSession& session,
-                       ProfileOperations::Services services);
+    // All must outlive the host. renameRule decides what a name typed over an entry in place becomes.
+    ProfileManagerHost(const SkinImages& skins, ProfileSession& session, ProfileOperations::Services services,
+                       CLBEditorWnd::Rule renameRule);
     ~ProfileManagerHost();
 
     // Opens the manager at a point of the main window unless it is open. True when it opened now, so the
@@ -43,6 +43,7 @@ private:
     const SkinImages& skins_;
     ProfileSession& session_;
     ProfileOperations::Services services_;
+    CLBEditorWnd::Rule renameRule_;
     std::unique_ptr<ProfileListStore> list_;
     std::unique_ptr<ProfileOperations> operations_;
     std::unique_ptr<CConfigDialog> dialog_;

@@ -1,7 +1,7 @@
 #include "sim/win/SimulatedDeviceNotifications.h"
 
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32DeviceNotifications.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32DeviceNotifications.h"
 
 #include <dbt.h>
 

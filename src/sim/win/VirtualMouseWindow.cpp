@@ -1,6 +1,6 @@
 #include "sim/win/VirtualMouseWindow.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "sim/FirmwareDescription.h"
 
 namespace corvalith {

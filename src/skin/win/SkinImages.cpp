@@ -1,7 +1,7 @@
 #include "skin/win/SkinImages.h"
 
 #include "framework/CSourceDC.h"
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "skin/ImageFileHeader.h"
 
 #include <objidl.h>
@@ -231,7 +231,7 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     if (drawn->HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
         ok = ::GdiAlphaBlend(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, drawn->Width(),
-                          drawn->Height(), blend) != FALSE;
+                             drawn->Height(), blend) != FALSE;
     } else {
         ok = ::BitBlt(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, SRCCOPY) != FALSE;
     }

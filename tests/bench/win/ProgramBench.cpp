@@ -23,8 +23,8 @@
 #include "pages/AdvancedPanelLayout.h"
 #include "pages/win/CDlgadvance.h"
 #include "pages/win/CMarkerSlider.h"
-#include "platform/win32/WideString.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/WideString.h"
+#include "platform/win/Win32FileSystem.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/ProcessUsage.h"
 

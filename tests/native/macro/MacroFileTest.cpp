@@ -1,7 +1,7 @@
 #include "macro/MacroFile.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/TextFiles.h"
-#include "ini/TextCodec.h"
+#include "platform/TextCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
+#include "ini/FileInstallRecord.h"
 #include "ini/IniFile.h"
-#include "platform/FileInstallRecord.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/XdgDataFolderLocator.h"
 

@@ -1,6 +1,6 @@
 #include "win/support/MainWindowFixture.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "profile/ProfileSettings.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "device/DeviceLink.h"
 #include "doubles/FakeClock.h"
 #include "doubles/RecordingDebugOutput.h"
-#include "platform/win32/Win32HidSystem.h"
+#include "platform/win/Win32HidSystem.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
 

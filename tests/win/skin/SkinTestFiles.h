@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 #include "win/support/PixelSurface.h"
 
 #include <windows.h>

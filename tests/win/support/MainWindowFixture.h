@@ -3,10 +3,10 @@
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
 #include "doubles/ScriptedPrompts.h"
-#include "platform/FileInstallRecord.h"
+#include "ini/FileInstallRecord.h"
 #include "platform/RecordingMouseSettings.h"
 #include "platform/RecordingShell.h"
-#include "platform/win32/Win32FileSystem.h"
+#include "platform/win/Win32FileSystem.h"
 #include "win/support/ButtonClick.h"
 #include "win/support/TemporaryFolder.h"
 

@@ -1,6 +1,6 @@
 #include "win/support/TemporaryFolder.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <windows.h>
 

@@ -1,6 +1,6 @@
 #include "win/support/TestSkinFolder.h"
 
-#include "platform/win32/WideString.h"
+#include "platform/win/WideString.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,0 +1,142 @@
+#include "controls/win/CExMenu.h"
+
+#include "platform/win/WideString.h"
+
+#include <string>
+
+namespace corvalith {
+
+namespace {
+
+// Item ids with a fixed height: 0 is a separator, 1 an item that takes no room.
+constexpr UINT kSeparatorId = 0;
+constexpr UINT kHiddenId = 1;
+
+} // namespace
+
+CExMenu::CExMenu(HFONT font) : font_(font) {}
+
+CExMenu::~CExMenu() = default;
+
+bool CExMenu::Insert(UINT type, UINT id, HMENU submenu) {
+    if (Handle() == nullptr) {
+        return false;
+    }
+    MENUITEMINFOW info{};
+    info.cbSize = sizeof info;
+    info.fMask = MIIM_FTYPE | MIIM_ID | MIIM_DATA | (submenu != nullptr ? MIIM_SUBMENU : 0u);
+    info.fType = MFT_OWNERDRAW | type;
+    info.wID = id;
+    info.hSubMenu = submenu;
+    // Every item leads the owner-draw callbacks back to this menu.
+    info.dwItemData = reinterpret_cast<ULONG_PTR>(this);
+    const int position = GetMenuItemCount();
+    return ::InsertMenuItemW(Handle(), static_cast<UINT>(position < 0 ? 0 : position), TRUE, &info) != FALSE;
+}
+
+bool CExMenu::AppendItem(UINT id, std::string_view text) {
+    const bool separator = id == kSeparatorRequest;
+    const UINT menuId = separator ? kSeparatorId : id;
+    if (!Insert(separator ? MFT_SEPARATOR : 0u, menuId, nullptr)) {
+        return false;
+    }
+    items_.Append(menuId, std::string(text));
+    return true;
+}
+
+bool CExMenu::AppendSubmenu(std::string_view text, CExMenu& submenu) {
+    const HMENU handle = submenu.Handle();
+    if (handle == nullptr || handle == Handle()) {
+        return false;
+    }
+    // The menu reports an item that opens a submenu with the submenu's handle as its id, cut to the
+    // 32 bits of the id field; the entry is recorded the way it will be looked up.
+    const auto reportedId = static_cast<UINT>(reinterpret_cast<UINT_PTR>(handle));
+    if (!Insert(0, reportedId, handle)) {
+        return false;
+    }
+    submenu.Detach();
+    items_.Append(reportedId, std::string(text));
+    return true;
+}
+
+void CExMenu::MeasureItem(MEASUREITEMSTRUCT* item) {
+    if (item == nullptr) {
+        return;
+    }
+    int height = kItemHeight + 2;
+    if (item->itemID == kSeparatorId) {
+        height = kSeparatorHeight;
+    } else if (item->itemID == kHiddenId) {
+        height = 0;
+    }
+    item->itemHeight = static_cast<UINT>(height);
+    item->itemWidth = static_cast<UINT>(itemWidth_ < 0 ? 0 : itemWidth_);
+    totalHeight_ += height;
+}
+
+void CExMenu::DrawItem(const DRAWITEMSTRUCT* item) {
+    if (item == nullptr || item->hDC == nullptr) {
+        return;
+    }
+    const HDC dc = item->hDC;
+    const RECT& r = item->rcItem;
+    if (item->itemID == kSeparatorId) {
+        const HBRUSH background = ::CreateSolidBrush(kNormalBackground);
+        ::FillRect(dc, &r, background);
+        ::DeleteObject(background);
+        const HPEN pen = ::CreatePen(PS_SOLID, 1, kSeparatorColour);
+        const HGDIOBJ previousPen = ::SelectObject(dc, pen);
+        const int middle = (r.top + r.bottom) / 2;
+        ::MoveToEx(dc, r.left, middle, nullptr);
+        ::LineTo(dc, r.right, middle);
+        ::SelectObject(dc, previousPen);
+        ::DeleteObject(pen);
+    } else {
+        const bool selected = (item->itemState & ODS_SELECTED) != 0;
+        const HBRUSH background = ::CreateSolidBrush(selected ? kSelectedBackground : kNormalBackground);
+        ::FillRect(dc, &r, background);
+        ::DeleteObject(background);
+
+        const COLORREF previousColour = ::SetTextColor(dc, selected ? kSelectedText : kNormalText);
+        const int previousMode = ::SetBkMode(dc, TRANSPARENT);
+        const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
+        const std::wstring text = WideString::FromUtf8(items_.TextOf(item->itemID));
+        RECT area{r.left + kTextIndent, r.top, r.right, r.bottom};
+        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
+                    DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+        if (previousFont != nullptr) {
+            ::SelectObject(dc, previousFont);
+        }
+        ::SetBkMode(dc, previousMode);
+        ::SetTextColor(dc, previousColour);
+    }
+    // The system draws nothing more over the item (no check mark, no submenu arrow).
+    ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+}
+
+bool CExMenu::HandleMeasureItem(MEASUREITEMSTRUCT* item) {
+    if (item == nullptr || item->CtlType != ODT_MENU || item->itemData == 0) {
+        return false;
+    }
+    reinterpret_cast<CExMenu*>(item->itemData)->MeasureItem(item);
+    return true;
+}
+
+bool CExMenu::HandleDrawItem(const DRAWITEMSTRUCT* item) {
+    if (item == nullptr || item->CtlType != ODT_MENU || item->itemData == 0) {
+        return false;
+    }
+    reinterpret_cast<CExMenu*>(item->itemData)->DrawItem(item);
+    return true;
+}
+
+bool CExMenu::Track(int x, int y, HWND owner) const {
+    return TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON, x, y, owner) != FALSE;
+}
+
+UINT CExMenu::TrackForCommand(int x, int y, HWND owner) const {
+    return static_cast<UINT>(TrackPopupMenu(TPM_LEFTALIGN | TPM_RIGHTBUTTON | TPM_RETURNCMD, x, y, owner));
+}
+
+} // namespace corvalith
