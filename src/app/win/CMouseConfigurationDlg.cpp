@@ -312,10 +312,6 @@ void CMouseConfigurationDlg::ShowLeftPanel() {
     controls_.ShowLeftPanel(model_->Layout());
 }
 
-void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
-    dispatch_->OnSlider(controlId, position);
-}
-
 void CMouseConfigurationDlg::PressAt(POINT point) {
     const MainWindowLayout& layout = model_->Layout();
     const MainWindowLayout::SwitchPress press = layout.SwitchAt(point.x, point.y);
@@ -453,7 +449,8 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         devices_->OnDeviceEvent(wParam, lParam);
         return 0;
     case CMarkerSlider::kNotification:
-        OnSliderNotification(static_cast<int>(wParam), static_cast<int>(lParam));
+        // A slider released: its position and its control.
+        dispatch_->OnSlider(static_cast<int>(lParam), static_cast<int>(wParam));
         return 0;
     case WM_DEVICECHANGE:
         devices_->OnDeviceChange(wParam, lParam);

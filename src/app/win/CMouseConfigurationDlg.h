@@ -62,7 +62,6 @@ public:
     const ButtonAssignment& Assignment() const { return *assignment_; }
     SettingsPanelHost& Panel() { return *panel_; }
     ProfileManagerHost& Profiles() { return *profiles_; }
-    MacroManagerHost& Macros() { return *macros_; }
     DecodeAheadPump& TrayWait() { return *ahead_; }
     const LiftOffHelpTip& HelpTip() const { return *helpTip_; }
 
@@ -80,7 +79,6 @@ public:
     void Reset();
     // The Config button: opens the profile manager over the left panel, unless it is open.
     void OpenProfileManager();
-    void OnSliderNotification(int position, int controlId);
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
 
