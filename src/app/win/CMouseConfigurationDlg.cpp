@@ -4,11 +4,8 @@
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
 #include "controls/win/CExMenu.h"
-#include "lang/LanguageCode.h"
 #include "macro/LBEditorRules.h"
 #include "pages/win/CDlgSplash.h"
-#include "pages/win/CDlgWarning.h"
-#include "platform/win/WideString.h"
 
 namespace corvalith {
 
@@ -24,12 +21,12 @@ RECT ToRect(const MainWindowLayout::Rect& r) {
 } // namespace
 
 CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, std::string programFolder)
-    : CDialog(kTemplateId), options_(options) {
+    : CDialog(kTemplateId), feedback_(std::make_unique<MainWindowFeedback>(controls_)) {
     Template().SetClassName(kWindowClass);
     Template().SetStyle(WS_POPUP | WS_CLIPCHILDREN | WS_MINIMIZEBOX | WS_SYSMENU);
     Template().SetExStyle(WS_EX_APPWINDOW);
     services_ = std::make_unique<ProgramServices>(
-        options, std::move(programFolder), *this, [this](std::uint8_t stage) {
+        options, std::move(programFolder), *feedback_, [this](std::uint8_t stage) {
             // The reader thread waits until the window has shown the balloon.
             ::SendMessageW(Hwnd(), kDeviceEvent, static_cast<WPARAM>(DeviceStatus::Event::StageChanged),
                            stage);
@@ -40,7 +37,6 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     canvas_ = std::make_unique<MainWindowCanvas>(s.Skins, s.Language, controls_.Painted());
     dialogs_ = std::make_unique<AssignmentDialogs>(s, *this, controls_);
     assignment_ = std::make_unique<ButtonAssignment>(s.Session, *uploads_, *dialogs_);
-    ahead_ = std::make_unique<SkinDecodeQueue>(s.Skins);
     panel_ = std::make_unique<SettingsPanelHost>(
         PageContext{s.Session.Working, s.Session.AppliedSnapshot, s.Skins, s.Language, s.Prompts(), s.Debug});
     profiles_ = std::make_unique<ProfileManagerHost>(
@@ -49,6 +45,16 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
         &LBEditorRules::Name);
     macros_ = std::make_unique<MacroManagerHost>(s, *this);
     helpTip_ = std::make_unique<LiftOffHelpTip>(s.Language, *this);
+    devices_ =
+        std::make_unique<DeviceEventHandler>(DeviceEventHandler::Parts{s, tray_, *panel_, *macros_, *this});
+    ahead_ = std::make_unique<DecodeAheadPump>(DecodeAheadPump::Parts{s, *panel_, *canvas_, *this});
+    startup_ = std::make_unique<MainWindowStartup>(
+        MainWindowStartup::Parts{s, *uploads_, *devices_, *this},
+        [this](const std::wstring& fontFace) { Build(fontFace); },
+        [this] {
+            SetDropDownCaptions();
+            SetSlidersFromProfile();
+        });
 }
 
 CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
@@ -60,116 +66,30 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     StayHiddenAfterInit();
     tray_.Attach(Hwnd());
-    if (options_.ShowSplash) {
+    if (s.Options().ShowSplash) {
         CDlgSplash(s.Skins, this).DoModal();
     }
     SetWindowText(L"Corvalith");
-
-    ProgramStartup::Run(
-        {s.Link, s.Storage, s.Session, s.InstallRecord, s.DeviceNotifications, *uploads_, s.Debug}, *this,
-        Hwnd(), UiLanguage());
+    startup_->Run();
 
     if (showPending_) {
         showPending_ = false;
         Restore();
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
-    std::vector<std::string> ahead = MainWindowPlan::AllImagePaths();
-    ahead.insert(ahead.end(), CDlgadvance::kShownImages.begin(), CDlgadvance::kShownImages.end());
-    ahead_->Start(ahead);
-    PostMessage(kDecodeAhead, 0, 0);
+    ahead_->Start();
     return TRUE;
 }
 
-void CMouseConfigurationDlg::ShowVirtualMouse() {
-    // The simulated mouse's window belongs to the simulation, not to the program: the icon does not wait
-    // for it.
+void CMouseConfigurationDlg::Build(const std::wstring& fontFace) {
     ProgramServices& s = *services_;
-    if (mouseWindow_ || s.Mouse() == nullptr) {
-        return;
-    }
-    mouseWindow_ = std::make_unique<VirtualMouseWindow>(*s.Mouse());
-    mouseWindow_->Create();
-    s.SetReportObserver([window = mouseWindow_.get()] { window->RequestRefresh(); });
-}
-
-void CMouseConfigurationDlg::DecodeAhead() {
-    // One file per message: a show request or a click waits for one decode at most. The first message
-    // builds the settings panel (the slowest part of the window to build, and nothing of it is seen
-    // before the show) and opens the virtual mouse's window. After the last file the window is drawn once,
-    // unseen, so that its first show only draws.
-    panel_->Build(*this, services_->Link.IsConnected());
-    ShowVirtualMouse();
-    switch (ahead_->DecodeNext()) {
-    case SkinDecodeQueue::Step::More:
-        PostMessage(kDecodeAhead, 0, 0);
-        break;
-    case SkinDecodeQueue::Step::Finished:
-        canvas_->PaintUnseen(*model_, services_->Session.Working.LiftOffEnabled != 0);
-        break;
-    case SkinDecodeQueue::Step::Idle:
-        break;
-    }
-}
-
-std::string CMouseConfigurationDlg::SetLanguage(std::string_view code) {
-    ProgramServices& s = *services_;
-    s.SetLanguage(code);
-    fontFace_ = WideString::FromUtf8(std::string(LanguageCode::FontFace(s.Language.Code())));
-    return s.CaptionSection();
-}
-
-bool CMouseConfigurationDlg::AskLiftOff() {
-    CDlgWarning warning(services_->Skins, services_->Language, this);
-    warning.DoModal();
-    return warning.TurnsLiftOffOn();
-}
-
-void CMouseConfigurationDlg::Build() {
-    ProgramServices& s = *services_;
-    // The window takes the background's size from the file's header; the image itself is decoded at
-    // the first paint, so a window that starts hidden decodes nothing.
-    const SIZE background = s.Skins.SizeOf(MainWindowPlan::kBackground);
-    const bool sized = background.cx > 0 && background.cy > 0;
-    width_ = sized ? background.cx : MainWindowLayout::kFallbackWidth;
-    height_ = sized ? background.cy : MainWindowLayout::kFallbackHeight;
-    PlaceCentred();
-    canvas_->Build(fontFace_, width_, height_);
+    frame_.Build(s.Skins);
+    canvas_->Build(fontFace, frame_.Width(), frame_.Height());
     model_.emplace(s.Skins.SizeOf(MainWindowPlan::kButtonPanel).cy,
                    s.Skins.SizeOf(MainWindowPlan::kAxisPanel).cy);
-    controls_.Build(*this, s.Skins, s.Language, fontFace_, s.Session.Captions);
+    controls_.Build(*this, s.Skins, s.Language, fontFace, s.Session.Captions);
     // The window starts with every section collapsed and the top view.
     controls_.PlaceSections(model_->Layout());
-}
-
-void CMouseConfigurationDlg::ShowProfile() {
-    SetDropDownCaptions();
-    SetSlidersFromProfile();
-}
-
-void CMouseConfigurationDlg::LocaliseCatalogue() {
-    services_->Catalogue().ApplyDpiNames(services_->Language);
-}
-
-void CMouseConfigurationDlg::GreetCompanion() {
-    if (HWND companion = FindWindowW(nullptr, L"Corvalith ACCE")) {
-        ::PostMessageW(companion, kShowRequest, 1, 1);
-    }
-}
-
-std::uint16_t CMouseConfigurationDlg::UiLanguage() const {
-    return options_.UiLanguage != 0 ? options_.UiLanguage : GetUserDefaultUILanguage();
-}
-
-void CMouseConfigurationDlg::PlaceCentred() {
-    // The window is placed when it is built, hidden, and a show moves it only when the screen has changed
-    // since: under Wine even a move to the same place costs the show about 2 ms.
-    const int x = (GetSystemMetrics(SM_CXSCREEN) - width_) / 2;
-    const int y = (GetSystemMetrics(SM_CYSCREEN) - height_) / 2;
-    const RECT now = GetWindowRect();
-    if (now.left != x || now.top != y || now.right - now.left != width_ || now.bottom - now.top != height_) {
-        SetWindowPos(nullptr, x, y, width_, height_, SWP_NOZORDER | SWP_NOACTIVATE);
-    }
 }
 
 void CMouseConfigurationDlg::Apply(const Changes& changes) {
@@ -326,8 +246,7 @@ RECT CMouseConfigurationDlg::ScreenRectOf(const CPaintedButton& button) const {
 }
 
 void CMouseConfigurationDlg::HideToTray() {
-    ShowWindow(SW_HIDE);
-    ModifyStyleEx(WS_EX_APPWINDOW, WS_EX_TOOLWINDOW);
+    frame_.HideToTray();
 }
 
 void CMouseConfigurationDlg::Restore() {
@@ -343,11 +262,7 @@ void CMouseConfigurationDlg::Restore() {
     }
     s.Storage.LoadProfile();
     s.Storage.LoadCaptions(s.CaptionSection());
-    // A window minimised with its minimise button comes back as it was before.
-    if (IsIconic(Hwnd())) {
-        ::ShowWindow(Hwnd(), SW_RESTORE);
-    }
-    PlaceCentred();
+    frame_.PlaceCentred();
     Apply(model_->Restore());
     SetSlidersFromProfile();
     SetDropDownCaptions();
@@ -355,14 +270,7 @@ void CMouseConfigurationDlg::Restore() {
     panel_->CollapseAll();
     // The collapsed pages take the reloaded profile after the first paint.
     PostMessage(kRefreshPages, 0, 0);
-    // A restore is an explicit show: the start-up hiding of the first frame paints no longer applies.
-    startHidden_ = 0;
-    ModifyStyleEx(WS_EX_TOOLWINDOW, WS_EX_APPWINDOW);
-    ShowWindow(SW_SHOW);
-    SetForegroundWindow(Hwnd());
-    // The window and its controls are painted before the uploads the refreshed pages have posted (the
-    // lighting upload alone takes a quarter of a second of the mouse's waits).
-    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+    frame_.Show();
 }
 
 void CMouseConfigurationDlg::Reset() {
@@ -372,7 +280,7 @@ void CMouseConfigurationDlg::Reset() {
                                 PromptButtons::OkCancel) != PromptAnswer::Ok) {
         return;
     }
-    BeginWaitCursor();
+    feedback_->BeginWaitCursor();
     s.Storage.FactoryReset(s.CaptionSection());
     Apply(model_->Reset());
     SetSlidersFromProfile();
@@ -382,7 +290,7 @@ void CMouseConfigurationDlg::Reset() {
     if (profiles_->IsOpen()) {
         CloseProfileManager();
     }
-    EndWaitCursor();
+    feedback_->EndWaitCursor();
 }
 
 void CMouseConfigurationDlg::OpenProfileManager() {
@@ -404,10 +312,6 @@ void CMouseConfigurationDlg::CloseProfileManager() {
 
 void CMouseConfigurationDlg::ShowLeftPanel() {
     controls_.ShowLeftPanel(model_->Layout());
-}
-
-void CMouseConfigurationDlg::OnSliderNotification(int position, int controlId) {
-    dispatch_->OnSlider(controlId, position);
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {
@@ -432,82 +336,9 @@ void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
     PressAt(point);
 }
 
-void CMouseConfigurationDlg::BeginWaitCursor() {
-    if (waitDepth_++ == 0) {
-        previousCursor_ = SetCursor(LoadCursorW(nullptr, IDC_WAIT));
-    }
-}
-
-void CMouseConfigurationDlg::EndWaitCursor() {
-    if (waitDepth_ > 0 && --waitDepth_ == 0) {
-        SetCursor(previousCursor_ != nullptr ? previousCursor_ : LoadCursorW(nullptr, IDC_ARROW));
-    }
-}
-
-void CMouseConfigurationDlg::EnableLiftOffSlider(bool enabled) {
-    if (controls_.LiftOffSlider().Hwnd() != nullptr) {
-        controls_.LiftOffSlider().EnableWindow(enabled);
-    }
-}
-
-void CMouseConfigurationDlg::AddIcon() {
-    tray_.Add(WideString::FromUtf8(services_->Language.Text(TextEntry::ProductTitle)));
-}
-
-void CMouseConfigurationDlg::RemoveIcon() {
-    tray_.Remove();
-}
-
 void CMouseConfigurationDlg::OnTimer(UINT_PTR id) {
     if (!tray_.OnTimer(id)) {
         CDialog::OnTimer(id);
-    }
-}
-
-void CMouseConfigurationDlg::OnDeviceEvent(WPARAM code, LPARAM value) {
-    if (const auto balloon =
-            deviceStatus_.BalloonFor(static_cast<int>(code), static_cast<unsigned>(value),
-                                     services_->Language, services_->Session.AppliedSnapshot)) {
-        tray_.ShowBalloon(WideString::FromUtf8(balloon->Title), WideString::FromUtf8(balloon->Text),
-                          balloon->TimeoutMs);
-    }
-}
-
-void CMouseConfigurationDlg::OnDeviceChange(WPARAM event, LPARAM data) {
-    ProgramServices& s = *services_;
-    const std::optional<DeviceStatus::Reaction> reaction = s.OnDeviceChange(event, data);
-    if (!reaction) {
-        return;
-    }
-    // The event is posted before the icon changes, so its balloon comes after the icon's change.
-    if (reaction->Post) {
-        PostMessage(kDeviceEvent, static_cast<WPARAM>(*reaction->Post), 0);
-    }
-    if (reaction->ReloadProfile) {
-        s.LoadFirstProfile();
-    }
-    if (reaction->HideWindow) {
-        ShowWindow(SW_HIDE);
-    }
-    if (reaction->CloseMacroManager) {
-        macros_->Close();
-    }
-    switch (reaction->IconChange) {
-    case DeviceStatus::Icon::Keep:
-        break;
-    case DeviceStatus::Icon::Add:
-        AddIcon();
-        // The mouse is open: the DPI page edits its scale.
-        if (s.Link.IsConnected()) {
-            panel_->MouseOpened();
-        }
-        break;
-    case DeviceStatus::Icon::Remove:
-        RemoveIcon();
-        break;
-    case DeviceStatus::Icon::RemoveAfterBalloon:
-        tray_.RemoveAfterBalloon();
-        break;
     }
 }
 
@@ -575,7 +406,9 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         Restore();
         return true;
     case kDecodeAhead:
-        DecodeAhead();
+        if (model_) {
+            ahead_->Step(*model_);
+        }
         return true;
     case kRefreshPages:
         panel_->Refresh();
@@ -603,9 +436,7 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_NCPAINT:
         // The window comes up hidden: the first frame paints hide it instead.
-        if (startHidden_ > 0) {
-            --startHidden_;
-            ::ShowWindow(Hwnd(), SW_HIDE);
+        if (frame_.HidesStartFrame()) {
             return 0;
         }
         break;
@@ -617,13 +448,14 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
         profiles_->RunOperation(wParam, lParam, services_->CaptionSection(), Hwnd(), *this);
         return 0;
     case kDeviceEvent:
-        OnDeviceEvent(wParam, lParam);
+        devices_->OnDeviceEvent(wParam, lParam);
         return 0;
     case CMarkerSlider::kNotification:
-        OnSliderNotification(static_cast<int>(wParam), static_cast<int>(lParam));
+        // A slider released: its position and its control.
+        dispatch_->OnSlider(static_cast<int>(lParam), static_cast<int>(wParam));
         return 0;
     case WM_DEVICECHANGE:
-        OnDeviceChange(wParam, lParam);
+        devices_->OnDeviceChange(wParam, lParam);
         return TRUE;
     case WM_CLOSE:
         // Alt+F4 and the taskbar's close hide the window to the tray like its close button; only "Exit"
@@ -646,14 +478,11 @@ void CMouseConfigurationDlg::OnCancel() {
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
     s.StopDeviceLink();
-    s.SetReportObserver(nullptr);
+    ahead_->Destroy();
     helpTip_->Hide();
-    if (mouseWindow_) {
-        mouseWindow_->DestroyWindow();
-    }
     macros_->Destroy();
     s.DeviceNotifications.Unregister();
-    RemoveIcon();
+    devices_->RemoveIcon();
     CDialog::OnDestroy();
 }
 

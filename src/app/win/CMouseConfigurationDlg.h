@@ -4,23 +4,26 @@
 #include "app/DeviceStatus.h"
 #include "app/MainWindowModel.h"
 #include "app/MainWindowPlan.h"
-#include "app/ProgramStartup.h"
 #include "app/ProgramUploads.h"
 #include "app/SettingsDispatch.h"
 #include "app/win/AssignmentDialogs.h"
 #include "app/win/CTrayIcon.h"
+#include "app/win/DecodeAheadPump.h"
+#include "app/win/DeviceEventHandler.h"
 #include "app/win/LiftOffHelpTip.h"
 #include "app/win/MacroManagerHost.h"
 #include "app/win/MainWindowCanvas.h"
 #include "app/win/MainWindowControls.h"
+#include "app/win/MainWindowFeedback.h"
+#include "app/win/MainWindowFrame.h"
+#include "app/win/MainWindowMessages.h"
+#include "app/win/MainWindowStartup.h"
 #include "app/win/ProgramServices.h"
-#include "device/IUploadFeedback.h"
 #include "framework/CDialog.h"
 #include "pages/win/SettingsPanelHost.h"
 #include "profile/IProfileWindow.h"
 #include "profile/win/ProfileManagerHost.h"
 #include "sim/win/VirtualMouseWindow.h"
-#include "skin/win/SkinDecodeQueue.h"
 
 #include <memory>
 #include <optional>
@@ -29,27 +32,16 @@
 namespace corvalith {
 
 // The main window: one borderless skinned window of fixed size that normally stays hidden behind its
-// notification-area icon. It takes input, paints from the main window's plan and calls into the core:
-// the window model says what a command changes, the device status what the mouse's coming and going
-// does, the settings dispatch where a change goes, and the program's start-up runs the steps in order.
-// Its controls, its painting, its menus and the windows it hosts (the settings panel, the profile and
-// macro managers, the assignment dialogs) are objects of their own, which tests read directly.
-class CMouseConfigurationDlg : public CDialog,
-                               public IUploadFeedback,
-                               private IStartupWindow,
-                               private IProfileWindow {
+// notification-area icon. It creates its parts, passes its input and messages on to them and paints from
+// the main window's plan: the window model says what a command changes, the settings dispatch where a
+// change goes. Its controls, its painting, its menus, its start-up steps, its handling of the mouse's
+// coming and going, its work while it waits in the tray and the windows it hosts (the settings panel, the
+// profile and macro managers, the assignment dialogs) are objects of their own, which tests read directly.
+class CMouseConfigurationDlg : public CDialog, private IProfileWindow {
 public:
     // Messages of the program.
-    enum Message : UINT {
-        kTrayNotification = CTrayIcon::kCallbackMessage,
-        kDeviceEvent = 0x07F2,
-        kClearSelection = 0x07F4,
-        kSettingsChanged = 0x07FF,
-        kShowRequest = 0x0313,
-        kProfileOperation = 0x0B03,
-        kDecodeAhead = WM_APP + 0x60,  // decodes the next skin image while the window waits in the tray
-        kRefreshPages = WM_APP + 0x61, // the settings pages take the profile a show has reloaded
-    };
+    using Message = MainWindowMessage;
+    using enum MainWindowMessage;
     static constexpr UINT kIconId = CTrayIcon::kIconId;
     static constexpr UINT kTemplateId = 102;
     static constexpr int kXSliderId = MainWindowControls::kXSliderId;
@@ -70,14 +62,8 @@ public:
     const ButtonAssignment& Assignment() const { return *assignment_; }
     SettingsPanelHost& Panel() { return *panel_; }
     ProfileManagerHost& Profiles() { return *profiles_; }
-    MacroManagerHost& Macros() { return *macros_; }
-    VirtualMouseWindow* MouseWindow() { return mouseWindow_.get(); }
-    bool ToolTipShown() const { return helpTip_->Shown(); }
-
-    // IUploadFeedback
-    void BeginWaitCursor() override;
-    void EndWaitCursor() override;
-    void EnableLiftOffSlider(bool enabled) override;
+    DecodeAheadPump& TrayWait() { return *ahead_; }
+    const LiftOffHelpTip& HelpTip() const { return *helpTip_; }
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
@@ -93,7 +79,6 @@ public:
     void Reset();
     // The Config button: opens the profile manager over the left panel, unless it is open.
     void OpenProfileManager();
-    void OnSliderNotification(int position, int controlId);
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
 
@@ -118,15 +103,8 @@ protected:
     void OnOK() override;
 
 private:
-    // IStartupWindow
-    std::string SetLanguage(std::string_view code) override;
-    bool AskLiftOff() override;
-    void Build() override;
-    void AddIcon() override;
-    void RemoveIcon() override;
-    void ShowProfile() override;
-    void LocaliseCatalogue() override;
-    void GreetCompanion() override;
+    // Sizes the window and creates its parts in a font face; every section collapsed and the top view.
+    void Build(const std::wstring& fontFace);
 
     // IProfileWindow
     void ShowLoadedProfile() override;
@@ -135,8 +113,6 @@ private:
     // Runs the macro manager; afterwards the buttons that play macros follow their macros by name and the
     // mouse gets the table built on OK.
     void RunMacroManager();
-    // Centres the window on the screen.
-    void PlaceCentred();
     void OnButtonClicked(UINT commandId);
     // Where a button is on the screen.
     RECT ScreenRectOf(const CPaintedButton& button) const;
@@ -145,17 +121,12 @@ private:
     void Apply(const MainWindowModel::Changes& changes);
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
-    void DecodeAhead();
-    void ShowVirtualMouse();
-    std::uint16_t UiLanguage() const;
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnTray(WPARAM wParam, LPARAM lParam);
-    void OnDeviceEvent(WPARAM code, LPARAM value);
-    void OnDeviceChange(WPARAM event, LPARAM data);
     void ShowLeftPanel();
 
-    ProgramOptions options_;
+    std::unique_ptr<MainWindowFeedback> feedback_; // declared before the services, which use it
     std::unique_ptr<ProgramServices> services_;
     std::unique_ptr<ProgramUploads> uploads_;
     std::unique_ptr<SettingsDispatch> dispatch_;
@@ -164,22 +135,17 @@ private:
     std::unique_ptr<AssignmentDialogs> dialogs_;
     std::unique_ptr<ButtonAssignment> assignment_;
     std::optional<MainWindowModel> model_;
-    DeviceStatus deviceStatus_;
     CTrayIcon tray_;
-    std::wstring fontFace_ = L"Arial";
-    int width_ = 0;
-    int height_ = 0;
-    int startHidden_ = 2;
+    MainWindowFrame frame_{*this};
     bool showPending_ = false; // a show request came before the window was built
-    int waitDepth_ = 0;
-    HCURSOR previousCursor_ = nullptr;
 
-    std::unique_ptr<SkinDecodeQueue> ahead_; // the images decoded while the window waits in the tray
     std::unique_ptr<SettingsPanelHost> panel_;
     std::unique_ptr<ProfileManagerHost> profiles_;
     std::unique_ptr<MacroManagerHost> macros_;
-    std::unique_ptr<VirtualMouseWindow> mouseWindow_;
     std::unique_ptr<LiftOffHelpTip> helpTip_;
+    std::unique_ptr<DeviceEventHandler> devices_;
+    std::unique_ptr<DecodeAheadPump> ahead_;
+    std::unique_ptr<MainWindowStartup> startup_;
 };
 
 } // namespace corvalith

@@ -256,8 +256,8 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     // The virtual mouse's window belongs to the simulation standing in for the mouse, which has no window
     // of its own: it is hidden for the measurements. Shown beside the program's window, it made the show
     // about 5 ms slower under Wine.
-    if (window.MouseWindow() != nullptr) {
-        ShowWindow(window.MouseWindow()->Hwnd(), SW_HIDE);
+    if (window.TrayWait().MouseWindow() != nullptr) {
+        ShowWindow(window.TrayWait().MouseWindow()->Hwnd(), SW_HIDE);
         Pump();
     }
     const HWND main = window.Hwnd();

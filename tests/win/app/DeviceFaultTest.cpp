@@ -85,7 +85,8 @@ TEST(DeviceFaults, TheProgramOutlivesEveryFaultOfTheMouse) {
     }
     cases.push_back({"failing feature reports during a slider release", [](MainWindow& main) {
                          main.Mouse().FailFeatureReports(true);
-                         main.window->OnSliderNotification(3, CMouseConfigurationDlg::kXSliderId);
+                         main.window->SendMessage(CMarkerSlider::kNotification, 3,
+                                                  CMouseConfigurationDlg::kXSliderId);
                          Pump();
                          main.Mouse().FailFeatureReports(false);
                      }});

@@ -71,7 +71,7 @@ TEST(LeakSoak, UserActionsAndPlugCyclesLeaveTheCountsWhereTheyWere) {
         [&] {
             const int slider =
                 next(2) == 0 ? CMouseConfigurationDlg::kXSliderId : CMouseConfigurationDlg::kYSliderId;
-            w.OnSliderNotification(1 + static_cast<int>(next(11)), slider);
+            w.SendMessage(CMarkerSlider::kNotification, 1 + next(11), slider);
         },
         [&] { w.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(next(1000), next(600))); },
         [&] { w.SendMessage(WM_MOUSELEAVE, 0, 0); },

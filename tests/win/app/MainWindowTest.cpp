@@ -52,7 +52,7 @@ TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
     EXPECT_FALSE(w.Controls().DropDown(0).IsShown());
     // The first start filled the profile with the factory defaults and saved it.
     EXPECT_TRUE(w.Services().Files.FileExists(main.options.DataFolder + "config0.bin"));
-    EXPECT_NE(w.MouseWindow(), nullptr);
+    EXPECT_NE(w.TrayWait().MouseWindow(), nullptr);
 }
 
 TEST(MainWindow, KeysThatWouldCloseAWindowDoNothing) {
@@ -446,7 +446,7 @@ TEST(MainWindow, LiftOffHelpShowsOnlyOverTheRightOfItsHeader) {
                           {header.right - 23, false}};
     for (const Case& c : cases) {
         w.SendMessage(WM_MOUSEMOVE, 0, MAKELPARAM(c.x, header.top + 5));
-        EXPECT_EQ(w.ToolTipShown(), c.shown) << c.x - header.left;
+        EXPECT_EQ(w.HelpTip().Shown(), c.shown) << c.x - header.left;
     }
 }
 
