@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs the Windows tests of build/win64 under Wine in WINE_SESSIONS (4) Wine sessions side by side, each
+# Runs the Windows tests of build/win64 under Wine in WINE_SESSIONS (6) Wine sessions side by side, each
 # with a headless X server and a Wine prefix of its own, and stops them at the end. The tests mostly wait
-# (for timers, for the program's own waits), so on two cores four of them at once take about a quarter
+# (for timers, for the program's own waits), so even on two cores six of them at once take about a sixth
 # of the time of one after another. The first session uses the project's own prefix (build/wineprefix,
 # created once); the others, build/wineprefix-<n>, are copies of it made on their first run. The tests
 # must leave each prefix's data folder and the product's registry key exactly as they found them: both
@@ -16,7 +16,7 @@ top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml="
 wineserver=/usr/lib/wine/wineserver
-sessions=${WINE_SESSIONS:-4}
+sessions=${WINE_SESSIONS:-6}
 state="$top/build/wine-sessions"
 retries="$top/build/wine-start-retries.log"
 
