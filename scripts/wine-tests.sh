@@ -101,8 +101,9 @@ in_session 0 "$wineserver" -w
 for ((n = 1; n < sessions; n++)); do
     prefix=$(prefix_of "$n")
     if [[ ! -f "$prefix/.corvalith-ready" ]]; then
-        rm -rf "$prefix"
-        cp -a "$(prefix_of 0)" "$prefix"
+        # Copied under another name first, so that a copy cut short is never taken for a ready prefix.
+        rm -rf "$prefix" "$prefix.copying"
+        cp -a "$(prefix_of 0)" "$prefix.copying" && mv "$prefix.copying" "$prefix"
     fi
 done
 updates=()
