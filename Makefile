@@ -2,12 +2,14 @@
 SHELL := /bin/bash
 JOBS ?= 2
 
-.PHONY: test deps deps-build deps-fuzz deps-format native-build native asan skingen win64 wine-tests screenshot \
+.PHONY: test deps deps-build deps-fuzz deps-format native-tools native-build native asan skingen win64 wine-tests screenshot \
 	fuzz reliability bench bench-wine run format clean installer dist install-cli package-tests
 
-# Installs what is missing, builds both trees, runs the native tests, again under the sanitizers,
-# then the Windows tests under Wine in a headless X server. Ends with CTest's summary.
-test: deps-build native asan win64 package-tests wine-tests
+# Installs what is missing, builds the native tools the other steps need, builds and runs the core tests
+# under the sanitizers, builds the Windows tree, tests the packages, then runs the Windows tests under Wine
+# in headless X servers. Ends with CTest's summary. The core tests run natively once, in the sanitizer
+# tree (`make native` builds and runs them without the sanitizers).
+test: deps-build native-tools asan win64 package-tests wine-tests
 
 # Everything a developer needs: what the build and its tests need, clang with libFuzzer, clang-format.
 deps:
@@ -21,6 +23,12 @@ deps-fuzz:
 	@scripts/install-deps.sh fuzz
 deps-format:
 	@scripts/install-deps.sh format
+
+# Only what the Windows tree, the packages and `make run` take from the native tree: the skin generator,
+# the installation defaults and corvalith-cli.
+native-tools: deps-build
+	cmake --preset native >/dev/null
+	cmake --build build/native -j$(JOBS) --target skingen install-defaults corvalith-cli
 
 native-build: deps-build
 	cmake --preset native >/dev/null
@@ -55,17 +63,17 @@ installer: win64
 
 # The portable zip, build/installer/Corvalith-<version>-portable.zip: the programs, Skins, the four
 # languages' defaults and a short text on where they go.
-dist: native-build win64
+dist: native-tools win64
 	cmake --build build/win64 -j$(JOBS) --target dist
 
 # corvalith-cli, its man page and its udev rule (PREFIX=/usr/local unless given; DESTDIR for packagers).
 PREFIX ?= /usr/local
-install-cli: native-build
+install-cli: native-tools
 	DESTDIR=$(DESTDIR) cmake --install build/native --component cli --prefix $(PREFIX)
 
 # The packages' tests: corvalith-cli's installation (natively), then the setup program and the portable
 # zip under Wine in a Wine prefix of their own.
-package-tests: native-build installer dist
+package-tests: native-tools installer dist
 	@scripts/install-cli-tests.sh
 	@scripts/installer-tests.sh
 
@@ -105,7 +113,7 @@ bench-wine: win64
 
 # Builds, lays down the installation defaults (LANG_CODE=EN, DE, CHS or CHT) in the Wine prefix's data
 # folder if it has none, and starts the program with the virtual mouse, showing its window.
-run: native-build win64
+run: native-tools win64
 	@scripts/run.sh
 
 format: deps-format

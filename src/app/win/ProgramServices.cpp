@@ -67,7 +67,9 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
                                              : systemNotifications_),
       Skins(std::move(programFolder)), options_(options), prompts_(options.Prompts),
       fixedFolder_(options.DataFolder),
-      simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(trace_, &realClock_) : nullptr),
+      simulatedClock_(options.Simulate ? std::make_unique<SimulatedClock>(
+                                             trace_, options.SimulatedWaitsPass ? &realClock_ : nullptr)
+                                       : nullptr),
       mouse_(options.Simulate ? std::make_unique<VirtualMouse>(trace_) : nullptr),
       hid_(options.Simulate ? nullptr : std::make_unique<Win32HidSystem>()),
       Link(mouse_ ? static_cast<IHidSystem&>(*mouse_) : *hid_,

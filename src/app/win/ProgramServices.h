@@ -62,6 +62,9 @@ struct ProgramOptions {
     // usable language; 0 asks the system.
     std::uint16_t UiLanguage = 0;
     bool ShowSplash = true;
+    // The virtual mouse's waits pass for real, as the real mouse's do; without, they only go into the trace
+    // and advance its clock (the tests, which read the waits from the trace).
+    bool SimulatedWaitsPass = true;
 
     static ProgramOptions FromEnvironment();
 };

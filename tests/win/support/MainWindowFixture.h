@@ -59,6 +59,7 @@ struct MainWindow {
             record.RecordInstallation("OFF");
         }
         options.Simulate = true;
+        options.SimulatedWaitsPass = false; // the trace shows every wait the program asks for
         options.StartUnplugged = setup.unplugged;
         options.DataFolder = setup.dataFolder.empty() ? dataFolder.Path() : setup.dataFolder;
         if (!setup.listText.empty()) {
