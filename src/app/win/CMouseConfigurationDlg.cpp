@@ -4,6 +4,7 @@
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
 #include "assign/win/CExMenu.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgWarning.h"
@@ -15,10 +16,6 @@ namespace {
 
 using Id = MainWindowPlan::Control;
 using Changes = MainWindowModel::Changes;
-
-RECT ToRect(const MainWindowLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "assign/KeyCaptureLayout.h"
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "pages/win/WindowCentring.h"
 #include "platform/TextFormat.h"
 #include "platform/win32/WideString.h"
@@ -21,11 +22,7 @@ constexpr char kHookErrorFormat[] = "JournalRecordHook Install error code :%d\n"
 constexpr SIZE kFallbackSize{384, 290};
 constexpr COLORREF kFallbackColour = RGB(40, 12, 12);
 
-RECT ToRect(const Layout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box) {
+void DrawCentred(HDC dc, std::string_view text, const Rect& box) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,

@@ -2,6 +2,7 @@
 
 #include "assign/KeyCaptureLayout.h"
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "macro/MacroDialogLayout.h"
 #include "pages/win/WindowCentring.h"
 #include "platform/win32/WideString.h"
@@ -18,11 +19,7 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 constexpr COLORREF kListColour =
     RGB(Layout::kListBackground[0], Layout::kListBackground[1], Layout::kListBackground[2]);
 
-RECT ToRect(const Layout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT extra = DT_SINGLELINE) {
+void DrawCentred(HDC dc, std::string_view text, const Rect& box, UINT extra = DT_SINGLELINE) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
@@ -30,7 +27,7 @@ void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT ex
 }
 
 // A run-mode text: left-aligned and word-wrapped, centred vertically by measuring it first.
-void DrawRunModeText(HDC dc, std::string_view text, const Layout::Rect& box) {
+void DrawRunModeText(HDC dc, std::string_view text, const Rect& box) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT measured = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,

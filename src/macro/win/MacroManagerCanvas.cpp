@@ -1,6 +1,7 @@
 #include "macro/win/MacroManagerCanvas.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "macro/MacroManagerLayout.h"
 #include "platform/win32/WideString.h"
 #include "skin/win/SkinImages.h"
@@ -24,9 +25,9 @@ HFONT CreateDialogFont(int height, std::string_view face) {
                          WideString::FromUtf8(face).c_str());
 }
 
-void DrawText(HDC dc, std::string_view text, const Layout::Rect& box, UINT format) {
+void DrawText(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
-    RECT r{box.Left, box.Top, box.Right, box.Bottom};
+    RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
 }
 
@@ -69,7 +70,7 @@ void MacroManagerCanvas::Draw(HDC dc, const RECT& client, const State& state) co
         return;
     }
     SkinImages::DrawImage(canvas, *state.Background, 0, 0);
-    const auto image = [&](std::string_view path, const Layout::Rect& at) {
+    const auto image = [&](std::string_view path, const Rect& at) {
         skins_.DrawImageFile(canvas, std::string("Skins") + std::string(path), at.Left, at.Top);
     };
     const DialogHoverTracker& hover = state.Hover;

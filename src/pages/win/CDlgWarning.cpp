@@ -1,6 +1,7 @@
 #include "pages/win/CDlgWarning.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
 #include "pages/win/WindowCentring.h"
@@ -35,13 +36,9 @@ void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& sou
     button.SetImages(source, normal ? normal->Bitmap() : nullptr, downBitmap, downBitmap, downBitmap);
 }
 
-void WriteText(HDC dc, WarningLayout::Point at, const std::string& text) {
+void WriteText(HDC dc, Point at, const std::string& text) {
     const std::wstring wide = WideString::FromUtf8(text);
     ::TextOutW(dc, at.X, at.Y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
-RECT ToRect(const WarningLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
 constexpr UINT kMessageFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;

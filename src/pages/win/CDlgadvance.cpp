@@ -1,6 +1,7 @@
 #include "pages/win/CDlgadvance.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win32/WideString.h"
 #include "skin/win/CSkinScrollWnd.h"
@@ -14,10 +15,6 @@ namespace {
 constexpr int kCaptionHeight = 13;
 constexpr int kCaptionWeight = 500;
 constexpr BYTE kSwissFamily = 0x20;
-
-RECT ToRect(const PageRect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 TextEntry CaptionOf(int section) {
     return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
@@ -132,7 +129,7 @@ void CDlgadvance::LayOutHeaders() {
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void CDlgadvance::Place(CWnd& window, const PageRect& rect) {
+void CDlgadvance::Place(CWnd& window, const Rect& rect) {
     // Every caller repaints the panel afterwards: the window's old pixels are not copied along.
     ::SetWindowPos(window.Hwnd(), nullptr, rect.Left, rect.Top, rect.Right - rect.Left,
                    rect.Bottom - rect.Top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
@@ -142,8 +139,8 @@ void CDlgadvance::PlaceHeaders() {
     const int offset = -scroll_.Position();
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         if (layout_->TakesPart(section)) {
-            const PageRect rect = layout_->Header(section).Offset(0, offset);
-            Header(section).Move(RECT{rect.Left, rect.Top, rect.Right, rect.Bottom});
+            const Rect rect = layout_->Header(section).Offset(0, offset);
+            Header(section).Move(ToRect(rect));
         }
     }
 }

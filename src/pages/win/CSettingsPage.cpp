@@ -2,6 +2,7 @@
 
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win32/WideString.h"
 
@@ -98,8 +99,8 @@ void CSettingsPage::PaintTo(HDC dc) {
     memory.CopyTo(dc);
 }
 
-void CSettingsPage::FillSwatch(HDC dc, const PageRect& box, Rgb colour) {
-    const RECT area{box.Left, box.Top, box.Right, box.Bottom};
+void CSettingsPage::FillSwatch(HDC dc, const Rect& box, Rgb colour) {
+    const RECT area = ToRect(box);
     const COLORREF previous = ::SetDCBrushColor(dc, RGB(colour.Red, colour.Green, colour.Blue));
     ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     ::SetDCBrushColor(dc, previous);
@@ -115,9 +116,9 @@ void CSettingsPage::DrawSkin(HDC dc, std::string_view path, int x, int y) const 
     context_.Skins.DrawImageFile(dc, path, x, y);
 }
 
-void CSettingsPage::DrawText(HDC dc, std::string_view words, const PageRect& box, UINT format) const {
+void CSettingsPage::DrawText(HDC dc, std::string_view words, const Rect& box, UINT format) const {
     const std::wstring text = WideString::FromUtf8(std::string(words));
-    RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+    RECT rect = ToRect(box);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
 }
 

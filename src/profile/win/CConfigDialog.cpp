@@ -2,6 +2,7 @@
 
 #include "assign/win/CExMenu.h"
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 #include "macro/win/CLBEditorWnd.h"
 #include "platform/win32/WideString.h"
 #include "skin/BackgroundFailure.h"
@@ -17,11 +18,7 @@ COLORREF FromRgb(unsigned rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-RECT ToRect(const ConfigDialogLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawLabel(HDC dc, std::string_view text, const ConfigDialogLayout::Rect& box, UINT format) {
+void DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);

@@ -1,6 +1,7 @@
 #include "skin/win/ImageButtonFace.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/Win32Rect.h"
 
 namespace corvalith {
 
@@ -90,9 +91,7 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
     }
     const HGDIOBJ previousFont = ::SelectObject(dc, font_);
 
-    const ImageButtonLook::Box caption =
-        ImageButtonLook::CaptionBox({box.left, box.top, box.right, box.bottom}, alignment_, indent_);
-    RECT area{caption.left, caption.top, caption.right, caption.bottom};
+    RECT area = ToRect(ImageButtonLook::CaptionBox(FromRect(box), alignment_, indent_));
     UINT format = DT_NOPREFIX;
     switch (ImageButtonLook::AlignmentOf(alignment_)) {
     case ImageButtonLook::Alignment::Centre:
