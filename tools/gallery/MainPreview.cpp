@@ -5,6 +5,7 @@
 #include "app/SettingsDispatch.h"
 #include "assign/AssignmentCatalogue.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "platform/win32/WideString.h"
 
@@ -47,8 +48,8 @@ bool MainPreview::Create(int x, int y) {
         return false;
     }
     font_ = GalleryPaint::Font(13);
-    labelFont_ = ::CreateFontW(13, 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"Arial");
+    labelFont_ =
+        CreateUiFont({.Face = L"Arial", .Height = 13, .Weight = FW_DONTCARE, .PitchAndFamily = FF_SWISS});
 
     const MainWindowLayout& layout = model_.Layout();
     for (const MainWindowPlan::Button& plan : MainWindowPlan::Buttons()) {

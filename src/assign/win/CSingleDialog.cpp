@@ -2,6 +2,7 @@
 
 #include "assign/KeyCaptureLayout.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "pages/win/WindowCentring.h"
 #include "platform/TextFormat.h"
@@ -74,9 +75,11 @@ BOOL CSingleDialog::OnInitDialog() {
 
     const OSVERSIONINFOW version = SystemVersion();
     const Layout::Font font = Layout::FontFor(code_, version.dwMajorVersion, version.dwMinorVersion);
-    font_ = ::CreateFontW(font.Height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, Layout::kPitchAndFamily,
-                          WideString::FromUtf8(font.Face).c_str());
+    const std::wstring face = WideString::FromUtf8(font.Face);
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = font.Height,
+                          .Weight = Layout::kFontWeight,
+                          .PitchAndFamily = Layout::kPitchAndFamily});
     labelBrush_ = ::CreateSolidBrush(RGB(255, 255, 255));
 
     const RECT box = ToRect(Layout::kKeyLabel);

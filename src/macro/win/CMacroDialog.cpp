@@ -2,6 +2,7 @@
 
 #include "assign/KeyCaptureLayout.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroDialogLayout.h"
 #include "pages/win/WindowCentring.h"
@@ -68,9 +69,12 @@ BOOL CMacroDialog::OnInitDialog() {
     if (!hasBackground) {
         return TRUE; // an empty window; the drawn buttons keep their click areas
     }
-    font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE,
-                          ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
+    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = Layout::kFontHeight,
+                          .Weight = Layout::kFontWeight,
+                          .PitchAndFamily = FF_SWISS,
+                          .CharSet = ANSI_CHARSET});
     listBrush_ = ::CreateSolidBrush(kListColour);
     const RECT box = ToRect(Layout::kNameLabel);
     label_ = ::CreateWindowExW(

@@ -1,6 +1,7 @@
 #include "macro/win/MacroManagerCanvas.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroManagerLayout.h"
 #include "platform/win32/WideString.h"
@@ -20,9 +21,9 @@ constexpr COLORREF kLoopColour =
     RGB(Layout::kLoopBackground[0], Layout::kLoopBackground[1], Layout::kLoopBackground[2]);
 
 HFONT CreateDialogFont(int height, std::string_view face) {
-    return ::CreateFontW(height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                         WideString::FromUtf8(face).c_str());
+    const std::wstring wide = WideString::FromUtf8(face);
+    return CreateUiFont(
+        {.Face = wide.c_str(), .Height = height, .Weight = Layout::kFontWeight, .PitchAndFamily = FF_SWISS});
 }
 
 void DrawText(HDC dc, std::string_view text, const Rect& box, UINT format) {

@@ -1,6 +1,7 @@
 #include "pages/win/CDlgWarning.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
@@ -66,10 +67,11 @@ BOOL CDlgWarning::OnInitDialog() {
     if (font_ != nullptr) {
         ::DeleteObject(font_);
     }
-    font_ = ::CreateFontW(font.height, 0, 0, 0, SmallWindowFonts::kWarningWeight, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          SmallWindowFonts::kWarningPitchAndFamily,
-                          WideString::FromUtf8(std::string(font.face)).c_str());
+    const std::wstring face = WideString::FromUtf8(font.face);
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = font.height,
+                          .Weight = SmallWindowFonts::kWarningWeight,
+                          .PitchAndFamily = SmallWindowFonts::kWarningPitchAndFamily});
     layout_ = WarningLayout(size.cx, size.cy, MessageHeight());
     CreateButtons();
 

@@ -1,6 +1,7 @@
 #include "pages/win/CDlgadvance.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win32/WideString.h"
@@ -14,7 +15,6 @@ namespace {
 
 constexpr int kCaptionHeight = 13;
 constexpr int kCaptionWeight = 500;
-constexpr BYTE kSwissFamily = 0x20;
 
 TextEntry CaptionOf(int section) {
     return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
@@ -74,11 +74,11 @@ CDialog& CDlgadvance::Page(int section) {
 }
 
 BOOL CDlgadvance::OnInitDialog() {
-    const std::wstring face =
-        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
-    captionFont_ =
-        CreateFontW(kCaptionHeight, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+    const std::wstring face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code()));
+    captionFont_ = CreateUiFont({.Face = face.c_str(),
+                                 .Height = kCaptionHeight,
+                                 .Weight = kCaptionWeight,
+                                 .PitchAndFamily = FF_SWISS});
 
     std::array<AdvancedPanelLayout::Size, AdvancedPanelLayout::kSections> sizes{};
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {

@@ -2,6 +2,7 @@
 
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win32/WideString.h"
@@ -10,7 +11,6 @@ namespace corvalith {
 
 namespace {
 
-constexpr BYTE kSwissFamily = 0x20;
 constexpr const wchar_t* kPageClass = L"CorvalithPage";
 
 // The pages' window class: the system's dialog class that also reports double clicks (the lighting
@@ -61,10 +61,12 @@ SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view bac
 }
 
 BOOL CSettingsPage::OnInitDialog() {
-    const std::wstring face =
-        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
-    font_ = CreateFontW(fontHeight_, 0, 0, 0, fontWeight_, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+    const std::wstring face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code()));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = fontHeight_,
+                          .Weight = fontWeight_,
+                          .PitchAndFamily = FF_SWISS,
+                          .CharSet = ANSI_CHARSET});
     CreateControls();
     return FALSE;
 }

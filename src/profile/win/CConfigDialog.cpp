@@ -2,6 +2,7 @@
 
 #include "assign/win/CExMenu.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/win/CLBEditorWnd.h"
 #include "platform/win32/WideString.h"
@@ -48,9 +49,11 @@ BOOL CConfigDialog::OnInitDialog() {
         BackgroundFailure::Report(prompts_, hwnd_, BackgroundDialog::ProfileManager);
         return FALSE;
     }
-    font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
+    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = Layout::kFontHeight,
+                          .Weight = FW_NORMAL,
+                          .PitchAndFamily = FF_SWISS});
     brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
     if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       ToRect(Layout::kList), this, Layout::kListId)) {

@@ -1,6 +1,7 @@
 #include "skin/win/ImageButtonFace.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 
 namespace corvalith {
@@ -85,9 +86,11 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
     if (font_ == nullptr) {
-        font_ = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN,
-                              fontFace_.c_str());
+        font_ = CreateUiFont({.Face = fontFace_.c_str(),
+                              .Height = fontHeight_,
+                              .Weight = kCaptionWeight,
+                              .PitchAndFamily = FF_MODERN,
+                              .Quality = CLEARTYPE_QUALITY});
     }
     const HGDIOBJ previousFont = ::SelectObject(dc, font_);
 
