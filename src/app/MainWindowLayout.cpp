@@ -8,11 +8,11 @@ constexpr int kHeaderLeft = 20;
 constexpr int kHeaderWidth = 242;
 constexpr int kHeaderHeight = 20;
 
-MainWindowLayout::Rect HeaderAt(int top) {
+Rect HeaderAt(int top) {
     return {kHeaderLeft, top, kHeaderLeft + kHeaderWidth, top + kHeaderHeight};
 }
 
-MainWindowLayout::Rect SliderAt(int left, int top) {
+Rect SliderAt(int left, int top) {
     return {left, top, left + MainWindowLayout::kSliderWidth, top + MainWindowLayout::kSliderHeight};
 }
 
@@ -25,7 +25,7 @@ MainWindowLayout::MainWindowLayout(int buttonPanelHeight, int axisPanelHeight)
     PlaceSliders();
 }
 
-MainWindowLayout::Rect MainWindowLayout::Header(int number) const {
+Rect MainWindowLayout::Header(int number) const {
     return number >= 1 && number <= 4 ? headers_[static_cast<std::size_t>(number - 1)] : Rect{};
 }
 
@@ -48,7 +48,7 @@ void MainWindowLayout::PlaceSliders() {
     liftOffSlider_ = SliderAt(headers_[3].Left + 17, headers_[3].Bottom + 41);
 }
 
-MainWindowLayout::Rect MainWindowLayout::DropDown(int slot) {
+Rect MainWindowLayout::DropDown(int slot) {
     static constexpr int kTop[kSlots] = {154, 174, 194, 234, 214, 254, 274};
     if (slot < 0 || slot >= kSlots) {
         return {};
@@ -70,12 +70,12 @@ int MainWindowLayout::RowOfSlot(int slot) {
     return -1;
 }
 
-MainWindowLayout::Rect MainWindowLayout::LiftOffOnZone() const {
+Rect MainWindowLayout::LiftOffOnZone() const {
     const Rect h = headers_[3];
     return {h.Left + 20, h.Bottom + 14, h.Left + 31, h.Bottom + 65};
 }
 
-MainWindowLayout::Rect MainWindowLayout::LiftOffOffZone() const {
+Rect MainWindowLayout::LiftOffOffZone() const {
     const Rect h = headers_[3];
     return {h.Left + 158, h.Bottom + 14, h.Left + 169, h.Bottom + 65};
 }
@@ -90,7 +90,7 @@ MainWindowLayout::SwitchPress MainWindowLayout::SwitchAt(int x, int y) const {
     return LiftOffOffZone().Contains(x, y) ? SwitchPress::Off : SwitchPress::None;
 }
 
-MainWindowLayout::Rect MainWindowLayout::HelpZone(Rect header4OnScreen) {
+Rect MainWindowLayout::HelpZone(Rect header4OnScreen) {
     return {header4OnScreen.Left + 200, header4OnScreen.Top, header4OnScreen.Right - 23,
             header4OnScreen.Bottom};
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 #include <array>
 #include <cstdint>
 
@@ -10,25 +12,6 @@ namespace corvalith {
 // close, the lift-off switch zones and the row-to-slot mapping. Client coordinates throughout.
 class MainWindowLayout {
 public:
-    struct Rect {
-        int Left = 0;
-        int Top = 0;
-        int Right = 0;
-        int Bottom = 0;
-
-        int Width() const { return Right - Left; }
-        int Height() const { return Bottom - Top; }
-        // Like the system's point test: left and top inside, right and bottom outside.
-        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-        friend bool operator==(const Rect&, const Rect&) = default;
-    };
-
-    struct Point {
-        int X = 0;
-        int Y = 0;
-        friend bool operator==(const Point&, const Point&) = default;
-    };
-
     enum Section { ButtonAssignment = 1, AxisSensitivity = 2, LiftOff = 3 };
     // What a press on the window does to the lift-off switch.
     enum class SwitchPress { None, On, Off };

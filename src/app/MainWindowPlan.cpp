@@ -8,7 +8,6 @@ namespace corvalith {
 
 namespace {
 
-using Rect = MainWindowPlan::Rect;
 using Text = MainWindowPlan::Text;
 using Font = MainWindowPlan::Font;
 using Placement = MainWindowPlan::Placement;

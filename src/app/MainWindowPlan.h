@@ -16,8 +16,6 @@ namespace corvalith {
 // positions. The window paints from it and the skin gallery draws its picture of the window from it.
 class MainWindowPlan {
 public:
-    using Rect = MainWindowLayout::Rect;
-
     static constexpr std::string_view kBackground = "/skins/main.png";
     static constexpr std::string_view kButtonPanel = "/skins/ButtonAssignment/BK_ButtonAssignment.png";
     static constexpr std::string_view kAxisPanel = "/skins/XYSensitivity/BK_XYSensSetting.png";

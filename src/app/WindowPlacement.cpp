@@ -1,5 +1,7 @@
 #include "app/WindowPlacement.h"
 
+#include "app/MainWindowLayout.h"
+
 namespace corvalith {
 
 WindowPlacement::WindowPlacement(int backgroundWidth, int backgroundHeight) {
@@ -8,7 +10,7 @@ WindowPlacement::WindowPlacement(int backgroundWidth, int backgroundHeight) {
     height_ = sized ? backgroundHeight : MainWindowLayout::kFallbackHeight;
 }
 
-WindowPlacement::Rect WindowPlacement::On(int screenWidth, int screenHeight) const {
+Rect WindowPlacement::On(int screenWidth, int screenHeight) const {
     const int left = (screenWidth - width_) / 2;
     const int top = (screenHeight - height_) / 2;
     return {left, top, left + width_, top + height_};

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/MainWindowLayout.h"
+#include "platform/Rect.h"
 
 namespace corvalith {
 
@@ -8,8 +8,6 @@ namespace corvalith {
 // missing or empty, centred on the screen.
 class WindowPlacement {
 public:
-    using Rect = MainWindowLayout::Rect;
-
     WindowPlacement() = default;
     // The background image's size, zero when it could not be read.
     WindowPlacement(int backgroundWidth, int backgroundHeight);

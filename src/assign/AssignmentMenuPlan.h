@@ -1,6 +1,7 @@
 #pragma once
 
 #include "assign/AssignmentCatalogue.h"
+#include "platform/Point.h"
 
 #include <array>
 #include <string>
@@ -27,11 +28,6 @@ public:
     struct Menu {
         int ItemWidth = 0;
         std::vector<Item> Items;
-    };
-
-    struct Point {
-        int X = 0;
-        int Y = 0;
     };
 
     explicit AssignmentMenuPlan(const AssignmentCatalogue& catalogue);

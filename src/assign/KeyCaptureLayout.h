@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/DialogHover.h"
+#include "platform/Rect.h"
 
 #include <cstdint>
 #include <string_view>
@@ -11,10 +12,6 @@ namespace corvalith {
 // its skin images, and which key messages it drops.
 class KeyCaptureLayout {
 public:
-    struct Rect {
-        int Left, Top, Right, Bottom;
-        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    };
     struct Texts {
         std::string_view Ok, Cancel, Prompt; // UTF-8
     };

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/DialogHover.h"
+#include "platform/Rect.h"
 
 #include <array>
 #include <cstdint>
@@ -12,10 +13,6 @@ namespace corvalith {
 // skin images and where a click lands.
 class MacroDialogLayout {
 public:
-    struct Rect {
-        int Left, Top, Right, Bottom;
-        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    };
     struct Texts {
         std::string_view Ok, Cancel, Prompt; // UTF-8
         std::array<std::string_view, 3> RunModes;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/DialogHover.h"
+#include "platform/Rect.h"
 
 #include <cstdint>
 #include <string_view>
@@ -11,10 +12,6 @@ namespace corvalith {
 // and where a click lands.
 class MacroManagerLayout {
 public:
-    struct Rect {
-        int Left, Top, Right, Bottom;
-        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    };
     struct Texts {
         std::string_view Ok, Cancel, Title, MacroHeader, EventHeader, OptionsHeader, DelayRecording, Loop,
             New, Delete, NameBase, RecordIdle, RecordRunning, InsertLeft, InsertMiddle, InsertRight,

@@ -63,12 +63,12 @@ void AdvancedPanelLayout::Cascade() {
     }
 }
 
-PageRect AdvancedPanelLayout::Header(int section) const {
-    return ValidSection(section) ? headers_[Index(section)] : PageRect{};
+Rect AdvancedPanelLayout::Header(int section) const {
+    return ValidSection(section) ? headers_[Index(section)] : Rect{};
 }
 
-PageRect AdvancedPanelLayout::Page(int section) const {
-    const PageRect header = Header(section);
+Rect AdvancedPanelLayout::Page(int section) const {
+    const Rect header = Header(section);
     const Size size = PageSize(section);
     return {header.Left, header.Bottom, header.Left + size.Width, header.Bottom + size.Height};
 }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 
 #include <array>
 #include <string>
@@ -65,9 +65,9 @@ public:
     // Closes every open section in the collapse order.
     void CollapseAll();
 
-    PageRect Header(int section) const;
+    Rect Header(int section) const;
     // The page's place: directly under its header, at its size.
-    PageRect Page(int section) const;
+    Rect Page(int section) const;
     Size PageSize(int section) const;
 
     int ContentHeight() const { return contentHeight_; }
@@ -78,7 +78,7 @@ private:
     void Cascade();
 
     std::array<Size, kSections> pageSizes_;
-    std::array<PageRect, kSections> headers_{};
+    std::array<Rect, kSections> headers_{};
     std::array<bool, kSections> collapsed_{};
     bool padSection_ = true;
     int contentHeight_ = kCollapsedContentHeight;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 #include "profile/ProfileSettings.h"
 
 namespace corvalith {
@@ -9,8 +9,8 @@ namespace corvalith {
 // nothing and no upload carries the setting.
 class AngleSnapOptions {
 public:
-    static constexpr PageRect kOnToggle{25, 30, 35, 40};
-    static constexpr PageRect kOffToggle{140, 30, 150, 40};
+    static constexpr Rect kOnToggle{25, 30, 35, 40};
+    static constexpr Rect kOffToggle{140, 30, 150, 40};
     static constexpr int kOnCaptionX = 40;
     static constexpr int kOffCaptionX = 155;
     static constexpr int kCaptionY = 30;

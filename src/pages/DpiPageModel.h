@@ -1,7 +1,7 @@
 #pragma once
 
 #include "pages/DpiScale.h"
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 #include "platform/Rgb.h"
 #include "profile/ProfileSettings.h"
 
@@ -29,11 +29,11 @@ public:
     static constexpr int kNoEditor = -1;
 
     // Stage geometry (stage 0; the others 30 pixels further right each).
-    static PageRect SliderRect(int stage) { return Shifted({25, 3, 32, 173}, stage); }
-    static PageRect ValueLabelRect(int stage) { return Shifted({20, 182, 45, 193}, stage); }
-    static PageRect EditRect(int stage) { return Shifted({20, 179, 45, 196}, stage); }
-    static PageRect ToggleRect(int stage) { return Shifted({25, 202, 35, 211}, stage); }
-    static PageRect SwatchRect(int stage) { return Shifted({25, 215, 35, 225}, stage); }
+    static Rect SliderRect(int stage) { return Shifted({25, 3, 32, 173}, stage); }
+    static Rect ValueLabelRect(int stage) { return Shifted({20, 182, 45, 193}, stage); }
+    static Rect EditRect(int stage) { return Shifted({20, 179, 45, 196}, stage); }
+    static Rect ToggleRect(int stage) { return Shifted({25, 202, 35, 211}, stage); }
+    static Rect SwatchRect(int stage) { return Shifted({25, 215, 35, 225}, stage); }
 
     // What a click asks of the window besides the notifications.
     struct Outcome {
@@ -74,7 +74,7 @@ public:
 
 private:
     static bool ValidStage(int stage) { return stage >= 0 && stage < kStages; }
-    static PageRect Shifted(PageRect rect, int stage) { return rect.Offset(kStageSpacing * stage, 0); }
+    static Rect Shifted(Rect rect, int stage) { return rect.Offset(kStageSpacing * stage, 0); }
     std::uint8_t* Codes(ProfileSettings& profile) const;
     const std::uint8_t* Codes(const ProfileSettings& profile) const;
     void CloseEditor() { openEditor_ = kNoEditor; }

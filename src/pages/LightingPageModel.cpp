@@ -26,14 +26,14 @@ std::span<const LightingPageModel::Row> LightingPageModel::Rows(Target target) {
     return target == Target::Mouse ? std::span<const Row>(kRows) : std::span<const Row>(kRows).first(4);
 }
 
-PageRect LightingPageModel::Swatch(Target target, int swatch) {
+Rect LightingPageModel::Swatch(Target target, int swatch) {
     const int top = target == Target::Mouse ? kMouseSwatchTop : kPadSwatchTop;
     return {100 + 22 * swatch, top, 118 + 22 * swatch, top + 17};
 }
 
-PageRect LightingPageModel::SwatchStrip(Target target) {
-    const PageRect first = Swatch(target, 0);
-    const PageRect last = Swatch(target, kSwatches - 1);
+Rect LightingPageModel::SwatchStrip(Target target) {
+    const Rect first = Swatch(target, 0);
+    const Rect last = Swatch(target, kSwatches - 1);
     return {first.Left - 2, first.Top - 2, last.Right + 2, last.Bottom + 2};
 }
 

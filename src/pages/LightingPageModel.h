@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 #include "platform/Rgb.h"
 #include "profile/ProfileSettings.h"
 
@@ -28,17 +28,17 @@ public:
 
     struct Row {
         int Mode = 0;
-        PageRect Toggle;
-        PageRect Slider;
+        Rect Toggle;
+        Rect Slider;
         bool PercentScale = false; // "0%".."100%" under the slider, else "1".."5"
         int SliderId() const { return 2036 + Mode; }
     };
 
     // The rows top to bottom: modes 1, 2, 3, 9 and, on the mouse page only, 4.
     static std::span<const Row> Rows(Target target);
-    static PageRect Swatch(Target target, int swatch);
+    static Rect Swatch(Target target, int swatch);
     // The strip repainted after a click: swatch 0's left - 2, top - 2 to swatch 5's right + 2, bottom + 2.
-    static PageRect SwatchStrip(Target target);
+    static Rect SwatchStrip(Target target);
     static bool SwatchEligible(int mode, int swatch);
 
     LightingPageModel(ProfileSettings& profile, Target target) : profile_(profile), target_(target) {}

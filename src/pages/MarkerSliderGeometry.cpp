@@ -22,18 +22,18 @@ int MarkerSliderGeometry::PositionFromPoint(Orientation orientation, Phase phase
     if (orientation == Orientation::Horizontal) {
         const long long width = rect.Width();
         if (width > 0) {
-            const long long px = std::max<long long>(static_cast<long long>(rect.left) + x, rect.left);
-            position = range.minimum + span * (px - rect.left) / width;
+            const long long px = std::max<long long>(static_cast<long long>(rect.Left) + x, rect.Left);
+            position = range.minimum + span * (px - rect.Left) / width;
         }
     } else {
         const long long height = rect.Height();
         if (height > 0) {
-            long long py = static_cast<long long>(rect.top) + y;
-            py = std::min<long long>(py, rect.bottom);
+            long long py = static_cast<long long>(rect.Top) + y;
+            py = std::min<long long>(py, rect.Bottom);
             if (phase == Phase::Dragging) {
-                py = std::max<long long>(py, rect.top);
+                py = std::max<long long>(py, rect.Top);
             }
-            position = span * (rect.bottom - py) / height + range.minimum;
+            position = span * (rect.Bottom - py) / height + range.minimum;
         }
     }
     return ClampToRange(position, range);

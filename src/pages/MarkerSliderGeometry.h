@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 namespace corvalith {
 
 // The arithmetic of the marker sliders: where a press or release puts the position, how much of the
@@ -9,16 +11,6 @@ class MarkerSliderGeometry {
 public:
     enum class Orientation { Horizontal, Vertical };
     enum class Phase { Dragging, Release };
-
-    // The slider's place in its parent's client coordinates.
-    struct Rect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-    };
 
     struct Range {
         int minimum = 0;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 
 #include <optional>
 #include <string>
@@ -19,8 +19,8 @@ public:
     static constexpr int kOuterRadius = 71;
     static constexpr int kMinimumLevel = 1;
     static constexpr int kMaximumLevel = 11;
-    static constexpr PageRect kSlowCaption{5, 73, 50, 103};
-    static constexpr PageRect kFastCaption{192, 73, 237, 103};
+    static constexpr Rect kSlowCaption{5, 73, 50, 103};
+    static constexpr Rect kFastCaption{192, 73, 237, 103};
 
     struct Click {
         int Level = 0;               // the level after the click, 1..11

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 
 #include <cstdint>
 #include <optional>
@@ -13,7 +13,7 @@ namespace corvalith {
 // upper left).
 class PollingRateDial {
 public:
-    static constexpr PageRect kDial{57, 5, 185, 128};
+    static constexpr Rect kDial{57, 5, 185, 128};
     static constexpr int kCentreX = kDial.Left + (kDial.Right - kDial.Left) / 2; // 121
     static constexpr int kCentreY = kDial.Top + (kDial.Bottom - kDial.Top) / 2;  // 66
     static constexpr int kInnerRadius = 35;

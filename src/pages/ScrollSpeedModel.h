@@ -1,6 +1,6 @@
 #pragma once
 
-#include "pages/PageRect.h"
+#include "platform/Rect.h"
 #include "profile/ProfileSettings.h"
 
 #include <optional>
@@ -16,15 +16,15 @@ class ScrollSpeedModel {
 public:
     static constexpr int kMinimumLines = 1;
     static constexpr int kMaximumLines = 100;
-    static constexpr PageRect kRowsToggle{5, 17, 16, 30};
-    static constexpr PageRect kScreenToggle{5, 50, 16, 62};
-    static constexpr PageRect kLinesBox{150, 15, 186, 29};
-    static constexpr PageRect kUpArrow{kLinesBox.Right + 4, kLinesBox.Top, kLinesBox.Right + 14,
-                                       kLinesBox.Top + 6};
-    static constexpr PageRect kDownArrow{kLinesBox.Right + 4, kLinesBox.Top + 8, kLinesBox.Right + 14,
-                                         kLinesBox.Top + 14};
-    static constexpr PageRect kRowsCaption{24, 14, 156, 30};
-    static constexpr PageRect kScreenCaption{24, 50, 156, 62};
+    static constexpr Rect kRowsToggle{5, 17, 16, 30};
+    static constexpr Rect kScreenToggle{5, 50, 16, 62};
+    static constexpr Rect kLinesBox{150, 15, 186, 29};
+    static constexpr Rect kUpArrow{kLinesBox.Right + 4, kLinesBox.Top, kLinesBox.Right + 14,
+                                   kLinesBox.Top + 6};
+    static constexpr Rect kDownArrow{kLinesBox.Right + 4, kLinesBox.Top + 8, kLinesBox.Right + 14,
+                                     kLinesBox.Top + 14};
+    static constexpr Rect kRowsCaption{24, 14, 156, 30};
+    static constexpr Rect kScreenCaption{24, 50, 156, 62};
 
     // What the lines box shows: enabled with the line count, or disabled with "0" in one-screen mode.
     struct Box {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include "platform/Point.h"
+#include "platform/Rect.h"
+
 #include <algorithm>
 
 namespace corvalith {
@@ -9,19 +12,6 @@ namespace corvalith {
 // it, OK and Cancel below them; the window grows past its background when they would not fit.
 class WarningLayout {
 public:
-    struct Rect {
-        int Left = 0;
-        int Top = 0;
-        int Right = 0;
-        int Bottom = 0;
-        friend bool operator==(const Rect&, const Rect&) = default;
-    };
-    struct Point {
-        int X = 0;
-        int Y = 0;
-        friend bool operator==(const Point&, const Point&) = default;
-    };
-
     static constexpr Point kTitle{10, 5};
     // The message starts here and wraps within this width.
     static constexpr int kMessageLeft = 56;

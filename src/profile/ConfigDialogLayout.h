@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 #include <string>
 #include <string_view>
 
@@ -8,11 +10,6 @@ namespace corvalith {
 // The profile manager's fixed geometry, its texts in the four languages and which area a click hits.
 class ConfigDialogLayout {
 public:
-    struct Rect {
-        int Left, Top, Right, Bottom;
-        bool Contains(int x, int y) const { return x >= Left && x < Right && y >= Top && y < Bottom; }
-    };
-
     struct Texts {
         std::string_view Title, NamePrefix, New, Delete, Edit, Copy, Load, Save, MessageTitle, LimitMessage;
     };

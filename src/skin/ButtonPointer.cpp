@@ -8,7 +8,7 @@ namespace corvalith {
 int ButtonPointer::HitTest(std::span<const Target> targets, int x, int y) {
     for (std::size_t i = targets.size(); i-- > 0;) {
         const Target& t = targets[i];
-        if (t.Active && x >= t.Area.left && x < t.Area.right && y >= t.Area.top && y < t.Area.bottom) {
+        if (t.Active && t.Area.Contains(x, y)) {
             return static_cast<int>(i);
         }
     }

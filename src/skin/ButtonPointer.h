@@ -14,9 +14,8 @@ namespace corvalith {
 // the button it began on clicks it.
 class ButtonPointer {
 public:
-    using Box = ImageButtonLook::Box;
     struct Target {
-        Box Area;
+        Rect Area;
         bool Active = true; // shown and enabled: only these are hovered, pressed and clicked
     };
     struct Outcome {

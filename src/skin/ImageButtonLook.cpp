@@ -44,11 +44,11 @@ ImageButtonLook::Alignment ImageButtonLook::AlignmentOf(int alignment) {
     }
 }
 
-ImageButtonLook::Box ImageButtonLook::CaptionBox(const Box& client, int alignment, int indent) {
-    Box box = client;
-    box.left += kCaptionMargin;
+Rect ImageButtonLook::CaptionBox(const Rect& client, int alignment, int indent) {
+    Rect box = client;
+    box.Left += kCaptionMargin;
     if (alignment == 1 && indent > 0) {
-        box.left += indent;
+        box.Left += indent;
     }
     return box;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/Rect.h"
+
 namespace corvalith {
 
 // How an image button looks in a given state: which of its four images it shows, which caption colour
@@ -17,14 +19,6 @@ public:
         bool hover = false;
     };
 
-    struct Box {
-        int left;
-        int top;
-        int right;
-        int bottom;
-        friend bool operator==(const Box&, const Box&) = default;
-    };
-
     // Disabled wins over everything; a checked button looks pressed wherever the pointer is.
     static Image ChooseImage(const State& state);
 
@@ -36,7 +30,7 @@ public:
 
     // The caption's rectangle inside the client rectangle: the left edge moves right by 5 pixels, and
     // by the indent as well when the caption is left-aligned and the indent is positive.
-    static Box CaptionBox(const Box& client, int alignment, int indent);
+    static Rect CaptionBox(const Rect& client, int alignment, int indent);
 };
 
 } // namespace corvalith

@@ -708,7 +708,7 @@ Effect SettingsOperation(World& world, Program& program, Random& random) {
     }
     case 16: {
         const bool on = Between(random, 0, 1) == 0;
-        const PageRect toggle = on ? AngleSnapOptions::kOnToggle : AngleSnapOptions::kOffToggle;
+        const Rect toggle = on ? AngleSnapOptions::kOnToggle : AngleSnapOptions::kOffToggle;
         AngleSnapOptions::Click(working, toggle.Left + 1, toggle.Top + 1);
         d = std::string("angle snapping ") + (on ? "on" : "off");
         break;

@@ -1,5 +1,6 @@
 #include "GalleryPaint.h"
 
+#include "framework/UiFont.h"
 #include "skin/SkinPixels.h"
 
 #include <algorithm>
@@ -7,8 +8,11 @@
 namespace corvalith::gallery {
 
 HFONT GalleryPaint::Font(int height, int weight) {
-    return ::CreateFontW(height, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, 0x20, L"Arial");
+    return CreateUiFont({.Face = L"Arial",
+                         .Height = height,
+                         .Weight = weight,
+                         .PitchAndFamily = FF_SWISS,
+                         .Quality = CLEARTYPE_QUALITY});
 }
 
 void GalleryPaint::Text(HDC dc, const std::wstring& text, RECT rect, UINT format, COLORREF colour,

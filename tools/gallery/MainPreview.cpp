@@ -5,6 +5,8 @@
 #include "app/SettingsDispatch.h"
 #include "assign/AssignmentCatalogue.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 
 #include <string>
@@ -15,10 +17,6 @@ namespace corvalith::gallery {
 namespace {
 
 constexpr COLORREF kWhite = RGB(255, 255, 255);
-
-RECT ToRect(const MainWindowLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 } // namespace
 
@@ -50,13 +48,13 @@ bool MainPreview::Create(int x, int y) {
         return false;
     }
     font_ = GalleryPaint::Font(13);
-    labelFont_ = ::CreateFontW(13, 0, 0, 0, 0, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                               CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"Arial");
+    labelFont_ =
+        CreateUiFont({.Face = L"Arial", .Height = 13, .Weight = FW_DONTCARE, .PitchAndFamily = FF_SWISS});
 
     const MainWindowLayout& layout = model_.Layout();
     for (const MainWindowPlan::Button& plan : MainWindowPlan::Buttons()) {
         CBitmapBtn& button = controls_[static_cast<std::size_t>(plan.Id)];
-        MainWindowLayout::Rect box = plan.Box;
+        Rect box = plan.Box;
         if (plan.Id >= MainWindowPlan::Control::Header1) {
             box = layout.Header(static_cast<int>(plan.Id) -
                                 static_cast<int>(MainWindowPlan::Control::Header1) + 1);
@@ -78,7 +76,7 @@ bool MainPreview::Create(int x, int y) {
     const AssignmentCatalogue catalogue(texts);
     const auto captions = catalogue.DefaultCaptions();
     for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
-        const MainWindowLayout::Rect box = MainWindowLayout::DropDown(slot);
+        const Rect box = MainWindowLayout::DropDown(slot);
         CBitmapBtn& dropDown = dropDowns_[static_cast<std::size_t>(slot)];
         dropDown.Create(ToRect(box), this);
         const auto& images = MainWindowPlan::kDropDownImages;
@@ -92,7 +90,7 @@ bool MainPreview::Create(int x, int y) {
     std::optional<SkinImage> fill = images_.LoadImage(MainWindowPlan::kSliderFill);
     const struct {
         CDMarker* slider;
-        MainWindowLayout::Rect box;
+        Rect box;
         int id;
         int minimum;
         int maximum;

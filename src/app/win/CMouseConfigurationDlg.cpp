@@ -4,6 +4,7 @@
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
 #include "controls/win/CExMenu.h"
+#include "framework/Win32Rect.h"
 #include "macro/LBEditorRules.h"
 #include "pages/win/CDlgSplash.h"
 
@@ -13,10 +14,6 @@ namespace {
 
 using Id = MainWindowPlan::Control;
 using Changes = MainWindowModel::Changes;
-
-RECT ToRect(const MainWindowLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 } // namespace
 

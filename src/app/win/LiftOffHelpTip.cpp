@@ -1,12 +1,12 @@
 #include "app/win/LiftOffHelpTip.h"
 
 #include "app/MainWindowLayout.h"
+#include "framework/Win32Rect.h"
 
 namespace corvalith {
 
 void LiftOffHelpTip::Follow(POINT pointer, const RECT& header) {
-    const MainWindowLayout::Rect zone =
-        MainWindowLayout::HelpZone({header.left, header.top, header.right, header.bottom});
+    const Rect zone = MainWindowLayout::HelpZone(FromRect(header));
     const bool inside = zone.Contains(pointer.x, pointer.y);
     if (inside && !tip_) {
         tip_ = std::make_unique<CDlgToolTip>(texts_, &parent_);

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowPlan.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
@@ -26,8 +27,8 @@ void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height
     width_ = width;
     height_ = height;
     const auto font = [&fontFace](int weight) {
-        return CreateFontW(13, 0, 0, 0, weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                           CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, fontFace.c_str());
+        return CreateUiFont(
+            {.Face = fontFace.c_str(), .Height = 13, .Weight = weight, .PitchAndFamily = FF_SWISS});
     };
     mainFont_ = font(400);
     labelFont_ = font(0);

@@ -1,5 +1,6 @@
 #include "app/win/MainWindowControls.h"
 
+#include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
@@ -8,10 +9,6 @@ namespace corvalith {
 namespace {
 
 using Id = MainWindowPlan::Control;
-
-RECT ToRect(const MainWindowLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowPlan.h"
 #include "framework/CDialog.h"
+#include "framework/Win32Rect.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {
@@ -18,10 +19,9 @@ void MainWindowFrame::PlaceCentred() {
     }
     // The window is placed when it is built, hidden, and a show moves it only when the screen has changed
     // since: under Wine even a move to the same place costs the show about 2 ms.
-    const WindowPlacement::Rect place =
-        placement_.On(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    const Rect place = placement_.On(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const RECT now = window_.GetWindowRect();
-    if (WindowPlacement::Rect{now.left, now.top, now.right, now.bottom} != place) {
+    if (FromRect(now) != place) {
         window_.SetWindowPos(nullptr, place.Left, place.Top, place.Width(), place.Height(),
                              SWP_NOZORDER | SWP_NOACTIVATE);
     }

@@ -28,7 +28,7 @@ void AssignmentMenuTracker::Track(const AssignmentMenuPlan& plan, HFONT font, in
         }
         menu.AppendSubmenu(item.Text, submenu);
     }
-    const AssignmentMenuPlan::Point origin = AssignmentMenuPlan::Origin(boxRight, boxTop);
+    const Point origin = AssignmentMenuPlan::Origin(boxRight, boxTop);
     menu.Track(origin.X, origin.Y, owner);
     // The menu's own loop has ended; an empty message makes the owner's loop look at its queue.
     ::PostMessageW(owner, WM_NULL, 0, 0);

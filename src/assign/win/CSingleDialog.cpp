@@ -3,6 +3,8 @@
 #include "assign/KeyCaptureLayout.h"
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "platform/TextFormat.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
@@ -21,11 +23,7 @@ constexpr char kHookErrorFormat[] = "JournalRecordHook Install error code :%d\n"
 constexpr SIZE kFallbackSize{384, 290};
 constexpr COLORREF kFallbackColour = RGB(40, 12, 12);
 
-RECT ToRect(const Layout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box) {
+void DrawCentred(HDC dc, std::string_view text, const Rect& box) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
@@ -77,9 +75,11 @@ BOOL CSingleDialog::OnInitDialog() {
 
     const OSVERSIONINFOW version = SystemVersion();
     const Layout::Font font = Layout::FontFor(code_, version.dwMajorVersion, version.dwMinorVersion);
-    font_ = ::CreateFontW(font.Height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, Layout::kPitchAndFamily,
-                          WideString::FromUtf8(font.Face).c_str());
+    const std::wstring face = WideString::FromUtf8(font.Face);
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = font.Height,
+                          .Weight = Layout::kFontWeight,
+                          .PitchAndFamily = Layout::kPitchAndFamily});
     labelBrush_ = ::CreateSolidBrush(RGB(255, 255, 255));
 
     const RECT box = ToRect(Layout::kKeyLabel);

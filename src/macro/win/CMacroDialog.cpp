@@ -3,6 +3,8 @@
 #include "assign/KeyCaptureLayout.h"
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "macro/MacroDialogLayout.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
@@ -18,11 +20,7 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 constexpr COLORREF kListColour =
     RGB(Layout::kListBackground[0], Layout::kListBackground[1], Layout::kListBackground[2]);
 
-RECT ToRect(const Layout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT extra = DT_SINGLELINE) {
+void DrawCentred(HDC dc, std::string_view text, const Rect& box, UINT extra = DT_SINGLELINE) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
@@ -30,7 +28,7 @@ void DrawCentred(HDC dc, std::string_view text, const Layout::Rect& box, UINT ex
 }
 
 // A run-mode text: left-aligned and word-wrapped, centred vertically by measuring it first.
-void DrawRunModeText(HDC dc, std::string_view text, const Layout::Rect& box) {
+void DrawRunModeText(HDC dc, std::string_view text, const Rect& box) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT measured = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
@@ -71,9 +69,12 @@ BOOL CMacroDialog::OnInitDialog() {
     if (!hasBackground) {
         return TRUE; // an empty window; the drawn buttons keep their click areas
     }
-    font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE,
-                          ANSI_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
+    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = Layout::kFontHeight,
+                          .Weight = Layout::kFontWeight,
+                          .PitchAndFamily = FF_SWISS,
+                          .CharSet = ANSI_CHARSET});
     listBrush_ = ::CreateSolidBrush(kListColour);
     const RECT box = ToRect(Layout::kNameLabel);
     label_ = ::CreateWindowExW(

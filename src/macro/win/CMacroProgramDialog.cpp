@@ -5,6 +5,7 @@
 #include "controls/win/CLBEditorWnd.h"
 #include "controls/win/WindowCentring.h"
 #include "framework/IPrompts.h"
+#include "framework/Win32Rect.h"
 #include "macro/LBEditorRules.h"
 #include "macro/MacroEventMenu.h"
 #include "macro/MacroManagerClick.h"
@@ -22,15 +23,11 @@ using Layout = MacroManagerLayout;
 constexpr char kBackgroundError[] = "error";
 constexpr char kBackgroundErrorCaption[] = "Macro Manager Dialog Load background image failed!!!";
 
-RECT ToRect(const Layout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
 std::string Skin(std::string_view path) {
     return std::string("Skins") + std::string(path);
 }
 
-HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Layout::Rect& box, int id) {
+HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Rect& box, int id) {
     return ::CreateWindowExW(0, className, L"", style, box.Left, box.Top, box.Right - box.Left,
                              box.Bottom - box.Top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                              ::GetModuleHandleW(nullptr), nullptr);

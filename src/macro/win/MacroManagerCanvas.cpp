@@ -1,6 +1,8 @@
 #include "macro/win/MacroManagerCanvas.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "macro/MacroManagerLayout.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
@@ -19,14 +21,14 @@ constexpr COLORREF kLoopColour =
     RGB(Layout::kLoopBackground[0], Layout::kLoopBackground[1], Layout::kLoopBackground[2]);
 
 HFONT CreateDialogFont(int height, std::string_view face) {
-    return ::CreateFontW(height, 0, 0, 0, Layout::kFontWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                         WideString::FromUtf8(face).c_str());
+    const std::wstring wide = WideString::FromUtf8(face);
+    return CreateUiFont(
+        {.Face = wide.c_str(), .Height = height, .Weight = Layout::kFontWeight, .PitchAndFamily = FF_SWISS});
 }
 
-void DrawText(HDC dc, std::string_view text, const Layout::Rect& box, UINT format) {
+void DrawText(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
-    RECT r{box.Left, box.Top, box.Right, box.Bottom};
+    RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
 }
 
@@ -69,7 +71,7 @@ void MacroManagerCanvas::Draw(HDC dc, const RECT& client, const State& state) co
         return;
     }
     SkinImages::DrawImage(canvas, *state.Background, 0, 0);
-    const auto image = [&](std::string_view path, const Layout::Rect& at) {
+    const auto image = [&](std::string_view path, const Rect& at) {
         skins_.DrawImageFile(canvas, std::string("Skins") + std::string(path), at.Left, at.Top);
     };
     const DialogHoverTracker& hover = state.Hover;

@@ -1,5 +1,6 @@
 #include "pages/win/CDlgDPISetting.h"
 
+#include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 #include "skin/SkinFileNames.h"
 
@@ -14,10 +15,6 @@ const std::string kEnabled = SkinFileNames::InSkins(SkinFileNames::kEnable);
 const std::string kDisabled = SkinFileNames::InSkins(SkinFileNames::kDisable);
 constexpr RECT kTrackSource{0, 0, 7, 169};
 constexpr COLORREF kEditBackground = RGB(40, 40, 40);
-
-RECT ToRect(const PageRect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 } // namespace
 
@@ -167,10 +164,10 @@ HBRUSH CDlgDPISetting::OnCtlColor(HDC dc, HWND control, UINT controlType) {
 
 void CDlgDPISetting::Draw(HDC dc) {
     for (int stage = 0; stage < kStages; ++stage) {
-        const PageRect label = DpiPageModel::ValueLabelRect(stage);
+        const Rect label = DpiPageModel::ValueLabelRect(stage);
         DrawSkin(dc, kValueBack, label.Left, label.Top);
         DrawText(dc, model_.ValueText(stage), label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
-        const PageRect toggle = DpiPageModel::ToggleRect(stage);
+        const Rect toggle = DpiPageModel::ToggleRect(stage);
         DrawSkin(dc, model_.Enabled(stage) ? kEnabled : kDisabled, toggle.Left, toggle.Top);
         FillSwatch(dc, DpiPageModel::SwatchRect(stage), model_.Colour(stage));
     }

@@ -1,5 +1,6 @@
 #include "pages/win/CDlgMouseWheelSpeed.h"
 
+#include "framework/Win32Rect.h"
 #include "pages/ScrollSpeedModel.h"
 #include "platform/win/WideString.h"
 #include "skin/SkinFileNames.h"
@@ -15,9 +16,9 @@ const std::string kLinesFrame = SkinFileNames::InSkins(SkinFileNames::kScrollLin
 } // namespace
 
 void CDlgMouseWheelSpeed::CreateControls() {
-    const PageRect& box = ScrollSpeedModel::kLinesBox;
-    linesBox_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER,
-                     RECT{box.Left, box.Top, box.Right, box.Bottom}, this, kLinesBoxId);
+    const Rect& box = ScrollSpeedModel::kLinesBox;
+    linesBox_.Create(WS_CHILD | WS_VISIBLE | WS_BORDER | ES_NUMBER | ES_CENTER, ToRect(box), this,
+                     kLinesBoxId);
     linesBox_.SetFont(Font(), false);
     LoadFromProfile();
 }

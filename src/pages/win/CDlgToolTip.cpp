@@ -1,5 +1,6 @@
 #include "pages/win/CDlgToolTip.h"
 
+#include "framework/UiFont.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
 #include "platform/win/WideString.h"
@@ -32,9 +33,8 @@ BOOL CDlgToolTip::OnInitDialog() {
     if (font_ != nullptr) {
         ::DeleteObject(font_);
     }
-    font_ = ::CreateFontW(font.height, 0, 0, 0, FW_DONTCARE, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH,
-                          WideString::FromUtf8(std::string(font.face)).c_str());
+    const std::wstring face = WideString::FromUtf8(font.face);
+    font_ = CreateUiFont({.Face = face.c_str(), .Height = font.height, .Weight = FW_DONTCARE});
     return FALSE; // the tip never takes the focus
 }
 

@@ -2,6 +2,8 @@
 
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
 #include "platform/win/WideString.h"
@@ -35,13 +37,9 @@ void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& sou
     button.SetImages(source, normal ? normal->Bitmap() : nullptr, downBitmap, downBitmap, downBitmap);
 }
 
-void WriteText(HDC dc, WarningLayout::Point at, const std::string& text) {
+void WriteText(HDC dc, Point at, const std::string& text) {
     const std::wstring wide = WideString::FromUtf8(text);
     ::TextOutW(dc, at.X, at.Y, wide.c_str(), static_cast<int>(wide.size()));
-}
-
-RECT ToRect(const WarningLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
 }
 
 constexpr UINT kMessageFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
@@ -69,10 +67,11 @@ BOOL CDlgWarning::OnInitDialog() {
     if (font_ != nullptr) {
         ::DeleteObject(font_);
     }
-    font_ = ::CreateFontW(font.height, 0, 0, 0, SmallWindowFonts::kWarningWeight, FALSE, FALSE, FALSE,
-                          DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          SmallWindowFonts::kWarningPitchAndFamily,
-                          WideString::FromUtf8(std::string(font.face)).c_str());
+    const std::wstring face = WideString::FromUtf8(font.face);
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = font.height,
+                          .Weight = SmallWindowFonts::kWarningWeight,
+                          .PitchAndFamily = SmallWindowFonts::kWarningPitchAndFamily});
     layout_ = WarningLayout(size.cx, size.cy, MessageHeight());
     CreateButtons();
 

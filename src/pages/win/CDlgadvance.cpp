@@ -1,6 +1,8 @@
 #include "pages/win/CDlgadvance.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win/WideString.h"
 #include "skin/win/CSkinScrollWnd.h"
@@ -13,11 +15,6 @@ namespace {
 
 constexpr int kCaptionHeight = 13;
 constexpr int kCaptionWeight = 500;
-constexpr BYTE kSwissFamily = 0x20;
-
-RECT ToRect(const PageRect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 TextEntry CaptionOf(int section) {
     return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
@@ -77,11 +74,11 @@ CDialog& CDlgadvance::Page(int section) {
 }
 
 BOOL CDlgadvance::OnInitDialog() {
-    const std::wstring face =
-        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
-    captionFont_ =
-        CreateFontW(kCaptionHeight, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                    OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+    const std::wstring face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code()));
+    captionFont_ = CreateUiFont({.Face = face.c_str(),
+                                 .Height = kCaptionHeight,
+                                 .Weight = kCaptionWeight,
+                                 .PitchAndFamily = FF_SWISS});
 
     std::array<AdvancedPanelLayout::Size, AdvancedPanelLayout::kSections> sizes{};
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
@@ -132,7 +129,7 @@ void CDlgadvance::LayOutHeaders() {
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
 }
 
-void CDlgadvance::Place(CWnd& window, const PageRect& rect) {
+void CDlgadvance::Place(CWnd& window, const Rect& rect) {
     // Every caller repaints the panel afterwards: the window's old pixels are not copied along.
     ::SetWindowPos(window.Hwnd(), nullptr, rect.Left, rect.Top, rect.Right - rect.Left,
                    rect.Bottom - rect.Top, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW | SWP_NOCOPYBITS);
@@ -142,8 +139,8 @@ void CDlgadvance::PlaceHeaders() {
     const int offset = -scroll_.Position();
     for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
         if (layout_->TakesPart(section)) {
-            const PageRect rect = layout_->Header(section).Offset(0, offset);
-            Header(section).Move(RECT{rect.Left, rect.Top, rect.Right, rect.Bottom});
+            const Rect rect = layout_->Header(section).Offset(0, offset);
+            Header(section).Move(ToRect(rect));
         }
     }
 }

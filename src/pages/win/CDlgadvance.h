@@ -90,7 +90,7 @@ private:
     void PlaceSections();
     // The headers alone, as after the pages have been moved with the panel's pixels.
     void PlaceHeaders();
-    static void Place(CWnd& window, const PageRect& rect);
+    static void Place(CWnd& window, const Rect& rect);
     CSettingsPage& PageOf(int section);
 
     PageContext context_;

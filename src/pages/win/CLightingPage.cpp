@@ -1,6 +1,7 @@
 #include "pages/win/CLightingPage.h"
 
 #include "framework/CSourceDC.h"
+#include "framework/Win32Rect.h"
 #include "skin/SkinFileNames.h"
 
 namespace corvalith {
@@ -16,10 +17,6 @@ constexpr std::array<std::string_view, 5> kPercentScale{"0%", "25%", "50%", "75%
 constexpr std::array<int, 5> kPercentLefts{100, 125, 155, 185, 215};
 constexpr std::array<std::string_view, 5> kLevelScale{"1", "2", "3", "4", "5"};
 constexpr int kMouseColourX = 24;
-
-RECT ToRect(const PageRect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
 
 TextEntry CaptionOf(int mode) {
     switch (mode) {
@@ -129,21 +126,20 @@ void CLightingPage::Draw(HDC dc) {
             DrawSkin(dc, selected == row.Mode ? kSelected : kUnselected, row.Toggle.Left, row.Toggle.Top);
         }
         // The caption may run on up to its slider: "Finger tapping" is wider than the usual 65 pixels.
-        const PageRect caption{row.Toggle.Right + 5, row.Toggle.Top - 5, row.Slider.Left,
-                               row.Toggle.Bottom + 5};
+        const Rect caption{row.Toggle.Right + 5, row.Toggle.Top - 5, row.Slider.Left, row.Toggle.Bottom + 5};
         DrawText(dc, t.Text(CaptionOf(row.Mode)), caption, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         for (std::size_t i = 0; i < kLevelScale.size(); ++i) {
             const int left = row.PercentScale ? kPercentLefts[i] : 100 + 30 * static_cast<int>(i);
-            const PageRect box{left, row.Slider.Bottom + 5, left + 30, row.Slider.Bottom + 20};
+            const Rect box{left, row.Slider.Bottom + 5, left + 30, row.Slider.Bottom + 20};
             DrawText(dc, row.PercentScale ? kPercentScale[i] : kLevelScale[i], box,
                      DT_LEFT | DT_VCENTER | DT_SINGLELINE);
         }
     }
-    const PageRect first = LightingPageModel::Swatch(model_.Which(), 0);
+    const Rect first = LightingPageModel::Swatch(model_.Which(), 0);
     DrawText(dc, t.Text(TextEntry::MouseColor), {kMouseColourX, first.Top, first.Left, first.Top + 20},
              DT_LEFT | DT_TOP | DT_SINGLELINE);
     if (const std::optional<int> framed = model_.FramedSwatch()) {
-        const PageRect s = LightingPageModel::Swatch(model_.Which(), *framed);
+        const Rect s = LightingPageModel::Swatch(model_.Which(), *framed);
         const HBRUSH white = CreateSolidBrush(RGB(255, 255, 255));
         for (int inset = 0; inset < 2; ++inset) {
             const RECT frame{s.Left - 1 + inset, s.Top - 1 + inset, s.Right + 1 - inset,
@@ -159,7 +155,7 @@ void CLightingPage::Draw(HDC dc) {
     DrawColourWheel(dc, LightingPageModel::Swatch(model_.Which(), LightingPageModel::kMultiColour));
 }
 
-void CLightingPage::DrawColourWheel(HDC dc, const PageRect& box) const {
+void CLightingPage::DrawColourWheel(HDC dc, const Rect& box) const {
     BITMAP size{};
     if (colourWheel_ == nullptr || ::GetObjectW(colourWheel_, sizeof size, &size) != sizeof size) {
         return;

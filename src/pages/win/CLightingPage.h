@@ -36,7 +36,7 @@ protected:
 
 private:
     void ShowSliders();
-    void DrawColourWheel(HDC dc, const PageRect& box) const;
+    void DrawColourWheel(HDC dc, const Rect& box) const;
     void Announce(int notifications) { PostChange(SettingsChange::Lighting, notifications); }
 
     LightingPageModel model_;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/CWnd.h"
+#include "framework/Win32Rect.h"
 #include "pages/MarkerSliderDrag.h"
 #include "pages/MarkerSliderGeometry.h"
 #include "skin/win/ImagePart.h"
@@ -68,9 +69,7 @@ protected:
     void OnKillFocus(HWND newFocus) override;
 
 private:
-    MarkerSliderGeometry::Rect GeometryRect() const {
-        return {rect_.left, rect_.top, rect_.right, rect_.bottom};
-    }
+    corvalith::Rect GeometryRect() const { return FromRect(rect_); }
     int PositionAt(MarkerSliderGeometry::Phase phase, POINT point) const;
 
     int id_ = 0;

@@ -2,6 +2,8 @@
 
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
 #include "platform/win/WideString.h"
 
@@ -9,7 +11,6 @@ namespace corvalith {
 
 namespace {
 
-constexpr BYTE kSwissFamily = 0x20;
 constexpr const wchar_t* kPageClass = L"CorvalithPage";
 
 // The pages' window class: the system's dialog class that also reports double clicks (the lighting
@@ -60,10 +61,12 @@ SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view bac
 }
 
 BOOL CSettingsPage::OnInitDialog() {
-    const std::wstring face =
-        WideString::FromUtf8(std::string(LanguageCode::FontFace(context_.Language.Code())));
-    font_ = CreateFontW(fontHeight_, 0, 0, 0, fontWeight_, FALSE, FALSE, FALSE, ANSI_CHARSET,
-                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, kSwissFamily, face.c_str());
+    const std::wstring face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code()));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = fontHeight_,
+                          .Weight = fontWeight_,
+                          .PitchAndFamily = FF_SWISS,
+                          .CharSet = ANSI_CHARSET});
     CreateControls();
     return FALSE;
 }
@@ -98,8 +101,8 @@ void CSettingsPage::PaintTo(HDC dc) {
     memory.CopyTo(dc);
 }
 
-void CSettingsPage::FillSwatch(HDC dc, const PageRect& box, Rgb colour) {
-    const RECT area{box.Left, box.Top, box.Right, box.Bottom};
+void CSettingsPage::FillSwatch(HDC dc, const Rect& box, Rgb colour) {
+    const RECT area = ToRect(box);
     const COLORREF previous = ::SetDCBrushColor(dc, RGB(colour.Red, colour.Green, colour.Blue));
     ::FillRect(dc, &area, static_cast<HBRUSH>(::GetStockObject(DC_BRUSH)));
     ::SetDCBrushColor(dc, previous);
@@ -115,9 +118,9 @@ void CSettingsPage::DrawSkin(HDC dc, std::string_view path, int x, int y) const 
     context_.Skins.DrawImageFile(dc, path, x, y);
 }
 
-void CSettingsPage::DrawText(HDC dc, std::string_view words, const PageRect& box, UINT format) const {
+void CSettingsPage::DrawText(HDC dc, std::string_view words, const Rect& box, UINT format) const {
     const std::wstring text = WideString::FromUtf8(std::string(words));
-    RECT rect{box.Left, box.Top, box.Right, box.Bottom};
+    RECT rect = ToRect(box);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "framework/CDialog.h"
-#include "pages/PageRect.h"
+#include "framework/Win32Rect.h"
 #include "pages/SettingsChange.h"
 #include "pages/win/PageContext.h"
 #include "platform/Rgb.h"
@@ -45,12 +45,10 @@ protected:
     void PostChange(SettingsChange change, int times = 1);
     // Draws a skin file at x, y.
     void DrawSkin(HDC dc, std::string_view path, int x, int y) const;
-    void DrawText(HDC dc, std::string_view words, const PageRect& box, UINT format) const;
+    void DrawText(HDC dc, std::string_view words, const Rect& box, UINT format) const;
     // Fills a colour swatch: the page draws its swatches itself rather than keeping a window for each.
-    static void FillSwatch(HDC dc, const PageRect& box, Rgb colour);
-    void InvalidatePageRect(const PageRect& rect) {
-        InvalidateRect(RECT{rect.Left, rect.Top, rect.Right, rect.Bottom}, false);
-    }
+    static void FillSwatch(HDC dc, const Rect& box, Rgb colour);
+    void InvalidatePageRect(const Rect& rect) { InvalidateRect(ToRect(rect), false); }
     // Invalidates and paints at once.
     void RepaintNow() { RedrawWindow(nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }
 

@@ -3,6 +3,8 @@
 #include "controls/win/CExMenu.h"
 #include "controls/win/CLBEditorWnd.h"
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
 #include "skin/win/SkinImages.h"
@@ -17,11 +19,7 @@ COLORREF FromRgb(unsigned rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
 }
 
-RECT ToRect(const ConfigDialogLayout::Rect& r) {
-    return {r.Left, r.Top, r.Right, r.Bottom};
-}
-
-void DrawLabel(HDC dc, std::string_view text, const ConfigDialogLayout::Rect& box, UINT format) {
+void DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
     ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
@@ -52,9 +50,11 @@ BOOL CConfigDialog::OnInitDialog() {
         BackgroundFailure::Report(prompts_, hwnd_, BackgroundDialog::ProfileManager);
         return FALSE;
     }
-    font_ = ::CreateFontW(Layout::kFontHeight, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FF_SWISS,
-                          WideString::FromUtf8(Layout::FontFace(code_)).c_str());
+    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
+    font_ = CreateUiFont({.Face = face.c_str(),
+                          .Height = Layout::kFontHeight,
+                          .Weight = FW_NORMAL,
+                          .PitchAndFamily = FF_SWISS});
     brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
     if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       ToRect(Layout::kList), this, Layout::kListId)) {

@@ -1,5 +1,6 @@
 #include "skin/win/CPaintedButtons.h"
 
+#include "framework/Win32Rect.h"
 #include "skin/win/CPaintedButton.h"
 
 namespace corvalith {
@@ -30,7 +31,7 @@ std::vector<ButtonPointer::Target> CPaintedButtons::Targets() const {
     targets.reserve(buttons_.size());
     for (const CPaintedButton* button : buttons_) {
         const RECT& r = button->rect_;
-        targets.push_back({{r.left, r.top, r.right, r.bottom}, button->shown_});
+        targets.push_back({FromRect(r), button->shown_});
     }
     return targets;
 }

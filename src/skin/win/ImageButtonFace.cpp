@@ -1,6 +1,8 @@
 #include "skin/win/ImageButtonFace.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/UiFont.h"
+#include "framework/Win32Rect.h"
 
 namespace corvalith {
 
@@ -84,15 +86,15 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
     if (font_ == nullptr) {
-        font_ = ::CreateFontW(fontHeight_, 0, 0, 0, kCaptionWeight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, CLEARTYPE_QUALITY, FF_MODERN,
-                              fontFace_.c_str());
+        font_ = CreateUiFont({.Face = fontFace_.c_str(),
+                              .Height = fontHeight_,
+                              .Weight = kCaptionWeight,
+                              .PitchAndFamily = FF_MODERN,
+                              .Quality = CLEARTYPE_QUALITY});
     }
     const HGDIOBJ previousFont = ::SelectObject(dc, font_);
 
-    const ImageButtonLook::Box caption =
-        ImageButtonLook::CaptionBox({box.left, box.top, box.right, box.bottom}, alignment_, indent_);
-    RECT area{caption.left, caption.top, caption.right, caption.bottom};
+    RECT area = ToRect(ImageButtonLook::CaptionBox(FromRect(box), alignment_, indent_));
     UINT format = DT_NOPREFIX;
     switch (ImageButtonLook::AlignmentOf(alignment_)) {
     case ImageButtonLook::Alignment::Centre:

@@ -23,7 +23,6 @@
 namespace corvalith {
 namespace {
 
-using Rect = MainWindowLayout::Rect;
 using Image = MainWindowPlan::Image;
 using Text = MainWindowPlan::Text;
 using Font = MainWindowPlan::Font;

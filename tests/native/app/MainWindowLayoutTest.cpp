@@ -7,8 +7,6 @@
 namespace corvalith {
 namespace {
 
-using Rect = MainWindowLayout::Rect;
-
 // H1 = 160 (button-assignment panel), H2 = 120 (axis panel).
 TEST(MainWindowLayout, SectionsMoveWhatLiesBelowThem) {
     MainWindowLayout layout(160, 120);

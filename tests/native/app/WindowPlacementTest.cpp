@@ -5,8 +5,6 @@
 namespace corvalith {
 namespace {
 
-using Rect = MainWindowLayout::Rect;
-
 TEST(WindowPlacement, TakesTheBackgroundsSizeOrTheFallbackAndCentresOnTheScreen) {
     struct Case {
         int backgroundWidth, backgroundHeight, screenWidth, screenHeight;

@@ -136,7 +136,7 @@ TEST(AssignmentMenuPlan, MenusInTheirOrderWidthsAndLanguage) {
 }
 
 TEST(AssignmentMenuPlan, OpensFivePixelsRightOfTheBoxLevelWithItsTop) {
-    const AssignmentMenuPlan::Point at = AssignmentMenuPlan::Origin(250, 154);
+    const Point at = AssignmentMenuPlan::Origin(250, 154);
     EXPECT_EQ(at.X, 255);
     EXPECT_EQ(at.Y, 154);
 }

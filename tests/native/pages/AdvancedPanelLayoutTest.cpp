@@ -72,8 +72,8 @@ TEST(AdvancedPanelLayoutTest, HeadersCascadeBelowOpenPages) {
             if (section == 3 && !c.pad) {
                 continue; // takes no part in the layout
             }
-            const PageRect header = layout.Header(section);
-            EXPECT_EQ(header, (PageRect{0, c.headerTops[section - 1], 242, c.headerTops[section - 1] + 20}))
+            const Rect header = layout.Header(section);
+            EXPECT_EQ(header, (Rect{0, c.headerTops[section - 1], 242, c.headerTops[section - 1] + 20}))
                 << "section " << section;
             if (!layout.IsCollapsed(section)) {
                 EXPECT_EQ(layout.Page(section).Top, header.Bottom) << "page " << section;

@@ -11,16 +11,16 @@ using Phase = Geometry::Phase;
 
 TEST(MarkerSliderGeometryTest, PositionFromAPointInTheSlider) {
     // The DPI page's first stage slider: 25, 3, 32, 173 (7 x 170), range 1..180.
-    const Geometry::Rect dpi{25, 3, 32, 173};
+    const Rect dpi{25, 3, 32, 173};
     // A lighting slider: 100, 20, 228, 28 (128 x 8), range 1..6.
-    const Geometry::Rect lighting{100, 20, 228, 28};
+    const Rect lighting{100, 20, 228, 28};
     // An axis slider of the main window: 208 x 9, range 1..11.
-    const Geometry::Rect axis{37, 202, 245, 211};
+    const Rect axis{37, 202, 245, 211};
     struct Case {
         const char* name;
         Orientation orientation;
         Phase phase;
-        Geometry::Rect rect;
+        Rect rect;
         Geometry::Range range;
         int x, y;
         int expected;

@@ -5,8 +5,6 @@
 namespace corvalith {
 namespace {
 
-using Rect = WarningLayout::Rect;
-
 TEST(WarningLayout, OptionsFollowTheMessageAndButtonsTheOptions) {
     struct Case {
         const char* name;
@@ -29,8 +27,8 @@ TEST(WarningLayout, OptionsFollowTheMessageAndButtonsTheOptions) {
         EXPECT_EQ(layout.Message(), (Rect{56, 39, 296, 39 + c.messageHeight})) << c.name;
         EXPECT_EQ(layout.OnOption(), c.on) << c.name;
         EXPECT_EQ(layout.OffOption(), c.off) << c.name;
-        EXPECT_EQ(layout.OnCaption(), (WarningLayout::Point{76, c.on.Top})) << c.name;
-        EXPECT_EQ(layout.OffCaption(), (WarningLayout::Point{76, c.off.Top})) << c.name;
+        EXPECT_EQ(layout.OnCaption(), (Point{76, c.on.Top})) << c.name;
+        EXPECT_EQ(layout.OffCaption(), (Point{76, c.off.Top})) << c.name;
         EXPECT_EQ(layout.Ok(), c.ok) << c.name;
         EXPECT_EQ(layout.Cancel(), (Rect{255, c.ok.Top, 308, c.ok.Bottom})) << c.name;
         EXPECT_EQ(layout.Close(), (Rect{300, 5, 314, 18})) << c.name;

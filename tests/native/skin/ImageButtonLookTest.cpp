@@ -47,11 +47,11 @@ TEST(ImageButtonLookTest, ImageAndCaptionColourFollowTheState) {
 }
 
 TEST(ImageButtonLookTest, CaptionBoxKeepsAFiveMarginAndIndentsOnlyLeftAlignedCaptions) {
-    const Look::Box client{0, 0, 140, 30};
+    const Rect client{0, 0, 140, 30};
     struct Case {
         int alignment;
         int indent;
-        Look::Box box;
+        Rect box;
         Look::Alignment kind;
     };
     const Case cases[] = {

@@ -108,8 +108,8 @@ TEST(MainWindow, SlidersStoreAndSendTheirValues) {
 
     // Lift-off off sends 0D 06 and greys the slider out; on again re-sends the level.
     main.window->ToggleSection(MainWindowLayout::LiftOff, false);
-    const MainWindowLayout::Rect off = main.window->Model().Layout().LiftOffOffZone();
-    const MainWindowLayout::Rect on = main.window->Model().Layout().LiftOffOnZone();
+    const Rect off = main.window->Model().Layout().LiftOffOffZone();
+    const Rect on = main.window->Model().Layout().LiftOffOnZone();
     main.window->PressAt({on.Left, on.Top});
     EXPECT_TRUE(main.window->Controls().LiftOffSlider().IsWindowEnabled());
     main.window->PressAt({off.Left + 1, off.Top + 1});

@@ -1,4 +1,5 @@
 #include "controls/win/CExMenu.h"
+#include "framework/UiFont.h"
 #include "win/support/PixelSurface.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,8 @@ constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 struct MenuFont {
     MenuFont()
-        : handle(::CreateFontW(13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                               OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, 0x20, L"Arial")) {}
+        : handle(CreateUiFont(
+              {.Face = L"Arial", .Height = 13, .Weight = FW_NORMAL, .PitchAndFamily = FF_SWISS})) {}
     ~MenuFont() { ::DeleteObject(handle); }
     HFONT handle;
 };

@@ -139,14 +139,14 @@ TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
 
 // The colours a page paints inside each of its swatches, sampled at the four pixels just inside the corners
 // and at the centre: CLR_INVALID when they differ.
-std::vector<COLORREF> SwatchFills(CSettingsPage& page, const std::vector<PageRect>& swatches) {
+std::vector<COLORREF> SwatchFills(CSettingsPage& page, const std::vector<Rect>& swatches) {
     // The test's skin folder has no page backgrounds to size the pages by.
     ::SetWindowPos(page.Hwnd(), nullptr, 0, 0, 260, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     const RECT client = page.GetClientRect();
     test::PixelSurface surface(client.right, client.bottom);
     page.PaintTo(surface.Dc());
     std::vector<COLORREF> fills;
-    for (const PageRect& s : swatches) {
+    for (const Rect& s : swatches) {
         const COLORREF centre = surface.Pixel((s.Left + s.Right) / 2, (s.Top + s.Bottom) / 2);
         bool even = true;
         for (const POINT at : {POINT{s.Left, s.Top}, POINT{s.Right - 1, s.Top}, POINT{s.Left, s.Bottom - 1},
@@ -170,7 +170,7 @@ TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
             p.MouseColors[i] = colours[6 - i];
         }
     }
-    std::vector<PageRect> stages;
+    std::vector<Rect> stages;
     std::vector<COLORREF> stageColours;
     for (int stage = 0; stage < 7; ++stage) {
         stages.push_back(DpiPageModel::SwatchRect(stage));
@@ -178,7 +178,7 @@ TEST(SettingsPanel, SwatchesShowTheStageAndPaletteColours) {
         stageColours.push_back(RGB(c.Red, c.Green, c.Blue));
     }
     EXPECT_EQ(SwatchFills(panel.Dpi(), stages), stageColours);
-    std::vector<PageRect> palette;
+    std::vector<Rect> palette;
     std::vector<COLORREF> paletteColours;
     for (int swatch = 0; swatch < 5; ++swatch) {
         palette.push_back(LightingPageModel::Swatch(LightingPageModel::Target::Mouse, swatch));

@@ -183,8 +183,8 @@ TEST_F(WarningDialogTest, PaintsTheBackgroundAndTheWhiteTexts) {
         EXPECT_GT(surface.CountBright(RECT{56, 39, 296, 55}), 30);
         EXPECT_GT(surface.CountBright(RECT{56, 55, 296, 71}), 30); // a second line
         EXPECT_EQ(surface.CountBright(RECT{296, 39, 330, 124}), 0);
-        const WarningLayout::Point on = dialog.Layout().OnCaption();
-        const WarningLayout::Point off = dialog.Layout().OffCaption();
+        const Point on = dialog.Layout().OnCaption();
+        const Point off = dialog.Layout().OffCaption();
         EXPECT_GT(surface.CountBright(RECT{on.X, on.Y, on.X + 24, on.Y + 15}), 5);
         EXPECT_GT(surface.CountBright(RECT{off.X, off.Y, off.X + 34, off.Y + 15}), 5);
         Click(dialog.OkButton().Hwnd());

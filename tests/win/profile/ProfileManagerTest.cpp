@@ -18,7 +18,7 @@ using test::MainWindow;
 using test::Pump;
 using Layout = ConfigDialogLayout;
 
-void ClickArea(CConfigDialog& dialog, const Layout::Rect& area) {
+void ClickArea(CConfigDialog& dialog, const Rect& area) {
     test::ClickAt(dialog.Hwnd(), area.Left + 5, area.Top + 5);
     Pump();
 }
