@@ -129,7 +129,7 @@ std::vector<std::string> SkinFileNames::All() {
 }
 
 std::string SkinFileNames::InSkins(std::string_view name) {
-    return "Skins/" + std::string(name);
+    return std::string(kFolder) + std::string(name);
 }
 
 } // namespace corvalith

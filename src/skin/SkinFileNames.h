@@ -1,5 +1,7 @@
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,8 +11,25 @@ namespace corvalith {
 // Every file of the Skins folder, named by its path inside that folder with "/" between the names: the
 // one list from which the windows, the skin artwork generator, the skin gallery and the tests name them.
 class SkinFileNames {
+    // The two texts one after the other, for the constant paths below.
+    template <std::size_t Size>
+    static constexpr std::array<char, Size> Joined(std::string_view first, std::string_view second) {
+        std::array<char, Size> chars{};
+        std::size_t at = 0;
+        for (const char c : first) {
+            chars[at++] = c;
+        }
+        for (const char c : second) {
+            chars[at++] = c;
+        }
+        return chars;
+    }
+
 public:
     SkinFileNames() = delete;
+
+    // The folder, relative to the program folder, that every name below lies in.
+    static constexpr std::string_view kFolder = "Skins/";
 
     // Main window
     static constexpr std::string_view kMain = "main.png";
@@ -115,6 +134,17 @@ public:
     // The name as the windows pass it to the skin images, relative to the program folder: "Skins/" and
     // the name.
     static std::string InSkins(std::string_view name);
+
+private:
+    template <const std::string_view& Name>
+    static constexpr std::array<char, kFolder.size() + Name.size()>
+        kInSkinsChars = Joined<kFolder.size() + Name.size()>(kFolder, Name);
+
+public:
+    // InSkins of one of the constant names above, as a constant for tables of paths:
+    // kInSkins<SkinFileNames::kMain> is "Skins/main.png".
+    template <const std::string_view& Name>
+    static constexpr std::string_view kInSkins{kInSkinsChars<Name>.data(), kInSkinsChars<Name>.size()};
 };
 
 } // namespace corvalith
