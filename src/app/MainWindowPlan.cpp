@@ -11,12 +11,14 @@ namespace {
 using Text = MainWindowPlan::Text;
 using Font = MainWindowPlan::Font;
 using Placement = MainWindowPlan::Placement;
+using Names = SkinFileNames;
 
-constexpr std::array<std::string_view, 4> kHeaderImages = {"\\skins\\ItemBK.png", "\\skins\\ItemBK.png",
-                                                           "\\skins\\ItemBK.png", "\\skins\\ItemBK.png"};
+constexpr std::array<std::string_view, 4> kHeaderImages = {
+    Names::kInSkins<Names::kItemBk>, Names::kInSkins<Names::kItemBk>, Names::kInSkins<Names::kItemBk>,
+    Names::kInSkins<Names::kItemBk>};
 constexpr std::array<std::string_view, 4> kViewImages = {
-    "\\skins\\button-mouse-normal.png", "\\skins\\button-mouse-over.png", "\\skins\\button-mouse-leave.png",
-    "\\skins\\button-mouse-normal.png"};
+    Names::kInSkins<Names::kMouseNormal>, Names::kInSkins<Names::kMouseOver>,
+    Names::kInSkins<Names::kMouseLeave>, Names::kInSkins<Names::kMouseNormal>};
 
 // The lift-off scale's digits 1 to 6, from the header's left edge.
 constexpr int kLiftOffScale[6] = {24, 55, 97, 136, 180, 218};
@@ -25,31 +27,32 @@ constexpr int kLiftOffScale[6] = {24, 55, 97, 136, 180, 218};
 
 std::vector<MainWindowPlan::Image> MainWindowPlan::Images(const MainWindowLayout& layout,
                                                           const State& state) {
-    std::vector<Image> images{{"Skins\\Logo.png", 20, 32}, {"Skins\\BK_MainMid.png", 262, 2}};
+    std::vector<Image> images{{Names::InSkins(Names::kLogo), 20, 32},
+                              {Names::InSkins(Names::kMainMid), 262, 2}};
     if (state.Shown == View::Top) {
-        images.push_back({"Skins\\Mouse\\Front\\MouseFront.png", 395, 85});
+        images.push_back({Names::InSkins(Names::kMouseFront), 395, 85});
     } else {
-        images.push_back({"Skins\\Mouse\\Side\\MouseSide.png", 300, 226});
+        images.push_back({Names::InSkins(Names::kMouseSide), 300, 226});
     }
     for (const HotSpotPlan::Image& spot : HotSpotPlan::For(
              static_cast<int>(state.Shown), state.SelectedSlot >= 0 ? state.SelectedSlot + 1 : 255)) {
         images.push_back({spot.Path, spot.X, spot.Y});
     }
-    images.push_back({"/Skins/BK_MainLeft.png", 20, 107});
-    images.push_back({"Skins\\MLogo.png", 40, 525});
+    images.push_back({Names::InSkins(Names::kMainLeft), 20, 107});
+    images.push_back({Names::InSkins(Names::kMLogo), 40, 525});
     if (!layout.IsCollapsed(MainWindowLayout::ButtonAssignment)) {
-        images.push_back({"/Skins/ButtonAssignment/BK_ButtonAssignment.png", 20, 127});
+        images.push_back({Names::InSkins(Names::kButtonAssignment), 20, 127});
     }
     if (!layout.IsCollapsed(MainWindowLayout::AxisSensitivity)) {
         const Rect h = layout.Header(3);
-        images.push_back({"/Skins/XYSensitivity/BK_XYSensSetting.png", h.Left, h.Bottom});
+        images.push_back({Names::InSkins(Names::kXYSensitivity), h.Left, h.Bottom});
     }
     if (!layout.IsCollapsed(MainWindowLayout::LiftOff)) {
         const Rect h = layout.Header(4);
-        images.push_back({"/Skins/SilentHeihgt/sh-bk.png", h.Left, h.Bottom});
+        images.push_back({Names::InSkins(Names::kLiftOff), h.Left, h.Bottom});
         // The left mark stands for on, the right one for off; the chosen one is lit.
-        const char* const lit = "Skins\\Enable.png";
-        const char* const unlit = "Skins\\Disable.png";
+        const std::string lit = Names::InSkins(Names::kEnable);
+        const std::string unlit = Names::InSkins(Names::kDisable);
         images.push_back({state.LiftOffOn ? lit : unlit, h.Left + 20, h.Bottom + 14});
         images.push_back({state.LiftOffOn ? unlit : lit, h.Left + 158, h.Bottom + 14});
     }
@@ -104,36 +107,36 @@ const std::array<MainWindowPlan::Button, MainWindowPlan::kControls>& MainWindowP
     static const std::array<Button, kControls> buttons = {{
         {Control::Reset,
          {923, 604, 980, 634},
-         {"\\skins\\button-cancel-normal.png", "\\skins\\button-cancel-over.png",
-          "\\skins\\button-cancel-leave.png", "\\skins\\button-save-leave.png"},
+         {Names::kInSkins<Names::kCancelNormal>, Names::kInSkins<Names::kCancelOver>,
+          Names::kInSkins<Names::kCancelLeave>, Names::kInSkins<Names::kSaveLeave>},
          TextEntry::Reset,
          0,
          0},
         {Control::Close,
          {979, 5, 994, 20},
-         {"\\skins\\button-close-normal.png", "\\skins\\button-close-over.png",
-          "\\skins\\button-close-normal.png", "\\skins\\button-close-normal.png"},
+         {Names::kInSkins<Names::kCloseNormal>, Names::kInSkins<Names::kCloseOver>,
+          Names::kInSkins<Names::kCloseNormal>, Names::kInSkins<Names::kCloseNormal>},
          std::nullopt,
          -1,
          0},
         {Control::Minimize,
          {958, 5, 973, 20},
-         {"\\skins\\button-min-normal.png", "\\skins\\button-min-over.png", "\\skins\\button-min-normal.png",
-          "\\skins\\button-min-normal.png"},
+         {Names::kInSkins<Names::kMinNormal>, Names::kInSkins<Names::kMinOver>,
+          Names::kInSkins<Names::kMinNormal>, Names::kInSkins<Names::kMinNormal>},
          std::nullopt,
          -1,
          0},
         {Control::Help,
          {937, 5, 952, 20},
-         {"\\skins\\button-help-normal.png", "\\skins\\button-help-over.png",
-          "\\skins\\button-help-normal.png", "\\skins\\button-help-normal.png"},
+         {Names::kInSkins<Names::kHelpNormal>, Names::kInSkins<Names::kHelpOver>,
+          Names::kInSkins<Names::kHelpNormal>, Names::kInSkins<Names::kHelpNormal>},
          std::nullopt,
          -1,
          0},
         {Control::Config,
          {18, 604, 158, 634},
-         {"\\skins\\button-config-normal.png", "\\skins\\button-config-over.png",
-          "\\skins\\button-config-normal.png", "\\skins\\button-config-normal.png"},
+         {Names::kInSkins<Names::kConfigNormal>, Names::kInSkins<Names::kConfigOver>,
+          Names::kInSkins<Names::kConfigNormal>, Names::kInSkins<Names::kConfigNormal>},
          TextEntry::Config,
          1,
          20},
@@ -144,8 +147,8 @@ const std::array<MainWindowPlan::Button, MainWindowPlan::kControls>& MainWindowP
         {Control::Header3, {20, 157, 262, 177}, kHeaderImages, TextEntry::AxisSensitivity, -1, 0},
         {Control::Header4,
          {20, 182, 262, 202},
-         {"\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png", "\\skins\\ItemBK-LOD.png",
-          "\\skins\\ItemBK-LOD.png"},
+         {Names::kInSkins<Names::kItemBkLod>, Names::kInSkins<Names::kItemBkLod>,
+          Names::kInSkins<Names::kItemBkLod>, Names::kInSkins<Names::kItemBkLod>},
          TextEntry::LiftOffDistance,
          -1,
          0},

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowLayout.h"
 #include "lang/LanguageTable.h"
+#include "skin/SkinFileNames.h"
 
 #include <array>
 #include <optional>
@@ -16,11 +17,12 @@ namespace corvalith {
 // positions. The window paints from it and the skin gallery draws its picture of the window from it.
 class MainWindowPlan {
 public:
-    static constexpr std::string_view kBackground = "/skins/main.png";
-    static constexpr std::string_view kButtonPanel = "/skins/ButtonAssignment/BK_ButtonAssignment.png";
-    static constexpr std::string_view kAxisPanel = "/skins/XYSensitivity/BK_XYSensSetting.png";
-    static constexpr std::string_view kSliderTrack = "\\skins\\XYSensitivity\\1.png";
-    static constexpr std::string_view kSliderFill = "\\skins\\XYSensitivity\\2.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kMain>;
+    static constexpr std::string_view kButtonPanel =
+        SkinFileNames::kInSkins<SkinFileNames::kButtonAssignment>;
+    static constexpr std::string_view kAxisPanel = SkinFileNames::kInSkins<SkinFileNames::kXYSensitivity>;
+    static constexpr std::string_view kSliderTrack = SkinFileNames::kInSkins<SkinFileNames::kXYTrack>;
+    static constexpr std::string_view kSliderFill = SkinFileNames::kInSkins<SkinFileNames::kXYTrackFilled>;
     // The part of the slider images the three sliders show.
     static constexpr Rect kSliderImage{0, 0, MainWindowLayout::kSliderWidth, 14};
     // The middle of the window: the mouse picture, its hot spots and the view buttons' surroundings.
@@ -74,9 +76,10 @@ public:
         int Indent = 0;
     };
     static constexpr std::array<std::string_view, 4> kDropDownImages = {
-        "\\skins\\ButtonAssignment\\DropdownBox-normal.png",
-        "\\skins\\ButtonAssignment\\DropdownBox-over.png", "\\skins\\ButtonAssignment\\DropdownBox-over.png",
-        "\\skins\\ButtonAssignment\\DropdownBox-normal.png"};
+        SkinFileNames::kInSkins<SkinFileNames::kDropdownNormal>,
+        SkinFileNames::kInSkins<SkinFileNames::kDropdownOver>,
+        SkinFileNames::kInSkins<SkinFileNames::kDropdownOver>,
+        SkinFileNames::kInSkins<SkinFileNames::kDropdownNormal>};
 
     struct State {
         View Shown = View::Top;

@@ -9,6 +9,7 @@
 #include "platform/FixedDataFolderLocator.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
+#include "skin/SkinFileNames.h"
 
 #include <gtest/gtest.h>
 
@@ -27,6 +28,7 @@ using Image = MainWindowPlan::Image;
 using Text = MainWindowPlan::Text;
 using Font = MainWindowPlan::Font;
 using Placement = MainWindowPlan::Placement;
+using Names = SkinFileNames;
 
 // H1 = 160 (button-assignment panel), H2 = 120 (axis panel); every section open puts header 3 at
 // 317..337 and header 4 at 462..482.
@@ -42,27 +44,28 @@ TEST(MainWindowPlan, ImagesFollowTheViewTheSectionsAndTheSwitch) {
     const MainWindowLayout closed(160, 120);
     const std::vector<Image> top = MainWindowPlan::Images(closed, {MainWindowPlan::View::Top, -1, false});
     ASSERT_GE(top.size(), 5u);
-    EXPECT_EQ(top[0], (Image{"Skins\\Logo.png", 20, 32}));
-    EXPECT_EQ(top[1], (Image{"Skins\\BK_MainMid.png", 262, 2}));
-    EXPECT_EQ(top[2], (Image{"Skins\\Mouse\\Front\\MouseFront.png", 395, 85}));
-    EXPECT_EQ(top[top.size() - 2], (Image{"/Skins/BK_MainLeft.png", 20, 107}));
-    EXPECT_EQ(top.back(), (Image{"Skins\\MLogo.png", 40, 525}));
+    EXPECT_EQ(top[0], (Image{Names::InSkins(Names::kLogo), 20, 32}));
+    EXPECT_EQ(top[1], (Image{Names::InSkins(Names::kMainMid), 262, 2}));
+    EXPECT_EQ(top[2], (Image{Names::InSkins(Names::kMouseFront), 395, 85}));
+    EXPECT_EQ(top[top.size() - 2], (Image{Names::InSkins(Names::kMainLeft), 20, 107}));
+    EXPECT_EQ(top.back(), (Image{Names::InSkins(Names::kMLogo), 40, 525}));
     // Six hot spots of the top view with nothing selected.
     EXPECT_EQ(top.size(), 3u + 6u + 2u);
 
     const std::vector<Image> side = MainWindowPlan::Images(AllOpen(), {MainWindowPlan::View::Side, 4, false});
-    EXPECT_EQ(side[2], (Image{"Skins\\Mouse\\Side\\MouseSide.png", 300, 226}));
+    EXPECT_EQ(side[2], (Image{Names::InSkins(Names::kMouseSide), 300, 226}));
     const std::vector<Image> tail(side.end() - 7, side.end());
-    EXPECT_EQ(tail, (std::vector<Image>{{"/Skins/BK_MainLeft.png", 20, 107},
-                                        {"Skins\\MLogo.png", 40, 525},
-                                        {"/Skins/ButtonAssignment/BK_ButtonAssignment.png", 20, 127},
-                                        {"/Skins/XYSensitivity/BK_XYSensSetting.png", 20, 337},
-                                        {"/Skins/SilentHeihgt/sh-bk.png", 20, 482},
-                                        {"Skins\\Disable.png", 40, 496}, // off: the left (on) mark unlit
-                                        {"Skins\\Enable.png", 178, 496}}));
+    EXPECT_EQ(tail,
+              (std::vector<Image>{{Names::InSkins(Names::kMainLeft), 20, 107},
+                                  {Names::InSkins(Names::kMLogo), 40, 525},
+                                  {Names::InSkins(Names::kButtonAssignment), 20, 127},
+                                  {Names::InSkins(Names::kXYSensitivity), 20, 337},
+                                  {Names::InSkins(Names::kLiftOff), 20, 482},
+                                  {Names::InSkins(Names::kDisable), 40, 496}, // off: the left (on) mark unlit
+                                  {Names::InSkins(Names::kEnable), 178, 496}}));
     const std::vector<Image> on = MainWindowPlan::Images(AllOpen(), {MainWindowPlan::View::Side, 4, true});
-    EXPECT_EQ(on[on.size() - 2], (Image{"Skins\\Enable.png", 40, 496}));
-    EXPECT_EQ(on.back(), (Image{"Skins\\Disable.png", 178, 496}));
+    EXPECT_EQ(on[on.size() - 2], (Image{Names::InSkins(Names::kEnable), 40, 496}));
+    EXPECT_EQ(on.back(), (Image{Names::InSkins(Names::kDisable), 178, 496}));
 }
 
 TEST(MainWindowPlan, TextsOfTheOpenSectionsAndTheNote) {
@@ -403,7 +406,7 @@ namespace {
 TEST(MainWindowPlan, AllImagePathsListTheStartingWindowFirstAndEveryStateOnce) {
     const std::vector<std::string> paths = MainWindowPlan::AllImagePaths();
     ASSERT_FALSE(paths.empty());
-    EXPECT_EQ(paths.front(), "/skins/main.png");
+    EXPECT_EQ(paths.front(), Names::InSkins(Names::kMain));
     std::vector<std::string> sorted = paths;
     std::sort(sorted.begin(), sorted.end());
     EXPECT_EQ(std::adjacent_find(sorted.begin(), sorted.end()), sorted.end()) << "a path listed twice";
@@ -412,24 +415,24 @@ TEST(MainWindowPlan, AllImagePathsListTheStartingWindowFirstAndEveryStateOnce) {
         const auto found = std::find(paths.begin(), paths.end(), path);
         return found == paths.end() ? -1 : static_cast<int>(found - paths.begin());
     };
-    const int sliders = at("\\skins\\XYSensitivity\\1.png");
+    const int sliders = at(Names::InSkins(Names::kXYTrack));
     ASSERT_GE(sliders, 0);
     struct Case {
-        const char* path;
+        std::string path;
         bool beforeTheSliders; // drawn by the window as it starts, or a button's image
     };
     const Case cases[] = {
-        {"Skins\\BK_MainMid.png", true},
-        {"Skins\\Mouse\\Front\\MouseFront.png", true},
-        {"Skins/Mouse/Front/F-1-normal.png", true},
-        {"\\skins\\ButtonAssignment\\DropdownBox-over.png", true},
-        {"Skins/Mouse/Front/F-4-over.png", false},
-        {"Skins\\Mouse\\Side\\MouseSide.png", false},
-        {"Skins/Mouse/Side/S-6-normal.png", false},
-        {"/Skins/ButtonAssignment/BK_ButtonAssignment.png", false},
-        {"/Skins/SilentHeihgt/sh-bk.png", false},
-        {"Skins\\Enable.png", false},
-        {"Skins\\Disable.png", false},
+        {Names::InSkins(Names::kMainMid), true},
+        {Names::InSkins(Names::kMouseFront), true},
+        {Names::InSkins(Names::MouseButton(Names::MouseView::Front, 1, false)), true},
+        {Names::InSkins(Names::kDropdownOver), true},
+        {Names::InSkins(Names::MouseButton(Names::MouseView::Front, 4, true)), false},
+        {Names::InSkins(Names::kMouseSide), false},
+        {Names::InSkins(Names::MouseButton(Names::MouseView::Side, 6, false)), false},
+        {Names::InSkins(Names::kButtonAssignment), false},
+        {Names::InSkins(Names::kLiftOff), false},
+        {Names::InSkins(Names::kEnable), false},
+        {Names::InSkins(Names::kDisable), false},
     };
     for (const Case& c : cases) {
         const int index = at(c.path);
