@@ -2,6 +2,7 @@
 
 #include "controls/DialogHover.h"
 #include "platform/Rect.h"
+#include "skin/SkinFileNames.h"
 
 #include <cstdint>
 #include <string_view>
@@ -29,11 +30,12 @@ public:
     static constexpr Rect kCancel{314, 250, 378, 275};
     static constexpr Rect kClose{352, 6, 370, 24};
 
-    static constexpr std::string_view kBackground = "skins/single-key.png";
-    static constexpr std::string_view kCloseOver = "Skins\\/button-close-over.png";
-    static constexpr std::string_view kCloseNormal = "Skins\\button-close-normal.png";
-    static constexpr std::string_view kButtonOver = "Skins\\/MacroManagement/button-cancel-over.png";
-    static constexpr std::string_view kButtonNormal = "Skins\\MacroManagement\\button-cancel-normal.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kSingleKey>;
+    static constexpr std::string_view kCloseOver = SkinFileNames::kInSkins<SkinFileNames::kCloseOver>;
+    static constexpr std::string_view kCloseNormal = SkinFileNames::kInSkins<SkinFileNames::kCloseNormal>;
+    static constexpr std::string_view kButtonOver = SkinFileNames::kInSkins<SkinFileNames::kMacroCancelOver>;
+    static constexpr std::string_view kButtonNormal =
+        SkinFileNames::kInSkins<SkinFileNames::kMacroCancelNormal>;
 
     // Key messages as the window receives them.
     enum KeyMessage : std::uint32_t {

@@ -2,6 +2,7 @@
 
 #include "controls/DialogHover.h"
 #include "platform/Rect.h"
+#include "skin/SkinFileNames.h"
 
 #include <array>
 #include <cstdint>
@@ -37,17 +38,17 @@ public:
     static constexpr int kFontWeight = 400;
     static constexpr std::uint8_t kListBackground[3] = {40, 40, 40};
 
-    static constexpr std::string_view kBackground = "/macro-key.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kMacroKey>;
     // The window's size when its background cannot be loaded: every area above, the close button's too,
     // lies inside it, so the window can still be seen and closed.
     static constexpr int kFallbackWidth = 400;
     static constexpr int kFallbackHeight = 300;
-    static constexpr std::string_view kModeMarked = "/PaneMakingTick.png";
-    static constexpr std::string_view kModeUnmarked = "/Pane.png";
-    static constexpr std::string_view kButtonNormal = "/MacroManagement/button-new-normal.png";
-    static constexpr std::string_view kButtonOver = "/MacroManagement/button-new-over.png";
-    static constexpr std::string_view kCloseNormal = "/button-close-normal.png";
-    static constexpr std::string_view kCloseOver = "/button-close-over.png";
+    static constexpr std::string_view kModeMarked = SkinFileNames::kInSkins<SkinFileNames::kPaneTick>;
+    static constexpr std::string_view kModeUnmarked = SkinFileNames::kInSkins<SkinFileNames::kPane>;
+    static constexpr std::string_view kButtonNormal = SkinFileNames::kInSkins<SkinFileNames::kNewNormal>;
+    static constexpr std::string_view kButtonOver = SkinFileNames::kInSkins<SkinFileNames::kNewOver>;
+    static constexpr std::string_view kCloseNormal = SkinFileNames::kInSkins<SkinFileNames::kCloseNormal>;
+    static constexpr std::string_view kCloseOver = SkinFileNames::kInSkins<SkinFileNames::kCloseOver>;
 
     // "EN", "DE", "CHS", "CHT"; every text stays empty for any other code.
     static Texts TextsFor(std::string_view languageCode);

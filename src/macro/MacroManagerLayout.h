@@ -2,6 +2,7 @@
 
 #include "controls/DialogHover.h"
 #include "platform/Rect.h"
+#include "skin/SkinFileNames.h"
 
 #include <cstdint>
 #include <string_view>
@@ -46,21 +47,23 @@ public:
     static constexpr std::uint8_t kListBackground[3] = {109, 109, 109};
     static constexpr std::uint8_t kLoopBackground[3] = {34, 24, 21};
 
-    static constexpr std::string_view kBackground = "/MacroManagement/MacroManagement.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kMacroManagement>;
     // The window's size when its background cannot be loaded: every area above, the close button's too,
     // lies inside it, so the window can still be seen and closed.
     static constexpr int kFallbackWidth = 490;
     static constexpr int kFallbackHeight = 432;
-    static constexpr std::string_view kButtonNormal = "/MacroManagement/button-cancel-normal.png";
-    static constexpr std::string_view kButtonOver = "/MacroManagement/button-cancel-over.png";
-    static constexpr std::string_view kNewNormal = "/MacroManagement/button-new-normal.png";
-    static constexpr std::string_view kNewOver = "/MacroManagement/button-new-over.png";
-    static constexpr std::string_view kCloseNormal = "/macro-button-close-normal.png";
-    static constexpr std::string_view kCloseOver = "/macro-button-close-over.png";
-    static constexpr std::string_view kCheckClear = "/MacroManagement/Pane.png";
-    static constexpr std::string_view kCheckTicked = "/MacroManagement/PaneMakingTick.png";
-    static constexpr std::string_view kRecordNormal = "/MacroManagement/Record-normal.png";
-    static constexpr std::string_view kRecordOver = "/MacroManagement/Record-over.png";
+    static constexpr std::string_view kButtonNormal =
+        SkinFileNames::kInSkins<SkinFileNames::kMacroCancelNormal>;
+    static constexpr std::string_view kButtonOver = SkinFileNames::kInSkins<SkinFileNames::kMacroCancelOver>;
+    static constexpr std::string_view kNewNormal = SkinFileNames::kInSkins<SkinFileNames::kNewNormal>;
+    static constexpr std::string_view kNewOver = SkinFileNames::kInSkins<SkinFileNames::kNewOver>;
+    static constexpr std::string_view kCloseNormal =
+        SkinFileNames::kInSkins<SkinFileNames::kMacroCloseNormal>;
+    static constexpr std::string_view kCloseOver = SkinFileNames::kInSkins<SkinFileNames::kMacroCloseOver>;
+    static constexpr std::string_view kCheckClear = SkinFileNames::kInSkins<SkinFileNames::kMacroPane>;
+    static constexpr std::string_view kCheckTicked = SkinFileNames::kInSkins<SkinFileNames::kMacroPaneTick>;
+    static constexpr std::string_view kRecordNormal = SkinFileNames::kInSkins<SkinFileNames::kRecordNormal>;
+    static constexpr std::string_view kRecordOver = SkinFileNames::kInSkins<SkinFileNames::kRecordOver>;
     static constexpr int kRecordImageWidth = 122;
     static constexpr int kRecordImageHeight = 24;
 

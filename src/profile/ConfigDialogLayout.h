@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/Rect.h"
+#include "skin/SkinFileNames.h"
 
 #include <string>
 #include <string_view>
@@ -22,10 +23,10 @@ public:
     static constexpr unsigned kMenuId = 145;
     static constexpr int kListId = 130;
 
-    static constexpr const char* kBackground = "Skins/Config/Config.png";
-    static constexpr const char* kCloseImage = "Skins/button-close-normal.png";
-    static constexpr const char* kNewImage = "Skins/Config/New-Config.png";
-    static constexpr const char* kDeleteImage = "Skins/Config/Del-Config.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kConfig>;
+    static constexpr std::string_view kCloseImage = SkinFileNames::kInSkins<SkinFileNames::kCloseNormal>;
+    static constexpr std::string_view kNewImage = SkinFileNames::kInSkins<SkinFileNames::kNewConfig>;
+    static constexpr std::string_view kDeleteImage = SkinFileNames::kInSkins<SkinFileNames::kDelConfig>;
 
     static constexpr Rect kList{0, 31, 263, 575};
     static constexpr Rect kNewArea{0, 575, 100, 598};

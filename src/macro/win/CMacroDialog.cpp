@@ -59,8 +59,7 @@ CMacroDialog::~CMacroDialog() {
 BOOL CMacroDialog::OnInitDialog() {
     CDialog::OnInitDialog();
     SetWindowText(kTitle);
-    const bool hasBackground =
-        skins_.LoadBackground(hwnd_, std::string("Skins") + std::string(Layout::kBackground), background_);
+    const bool hasBackground = skins_.LoadBackground(hwnd_, Layout::kBackground, background_);
     if (!hasBackground) {
         SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -225,19 +224,15 @@ void CMacroDialog::Draw(HDC dc) {
         return;
     }
     SkinImages::DrawImage(canvas, background_, 0, 0);
-    const auto skin = [](std::string_view path) { return std::string("Skins") + std::string(path); };
     for (std::size_t mode = 0; mode < Layout::kRunModeMarks.size(); ++mode) {
-        skins_.DrawImageFile(canvas,
-                             skin(mode == choice_.Mode() ? Layout::kModeMarked : Layout::kModeUnmarked),
+        skins_.DrawImageFile(canvas, mode == choice_.Mode() ? Layout::kModeMarked : Layout::kModeUnmarked,
                              Layout::kRunModeMarks[mode].Left, Layout::kRunModeMarks[mode].Top);
     }
-    skins_.DrawImageFile(canvas,
-                         skin(hover_.IsLit(Button::Close) ? Layout::kCloseOver : Layout::kCloseNormal),
+    skins_.DrawImageFile(canvas, hover_.IsLit(Button::Close) ? Layout::kCloseOver : Layout::kCloseNormal,
                          Layout::kClose.Left, Layout::kClose.Top);
-    skins_.DrawImageFile(canvas, skin(hover_.IsLit(Button::Ok) ? Layout::kButtonOver : Layout::kButtonNormal),
+    skins_.DrawImageFile(canvas, hover_.IsLit(Button::Ok) ? Layout::kButtonOver : Layout::kButtonNormal,
                          Layout::kOk.Left, Layout::kOk.Top);
-    skins_.DrawImageFile(canvas,
-                         skin(hover_.IsLit(Button::Cancel) ? Layout::kButtonOver : Layout::kButtonNormal),
+    skins_.DrawImageFile(canvas, hover_.IsLit(Button::Cancel) ? Layout::kButtonOver : Layout::kButtonNormal,
                          Layout::kCancel.Left, Layout::kCancel.Top);
 
     const Layout::Texts texts = Layout::TextsFor(code_);

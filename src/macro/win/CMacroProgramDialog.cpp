@@ -23,10 +23,6 @@ using Layout = MacroManagerLayout;
 constexpr char kBackgroundError[] = "error";
 constexpr char kBackgroundErrorCaption[] = "Macro Manager Dialog Load background image failed!!!";
 
-std::string Skin(std::string_view path) {
-    return std::string("Skins") + std::string(path);
-}
-
 HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Rect& box, int id) {
     return ::CreateWindowExW(0, className, L"", style, box.Left, box.Top, box.Right - box.Left,
                              box.Bottom - box.Top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
@@ -61,7 +57,7 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     session_.Open(code_, labels_, hwnd_);
     hover_.Reset();
     view_.Attach(hwnd_, nullptr, nullptr, nullptr, code_);
-    background_ = skins_.LoadBackground(hwnd_, Skin(Layout::kBackground));
+    background_ = skins_.LoadBackground(hwnd_, Layout::kBackground);
     if (background_ == nullptr) {
         SetWindowPos(nullptr, 0, 0, Layout::kFallbackWidth, Layout::kFallbackHeight,
                      SWP_NOZORDER | SWP_NOACTIVATE);
@@ -90,8 +86,8 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     record_.SetFontFace(WideString::FromUtf8(Layout::FontFace(code_)));
     record_.SetFontHeight(Layout::RecordFontHeight(code_));
     record_.SetSkinImages(skins_, RECT{0, 0, Layout::kRecordImageWidth, Layout::kRecordImageHeight},
-                          Skin(Layout::kRecordNormal), Skin(Layout::kRecordOver), Skin(Layout::kRecordOver),
-                          Skin(Layout::kRecordNormal));
+                          Layout::kRecordNormal, Layout::kRecordOver, Layout::kRecordOver,
+                          Layout::kRecordNormal);
     record_.SetChecked(false);
 
     session_.LoadList();

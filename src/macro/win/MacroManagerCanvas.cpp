@@ -72,7 +72,7 @@ void MacroManagerCanvas::Draw(HDC dc, const RECT& client, const State& state) co
     }
     SkinImages::DrawImage(canvas, *state.Background, 0, 0);
     const auto image = [&](std::string_view path, const Rect& at) {
-        skins_.DrawImageFile(canvas, std::string("Skins") + std::string(path), at.Left, at.Top);
+        skins_.DrawImageFile(canvas, path, at.Left, at.Top);
     };
     const DialogHoverTracker& hover = state.Hover;
     image(hover.IsLit(Button::Close) ? Layout::kCloseOver : Layout::kCloseNormal, Layout::kClose);

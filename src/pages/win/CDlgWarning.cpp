@@ -7,30 +7,32 @@
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
 #include "platform/win/WideString.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace corvalith {
 
 namespace {
 
-constexpr char kBackground[] = "Skins\\Warning\\main.jpg";
-constexpr char kButtonNormal[] = "\\Skins\\Warning\\Button-Normal.png";
-constexpr char kButtonDown[] = "\\Skins\\Warning\\Button-Down.png";
-constexpr char kCloseNormal[] = "\\Skins\\Warning\\Close-Normal.png";
-constexpr char kCloseDown[] = "\\Skins\\Warning\\Close-Down.png";
-constexpr char kOptionNormal[] = "\\Skins\\Warning\\Option-Normal.png";
-constexpr char kOptionDown[] = "\\Skins\\Warning\\Option-Down.png";
+constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kWarning>;
+constexpr std::string_view kButtonNormal = SkinFileNames::kInSkins<SkinFileNames::kWarningButtonNormal>;
+constexpr std::string_view kButtonDown = SkinFileNames::kInSkins<SkinFileNames::kWarningButtonDown>;
+constexpr std::string_view kCloseNormal = SkinFileNames::kInSkins<SkinFileNames::kWarningCloseNormal>;
+constexpr std::string_view kCloseDown = SkinFileNames::kInSkins<SkinFileNames::kWarningCloseDown>;
+constexpr std::string_view kOptionNormal = SkinFileNames::kInSkins<SkinFileNames::kWarningOptionNormal>;
+constexpr std::string_view kOptionDown = SkinFileNames::kInSkins<SkinFileNames::kWarningOptionDown>;
 
 // The part of each button image the buttons show.
 constexpr RECT kButtonImage{0, 0, 85, 22};
 constexpr RECT kSmallImage{0, 0, 14, 13};
 
 // Gives a button its normal image and the "down" image for the hover, pressed and disabled states.
-void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& source, const char* normalPath,
-                    const char* downPath) {
+void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& source,
+                    std::string_view normalPath, std::string_view downPath) {
     const std::optional<SkinImage> normal = skins.LoadImage(normalPath);
     const std::optional<SkinImage> down = skins.LoadImage(downPath);
     const HBITMAP downBitmap = down ? down->Bitmap() : nullptr;

@@ -12,6 +12,7 @@
 #include "pages/win/CDlgMouseWheelSpeed.h"
 #include "pages/win/CDlgUSBReportRate.h"
 #include "pages/win/PageContext.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/CPaintedButton.h"
 #include "skin/win/CPaintedButtons.h"
 #include "skin/win/SkinImage.h"
@@ -34,8 +35,8 @@ public:
     static constexpr int kScrollSkinBitmap = 129;
     // Command ids of the headers, section 1 first; the panel draws its headers itself.
     enum HeaderCommand : UINT { kFirstHeaderCommand = 0x1200 };
-    static constexpr std::string_view kBackground = "/skins/BK_MainRight.png";
-    static constexpr std::string_view kHeaderImage = "\\skins\\ItemBK.png";
+    static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kMainRight>;
+    static constexpr std::string_view kHeaderImage = SkinFileNames::kInSkins<SkinFileNames::kItemBk>;
     // The skin files the panel draws with every section collapsed, as it first shows.
     static constexpr std::array<std::string_view, 2> kShownImages = {kBackground, kHeaderImage};
 
