@@ -4,6 +4,7 @@
 #include "macro/win/CMacroDialog.h"
 #include "macro/win/CMacroProgramDialog.h"
 #include "platform/win/Win32KeyboardHook.h"
+#include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"
@@ -338,8 +339,10 @@ std::wstring TextOf(HWND window) {
 // The two dialogs' backgrounds; their other images may be missing.
 struct DialogSkins {
     DialogSkins() {
-        EXPECT_TRUE(folder.WriteImage("skins\\single-key.png", 384, 285, RGB(30, 30, 30)));
-        EXPECT_TRUE(folder.WriteImage("Skins\\macro-key.png", 390, 285, RGB(30, 30, 30)));
+        EXPECT_TRUE(
+            folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kSingleKey), 384, 285, RGB(30, 30, 30)));
+        EXPECT_TRUE(
+            folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kMacroKey), 390, 285, RGB(30, 30, 30)));
         setup.programFolder = folder.ProgramFolder();
     }
     test::TestSkinFolder folder;

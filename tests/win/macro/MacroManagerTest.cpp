@@ -4,6 +4,7 @@
 #include "macro/win/CMacroProgramDialog.h"
 #include "platform/win/Win32KeyboardHook.h"
 #include "sim/TraceWriter.h"
+#include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"
@@ -28,8 +29,8 @@ constexpr auto kMacroKind = static_cast<std::uint8_t>(11);
 // The main window over the virtual mouse with the macro manager's background in its skins.
 struct Manager {
     explicit Manager(const std::string& recordIni = "") {
-        EXPECT_TRUE(
-            skins.WriteImage("Skins\\MacroManagement\\MacroManagement.png", 490, 432, RGB(30, 30, 30)));
+        EXPECT_TRUE(skins.WriteImage(SkinFileNames::InSkins(SkinFileNames::kMacroManagement), 490, 432,
+                                     RGB(30, 30, 30)));
         setup.programFolder = skins.ProgramFolder();
         main = std::make_unique<MainWindow>(setup);
         if (!recordIni.empty()) {

@@ -1,6 +1,7 @@
 #include "doubles/RecordingDebugOutput.h"
 #include "doubles/ScriptedPrompts.h"
 #include "pages/win/CDlgadvance.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/ButtonClick.h"
 #include "win/support/PixelSurface.h"
@@ -21,21 +22,22 @@ namespace {
 // its own and the panel's background blue, so that a misplaced page shows.
 struct Panel {
     Panel() {
-        const std::pair<const char*, int> pages[] = {
-            {"skins\\DPISetting\\BK_DPISetting.png", 232},
-            {"skins\\Lighting\\BK_Lighting.png", 192},
-            {"skins\\Lighting\\BK_PADLighting.png", 163},
-            {"skins\\USBReportRate\\BK_USBReportRate.png", 135},
-            {"skins\\MouseAttribute\\BK_MouseAttribute.png", 112},
-            {"skins\\MouseAttribute\\BK_ScrollSpeed.png", 72},
-            {"skins\\AngleSnap\\BK_AngleSnap.png", 50},
+        const std::pair<std::string, int> pages[] = {
+            {SkinFileNames::InSkins(SkinFileNames::kDpiPage), 232},
+            {SkinFileNames::InSkins(SkinFileNames::kLightingPage), 192},
+            {SkinFileNames::InSkins(SkinFileNames::kPadLightingPage), 163},
+            {SkinFileNames::InSkins(SkinFileNames::kPollingPage), 135},
+            {SkinFileNames::InSkins(SkinFileNames::kPointerPage), 112},
+            {SkinFileNames::InSkins(SkinFileNames::kScrollPage), 72},
+            {SkinFileNames::InSkins(SkinFileNames::kAngleSnapPage), 50},
         };
         int grey = 20;
         for (const auto& [path, height] : pages) {
             EXPECT_TRUE(folder.WriteImage(path, 242, height, RGB(grey, grey, grey)));
             grey += 25;
         }
-        EXPECT_TRUE(folder.WriteImage("skins\\BK_MainRight.png", 260, 563, RGB(30, 60, 200)));
+        EXPECT_TRUE(
+            folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kMainRight), 260, 563, RGB(30, 60, 200)));
         skins = std::make_unique<SkinImages>(folder.ProgramFolder());
         language.Fill("EN");
         EXPECT_TRUE(owner.CreateEx(0, nullptr, L"owner", WS_POPUP | WS_CLIPCHILDREN, RECT{0, 0, 1000, 620},

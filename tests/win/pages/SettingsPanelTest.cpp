@@ -1,5 +1,6 @@
 #include "pages/win/CDlgadvance.h"
 #include "profile/ProfileFile.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/PixelSurface.h"
@@ -109,7 +110,7 @@ TEST(SettingsPanel, StandsInTheRightColumnWithItsHeadersAndClearsTheSelection) {
 TEST(SettingsPanel, ShowsAndPaintsWhenTheHiddenMainWindowIsShown) {
     constexpr COLORREF kPanelColour = RGB(10, 160, 30);
     test::TestSkinFolder folder;
-    ASSERT_TRUE(folder.WriteImage("Skins\\BK_MainRight.png", 260, 563, kPanelColour));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kMainRight), 260, 563, kPanelColour));
     MainWindow::Setup setup;
     setup.programFolder = folder.ProgramFolder();
     MainWindow main(setup);

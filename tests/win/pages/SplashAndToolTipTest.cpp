@@ -2,6 +2,7 @@
 #include "lang/LanguageTable.h"
 #include "pages/win/CDlgSplash.h"
 #include "pages/win/CDlgToolTip.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 #include "win/support/ModalScript.h"
 #include "win/support/PixelSurface.h"
@@ -25,7 +26,7 @@ constexpr COLORREF kSplashColour = RGB(40, 80, 120);
 
 TEST(SplashTest, ClosesItselfWhenItsTimeIsUpWhateverTheUserClicksOrPresses) {
     TestSkinFolder folder;
-    ASSERT_TRUE(folder.WriteImage("Skins\\splash.png", 537, 423, kSplashColour));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kSplash), 537, 423, kSplashColour));
     SkinImages skins(folder.ProgramFolder());
     // The program shows it for three seconds; the test for 600 milliseconds.
     EXPECT_EQ(CDlgSplash(skins).PeriodMs(), 3000u);

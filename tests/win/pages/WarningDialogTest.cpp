@@ -1,5 +1,6 @@
 #include "lang/LanguageTable.h"
 #include "pages/win/CDlgWarning.h"
+#include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 #include "win/support/ModalScript.h"
 #include "win/support/PixelSurface.h"
@@ -27,13 +28,19 @@ constexpr COLORREF kOptionDown = RGB(0, 200, 0);
 
 // The notice's images, the background 330 x 170.
 void WriteWarningSkin(TestSkinFolder& folder) {
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\main.jpg", 330, 170, kBackground));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Button-Normal.png", 85, 22, RGB(90, 90, 90)));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Button-Down.png", 85, 22, RGB(60, 60, 60)));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Close-Normal.png", 14, 13, RGB(0, 0, 200)));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Close-Down.png", 14, 13, RGB(0, 0, 100)));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Option-Normal.png", 14, 13, kOptionNormal));
-    ASSERT_TRUE(folder.WriteImage("Skins\\Warning\\Option-Down.png", 14, 13, kOptionDown));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarning), 330, 170, kBackground));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningButtonNormal), 85, 22,
+                                  RGB(90, 90, 90)));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningButtonDown), 85, 22,
+                                  RGB(60, 60, 60)));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningCloseNormal), 14, 13,
+                                  RGB(0, 0, 200)));
+    ASSERT_TRUE(
+        folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningCloseDown), 14, 13, RGB(0, 0, 100)));
+    ASSERT_TRUE(folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningOptionNormal), 14, 13,
+                                  kOptionNormal));
+    ASSERT_TRUE(
+        folder.WriteImage(SkinFileNames::InSkins(SkinFileNames::kWarningOptionDown), 14, 13, kOptionDown));
 }
 
 RECT WorkArea() {

@@ -2,6 +2,7 @@
 #include "ini/IniFile.h"
 #include "platform/win/WideString.h"
 #include "profile/ProfileFile.h"
+#include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"
@@ -57,7 +58,8 @@ struct StoredProfiles {
         }
         files.WriteFileAtomically(folder.Path() + "str.ini",
                                   Bytes(list + "CurProfileName=" + current + "\r\n"));
-        EXPECT_TRUE(skins.WriteImage("Skins\\Config\\Config.png", 264, 606, RGB(40, 40, 40)));
+        EXPECT_TRUE(
+            skins.WriteImage(SkinFileNames::InSkins(SkinFileNames::kConfig), 264, 606, RGB(40, 40, 40)));
         setup.programFolder = skins.ProgramFolder();
         setup.dataFolder = folder.Path();
         setup.listText.clear();

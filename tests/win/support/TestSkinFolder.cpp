@@ -2,6 +2,7 @@
 
 #include "platform/win/WideString.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cstdint>
 #include <string>
@@ -61,7 +62,9 @@ bool TestSkinFolder::MakeFolders(const std::wstring& relativeFolder) {
 }
 
 bool TestSkinFolder::WriteImage(const std::string& relative, int width, int height, COLORREF colour) {
-    const std::wstring wideRelative = WideString::FromUtf8(relative);
+    // "/" and "\\" both separate the names, as in the paths the windows pass to the skin images.
+    std::wstring wideRelative = WideString::FromUtf8(relative);
+    std::replace(wideRelative.begin(), wideRelative.end(), L'/', L'\\');
     const std::size_t slash = wideRelative.rfind(L'\\');
     if (slash != std::wstring::npos && !MakeFolders(wideRelative.substr(0, slash))) {
         return false;

@@ -21,7 +21,8 @@ public:
     const std::string& ProgramFolder() const { return folder_; }
 
     // Writes a width x height image of one colour at a path relative to the program folder
-    // ("Skins\\Warning\\main.jpg"), creating its folders; false when it could not be written.
+    // ("Skins/Warning/main.jpg", "/" or "\\" between the names), creating its folders; false when it
+    // could not be written.
     bool WriteImage(const std::string& relative, int width, int height, COLORREF colour);
 
 private:
