@@ -8,10 +8,10 @@
 
 namespace corvalith {
 
-// Turns the skin paths the windows write ("Skins\\" + "/MacroManagement/Pane.png",
-// "\\skins/MacroManagement/Record-normal.png", "/skins/main.png", "skins/DPISetting/BK_DPISetting.png")
-// into the one file they all mean: "/" and "\\" count alike, repeated separators collapse, "." steps
-// vanish, and names match whatever their letter case. The program folder is used as given.
+// Turns a skin path ("Skins/MacroManagement/Pane.png", however its separators and letter cases are
+// written: "\\skins/MacroManagement/Record-normal.png", "SKINS\\main.png") into the one file it means: "/"
+// and "\\" count alike, repeated separators collapse, "." steps vanish, and names match whatever their letter
+// case. The program folder is used as given.
 class SkinPathResolver {
 public:
     // programFolder ends with a separator; the resolved path uses that same separator. Without a

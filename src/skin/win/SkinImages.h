@@ -31,7 +31,7 @@ public:
     SkinImages& operator=(const SkinImages&) = delete;
     ~SkinImages();
 
-    // The full path of a skin path written relative to the program folder ("Skins\\" "/main.png").
+    // The full path of a skin path written relative to the program folder ("Skins/main.png").
     std::string Resolve(std::string_view skinPath) const { return resolver_.Resolve(skinPath); }
     const std::string& ProgramFolder() const { return resolver_.ProgramFolder(); }
 
