@@ -58,9 +58,6 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
 
 BOOL CMouseConfigurationDlg::OnInitDialog() {
     ProgramServices& s = *services_;
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
     StayHiddenAfterInit();
     tray_.Attach(Hwnd());
     if (s.Options().ShowSplash) {
@@ -75,7 +72,21 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
     ahead_->Start();
-    return TRUE;
+    // The window waits hidden in the tray: no control takes the focus now (under Wine that activates the
+    // hidden window, which costs the start-up several milliseconds); the show activates it.
+    return FALSE;
+}
+
+void CMouseConfigurationDlg::SetIcons() {
+    // The window's own icons are set while it waits in the tray, or at a show that comes first: under
+    // Wine each one costs the start-up a few milliseconds, and a hidden window shows neither.
+    if (iconsSet_) {
+        return;
+    }
+    iconsSet_ = true;
+    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
 }
 
 void CMouseConfigurationDlg::Build(const std::wstring& fontFace) {
@@ -267,6 +278,7 @@ void CMouseConfigurationDlg::Restore() {
     panel_->CollapseAll();
     // The collapsed pages take the reloaded profile after the first paint.
     PostMessage(kRefreshPages, 0, 0);
+    SetIcons();
     frame_.Show();
 }
 
@@ -403,6 +415,7 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         Restore();
         return true;
     case kDecodeAhead:
+        SetIcons();
         if (model_) {
             ahead_->Step(*model_);
         }

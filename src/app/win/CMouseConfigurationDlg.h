@@ -121,6 +121,7 @@ private:
     void Apply(const MainWindowModel::Changes& changes);
     void SetDropDownCaptions();
     void SetSlidersFromProfile();
+    void SetIcons();
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnTray(WPARAM wParam, LPARAM lParam);
@@ -138,6 +139,7 @@ private:
     CTrayIcon tray_;
     MainWindowFrame frame_{*this};
     bool showPending_ = false; // a show request came before the window was built
+    bool iconsSet_ = false;
 
     std::unique_ptr<SettingsPanelHost> panel_;
     std::unique_ptr<ProfileManagerHost> profiles_;

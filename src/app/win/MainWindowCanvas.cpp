@@ -21,6 +21,15 @@ MainWindowCanvas::~MainWindowCanvas() {
             DeleteObject(font);
         }
     }
+    if (layer_.Dc != nullptr && layer_.Previous != nullptr) {
+        SelectObject(layer_.Dc, layer_.Previous);
+    }
+    if (layer_.Bitmap != nullptr) {
+        DeleteObject(layer_.Bitmap);
+    }
+    if (layer_.Dc != nullptr) {
+        DeleteDC(layer_.Dc);
+    }
 }
 
 void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height) {
@@ -34,7 +43,8 @@ void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height
     labelFont_ = font(0);
 }
 
-void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const {
+void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image>& images,
+                                 const std::vector<MainWindowPlan::Text>& texts) const {
     const SkinImages& skins = skins_;
     if (!skins.DrawImageFile(dc, MainWindowPlan::kBackground, 0, 0)) {
         const RECT client{0, 0, width_, height_};
@@ -42,15 +52,14 @@ void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffE
         FillRect(dc, &client, fill);
         DeleteObject(fill);
     }
-    const MainWindowPlan::State state{model.CurrentView(), model.SelectedSlot(), liftOffEnabled};
-    for (const MainWindowPlan::Image& image : MainWindowPlan::Images(model.Layout(), state)) {
+    for (const MainWindowPlan::Image& image : images) {
         skins.DrawImageFile(dc, image.Path, image.X, image.Y);
     }
 
     const HGDIOBJ previousFont = SelectObject(dc, mainFont_);
     SetTextColor(dc, RGB(255, 255, 255));
     SetBkMode(dc, TRANSPARENT);
-    for (const MainWindowPlan::Text& text : MainWindowPlan::Texts(model.Layout(), texts_)) {
+    for (const MainWindowPlan::Text& text : texts) {
         SelectObject(dc, text.Face == MainWindowPlan::Font::Label ? labelFont_ : mainFont_);
         const std::wstring words = WideString::FromUtf8(text.Words);
         RECT box{text.Box.Left, text.Box.Top, text.Box.Right, text.Box.Bottom};
@@ -69,8 +78,56 @@ void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffE
         }
     }
     SelectObject(dc, previousFont);
+}
+
+HDC MainWindowCanvas::ComposedLayer(const std::vector<MainWindowPlan::Image>& images,
+                                    const std::vector<MainWindowPlan::Text>& texts) const {
+    if (layer_.Dc == nullptr) {
+        if (width_ <= 0 || height_ <= 0) {
+            return nullptr;
+        }
+        const HDC screen = ::GetDC(nullptr);
+        const HDC dc = CreateCompatibleDC(screen);
+        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
+        ::ReleaseDC(nullptr, screen);
+        if (dc == nullptr || bitmap == nullptr) {
+            if (bitmap != nullptr) {
+                DeleteObject(bitmap);
+            }
+            if (dc != nullptr) {
+                DeleteDC(dc);
+            }
+            return nullptr;
+        }
+        layer_.Dc = dc;
+        layer_.Bitmap = bitmap;
+        layer_.Previous = SelectObject(dc, bitmap);
+    }
+    if (!layer_.Composed || images != layer_.Images || texts != layer_.Texts) {
+        DrawLayer(layer_.Dc, images, texts);
+        layer_.Images = images;
+        layer_.Texts = texts;
+        layer_.Composed = true;
+    }
+    return layer_.Dc;
+}
+
+void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const {
+    const MainWindowPlan::State state{model.CurrentView(), model.SelectedSlot(), liftOffEnabled};
+    const std::vector<MainWindowPlan::Image> images = MainWindowPlan::Images(model.Layout(), state);
+    const std::vector<MainWindowPlan::Text> texts = MainWindowPlan::Texts(model.Layout(), texts_);
     RECT area;
     GetClipBox(dc, &area);
+    if (const HDC layer = ComposedLayer(images, texts); layer != nullptr) {
+        const RECT window{0, 0, width_, height_};
+        RECT copied;
+        if (IntersectRect(&copied, &area, &window)) {
+            BitBlt(dc, copied.left, copied.top, copied.right - copied.left, copied.bottom - copied.top, layer,
+                   copied.left, copied.top, SRCCOPY);
+        }
+    } else {
+        DrawLayer(dc, images, texts); // no surface for the layer: drawn as it is
+    }
     buttons_.Draw(dc, area);
 }
 

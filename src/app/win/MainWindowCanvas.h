@@ -1,12 +1,14 @@
 #pragma once
 
 #include "app/MainWindowModel.h"
+#include "app/MainWindowPlan.h"
 #include "lang/LanguageTable.h"
 #include "skin/win/CPaintedButtons.h"
 
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace corvalith {
 
@@ -14,7 +16,9 @@ class SkinImages;
 
 // What the main window paints, from its plan: the background (or a plain fill where it could not be
 // loaded), the images and texts of the window's state and, last, its drawn image buttons. It owns the
-// window's two fonts, in the language's font face.
+// window's two fonts, in the language's font face. The background with its images and texts is composed
+// once on a surface of the window's size and copied from there at every paint until the images or texts
+// of the window's state change: a repaint draws only the buttons over it.
 class MainWindowCanvas {
 public:
     // All must outlive the canvas; buttons: the window's drawn image buttons.
@@ -37,6 +41,24 @@ public:
     void PaintUnseen(const MainWindowModel& model, bool liftOffEnabled) const;
 
 private:
+    // The window's size, composed while its images and texts stay the ones it was composed of.
+    struct Layer {
+        HDC Dc = nullptr;
+        HBITMAP Bitmap = nullptr;
+        HGDIOBJ Previous = nullptr;
+        bool Composed = false;
+        std::vector<MainWindowPlan::Image> Images;
+        std::vector<MainWindowPlan::Text> Texts;
+    };
+
+    // Draws the background, the images and the texts.
+    void DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image>& images,
+                   const std::vector<MainWindowPlan::Text>& texts) const;
+    // The composed layer, composed again first when images or texts differ from its own; null when no
+    // surface can be made.
+    HDC ComposedLayer(const std::vector<MainWindowPlan::Image>& images,
+                      const std::vector<MainWindowPlan::Text>& texts) const;
+
     const SkinImages& skins_;
     const LanguageTable& texts_;
     CPaintedButtons& buttons_;
@@ -44,6 +66,7 @@ private:
     HFONT labelFont_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    mutable Layer layer_;
 };
 
 } // namespace corvalith
