@@ -6,65 +6,25 @@ namespace corvalith {
 
 namespace {
 
-// Puts the DC's first bitmap back and deletes the bitmap and the DC, each where there is one.
-void ReleaseSurface(HDC dc, HGDIOBJ previous, HBITMAP bitmap) {
-    if (dc != nullptr && previous != nullptr) {
-        ::SelectObject(dc, previous);
-    }
-    if (bitmap != nullptr) {
-        ::DeleteObject(bitmap);
-    }
-    if (dc != nullptr) {
-        ::DeleteDC(dc);
-    }
-}
-
 // The surface a thread's memory DCs draw on in turn, kept from one paint to the next and grown to the
 // largest size asked for. Making a DC and a bitmap for every paint costs more than most of the skinned
 // controls' whole drawing. It is compatible with the screen, as every window the program paints is, and
 // lent only on the thread that made it, the one the windows run on.
 struct KeptSurface {
-    HDC dc = nullptr;
-    HBITMAP bitmap = nullptr;
-    HGDIOBJ previous = nullptr;
-    int width = 0;
-    int height = 0;
+    CBitmapSurface surface;
     bool lent = false;
     DWORD thread = ::GetCurrentThreadId();
-
-    ~KeptSurface() { Drop(); }
-
-    void Drop() {
-        ReleaseSurface(dc, previous, bitmap);
-        dc = nullptr;
-        bitmap = nullptr;
-        previous = nullptr;
-        width = 0;
-        height = 0;
-    }
 
     bool Free() const { return !lent && thread == ::GetCurrentThreadId(); }
 
     // The DC with a bitmap of at least width x height selected, or null when none can be made.
     HDC Take(int wanted, int wantedHeight) {
-        if (dc != nullptr && width >= wanted && height >= wantedHeight) {
-            return dc;
+        if (surface.Dc() != nullptr && surface.Width() >= wanted && surface.Height() >= wantedHeight) {
+            return surface.Dc();
         }
-        const int newWidth = std::max(width, wanted);
-        const int newHeight = std::max(height, wantedHeight);
-        Drop();
-        const HDC screen = ::GetDC(nullptr);
-        dc = ::CreateCompatibleDC(screen);
-        bitmap = ::CreateCompatibleBitmap(screen, newWidth, newHeight);
-        ::ReleaseDC(nullptr, screen);
-        if (dc == nullptr || bitmap == nullptr) {
-            Drop();
-            return nullptr;
-        }
-        previous = ::SelectObject(dc, bitmap);
-        width = newWidth;
-        height = newHeight;
-        return dc;
+        const int width = std::max(surface.Width(), wanted);
+        const int height = std::max(surface.Height(), wantedHeight);
+        return surface.Create(width, height) ? surface.Dc() : nullptr;
     }
 };
 
@@ -91,10 +51,8 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height)
         }
     }
     // A surface drawn on inside another's drawing gets its own.
-    dc_ = ::CreateCompatibleDC(target);
-    bitmap_ = ::CreateCompatibleBitmap(target, bitmapWidth, bitmapHeight);
-    if (dc_ != nullptr && bitmap_ != nullptr) {
-        previous_ = ::SelectObject(dc_, bitmap_);
+    if (own_.Create(bitmapWidth, bitmapHeight, target)) {
+        dc_ = own_.Dc();
     }
 }
 
@@ -106,9 +64,7 @@ CMemoryDC::~CMemoryDC() {
     if (savedState_ != 0) {
         ::RestoreDC(dc_, savedState_);
         kept.lent = false;
-        return;
     }
-    ReleaseSurface(dc_, previous_, bitmap_);
 }
 
 void CMemoryDC::ClipTo(const RECT& area) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "framework/CBitmapSurface.h"
+
 #include <windows.h>
 
 namespace corvalith {
@@ -23,7 +25,7 @@ public:
     operator HDC() const { return dc_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
-    bool Valid() const { return dc_ != nullptr && (bitmap_ != nullptr || savedState_ != 0); }
+    bool Valid() const { return dc_ != nullptr; }
 
     // Clips all further drawing on the surface to area (surface coordinates, kept inside the surface),
     // and CopyTo to the same part. An empty area clips everything away.
@@ -35,9 +37,8 @@ public:
     bool CopyTo(HDC target, int x = 0, int y = 0) const;
 
 private:
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ previous_ = nullptr;
+    HDC dc_ = nullptr; // the kept surface's or own_'s; null when neither could be had
+    CBitmapSurface own_;
     // The kept surface's state before it was lent; 0 for a surface of its own.
     int savedState_ = 0;
     int width_;

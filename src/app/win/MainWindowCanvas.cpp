@@ -21,15 +21,6 @@ MainWindowCanvas::~MainWindowCanvas() {
             DeleteObject(font);
         }
     }
-    if (layer_.Dc != nullptr && layer_.Previous != nullptr) {
-        SelectObject(layer_.Dc, layer_.Previous);
-    }
-    if (layer_.Bitmap != nullptr) {
-        DeleteObject(layer_.Bitmap);
-    }
-    if (layer_.Dc != nullptr) {
-        DeleteDC(layer_.Dc);
-    }
 }
 
 void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height) {
@@ -82,34 +73,17 @@ void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image
 
 HDC MainWindowCanvas::ComposedLayer(const std::vector<MainWindowPlan::Image>& images,
                                     const std::vector<MainWindowPlan::Text>& texts) const {
-    if (layer_.Dc == nullptr) {
-        if (width_ <= 0 || height_ <= 0) {
-            return nullptr;
-        }
-        const HDC screen = ::GetDC(nullptr);
-        const HDC dc = CreateCompatibleDC(screen);
-        const HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
-        ::ReleaseDC(nullptr, screen);
-        if (dc == nullptr || bitmap == nullptr) {
-            if (bitmap != nullptr) {
-                DeleteObject(bitmap);
-            }
-            if (dc != nullptr) {
-                DeleteDC(dc);
-            }
-            return nullptr;
-        }
-        layer_.Dc = dc;
-        layer_.Bitmap = bitmap;
-        layer_.Previous = SelectObject(dc, bitmap);
+    if (layer_.Surface.Dc() == nullptr &&
+        (width_ <= 0 || height_ <= 0 || !layer_.Surface.Create(width_, height_))) {
+        return nullptr;
     }
     if (!layer_.Composed || images != layer_.Images || texts != layer_.Texts) {
-        DrawLayer(layer_.Dc, images, texts);
+        DrawLayer(layer_.Surface.Dc(), images, texts);
         layer_.Images = images;
         layer_.Texts = texts;
         layer_.Composed = true;
     }
-    return layer_.Dc;
+    return layer_.Surface.Dc();
 }
 
 void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const {

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowModel.h"
 #include "app/MainWindowPlan.h"
+#include "framework/CBitmapSurface.h"
 #include "lang/LanguageTable.h"
 #include "skin/win/CPaintedButtons.h"
 
@@ -43,9 +44,7 @@ public:
 private:
     // The window's size, composed while its images and texts stay the ones it was composed of.
     struct Layer {
-        HDC Dc = nullptr;
-        HBITMAP Bitmap = nullptr;
-        HGDIOBJ Previous = nullptr;
+        CBitmapSurface Surface;
         bool Composed = false;
         std::vector<MainWindowPlan::Image> Images;
         std::vector<MainWindowPlan::Text> Texts;
