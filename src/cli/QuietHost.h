@@ -9,7 +9,7 @@
 
 namespace corvalith {
 
-// The program's surroundings that the command-line tool has no use for: no window to show a wait cursor
+// The program's surroundings that the command-line tool has no use for: no window to show a lift-off slider
 // in, no debug output, no macros file, no Windows pointer settings, no data folder.
 class QuietHost : public IDebugOutput,
                   public IUploadFeedback,
@@ -19,8 +19,6 @@ class QuietHost : public IDebugOutput,
                   public IDataFolderLocator {
 public:
     void Write(std::string_view) override {}
-    void BeginWaitCursor() override {}
-    void EndWaitCursor() override {}
     void EnableLiftOffSlider(bool) override {}
     void RebuildMacroBlockTable(const std::string&, ProfileSettings&) override {}
     void RebindButtons(const std::string&, ProfileSession&) override {}

@@ -132,13 +132,22 @@ int DeviceLink::Search(Interface which) {
         if (!opened) {
             return 0;
         }
-        configuration_ = std::move(opened);
+        {
+            // An upload still running keeps the interface it holds until its operation ends.
+            std::lock_guard lock(configurationMutex_);
+            configuration_ = std::move(opened);
+        }
         transport_.SetReportLengths(caps.FeatureReportByteLength, caps.InputReportByteLength,
                                     caps.OutputReportByteLength);
         SetConnected(true);
         debug_.Write("Handler OK");
         return 1;
     }
+}
+
+std::shared_ptr<IHidDevice> DeviceLink::ConfigurationDevice() const {
+    std::lock_guard lock(configurationMutex_);
+    return configuration_;
 }
 
 void DeviceLink::SetConnected(bool connected) {
@@ -156,7 +165,7 @@ bool DeviceLink::Connect() {
             enumeration.Open() && Search(Interface::Event) == 1 && Search(Interface::Configuration) == 1;
     }
     if (connected) {
-        state_.Clear();
+        ++connections_;
         reader_.Wake();
     }
     return connected;
@@ -190,9 +199,13 @@ DeviceChangeOutcome DeviceLink::OnDeviceChange(std::uint32_t eventCode, std::uin
 void DeviceLink::Shutdown() {
     reader_.Stop();
     SetConnected(false);
-    if (configuration_) {
-        configuration_->Close();
-        configuration_.reset();
+    std::shared_ptr<IHidDevice> configuration;
+    {
+        std::lock_guard lock(configurationMutex_);
+        configuration.swap(configuration_);
+    }
+    if (configuration) {
+        configuration->Close();
     }
     if (event_) {
         event_->Close();

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "device/DeviceStateArea.h"
 #include "device/EventReader.h"
 #include "device/HidTransport.h"
 #include "platform/IClock.h"
@@ -10,6 +9,7 @@
 #include <atomic>
 #include <cstdint>
 #include <memory>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -27,7 +27,9 @@ enum class DeviceChangeOutcome {
 
 // Finds the mouse among the system's HID interfaces, opens its configuration interface (commands and
 // block transfers) and its event interface (events read by the reader thread), keeps the
-// device-connected flag and the device state area, and follows plug and unplug broadcasts.
+// device-connected flag, and follows plug and unplug broadcasts. Searches run on the window's thread;
+// uploads may run on the device worker, which holds on to the configuration interface it started an
+// operation with, so a search never waits for an upload.
 class DeviceLink {
 public:
     static constexpr std::uint16_t kVendorId = 0x260D;
@@ -43,8 +45,9 @@ public:
     int EnumHidMouseVender3360();
     // Search for the configuration interface and open it; 1 when open (the connected flag is then 1).
     int EnumHidMouseHandle3360();
-    // Both searches over one list of the present interfaces; on success the device state area is cleared
-    // and the reader reads the new interface.
+    // Both searches over one list of the present interfaces; on success the connection count goes up
+    // (the uploads clear their device state area at the next operation) and the reader reads the new
+    // interface.
     bool Connect();
 
     // WM_DEVICECHANGE: only device-interface broadcasts whose path holds "Vid_260d&Pid_1005" or
@@ -53,9 +56,11 @@ public:
                                        std::string_view path);
 
     bool IsConnected() const { return connected_.load() != 0; }
-    IHidDevice* ConfigurationDevice() { return configuration_.get(); }
+    // The configuration interface, shared with the operation that uses it; null while none is open.
+    std::shared_ptr<IHidDevice> ConfigurationDevice() const;
+    // How many connections have been made; a new one invalidates what the uploads kept of the mouse.
+    std::uint32_t Connections() const { return connections_.load(); }
     HidTransport& Transport() { return transport_; }
-    DeviceStateArea& State() { return state_; }
     // The reader thread, started suspended: it reads once the mouse is connected.
     EventReader& Reader() { return reader_; }
     // Stops the reader and closes both interfaces.
@@ -70,8 +75,9 @@ private:
     IHidSystem& hid_;
     IDebugOutput& debug_;
     HidTransport transport_;
-    DeviceStateArea state_{};
-    std::unique_ptr<IHidDevice> configuration_;
+    mutable std::mutex configurationMutex_; // guards the pointer, not the interface
+    std::shared_ptr<IHidDevice> configuration_;
+    std::atomic<std::uint32_t> connections_{0};
     std::shared_ptr<IHidDevice> event_;
     std::uint16_t eventInputLength_ = 0;
     std::string lastPath_;

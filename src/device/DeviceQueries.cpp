@@ -5,21 +5,20 @@
 
 namespace corvalith {
 
-void DeviceQueries::QueryPollingRate() {
+void DeviceQueries::QueryPollingRate(IHidDevice* device) {
     Command command{Code(CommandCode::QueryPollingRate)};
-    link_.Transport().ExchangeCommand(link_.ConfigurationDevice(), command);
-    DeviceStateArea& state = link_.State();
-    state.PollingRate = command[1];
-    state.PollingExtra[0] = command[2];
-    state.PollingExtra[1] = command[3];
-    state.PollingExtra[2] = command[4];
+    transport_.ExchangeCommand(device, command);
+    state_.PollingRate = command[1];
+    state_.PollingExtra[0] = command[2];
+    state_.PollingExtra[1] = command[3];
+    state_.PollingExtra[2] = command[4];
     debug_.Write(TextFormat::Printf("ReportRate:%02x\n", command[1]));
 }
 
-void DeviceQueries::QueryCurrentDpiStage() {
+void DeviceQueries::QueryCurrentDpiStage(IHidDevice* device) {
     Command command{Code(CommandCode::QueryDpiStage)};
-    link_.Transport().ExchangeCommand(link_.ConfigurationDevice(), command);
-    link_.State().CurrentDpiStage = command[1];
+    transport_.ExchangeCommand(device, command);
+    state_.CurrentDpiStage = command[1];
     debug_.Write(TextFormat::Printf("nCurDPI:%02x\n", command[1]));
 }
 

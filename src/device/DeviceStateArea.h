@@ -8,7 +8,8 @@
 namespace corvalith {
 
 // What the device link keeps of the mouse between commands: the answers of the two queries, the kept
-// part of the lighting block and the staging buffers of an upload. Cleared at every connection.
+// part of the lighting block and the staging buffers of an upload. Cleared at every connection (at the
+// first operation after it).
 struct DeviceStateArea {
     static constexpr std::size_t kLightingKept = 24;
     static constexpr std::size_t kMacroCopySize = sizeof(ProfileSettings::MacroBlockTable) + 62;

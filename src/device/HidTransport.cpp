@@ -14,20 +14,39 @@ void HidTransport::SetReportLengths(std::uint16_t feature, std::uint16_t input, 
     outputLength_ = std::min<std::size_t>(output, kBufferSize);
 }
 
+void HidTransport::Watch(const std::atomic<bool>* stop, ReportListener listener) {
+    stop_ = stop;
+    listener_ = std::move(listener);
+}
+
+void HidTransport::Heard(bool delivered) {
+    if (listener_) {
+        listener_(delivered);
+    }
+}
+
+void HidTransport::Wait(std::uint32_t milliseconds) {
+    if (!Stopped()) {
+        clock_.SleepMilliseconds(milliseconds);
+    }
+}
+
 void HidTransport::SendFrame(IHidDevice* device, const Command& command) {
     std::memset(buffer_, 0, sizeof buffer_);
     const CommandFrame::Bytes frame = CommandFrame::Build(command);
     std::copy(frame.begin(), frame.end(), buffer_);
-    if (device != nullptr) {
-        device->SetFeature(std::span<const std::uint8_t>(buffer_, featureLength_));
+    if (Stopped()) {
+        return;
     }
+    Heard(device != nullptr && device->SetFeature(std::span<const std::uint8_t>(buffer_, featureLength_)));
 }
 
 void HidTransport::ReadFeature(IHidDevice* device) {
     std::memset(buffer_, 0, sizeof buffer_);
-    if (device != nullptr) {
-        device->GetFeature(std::span<std::uint8_t>(buffer_, featureLength_));
+    if (Stopped()) {
+        return;
     }
+    Heard(device != nullptr && device->GetFeature(std::span<std::uint8_t>(buffer_, featureLength_)));
 }
 
 void HidTransport::SendCommand(IHidDevice* device, const Command& command) {
@@ -44,10 +63,10 @@ void HidTransport::ExchangeCommand(IHidDevice* device, Command& command) {
 void HidTransport::TransferBlock(IHidDevice* device, Command& header, std::uint8_t* data, Direction direction,
                                  std::size_t length) {
     SendFrame(device, header);
-    clock_.SleepMilliseconds(kHeaderWaitMs);
+    Wait(kHeaderWaitMs);
     if (direction == Direction::Read) {
         ReadFeature(device);
-        clock_.SleepMilliseconds(kHeaderWaitMs);
+        Wait(kHeaderWaitMs);
         std::copy(buffer_ + 1, buffer_ + 9, header.begin());
     }
     const std::size_t chunks = length / kChunk + (length % kChunk != 0 ? 1 : 0);
@@ -56,17 +75,19 @@ void HidTransport::TransferBlock(IHidDevice* device, Command& header, std::uint8
         const std::size_t count = std::min(kChunk, length - offset);
         std::memset(buffer_, 0, sizeof buffer_);
         if (direction == Direction::Read) {
-            if (device != nullptr) {
-                device->ReadInput(std::span<std::uint8_t>(buffer_, inputLength_));
+            if (!Stopped()) {
+                Heard(device != nullptr &&
+                      device->ReadInput(std::span<std::uint8_t>(buffer_, inputLength_)) != 0);
             }
             std::copy(buffer_ + 1, buffer_ + 1 + count, data + offset);
         } else {
             std::copy(data + offset, data + offset + count, buffer_ + 1);
-            if (device != nullptr) {
-                device->WriteOutput(std::span<const std::uint8_t>(buffer_, outputLength_));
+            if (!Stopped()) {
+                Heard(device != nullptr &&
+                      device->WriteOutput(std::span<const std::uint8_t>(buffer_, outputLength_)));
             }
         }
-        clock_.SleepMilliseconds(kChunkWaitMs);
+        Wait(kChunkWaitMs);
     }
 }
 

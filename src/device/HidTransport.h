@@ -5,8 +5,10 @@
 #include "platform/IDebugOutput.h"
 #include "platform/IHidDevice.h"
 
+#include <atomic>
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 namespace corvalith {
 
@@ -25,8 +27,17 @@ public:
 
     HidTransport(IClock& clock, IDebugOutput& debug) : clock_(clock), debug_(debug) {}
 
-    // Lengths of the configuration interface, as discovery found them; capped at the buffer size.
+    // Called after every report with whether it went through.
+    using ReportListener = std::function<void(bool delivered)>;
+
+    // Lengths of the configuration interface, as discovery found them; capped at the buffer size. Set on
+    // the window's thread at a connection while an upload may be running on the device worker.
     void SetReportLengths(std::uint16_t feature, std::uint16_t input, std::uint16_t output);
+
+    // While *stop is true no report is sent or read and no wait passes: the report in progress ends, the
+    // rest of the operation is dropped (the mouse has gone or the program is ending). listener hears
+    // every report. Both are the running operation's and are reset by passing null and empty.
+    void Watch(const std::atomic<bool>* stop, ReportListener listener);
 
     void SendCommand(IHidDevice* device, const Command& command);
     // Sends the command, reads the reply frame and hands back its bytes 1 to 8 in command[0..7].
@@ -43,12 +54,17 @@ public:
 private:
     void SendFrame(IHidDevice* device, const Command& command);
     void ReadFeature(IHidDevice* device);
+    void Wait(std::uint32_t milliseconds);
+    bool Stopped() const { return stop_ != nullptr && stop_->load(); }
+    void Heard(bool delivered);
 
     IClock& clock_;
     IDebugOutput& debug_;
-    std::size_t featureLength_ = CommandFrame::kLength;
-    std::size_t inputLength_ = 1 + kChunk;
-    std::size_t outputLength_ = 1 + kChunk;
+    std::atomic<std::size_t> featureLength_ = CommandFrame::kLength;
+    std::atomic<std::size_t> inputLength_ = 1 + kChunk;
+    std::atomic<std::size_t> outputLength_ = 1 + kChunk;
+    const std::atomic<bool>* stop_ = nullptr;
+    ReportListener listener_;
     std::uint8_t buffer_[kBufferSize] = {};
 };
 

@@ -1,8 +1,9 @@
 #pragma once
 
 #include "device/DeviceLink.h"
-#include "device/DeviceQueries.h"
 #include "device/IUploadFeedback.h"
+#include "device/IUploadRunner.h"
+#include "device/ProfileWriter.h"
 #include "profile/IProfileUploader.h"
 #include "profile/ProfileSession.h"
 #include "profile/ProfileStorage.h"
@@ -11,10 +12,11 @@
 
 namespace corvalith {
 
-// Turns the working profile into the commands and blocks that reprogram the mouse: the whole profile,
-// or one group of settings right after the user changed it. Each partial operation ends by saving the
-// profile and its captions and refreshing the applied snapshot; without a mouse the commands fail
-// silently and the profile is still saved.
+// Turns a change of the working profile into an upload: the whole profile, or one group of settings right
+// after the user changed it. Each partial operation saves the profile and its captions and refreshes the
+// applied snapshot at once, then hands a copy of the working profile to the runner: the device worker in
+// the program, which sends it on its own thread; without one, it is sent at once on the caller's thread.
+// Without a mouse the commands fail silently and the profile is still saved.
 class ProfileUploader : public IProfileUploader {
 public:
     ProfileUploader(DeviceLink& link, ProfileSession& session, ProfileStorage& storage,
@@ -22,9 +24,12 @@ public:
 
     // The language section the captions are saved under ("Setting-EN"...).
     void SetCaptionSection(std::string section) { captionSection_ = std::move(section); }
+    // Where the uploads go from now on; null sends them at once through the writer.
+    void SetRunner(IUploadRunner* runner) { runner_ = runner; }
+    ProfileWriter& Writer() { return writer_; }
 
     bool IsDeviceConnected() const override { return link_.IsConnected(); }
-    // Everything; ends with the save but leaves the snapshot to the caller.
+    // Everything; saves, but leaves the snapshot to the caller.
     void WriteProfileToMouse() override;
     void WriteLiftOffToMouse() override;
 
@@ -35,25 +40,19 @@ public:
     void ApplyLighting();
     void ApplyLiftOff();
 
-    // The twelve macro slot transfers.
-    void UploadMacros();
-    // The save that ends every partial operation: the profile and its captions.
+    // The save that comes with every partial operation: the profile and its captions.
     void SaveProfileAndCaptions();
 
 private:
-    template <typename Steps> void Partial(Steps steps);
-    void SendPollingRate();
-    void SendSensitivity();
-    void SendDpi();
-    void SendButtonTable();
-    void SendLighting();
-    void SendLiftOff();
+    void Partial(UploadKind kind);
+    void Submit(UploadKind kind);
 
     DeviceLink& link_;
     ProfileSession& session_;
     ProfileStorage& storage_;
     IUploadFeedback& feedback_;
-    DeviceQueries queries_;
+    ProfileWriter writer_;
+    IUploadRunner* runner_ = nullptr;
     std::string captionSection_ = "Setting-EN";
 };
 

@@ -9,8 +9,6 @@ namespace corvalith::test {
 
 class RecordingUploadFeedback : public IUploadFeedback {
 public:
-    void BeginWaitCursor() override { calls.push_back("wait"); }
-    void EndWaitCursor() override { calls.push_back("end wait"); }
     void EnableLiftOffSlider(bool enabled) override { calls.push_back(enabled ? "slider on" : "slider off"); }
     std::vector<std::string> calls;
 };

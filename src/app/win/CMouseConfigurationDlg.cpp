@@ -289,7 +289,6 @@ void CMouseConfigurationDlg::Reset() {
                                 PromptButtons::OkCancel) != PromptAnswer::Ok) {
         return;
     }
-    feedback_->BeginWaitCursor();
     s.Storage.FactoryReset(s.CaptionSection());
     Apply(model_->Reset());
     SetSlidersFromProfile();
@@ -299,7 +298,6 @@ void CMouseConfigurationDlg::Reset() {
     if (profiles_->IsOpen()) {
         CloseProfileManager();
     }
-    feedback_->EndWaitCursor();
 }
 
 void CMouseConfigurationDlg::OpenProfileManager() {

@@ -94,6 +94,9 @@ ProgramServices::ProgramServices(const ProgramOptions& options, std::string prog
             reportObserver_();
         }
     });
+    if (options.UploadThread) {
+        Uploader.SetRunner(&Worker);
+    }
     if (options.ReaderThread) {
         Link.Reader().SetThreadStarter(options.ReaderThread);
     }
@@ -114,6 +117,7 @@ void ProgramServices::SetReportObserver(std::function<void()> observer) {
 }
 
 ProgramServices::~ProgramServices() {
+    Worker.Stop();
     Link.Shutdown();
     trace_.SetSink(nullptr);
     if (traceFile_ != nullptr) {
@@ -132,8 +136,13 @@ std::optional<DeviceStatus::Reaction> ProgramServices::OnDeviceChange(std::uintp
         path =
             WideString::ToUtf8(reinterpret_cast<const DEV_BROADCAST_DEVICEINTERFACE_W*>(header)->dbcc_name);
     }
-    return DeviceStatus::For(
-        Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path));
+    const DeviceChangeOutcome outcome =
+        Link.OnDeviceChange(static_cast<std::uint32_t>(event), header->dbch_devicetype, path);
+    if (outcome == DeviceChangeOutcome::Removed) {
+        // Nothing queued can reach the mouse any more; its next arrival starts from the working profile.
+        Worker.DropQueue();
+    }
+    return DeviceStatus::For(outcome);
 }
 
 void ProgramServices::LoadFirstProfile() {
@@ -144,6 +153,7 @@ void ProgramServices::LoadFirstProfile() {
 }
 
 void ProgramServices::StopDeviceLink() {
+    Worker.Stop();
     Link.Reader().RequestStop();
     for (int round = 0; round < 500 && !Link.Reader().WaitForExit(10);) {
         MSG message;

@@ -5,6 +5,7 @@
 #include "device/DeviceLink.h"
 #include "device/IUploadFeedback.h"
 #include "device/ProfileUploader.h"
+#include "device/UploadWorker.h"
 #include "framework/Win32Prompts.h"
 #include "ini/FileInstallRecord.h"
 #include "lang/LanguageTable.h"
@@ -65,6 +66,9 @@ struct ProgramOptions {
     // The virtual mouse's waits pass for real, as the real mouse's do; without, they only go into the trace
     // and advance its clock (the tests, which read the waits from the trace).
     bool SimulatedWaitsPass = true;
+    // Uploads run on the device worker, so the window never waits for the mouse; without, each is sent at
+    // once on the window's thread (tests that read the mouse right after a change).
+    bool UploadThread = true;
 
     static ProgramOptions FromEnvironment();
 };
@@ -103,8 +107,9 @@ public:
     // The mouse came back: the profile list's first entry is loaded with its captions and is what the
     // mouse holds.
     void LoadFirstProfile();
-    // Stops the reader thread and closes the mouse. The reader hands events over with a blocking send, so
-    // the calling (window) thread keeps handling sent messages until the reader has left.
+    // Stops the device worker (the report in progress ends, the rest is dropped) and the reader thread, and
+    // closes the mouse. The reader hands events over with a blocking send, so the calling (window) thread
+    // keeps handling sent messages until the reader has left.
     void StopDeviceLink();
 
 private:
@@ -153,6 +158,8 @@ public:
     DeviceLink Link;
     ProfileStorage Storage;
     ProfileUploader Uploader;
+    // Sends the uploads when the options ask for a thread of their own.
+    UploadWorker Worker{Uploader.Writer(), Link};
 
 private:
     std::unique_ptr<AssignmentCatalogue> catalogue_;

@@ -140,7 +140,7 @@ TEST(ProfileUpload, FactoryDefaultProfileGoesOutByteForByte) {
     Append(expected, Lighting({0xFF, 0xFF, 0x00}, {0x06, 0x02, 0x07, 0x32, 0x07, 0, 0, 0xB7}));
     EXPECT_EQ(rig.trace.Lines(), expected);
 
-    EXPECT_EQ(rig.feedback.calls, (std::vector<std::string>{"wait", "end wait"}));
+    EXPECT_TRUE(rig.feedback.calls.empty());
     EXPECT_EQ(rig.files.Get("/data/config0.bin"), ProfileFile::Encode(rig.session.Working));
     EXPECT_EQ(rig.session.AppliedSnapshot.SensitivityX, 0) << "the snapshot is the caller's";
 
@@ -178,7 +178,6 @@ TEST(ProfileUpload, EachPartialOperationSendsItsGroupSavesAndTakesTheSnapshot) {
             << c.name;
         // A slider release costs one replacement of the profile file and one of its text file.
         EXPECT_EQ(rig.files.written, (Lines{"/data/config0.bin", "/data/str0.ini"})) << c.name;
-        EXPECT_EQ(rig.feedback.calls.front(), "wait") << c.name;
     }
 }
 
@@ -192,7 +191,7 @@ TEST(ProfileUpload, LiftOffAndLightingFollowTheProfile) {
     EXPECT_EQ(rig.trace.Lines(),
               (Lines{Frame({0x0D, 0x02, 0, 0, 0, 0, 0, 0xF0}), Frame({0x0D, 0x06, 0, 0, 0, 0, 0, 0xEC})}));
     EXPECT_EQ(rig.feedback.calls,
-              (std::vector<std::string>{"wait", "slider on", "end wait", "wait", "slider off", "end wait"}));
+              (std::vector<std::string>{"slider on", "slider off"}));
 
     // Multi-colour breathing: palette entry 5 (cyan) and the 0x07 flag; an index past the palette keeps the
     // mouse's own colour.
@@ -230,7 +229,7 @@ TEST(MacroUpload, SlotsCarryTheirBlockAndTheStartOfTheNext) {
     for (std::size_t i = 0; i < sizeof rig.session.Working.MacroBlockTable; ++i) {
         rig.session.Working.MacroBlockTable[i / 130][i % 130] = static_cast<std::uint8_t>(i % 251 + 1);
     }
-    rig.uploader.UploadMacros();
+    rig.uploader.ApplyButtons();
 
     const auto tableByte = [](std::size_t i) { return static_cast<std::uint8_t>(i % 251 + 1); };
     const VirtualMouse::Firmware firmware = rig.mouse.State();
@@ -238,14 +237,15 @@ TEST(MacroUpload, SlotsCarryTheirBlockAndTheStartOfTheNext) {
         ASSERT_EQ(firmware.MacroSlots[0][i], tableByte(i)) << i;
         ASSERT_EQ(firmware.MacroSlots[11][i], i < 130 ? tableByte(1430 + i) : 0) << i;
     }
+    // After the button table's header, wait, chunk and wait: twelve slots of eight lines each.
     const Lines lines = rig.trace.Lines();
-    ASSERT_EQ(lines.size(), 12u * 8u);
-    EXPECT_EQ(lines[88], Frame({0x05, 0, 0x0B, 0x03, 0, 0, 0, 0xEC}));
+    ASSERT_EQ(lines.size(), 4u + 12u * 8u);
+    EXPECT_EQ(lines[4 + 88], Frame({0x05, 0, 0x0B, 0x03, 0, 0, 0, 0xEC}));
     Bytes lastChunk;
     for (std::size_t i = 1430 + 128; i < 1560; ++i) {
         lastChunk.push_back(tableByte(i));
     }
-    EXPECT_EQ(lines[94], Write(lastChunk)) << "two table bytes, then zeros";
+    EXPECT_EQ(lines[4 + 94], Write(lastChunk)) << "two table bytes, then zeros";
 }
 
 TEST(ProfileUpload, FailingFeatureReportsGiveZerosAndTheSequenceGoesOn) {
@@ -280,7 +280,7 @@ TEST(HidTransport, ReadBlockHandsBackTheAnsweredHeaderAndEveryWaitPasses) {
     Rig rig;
     Command header{0x8C, 0, 0, 1};
     std::uint8_t data[64] = {};
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), header, data,
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice().get(), header, data,
                                        HidTransport::Direction::Read, 64);
     EXPECT_EQ(header, (Command{0x8C, 0, 0, 1, 0, 0, 0, 0x72}));
     EXPECT_EQ(data[0], 0xFF);
@@ -291,9 +291,9 @@ TEST(HidTransport, ReadBlockHandsBackTheAnsweredHeaderAndEveryWaitPasses) {
     rig.trace.Clear();
     std::uint8_t block[192] = {};
     Command write{0x05, 0, 3, 3};
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block,
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice().get(), write, block,
                                        HidTransport::Direction::Write, 192);
-    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice(), write, block,
+    rig.link.Transport().TransferBlock(rig.link.ConfigurationDevice().get(), write, block,
                                        HidTransport::Direction::Write, 0);
     EXPECT_EQ(rig.trace.Lines(), (Lines{Frame({0x05, 0, 3, 3, 0, 0, 0, 0xF4}), "sleep 10", Write({}),
                                         "sleep 100", Write({}), "sleep 100", Write({}), "sleep 100",
@@ -302,7 +302,7 @@ TEST(HidTransport, ReadBlockHandsBackTheAnsweredHeaderAndEveryWaitPasses) {
     // A failed reply read hands back eight zero bytes.
     rig.mouse.FailFeatureReports(true);
     Command query{0x87};
-    rig.link.Transport().ExchangeCommand(rig.link.ConfigurationDevice(), query);
+    rig.link.Transport().ExchangeCommand(rig.link.ConfigurationDevice().get(), query);
     EXPECT_EQ(query, Command{});
     EXPECT_EQ(rig.debug.lines.back(), "Buffer[1]:00,Buffer[2]:00.");
 }

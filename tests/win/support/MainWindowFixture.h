@@ -48,6 +48,7 @@ struct MainWindow {
         EventReader::ThreadStarter readerThread;
         std::string programFolder = "Z:\\nonexistent\\"; // no skins: every image is missing
         std::string dataFolder;                          // empty: a temporary folder of the fixture's own
+        bool uploadThread = false; // uploads sent at once, so the mouse can be read right after a change
     };
 
     MainWindow() : MainWindow(Setup{}) {}
@@ -60,6 +61,7 @@ struct MainWindow {
         }
         options.Simulate = true;
         options.SimulatedWaitsPass = false; // the trace shows every wait the program asks for
+        options.UploadThread = setup.uploadThread;
         options.StartUnplugged = setup.unplugged;
         options.DataFolder = setup.dataFolder.empty() ? dataFolder.Path() : setup.dataFolder;
         if (!setup.listText.empty()) {

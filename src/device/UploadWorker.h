@@ -1,0 +1,57 @@
+#pragma once
+
+#include "device/IUploadRunner.h"
+#include "device/ProfileWriter.h"
+#include "device/UploadQueue.h"
+
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
+
+namespace corvalith {
+
+// The one thread that talks to the mouse's configuration interface in the program, so that the window's
+// thread never waits for the mouse: the window changes and saves the working profile and submits a copy of
+// it; the worker sends the queued operations in order (UploadQueue's rules) and tells the progress
+// listener how far it is. Without a mouse it skips what is queued: nothing could reach it.
+class UploadWorker : public IUploadRunner {
+public:
+    UploadWorker(ProfileWriter& writer, DeviceLink& link);
+    ~UploadWorker() override;
+    UploadWorker(const UploadWorker&) = delete;
+    UploadWorker& operator=(const UploadWorker&) = delete;
+
+    // Hears every status on the worker's thread; null hears nothing. Set before the first submit or while
+    // idle.
+    void SetProgress(IUploadProgress* progress);
+
+    // Queues the operation; the thread starts with the first one.
+    void Submit(UploadKind kind, const ProfileSettings& profile) override;
+    // The mouse has gone: what waits is dropped and the running operation ends at its next report.
+    void DropQueue();
+    // The program ends: the report in progress finishes and the rest is dropped; Stop also joins the thread.
+    void RequestStop();
+    void Stop();
+    // Waits until nothing runs or waits (tests, benchmarks); false on time-out.
+    bool WaitUntilIdle(std::chrono::milliseconds timeout);
+    bool Busy() const;
+
+private:
+    void Loop();
+
+    ProfileWriter& writer_;
+    DeviceLink& link_;
+    mutable std::mutex mutex_;
+    std::condition_variable wake_;
+    std::condition_variable idle_;
+    UploadQueue queue_;
+    bool running_ = false; // an operation has been taken and is being sent
+    bool stopping_ = false;
+    std::atomic<bool> drop_{false}; // the running operation sends no further report
+    IUploadProgress* progress_ = nullptr;
+    std::thread thread_;
+};
+
+} // namespace corvalith
