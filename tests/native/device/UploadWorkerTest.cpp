@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <condition_variable>
+#include <future>
 #include <mutex>
 
 namespace corvalith {
@@ -59,7 +60,13 @@ template <typename Clock> struct Rig {
     Clock clock{trace};
     VirtualMouse mouse{trace};
     test::RecordingDebugOutput debug;
-    DeviceLink link{mouse, clock, debug, [](std::uint8_t) {}};
+    std::promise<std::uint8_t> stageEvent; // the first DPI-stage event the reader thread hands over
+    DeviceLink link{mouse, clock, debug, [this](std::uint8_t stage) {
+                        try {
+                            stageEvent.set_value(stage);
+                        } catch (const std::future_error&) {
+                        }
+                    }};
     ProfileWriter writer{link, debug};
 };
 
@@ -252,6 +259,26 @@ TEST(UploadWorker, RemovalAndExitEndTheUploadAtTheReportInProgress) {
     worker.Submit(Kind::Sensitivity, Version(2));
     ASSERT_TRUE(worker.WaitUntilIdle(std::chrono::seconds(10)));
     EXPECT_EQ(rig.mouse.State().SensitivityX, 3 * 20);
+}
+
+TEST(UploadWorker, StageEventsReachTheWindowDuringAnUploadAndTheQueryAnswersTheUpload) {
+    Rig<HeldClock> rig;
+    ASSERT_TRUE(rig.link.Reader().Start());
+    rig.link.Reader().Wake();
+    UploadWorker worker(rig.writer, rig.link);
+    worker.Submit(Kind::Dpi, Version(0));
+    rig.clock.WaitUntilHeld();  // the stage colours' header has gone out; the stage query has not
+    rig.mouse.PressDpiButton(); // stage 1 to stage 2, all stages enabled
+    std::future<std::uint8_t> event = rig.stageEvent.get_future();
+    ASSERT_EQ(event.wait_for(std::chrono::seconds(10)), std::future_status::ready)
+        << "not held up by the upload";
+    EXPECT_EQ(event.get(), 2);
+    EXPECT_TRUE(worker.Busy());
+    rig.clock.Release();
+    ASSERT_TRUE(worker.WaitUntilIdle(std::chrono::seconds(10)));
+    // The query after the press answered stage 2, and command 0x07 wrote it back.
+    EXPECT_EQ(rig.mouse.State().CurrentStage, 2);
+    rig.link.Shutdown();
 }
 
 } // namespace
