@@ -56,6 +56,12 @@ void ProfileUploader::WriteLiftOffToMouse() {
     feedback_.EnableLiftOffSlider(session_.Working.LiftOffEnabled != 0);
 }
 
+void ProfileUploader::SwitchMouseToProfile() {
+    SaveProfileAndCaptions();
+    Submit(UploadKind::Switch);
+    feedback_.EnableLiftOffSlider(session_.Working.LiftOffEnabled != 0);
+}
+
 void ProfileUploader::SaveProfileAndCaptions() {
     storage_.SaveProfile();
     storage_.SaveCaptions(captionSection_);

@@ -32,6 +32,8 @@ public:
     // Everything; saves, but leaves the snapshot to the caller.
     void WriteProfileToMouse() override;
     void WriteLiftOffToMouse() override;
+    // Saves, then sends the groups that differ from what the mouse holds.
+    void SwitchMouseToProfile() override;
 
     void ApplyButtons();
     void ApplySensitivity();

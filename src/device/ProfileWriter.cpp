@@ -3,6 +3,7 @@
 #include "device/ButtonFunctionCode.h"
 #include "device/CommandCode.h"
 #include "device/LightingCommand.h"
+#include "device/ProfileCommands.h"
 
 #include <algorithm>
 #include <cstring>
@@ -23,10 +24,6 @@ constexpr std::uint16_t ReadBlock(std::uint16_t chunks) {
     return static_cast<std::uint16_t>(2 + chunks);
 }
 
-std::uint8_t StageCode(std::uint8_t dpiValue) {
-    return static_cast<std::uint8_t>(dpiValue - 1);
-}
-
 Command BlockHeader(CommandCode code, std::uint8_t index, std::uint8_t chunks) {
     return Command{Code(code), 0x00, index, chunks};
 }
@@ -36,27 +33,71 @@ Command BlockHeader(CommandCode code, std::uint8_t index, std::uint8_t chunks) {
 ProfileWriter::ProfileWriter(DeviceLink& link, IDebugOutput& debug)
     : link_(link), transport_(link.Transport()), queries_(link.Transport(), state_, debug) {}
 
-std::uint16_t ProfileWriter::ReportCount(UploadKind kind) {
-    const std::uint16_t polling = kQuery + kCommand;
-    const std::uint16_t dpi = WrittenBlock(1) + kQuery + 2 * kCommand;
-    const std::uint16_t buttons = WrittenBlock(1) + ProfileSettings::kMacroCount * WrittenBlock(3);
-    const std::uint16_t lighting = ReadBlock(1) + WrittenBlock(1) + kCommand;
+ProfileGroups ProfileWriter::GroupsOf(UploadKind kind) {
+    using G = ProfileGroup;
     switch (kind) {
     case UploadKind::Whole:
-        return polling + kCommand + dpi + buttons + lighting;
+        return {G::PollingRate, G::Sensitivity, G::Dpi, G::ButtonTable, G::Macros, G::Lighting};
     case UploadKind::Buttons:
-        return buttons;
-    case UploadKind::Dpi:
-        return dpi;
-    case UploadKind::PollingRate:
-        return polling;
-    case UploadKind::Lighting:
-        return lighting;
+        return {G::ButtonTable, G::Macros};
     case UploadKind::Sensitivity:
+        return {G::Sensitivity};
+    case UploadKind::Dpi:
+        return {G::Dpi};
+    case UploadKind::PollingRate:
+        return {G::PollingRate};
+    case UploadKind::Lighting:
+        return {G::Lighting};
     case UploadKind::LiftOff:
-        return kCommand;
+        return {G::LiftOff};
+    case UploadKind::Switch:
+        return ProfileGroups::All();
     }
-    return 0;
+    return {};
+}
+
+std::uint16_t ProfileWriter::ReportCount(ProfileGroups groups) {
+    constexpr std::uint16_t reports[kProfileGroupCount] = {
+        kQuery + kCommand,                              // polling rate
+        kCommand,                                       // sensitivity
+        WrittenBlock(1) + kQuery + 2 * kCommand,        // DPI
+        WrittenBlock(1),                                // button table
+        ProfileSettings::kMacroCount * WrittenBlock(3), // macros
+        ReadBlock(1) + WrittenBlock(1) + kCommand,      // lighting
+        kCommand,                                       // lift-off
+    };
+    std::uint16_t total = 0;
+    for (std::size_t group = 0; group < kProfileGroupCount; ++group) {
+        if (groups.Has(static_cast<ProfileGroup>(group))) {
+            total = static_cast<std::uint16_t>(total + reports[group]);
+        }
+    }
+    return total;
+}
+
+ProfileGroups ProfileWriter::Differing(const ProfileSettings& profile) const {
+    ProfileGroups groups;
+    for (std::size_t index = 0; index < kProfileGroupCount; ++index) {
+        const auto group = static_cast<ProfileGroup>(index);
+        const std::optional<ProfileSettings> held = HeldGroup(group);
+        if (!held ||
+            ProfileCommands::GroupBytes(group, *held) != ProfileCommands::GroupBytes(group, profile)) {
+            groups.Add(group);
+        }
+    }
+    return groups;
+}
+
+std::optional<ProfileSettings> ProfileWriter::HeldGroup(ProfileGroup group) const {
+    // A new connection may be another mouse, or this one changed by another program.
+    if (link_.Connections() != connection_) {
+        return std::nullopt;
+    }
+    return held_[static_cast<std::size_t>(group)];
+}
+
+void ProfileWriter::ForgetHeld() {
+    held_.fill(std::nullopt);
 }
 
 bool ProfileWriter::Run(UploadKind kind, const ProfileSettings& profile, IUploadProgress* progress,
@@ -64,15 +105,17 @@ bool ProfileWriter::Run(UploadKind kind, const ProfileSettings& profile, IUpload
     // The interface is held for the whole operation: a search on the window's thread may replace it
     // meanwhile, and the operation still ends on the interface it began with.
     const std::shared_ptr<IHidDevice> device = link_.ConfigurationDevice();
+    const ProfileGroups groups = kind == UploadKind::Switch ? Differing(profile) : GroupsOf(kind);
     if (link_.Connections() != connection_) {
         connection_ = link_.Connections();
         state_.Clear();
+        ForgetHeld();
     }
     state_.ClearStaging();
     profile_ = &profile;
     device_ = device.get();
 
-    UploadStatus status{UploadStatus::Phase::Started, kind, 0, 0, ReportCount(kind)};
+    UploadStatus status{UploadStatus::Phase::Started, kind, 0, 0, ReportCount(groups)};
     if (progress != nullptr) {
         progress->OnUploadStatus(status);
     }
@@ -83,10 +126,23 @@ bool ProfileWriter::Run(UploadKind kind, const ProfileSettings& profile, IUpload
             progress->OnUploadStatus(status);
         }
     });
-    Send(kind);
+    for (std::size_t index = 0; index < kProfileGroupCount; ++index) {
+        const auto group = static_cast<ProfileGroup>(index);
+        if (groups.Has(group)) {
+            Send(group);
+        }
+    }
     transport_.Watch(nullptr, {});
     profile_ = nullptr;
     device_ = nullptr;
+
+    // What went through completely is what the mouse holds; after a failed report nothing of the groups
+    // sent is known.
+    for (std::size_t index = 0; index < kProfileGroupCount; ++index) {
+        if (groups.Has(static_cast<ProfileGroup>(index))) {
+            held_[index] = status.Complete() ? std::optional<ProfileSettings>(profile) : std::nullopt;
+        }
+    }
 
     status.Stage = UploadStatus::Phase::Ended;
     if (progress != nullptr) {
@@ -95,33 +151,27 @@ bool ProfileWriter::Run(UploadKind kind, const ProfileSettings& profile, IUpload
     return status.Complete();
 }
 
-void ProfileWriter::Send(UploadKind kind) {
-    switch (kind) {
-    case UploadKind::Whole:
-        SendPollingRate();
-        SendSensitivity();
-        SendDpi();
-        SendButtonTable();
-        UploadMacros();
-        SendLighting();
-        break;
-    case UploadKind::Buttons:
-        SendButtonTable();
-        UploadMacros();
-        break;
-    case UploadKind::Sensitivity:
-        SendSensitivity();
-        break;
-    case UploadKind::Dpi:
-        SendDpi();
-        break;
-    case UploadKind::PollingRate:
+void ProfileWriter::Send(ProfileGroup group) {
+    switch (group) {
+    case ProfileGroup::PollingRate:
         SendPollingRate();
         break;
-    case UploadKind::Lighting:
+    case ProfileGroup::Sensitivity:
+        SendSensitivity();
+        break;
+    case ProfileGroup::Dpi:
+        SendDpi();
+        break;
+    case ProfileGroup::ButtonTable:
+        SendButtonTable();
+        break;
+    case ProfileGroup::Macros:
+        UploadMacros();
+        break;
+    case ProfileGroup::Lighting:
         SendLighting();
         break;
-    case UploadKind::LiftOff:
+    case ProfileGroup::LiftOff:
         SendLiftOff();
         break;
     }
@@ -136,34 +186,16 @@ void ProfileWriter::SendPollingRate() {
 }
 
 void ProfileWriter::SendSensitivity() {
-    const ProfileSettings& p = *profile_;
-    transport_.SendCommand(device_, Command{Code(CommandCode::Sensitivity),
-                                            static_cast<std::uint8_t>(p.SensitivityX * 20),
-                                            static_cast<std::uint8_t>(p.SensitivityY * 20)});
+    transport_.SendCommand(device_, ProfileCommands::Sensitivity(*profile_));
 }
 
 void ProfileWriter::SendDpi() {
-    const ProfileSettings& p = *profile_;
-
-    std::uint8_t colours[HidTransport::kChunk] = {};
-    std::memcpy(colours, p.DpiStageColors, ProfileSettings::kDpiStages * sizeof(Rgb));
+    std::array<std::uint8_t, HidTransport::kChunk> colours = ProfileCommands::DpiColours(*profile_);
     Command header = BlockHeader(CommandCode::DpiStageColours, 0, 1);
-    transport_.TransferBlock(device_, header, colours, HidTransport::Direction::Write, sizeof colours);
-
+    transport_.TransferBlock(device_, header, colours.data(), HidTransport::Direction::Write, colours.size());
     queries_.QueryCurrentDpiStage(device_);
-
-    std::uint8_t mask = 0x80;
-    for (std::size_t stage = 0; stage < ProfileSettings::kDpiStages; ++stage) {
-        if (p.DpiStageEnabled[stage] != 0) {
-            mask |= static_cast<std::uint8_t>(1u << stage);
-        }
-    }
-    const std::uint8_t* b = p.DpiValuesB;
-    transport_.SendCommand(device_, Command{Code(CommandCode::DpiUpperStages), StageCode(b[4]),
-                                            StageCode(b[5]), StageCode(b[6])});
-    transport_.SendCommand(device_,
-                           Command{Code(CommandCode::DpiStages), state_.CurrentDpiStage, mask,
-                                   StageCode(b[0]), StageCode(b[1]), StageCode(b[2]), StageCode(b[3])});
+    transport_.SendCommand(device_, ProfileCommands::DpiUpperStages(*profile_));
+    transport_.SendCommand(device_, ProfileCommands::DpiStages(*profile_, state_.CurrentDpiStage));
 }
 
 void ProfileWriter::SendButtonTable() {
@@ -193,12 +225,10 @@ void ProfileWriter::SendLighting() {
     Command readHeader = BlockHeader(CommandCode::ReadLightingBlock, 0, 1);
     transport_.TransferBlock(device_, readHeader, block, HidTransport::Direction::Read, HidTransport::kChunk);
     std::memcpy(state_.LightingBlock, block, sizeof state_.LightingBlock);
-    // The colour in use replaces the mouse's own; an index past the palette leaves the mouse's colour.
-    if (p.MouseColorIndex < ProfileSettings::kPaletteSize) {
-        const Rgb colour = p.MouseColors[p.MouseColorIndex];
-        state_.LightingBlock[0] = colour.Red;
-        state_.LightingBlock[1] = colour.Green;
-        state_.LightingBlock[2] = colour.Blue;
+    if (const std::optional<Rgb> colour = ProfileCommands::LightingColour(p)) {
+        state_.LightingBlock[0] = colour->Red;
+        state_.LightingBlock[1] = colour->Green;
+        state_.LightingBlock[2] = colour->Blue;
     }
     // The kept 24 bytes, then the rest of the block as the mouse returned it.
     std::memcpy(block, state_.LightingBlock, sizeof state_.LightingBlock);
@@ -210,9 +240,7 @@ void ProfileWriter::SendLighting() {
 }
 
 void ProfileWriter::SendLiftOff() {
-    const ProfileSettings& p = *profile_;
-    const std::uint8_t level = p.LiftOffEnabled != 0 ? p.LiftOffLevel : 0x06;
-    transport_.SendCommand(device_, Command{Code(CommandCode::LiftOff), level});
+    transport_.SendCommand(device_, ProfileCommands::LiftOff(*profile_));
 }
 
 } // namespace corvalith

@@ -13,6 +13,9 @@ enum class UploadKind : std::uint8_t {
     PollingRate, // the polling-rate query and command 0x01
     Lighting,    // the lighting block read and written, command 0x06
     LiftOff,     // command 0x0D
+    // Another profile put in place: the groups that differ from what the mouse holds since the program's
+    // last write to it, the lift-off command included; every group the program cannot know.
+    Switch,
 };
 
 } // namespace corvalith

@@ -5,7 +5,7 @@
 namespace corvalith {
 
 void UploadQueue::Push(UploadOperation operation) {
-    if (operation.Kind == UploadKind::Whole) {
+    if (operation.Kind == UploadKind::Whole || operation.Kind == UploadKind::Switch) {
         waiting_.clear();
     } else {
         std::erase_if(waiting_, [&](const UploadOperation& queued) { return queued.Kind == operation.Kind; });

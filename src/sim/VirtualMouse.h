@@ -43,6 +43,7 @@ public:
         std::array<std::uint8_t, 64> LightingBlock{};
         std::array<std::uint8_t, 6> LightingMode{}; // parameters of the last 0x06 command
         int RejectedFrames = 0;                     // frames whose checksum did not match
+        friend bool operator==(const Firmware&, const Firmware&) = default;
     };
 
     explicit VirtualMouse(TraceWriter& trace);
