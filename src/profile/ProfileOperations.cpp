@@ -68,8 +68,10 @@ void ProfileOperations::Run(Operation operation, int position, std::string_view 
     }
 }
 
-void ProfileOperations::StoreAndSend(std::string_view captionSection) {
-    if (services_.Uploader.IsDeviceConnected()) {
+void ProfileOperations::StoreAndSend(std::string_view captionSection, MouseWrite write) {
+    if (services_.Uploader.IsDeviceConnected() && write == MouseWrite::Changes) {
+        services_.Uploader.SwitchMouseToProfile();
+    } else if (services_.Uploader.IsDeviceConnected()) {
         services_.Uploader.WriteProfileToMouse();
         services_.Uploader.WriteLiftOffToMouse();
     } else {
@@ -80,7 +82,8 @@ void ProfileOperations::StoreAndSend(std::string_view captionSection) {
     services_.Pointer.ApplyPointerSettings(session_.Working);
 }
 
-void ProfileOperations::Select(int position, std::string_view captionSection, IProfileWindow& window) {
+void ProfileOperations::Select(int position, std::string_view captionSection, IProfileWindow& window,
+                               MouseWrite write) {
     // An import made the entry it filled the loaded one, so the comparison below decides alone.
     session_.ImportDone = false;
     if (position == session_.LoadedProfileIndex) {
@@ -97,7 +100,7 @@ void ProfileOperations::Select(int position, std::string_view captionSection, IP
     window.ShowLoadedProfile();
     window.CloseProfileManager();
     working.LiftOffEnabled = liftOffEnabled;
-    StoreAndSend(captionSection);
+    StoreAndSend(captionSection, write);
 }
 
 void ProfileOperations::Create(int position, std::string_view captionSection, IProfileWindow& window) {

@@ -48,7 +48,12 @@ public:
     void Run(Operation operation, int position, std::string_view captionSection, PromptOwner owner,
              IProfileWindow& window);
 
-    void Select(int position, std::string_view captionSection, IProfileWindow& window);
+    // How a profile that replaces another reaches the mouse: whole, as the profile manager sends it, or only
+    // what differs from what the mouse holds (the tray's quick switch, a program coming to the front).
+    enum class MouseWrite { Whole, Changes };
+
+    void Select(int position, std::string_view captionSection, IProfileWindow& window,
+                MouseWrite write = MouseWrite::Whole);
     void Create(int position, std::string_view captionSection, IProfileWindow& window);
     // Reads a chosen file pair into the entry at the position, which becomes the loaded profile. Only a
     // file of exactly 1893 bytes is read; the captions of its ".ini" are taken even when it is refused.
@@ -74,7 +79,7 @@ private:
     std::string NumberedPath(const char* stem, int position, const char* extension) const;
     // Sends the working profile to the mouse (which saves it) or, without a mouse, saves it; then hands
     // its pointer settings to Windows, so that the pages show the values Windows uses.
-    void StoreAndSend(std::string_view captionSection);
+    void StoreAndSend(std::string_view captionSection, MouseWrite write = MouseWrite::Whole);
     void Debug(const std::string& line) { services_.Debug.Write(line); }
 
     ProfileSession& session_;

@@ -13,7 +13,14 @@ void StorageCollaborators::RebuildMacroBlockTable(const std::string& macrosFileP
 }
 
 void StorageCollaborators::WriteProfileToMouse() {
-    std::string entry = "upload";
+    Note("upload");
+}
+
+void StorageCollaborators::SwitchMouseToProfile() {
+    Note("switch");
+}
+
+void StorageCollaborators::Note(std::string entry) {
     if (watched != nullptr) {
         entry += " index=" + std::to_string(watched->ProfileIndex) +
                  " liftoff=" + std::to_string(watched->LiftOffEnabled);

@@ -20,6 +20,7 @@ public:
     bool IsDeviceConnected() const override { return connected; }
     void WriteProfileToMouse() override;
     void WriteLiftOffToMouse() override { log.push_back("lift-off"); }
+    void SwitchMouseToProfile() override;
     void ApplyPointerSettings(const ProfileSettings& profile) override;
 
     bool connected = false;
@@ -27,6 +28,10 @@ public:
     std::uint8_t macroFill = 0;
     const ProfileSettings* watched = nullptr; // the profile whose state is noted on upload
     std::vector<std::string> log;
+
+private:
+    // Logs an upload, with the watched profile's state.
+    void Note(std::string entry);
 };
 
 } // namespace corvalith::test

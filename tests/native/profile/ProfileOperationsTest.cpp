@@ -244,6 +244,14 @@ TEST(ProfileOperations, SelectAndCreateLoadTheEntryAndKeepTheLiftOffSwitch) {
     EXPECT_EQ(program.files.Get(kFolder + "config3.bin"), ProfileFile::Encode(program.session.Working));
     EXPECT_EQ(program.files.Get(kFolder + "config3.bin")[1], 3); // ProfileIndex
     EXPECT_EQ(ini::IniFile(program.files, kFolder + "str3.ini").ReadString("Profile", "IsDefault"), "Y");
+
+    // The tray's quick switch loads an entry the same way and sends only what differs from the mouse.
+    program.effects.connected = true;
+    program.effects.log.clear();
+    program.operations.Select(1, kSection, program.window, ProfileOperations::MouseWrite::Changes);
+    EXPECT_EQ(program.session.LoadedProfileIndex, 1);
+    EXPECT_EQ(program.effects.log, (std::vector<std::string>{"macros /data/Corvalith/record.ini",
+                                                             "switch index=1 liftoff=1", "pointer speed=4"}));
 }
 
 // A program started on any entry works on that entry's files: the profile manager closed without a
