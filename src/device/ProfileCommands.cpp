@@ -15,7 +15,9 @@ std::uint8_t StageCode(std::uint8_t dpiValue) {
 }
 
 template <typename Bytes> void Append(std::vector<std::uint8_t>& to, const Bytes& bytes) {
-    to.insert(to.end(), std::begin(bytes), std::end(bytes));
+    for (const std::uint8_t byte : bytes) {
+        to.push_back(byte);
+    }
 }
 
 } // namespace

@@ -9,8 +9,15 @@ UploadWorker::~UploadWorker() {
 }
 
 void UploadWorker::SetProgress(IUploadProgress* progress) {
-    std::lock_guard lock(mutex_);
+    std::lock_guard lock(progressMutex_);
     progress_ = progress;
+}
+
+void UploadWorker::OnUploadStatus(const UploadStatus& status) {
+    std::lock_guard lock(progressMutex_);
+    if (progress_ != nullptr) {
+        progress_->OnUploadStatus(status);
+    }
 }
 
 void UploadWorker::Submit(UploadKind kind, const ProfileSettings& profile) {
@@ -68,19 +75,16 @@ void UploadWorker::Loop() {
             return;
         }
         const std::optional<UploadOperation> operation = queue_.Pop();
-        IUploadProgress* progress = progress_;
         running_ = true;
         drop_ = false;
         lock.unlock();
         if (link_.IsConnected()) {
-            writer_.Run(operation->Kind, operation->Profile, progress, &drop_);
+            writer_.Run(operation->Kind, operation->Profile, this, &drop_);
         }
         lock.lock();
         running_ = false;
         if (queue_.Empty()) {
-            if (progress != nullptr) {
-                progress->OnUploadStatus(UploadStatus{});
-            }
+            OnUploadStatus(UploadStatus{});
             idle_.notify_all();
         }
     }

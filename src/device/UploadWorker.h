@@ -16,15 +16,15 @@ namespace corvalith {
 // thread never waits for the mouse: the window changes and saves the working profile and submits a copy of
 // it; the worker sends the queued operations in order (UploadQueue's rules) and tells the progress
 // listener how far it is. Without a mouse it skips what is queued: nothing could reach it.
-class UploadWorker : public IUploadRunner {
+class UploadWorker : public IUploadRunner, private IUploadProgress {
 public:
     UploadWorker(ProfileWriter& writer, DeviceLink& link);
     ~UploadWorker() override;
     UploadWorker(const UploadWorker&) = delete;
     UploadWorker& operator=(const UploadWorker&) = delete;
 
-    // Hears every status on the worker's thread; null hears nothing. Set before the first submit or while
-    // idle.
+    // Hears every status on the worker's thread; null hears nothing. Once this returns, the listener it
+    // replaces hears nothing more.
     void SetProgress(IUploadProgress* progress);
 
     // Queues the operation; the thread starts with the first one.
@@ -40,6 +40,8 @@ public:
 
 private:
     void Loop();
+    // Hands a status on to the listener of the moment.
+    void OnUploadStatus(const UploadStatus& status) override;
 
     ProfileWriter& writer_;
     DeviceLink& link_;
@@ -50,6 +52,7 @@ private:
     bool running_ = false; // an operation has been taken and is being sent
     bool stopping_ = false;
     std::atomic<bool> drop_{false}; // the running operation sends no further report
+    std::mutex progressMutex_;      // held while a status is handed on
     IUploadProgress* progress_ = nullptr;
     std::thread thread_;
 };

@@ -1,10 +1,13 @@
 // Benchmarks of the device link against the virtual mouse on the real clock.
 //   FullUpload: wall time of WriteProfileToMouse and its overhead over the waits the protocol asks for.
 //   IdleReader: CPU time the process uses while the reader thread waits for events that do not come.
+//   ProfileSwitch: wall time of a switch between two profiles that share their macros and differ in every
+//   other group, against a whole write of the same profile.
 #include "cli/DiscardingFileSystem.h"
 #include "cli/QuietHost.h"
 #include "device/DeviceLink.h"
 #include "device/ProfileUploader.h"
+#include "device/ProfileWriter.h"
 #include "platform/SteadyClock.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
@@ -51,6 +54,52 @@ void FullUpload(benchmark::State& state) {
     state.counters["overhead_pct"] = 100.0 * (elapsed - waited) / waited;
 }
 BENCHMARK(FullUpload)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+void ProfileSwitch(benchmark::State& state) {
+    TraceWriter trace;
+    SteadyClock real;
+    SimulatedClock clock(trace, &real);
+    VirtualMouse mouse(trace);
+    mouse.Plug();
+    Quiet quiet;
+    DeviceLink link(mouse, clock, quiet, [](std::uint8_t) {});
+    link.Connect();
+    ProfileWriter writer(link, quiet);
+
+    ProfileSettings profiles[2] = {ProfileSettings::FactoryDefaults(), ProfileSettings::FactoryDefaults()};
+    ProfileSettings& other = profiles[1];
+    other.ReportRate = 8;
+    other.SensitivityX = 7;
+    other.DpiValuesB[0] = 20;
+    other.ButtonAssignmentKind[0] = other.ButtonAssignmentKind[1];
+    other.MouseColorIndex =
+        static_cast<std::uint8_t>((other.MouseColorIndex + 1) % ProfileSettings::kPaletteSize);
+    other.LiftOffEnabled = 1 - other.LiftOffEnabled;
+    writer.Run(UploadKind::Whole, profiles[0]);
+    writer.Run(UploadKind::LiftOff, profiles[0]);
+
+    const auto timed = [](auto&& send) {
+        const auto start = std::chrono::steady_clock::now();
+        send();
+        return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+    };
+    double switched = 0;
+    double whole = 0;
+    int next = 1;
+    for (auto _ : state) {
+        switched += timed([&] { writer.Run(UploadKind::Switch, profiles[next]); });
+        next = 1 - next;
+        trace.Clear();
+    }
+    whole = timed([&] {
+        writer.Run(UploadKind::Whole, profiles[next]);
+        writer.Run(UploadKind::LiftOff, profiles[next]);
+    });
+    state.counters["switch_ms"] = switched / static_cast<double>(state.iterations());
+    state.counters["whole_write_ms"] = whole;
+    state.counters["target_switch_ms"] = 500;
+}
+BENCHMARK(ProfileSwitch)->Iterations(4)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void IdleReader(benchmark::State& state) {
     TraceWriter trace;
