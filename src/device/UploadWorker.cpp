@@ -84,8 +84,12 @@ void UploadWorker::Loop() {
         lock.lock();
         running_ = false;
         if (queue_.Empty()) {
-            OnUploadStatus(UploadStatus{});
             idle_.notify_all();
+            // Told without the queue's lock, so that a listener may ask the worker; the next operation
+            // starts on this thread, after it.
+            lock.unlock();
+            OnUploadStatus(UploadStatus{});
+            lock.lock();
         }
     }
 }
