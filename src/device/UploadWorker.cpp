@@ -82,14 +82,16 @@ void UploadWorker::Loop() {
             writer_.Run(operation->Kind, operation->Profile, this, &drop_);
         }
         lock.lock();
-        running_ = false;
         if (queue_.Empty()) {
-            idle_.notify_all();
             // Told without the queue's lock, so that a listener may ask the worker; the next operation
             // starts on this thread, after it.
             lock.unlock();
             OnUploadStatus(UploadStatus{});
             lock.lock();
+        }
+        running_ = false;
+        if (queue_.Empty()) {
+            idle_.notify_all();
         }
     }
 }

@@ -216,8 +216,8 @@ TEST(UploadWorker, RemovalAndExitEndTheUploadAtTheReportInProgress) {
 
     for (const bool exit : {false, true}) {
         Rig<HeldClock> rig;
-        auto worker = std::make_unique<UploadWorker>(rig.writer, rig.link);
         RecordedProgress progress;
+        auto worker = std::make_unique<UploadWorker>(rig.writer, rig.link);
         worker->SetProgress(&progress);
         worker->Submit(Kind::Whole, Version(0));
         rig.clock.WaitUntilHeld();
