@@ -19,17 +19,18 @@ if [[ ! -f "$WINEPREFIX/.corvalith-ready" ]]; then
         fi
     ) 9>"$WINEPREFIX.lock"
 fi
-# The program's faces: "Arial" from Liberation Sans, "黑体" (SimHei) from WenQuanYi Zen Hei.
-if [[ ! -f "$WINEPREFIX/.corvalith-fonts" ]]; then
+# The program's faces: "Arial" from Liberation Sans, "黑体" (SimHei) from WenQuanYi Micro Hei, an outline
+# face that Wine draws whole at 12 to 14 pixels (WenQuanYi Zen Hei's embedded bitmaps lose strokes there).
+if [[ ! -f "$WINEPREFIX/.corvalith-fonts-2" ]]; then
     (
         flock 9
-        if [[ ! -f "$WINEPREFIX/.corvalith-fonts" ]]; then
+        if [[ ! -f "$WINEPREFIX/.corvalith-fonts-2" ]]; then
             key='HKCU\Software\Wine\Fonts\Replacements'
             "$wine" reg add "$key" /v Arial /d "Liberation Sans" /f >/dev/null 2>&1 || true
-            "$wine" reg add "$key" /v SimHei /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
-            "$wine" reg add "$key" /v "黑体" /d "WenQuanYi Zen Hei" /f >/dev/null 2>&1 || true
+            "$wine" reg add "$key" /v SimHei /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
+            "$wine" reg add "$key" /v "黑体" /d "WenQuanYi Micro Hei" /f >/dev/null 2>&1 || true
             "${WINESERVER:-/usr/lib/wine/wineserver}" -w || true
-            touch "$WINEPREFIX/.corvalith-fonts"
+            touch "$WINEPREFIX/.corvalith-fonts-2"
         fi
     ) 9>"$WINEPREFIX.lock"
 fi

@@ -129,9 +129,10 @@ requirements=(
     "build|xdotool|xdotool|has_command xdotool"
     "build|x11-utils|xwininfo|has_command xwininfo"
     "build|imagemagick|import|has_command import"
-    # The faces the program asks for under Wine: Arial (Liberation Sans) and SimHei (WenQuanYi Zen Hei).
+    # The faces the program asks for under Wine: Arial (Liberation Sans) and SimHei (WenQuanYi Micro Hei, an
+    # outline face Wine draws whole at the program's small sizes).
     "build|fonts-liberation|Liberation Sans|has_font 'Liberation Sans' /usr/share/fonts/truetype/liberation/LiberationSans-Regular.ttf"
-    "build|fonts-wqy-zenhei|WenQuanYi Zen Hei|has_font 'WenQuanYi Zen Hei' /usr/share/fonts/truetype/wqy/wqy-zenhei.ttc"
+    "build|fonts-wqy-microhei|WenQuanYi Micro Hei|has_font 'WenQuanYi Micro Hei' /usr/share/fonts/truetype/wqy/wqy-microhei.ttc"
     # The packages: the Windows setup program (NSIS) and the portable zip.
     "build|nsis|makensis|has_command makensis"
     "build|zip|zip|has_command zip"

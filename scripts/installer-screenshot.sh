@@ -24,10 +24,10 @@ finish() {
 }
 trap finish EXIT
 /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
-# The Chinese names in the dialog font, as a Chinese-capable Windows shows them: linked to WenQuanYi Zen Hei.
+# The Chinese names in the dialog font, as a Chinese-capable Windows shows them: linked to WenQuanYi Micro Hei.
 for face in Tahoma "MS Shell Dlg" "MS Shell Dlg 2"; do
     /usr/lib/wine/wine64 reg add 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' \
-        /v "$face" /t REG_MULTI_SZ /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei' /f >/dev/null 2>&1
+        /v "$face" /t REG_MULTI_SZ /d 'wqy-microhei.ttc,WenQuanYi Micro Hei' /f >/dev/null 2>&1
 done
 /usr/lib/wine/wineserver -w
 /usr/lib/wine/wine64 "$setup" >/dev/null 2>&1 &
