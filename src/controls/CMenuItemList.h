@@ -19,12 +19,15 @@ public:
         // Carried with every entry; the program always passes -1 and 0.
         int firstFlag = -1;
         int secondFlag = 0;
+        bool marked = false; // drawn with a check mark: the option it names is on
     };
 
     // The text shown for an id that no entry has.
     static constexpr std::string_view kMissingText = "0";
 
     void Append(std::uintptr_t id, std::string text, int firstFlag = -1, int secondFlag = 0);
+    // Marks the last entry appended.
+    void MarkLast() { entries_.back().marked = true; }
 
     // The first entry with this id, or null.
     const Entry* Find(std::uintptr_t id) const;

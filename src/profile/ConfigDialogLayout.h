@@ -3,6 +3,7 @@
 #include "platform/Rect.h"
 #include "skin/SkinFileNames.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -13,12 +14,29 @@ class ConfigDialogLayout {
 public:
     struct Texts {
         std::string_view Title, NamePrefix, New, Delete, Edit, Copy, Load, Save, MessageTitle, LimitMessage;
+        // The programs a profile follows: the submenu, its item that adds one with the file dialog, and the
+        // mark of the profile to return to when no program has a profile.
+        std::string_view Programs, UseWhileInFront, ReturnToThis;
     };
 
     enum class Area { None, New, Delete, Close };
 
     // Commands of the list's context menu (menu 145), in menu order.
     enum Command : unsigned { kDelete = 32781, kEdit = 32782, kCopy = 32783, kLoad = 32784, kSave = 32785 };
+    // The programs submenu: add a program, mark the profile to return to, and one command per program of
+    // the selected profile (choosing one takes it away).
+    enum ProgramCommand : unsigned {
+        kAddProgram = 32800,
+        kReturnToThis = 32801,
+        kFirstProgram = 32810,
+        kLastProgram = kFirstProgram + 63,
+    };
+    // The programs submenu is wide enough for its texts and a program's path.
+    static constexpr int kProgramMenuWidth = 360;
+    // The file dialog's filter for a program.
+    static constexpr const char* kProgramFilter = "Programs(*.exe)|*.exe||";
+    // File must exist, path must exist, hide read-only.
+    static constexpr std::uint32_t kProgramDialogFlags = 0x1804;
     static constexpr unsigned kTemplateId = 144;
     static constexpr unsigned kMenuId = 145;
     static constexpr int kListId = 130;

@@ -54,12 +54,20 @@ std::optional<std::string> ProgramRules::ProfileFor(std::string_view program) co
     return fallback_;
 }
 
+std::string ProgramRules::RuleName(const std::vector<std::string>& before, const ProfileList& list,
+                                   std::size_t position) {
+    const ProfileList::Entry& entry = list.Entries().at(position);
+    const bool read = entry.Files >= 0 && static_cast<std::size_t>(entry.Files) < before.size();
+    return read ? before[static_cast<std::size_t>(entry.Files)] : entry.Name;
+}
+
 void ProgramRules::FollowList(const std::vector<std::string>& before, const ProfileList& after) {
-    // The present name of each name the list had, or nothing for an entry deleted.
+    // The present name of each name the list had, or nothing for an entry deleted. An entry added since
+    // the list was read is known by its present name.
     const auto presentName = [&](const std::string& old) -> std::optional<std::string> {
         for (const ProfileList::Entry& entry : after.Entries()) {
-            if (entry.Files >= 0 && static_cast<std::size_t>(entry.Files) < before.size() &&
-                before[static_cast<std::size_t>(entry.Files)] == old) {
+            const bool read = entry.Files >= 0 && static_cast<std::size_t>(entry.Files) < before.size();
+            if (read ? before[static_cast<std::size_t>(entry.Files)] == old : entry.Name == old) {
                 return entry.Name;
             }
         }

@@ -41,6 +41,10 @@ public:
     // `after` that came from one of them carries its rules (and the fallback mark) under its present name,
     // and the rules of entries deleted go.
     void FollowList(const std::vector<std::string>& before, const ProfileList& after);
+    // The name the rules know an entry of the manager's list by until it closes: the name it was read
+    // under, or its present name when it was added since.
+    static std::string RuleName(const std::vector<std::string>& before, const ProfileList& list,
+                                std::size_t position);
 
     // Two paths naming the same program: without case, '/' and '\' alike.
     static bool SameProgram(std::string_view a, std::string_view b);

@@ -39,7 +39,7 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
     profiles_ = std::make_unique<ProfileManagerHost>(
         s.Skins, s.Session,
         ProfileOperations::Services{s.Storage, s.Files, s.Prompts(), s.Uploader, s.Pointer, s.Debug},
-        &LBEditorRules::Name);
+        &LBEditorRules::Name, [&s]() -> ProgramRules& { return s.Rules(); }, [&s] { s.SaveRules(); });
     macros_ = std::make_unique<MacroManagerHost>(s, *this);
     helpTip_ = std::make_unique<LiftOffHelpTip>(s.Language, *this);
     devices_ =

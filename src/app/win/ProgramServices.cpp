@@ -3,6 +3,7 @@
 #include "lang/LanguageCode.h"
 #include "platform/win/WideString.h"
 #include "platform/win/Win32HidSystem.h"
+#include "profile/ProgramRulesStore.h"
 
 #include <dbt.h>
 
@@ -162,6 +163,19 @@ void ProgramServices::StopDeviceLink() {
         ++round;
     }
     Link.Shutdown();
+}
+
+ProgramRules& ProgramServices::Rules() {
+    // Before start-up has chosen the data folder there is nothing to read yet.
+    if (!rulesRead_ && !Storage.DataFolder().empty()) {
+        rules_ = ProgramRulesStore(Files, Storage.DataFolder()).Read();
+        rulesRead_ = true;
+    }
+    return rules_;
+}
+
+int ProgramServices::SaveRules() {
+    return ProgramRulesStore(Files, Storage.DataFolder()).Write(Rules());
 }
 
 std::string ProgramServices::CaptionSection() const {

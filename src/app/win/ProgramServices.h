@@ -26,6 +26,7 @@
 #include "profile/PointerSettingsApplier.h"
 #include "profile/ProfileSession.h"
 #include "profile/ProfileStorage.h"
+#include "profile/ProgramRules.h"
 #include "sim/SimulatedClock.h"
 #include "sim/TraceWriter.h"
 #include "sim/VirtualMouse.h"
@@ -107,6 +108,10 @@ public:
     // The mouse came back: the profile list's first entry is loaded with its captions and is what the
     // mouse holds.
     void LoadFirstProfile();
+    // Which profile follows which program, read from the data folder at the first use after start-up.
+    ProgramRules& Rules();
+    // Stores the rules; 0 or the system error.
+    int SaveRules();
     // Stops the device worker (the report in progress ends, the rest is dropped) and the reader thread, and
     // closes the mouse. The reader hands events over with a blocking send, so the calling (window) thread
     // keeps handling sent messages until the reader has left.
@@ -163,6 +168,8 @@ public:
 
 private:
     std::unique_ptr<AssignmentCatalogue> catalogue_;
+    ProgramRules rules_;
+    bool rulesRead_ = false;
 };
 
 } // namespace corvalith

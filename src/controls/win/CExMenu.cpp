@@ -44,6 +44,16 @@ bool CExMenu::AppendItem(UINT id, std::string_view text) {
     return true;
 }
 
+bool CExMenu::AppendItem(UINT id, std::string_view text, bool marked) {
+    if (!AppendItem(id, text)) {
+        return false;
+    }
+    if (marked) {
+        items_.MarkLast();
+    }
+    return true;
+}
+
 bool CExMenu::AppendSubmenu(std::string_view text, CExMenu& submenu) {
     const HMENU handle = submenu.Handle();
     if (handle == nullptr || handle == Handle()) {
@@ -102,9 +112,24 @@ void CExMenu::DrawItem(const DRAWITEMSTRUCT* item) {
         const int previousMode = ::SetBkMode(dc, TRANSPARENT);
         const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
         const std::wstring text = WideString::FromUtf8(items_.TextOf(item->itemID));
-        RECT area{r.left + kTextIndent, r.top, r.right, r.bottom};
+        const CMenuItemList::Entry* entry = items_.Find(item->itemID);
+        const bool marked = entry != nullptr && entry->marked;
+        RECT area{r.left + kTextIndent, r.top, r.right - (marked ? kMarkWidth : 0), r.bottom};
+        // A path too long for the item keeps its start and its file name.
+        const UINT path = text.find(L'\\') != std::wstring::npos ? DT_PATH_ELLIPSIS : 0u;
         ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-                    DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+                    DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | path);
+        if (marked) {
+            // A check mark in the text's colour at the right end.
+            const HPEN pen = ::CreatePen(PS_SOLID, 2, selected ? kSelectedText : kNormalText);
+            const HGDIOBJ previousPen = ::SelectObject(dc, pen);
+            const int middle = (r.top + r.bottom) / 2;
+            const POINT check[] = {
+                {r.right - 15, middle}, {r.right - 11, middle + 4}, {r.right - 4, middle - 4}};
+            ::Polyline(dc, check, 3);
+            ::SelectObject(dc, previousPen);
+            ::DeleteObject(pen);
+        }
         if (previousFont != nullptr) {
             ::SelectObject(dc, previousFont);
         }

@@ -35,6 +35,8 @@ public:
     static constexpr UINT kSeparatorRequest = 2048;
     // Text starts this far right of the item's left edge.
     static constexpr int kTextIndent = 2;
+    // The room a check mark takes at the right end of a marked item.
+    static constexpr int kMarkWidth = 18;
 
     // font: not owned; it must outlive the menu's use (the owner window's main font).
     explicit CExMenu(HFONT font = nullptr);
@@ -51,6 +53,8 @@ public:
     // Appends an owner-drawn command item (id 2048 appends an owner-drawn separator instead) and
     // records its text (UTF-8). Create the menu first.
     bool AppendItem(UINT id, std::string_view text);
+    // The same, with a check mark at the item's right end when marked (an option that is on).
+    bool AppendItem(UINT id, std::string_view text, bool marked);
     // Appends an owner-drawn item that opens submenu; fill the submenu first. The submenu's handle now
     // belongs to this menu (it is destroyed with it); the submenu object keeps its items and must live
     // as long as this menu is shown, since it draws them.

@@ -29,10 +29,11 @@ void DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
 
 CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
                              ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow,
-                             CLBEditorWnd::Rule renameRule)
+                             CLBEditorWnd::Rule renameRule, ProgramRules& rules,
+                             std::function<void()> saveRules)
     : CDialog(Layout::kTemplateId, mainWindow), skins_(skins), code_(std::move(languageCode)),
       texts_(Layout::TextsFor(code_)), session_(session), renameRule_(std::move(renameRule)), store_(store),
-      prompts_(prompts), mainWindow_(mainWindow) {
+      prompts_(prompts), mainWindow_(mainWindow), rules_(rules), saveRules_(std::move(saveRules)) {
     Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
 }
 
@@ -64,6 +65,7 @@ BOOL CConfigDialog::OnInitDialog() {
         list_.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     }
     entries_ = store_.Read(session_);
+    readNames_ = entries_.Names();
     // The manager opens on the profile the working profile holds.
     const int loaded = session_.LoadedProfileIndex;
     if (loaded >= 0 && static_cast<std::size_t>(loaded) < entries_.Count()) {
@@ -153,6 +155,8 @@ void CConfigDialog::Close() {
     // The main window shows its views again when this reaches its message filter.
     ::PostMessageW(hwnd_, kSettingsChanged, 0, 0);
     const ProfileListStore::CloseAction action = store_.Save(entries_, session_);
+    rules_.FollowList(readNames_, entries_);
+    saveRules_();
     if (action.Operation != ProfileListStore::CloseOperation::None) {
         const WPARAM operation =
             action.Operation == ProfileListStore::CloseOperation::Create ? kCreate : kSelect;
@@ -180,8 +184,61 @@ void CConfigDialog::RunCommand(UINT command) {
     case Layout::kSave:
         Transfer(kExport);
         break;
-    default:
+    case Layout::kAddProgram:
+        AddProgram();
         break;
+    case Layout::kReturnToThis:
+        ToggleReturnTo();
+        break;
+    default:
+        if (command >= Layout::kFirstProgram && command <= Layout::kLastProgram) {
+            RemoveProgram(command - Layout::kFirstProgram);
+        }
+        break;
+    }
+}
+
+std::optional<std::string> CConfigDialog::SelectedRuleName() {
+    TakeNames();
+    const int selected = list_.GetCurSel();
+    if (selected < 0 || static_cast<std::size_t>(selected) >= entries_.Count()) {
+        return std::nullopt;
+    }
+    return ProgramRules::RuleName(readNames_, entries_, static_cast<std::size_t>(selected));
+}
+
+void CConfigDialog::AddProgram() {
+    const std::optional<std::string> name = SelectedRuleName();
+    if (!name) {
+        return;
+    }
+    FileDialogRequest request;
+    request.filter = Layout::kProgramFilter;
+    request.defaultExtension = "exe";
+    request.flags = Layout::kProgramDialogFlags;
+    if (const std::optional<std::string> program = prompts_.ChooseFileToOpen(hwnd_, request)) {
+        if (rules_.Add(*name, *program)) {
+            saveRules_();
+        }
+    }
+}
+
+void CConfigDialog::ToggleReturnTo() {
+    if (const std::optional<std::string> name = SelectedRuleName()) {
+        rules_.SetFallback(rules_.Fallback() == name ? std::nullopt : name);
+        saveRules_();
+    }
+}
+
+void CConfigDialog::RemoveProgram(std::size_t index) {
+    const std::optional<std::string> name = SelectedRuleName();
+    if (!name) {
+        return;
+    }
+    const std::vector<std::string> programs = rules_.ProgramsOf(*name);
+    if (index < programs.size()) {
+        rules_.Remove(*name, programs[index]);
+        saveRules_();
     }
 }
 
@@ -194,6 +251,23 @@ void CConfigDialog::ShowContextMenu(POINT screen) {
     menu.AppendItem(Layout::kCopy, texts_.Copy);
     menu.AppendItem(Layout::kLoad, texts_.Load);
     menu.AppendItem(Layout::kSave, texts_.Save);
+
+    // The programs the selected profile follows, each marked (choosing one takes it away), the item that
+    // adds one, and the mark of the profile to return to.
+    CExMenu programs(font_);
+    programs.CreatePopupMenu();
+    programs.SetItemWidth(Layout::kProgramMenuWidth);
+    if (const std::optional<std::string> name = SelectedRuleName()) {
+        const std::vector<std::string> given = rules_.ProgramsOf(*name);
+        for (std::size_t i = 0; i < given.size() && i <= Layout::kLastProgram - Layout::kFirstProgram; ++i) {
+            programs.AppendItem(Layout::kFirstProgram + static_cast<UINT>(i), given[i], true);
+        }
+        programs.AppendItem(Layout::kAddProgram, texts_.UseWhileInFront);
+        programs.AppendItem(CExMenu::kSeparatorRequest, "");
+        programs.AppendItem(Layout::kReturnToThis, texts_.ReturnToThis, rules_.Fallback() == name);
+        menu.AppendItem(CExMenu::kSeparatorRequest, "");
+        menu.AppendSubmenu(texts_.Programs, programs);
+    }
     if (const UINT chosen = menu.TrackForCommand(screen.x, screen.y, hwnd_); chosen != 0) {
         RunCommand(chosen);
     }
@@ -218,8 +292,10 @@ BOOL CConfigDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
         }
         return TRUE;
     }
-    if (lParam == 0 && LOWORD(wParam) >= Layout::kDelete && LOWORD(wParam) <= Layout::kSave) {
-        RunCommand(LOWORD(wParam));
+    const UINT command = LOWORD(wParam);
+    if (lParam == 0 && ((command >= Layout::kDelete && command <= Layout::kSave) ||
+                        (command >= Layout::kAddProgram && command <= Layout::kLastProgram))) {
+        RunCommand(command);
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);

@@ -8,9 +8,12 @@
 #include "profile/ProfileList.h"
 #include "profile/ProfileListStore.h"
 #include "profile/ProfileSession.h"
+#include "profile/ProgramRules.h"
 #include "skin/win/SkinImage.h"
 
+#include <functional>
 #include <string>
+#include <vector>
 
 namespace corvalith {
 
@@ -19,7 +22,9 @@ class SkinImages;
 // The profile manager: a skinned modeless child of the main window listing the profile names, with New,
 // Delete and close areas and a context menu (delete, rename in place, copy, import, export). The list
 // box is an editing copy of the stored list; closing stores it and asks the main window to activate the
-// selected entry (message 0x0B03: 2 select, 3 create), as do import and export (0 and 1).
+// selected entry (message 0x0B03: 2 select, 3 create), as do import and export (0 and 1). The context
+// menu's programs submenu gives the selected profile programs to follow and marks the profile to return
+// to; each change is saved at once, and the rules follow the list's renames and deletes when it closes.
 class CConfigDialog : public CDialog {
 public:
     using Layout = ConfigDialogLayout;
@@ -28,9 +33,10 @@ public:
 
     // mainWindow receives the profile operations; skins, session, store and prompts must outlive the dialog.
     // renameRule decides what a name typed over an entry in place becomes.
+    // rules: which profile follows which program; saveRules stores them.
     CConfigDialog(const SkinImages& skins, std::string languageCode, ProfileSession& session,
-                  ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow,
-                  CLBEditorWnd::Rule renameRule);
+                  ProfileListStore& store, IPrompts& prompts, CWnd* mainWindow, CLBEditorWnd::Rule renameRule,
+                  ProgramRules& rules, std::function<void()> saveRules);
     ~CConfigDialog() override;
 
     // False when the background could not be loaded (the error box has been shown).
@@ -44,6 +50,11 @@ public:
     void Rename();
     void Copy();
     void Transfer(Operation operation);
+    // The programs submenu's actions for the selected entry: a program chosen with the file dialog follows
+    // it; the mark of the profile to return to goes on or off; a program of it is taken away.
+    void AddProgram();
+    void ToggleReturnTo();
+    void RemoveProgram(std::size_t index);
     void Close();
     void RunCommand(UINT command);
     // Shows the context menu at a screen point and runs the chosen command.
@@ -66,6 +77,8 @@ private:
     void TakeNames();
     void Draw(HDC target);
     void LimitMessage();
+    // The selected entry's name as the rules know it, or nothing without a selection.
+    std::optional<std::string> SelectedRuleName();
 
     const SkinImages& skins_;
     std::string code_;
@@ -76,6 +89,9 @@ private:
     IPrompts& prompts_;
     CWnd* mainWindow_;
     ProfileList entries_;
+    std::vector<std::string> readNames_; // the list's names when it was read
+    ProgramRules& rules_;
+    std::function<void()> saveRules_;
     CListBox list_;
     SkinImage background_;
     HFONT font_ = nullptr;

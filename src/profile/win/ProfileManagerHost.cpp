@@ -5,8 +5,10 @@
 namespace corvalith {
 
 ProfileManagerHost::ProfileManagerHost(const SkinImages& skins, ProfileSession& session,
-                                       ProfileOperations::Services services, CLBEditorWnd::Rule renameRule)
-    : skins_(skins), session_(session), services_(services), renameRule_(std::move(renameRule)) {}
+                                       ProfileOperations::Services services, CLBEditorWnd::Rule renameRule,
+                                       std::function<ProgramRules&()> rules, std::function<void()> saveRules)
+    : skins_(skins), session_(session), services_(services), renameRule_(std::move(renameRule)),
+      rules_(rules), saveRules_(std::move(saveRules)) {}
 
 ProfileManagerHost::~ProfileManagerHost() = default;
 
@@ -18,8 +20,9 @@ bool ProfileManagerHost::Open(std::string languageCode, CWnd& mainWindow, POINT 
         list_ = std::make_unique<ProfileListStore>(services_.Files, services_.Storage.DataFolder());
         operations_ = std::make_unique<ProfileOperations>(session_, services_);
     }
-    auto dialog = std::make_unique<CConfigDialog>(skins_, std::move(languageCode), session_, *list_,
-                                                  services_.Prompts, &mainWindow, renameRule_);
+    auto dialog =
+        std::make_unique<CConfigDialog>(skins_, std::move(languageCode), session_, *list_, services_.Prompts,
+                                        &mainWindow, renameRule_, rules_(), saveRules_);
     if (!dialog->Create(&mainWindow) || !dialog->Initialised()) {
         if (dialog->Hwnd() != nullptr) {
             ::DestroyWindow(dialog->Hwnd());

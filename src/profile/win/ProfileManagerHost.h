@@ -7,6 +7,7 @@
 #include "profile/ProfileSession.h"
 #include "profile/win/CConfigDialog.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,8 +23,11 @@ class SkinImages;
 class ProfileManagerHost {
 public:
     // All must outlive the host. renameRule decides what a name typed over an entry in place becomes.
+    // rules: which profile follows which program (asked for at each opening, once the data folder is
+    // known), stored by saveRules.
     ProfileManagerHost(const SkinImages& skins, ProfileSession& session, ProfileOperations::Services services,
-                       CLBEditorWnd::Rule renameRule);
+                       CLBEditorWnd::Rule renameRule, std::function<ProgramRules&()> rules,
+                       std::function<void()> saveRules);
     ~ProfileManagerHost();
 
     // Opens the manager at a point of the main window unless it is open. True when it opened now, so the
@@ -44,6 +48,8 @@ private:
     ProfileSession& session_;
     ProfileOperations::Services services_;
     CLBEditorWnd::Rule renameRule_;
+    std::function<ProgramRules&()> rules_;
+    std::function<void()> saveRules_;
     std::unique_ptr<ProfileListStore> list_;
     std::unique_ptr<ProfileOperations> operations_;
     std::unique_ptr<CConfigDialog> dialog_;

@@ -2,6 +2,7 @@
 #include "ini/IniFile.h"
 #include "platform/win/WideString.h"
 #include "profile/ProfileFile.h"
+#include "profile/ProgramRulesStore.h"
 #include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
@@ -272,6 +273,47 @@ TEST(ProfileManager, ImportAndExportThroughTheFileDialogs) {
     Pump();
     EXPECT_EQ(stored.Read(folder + "config0.bin"), config0);
     EXPECT_EQ(stored.Read(folder + "config1.bin"), ProfileFile::Encode(StoredProfiles::Settings('B')));
+}
+
+// Programs given to a profile in its context menu's submenu are saved at once and keep following it when
+// the list's entries are renamed, deleted and moved.
+TEST(ProfileManager, ProgramsFollowTheirProfileThroughRenamesAndDeletes) {
+    StoredProfiles stored("ABC", "A");
+    MainWindow main(stored.setup);
+    const ProgramRulesStore file(stored.files, stored.folder.Path());
+    CConfigDialog& dialog = Open(main);
+    const auto command = [&](int position, UINT id) {
+        dialog.List().SetCurSel(position);
+        dialog.SendMessage(WM_COMMAND, id, 0);
+        Pump();
+    };
+    main.prompts.fileAnswers = {"C:\\Games\\doom.exe", std::nullopt, "C:\\Tools\\editor.exe"};
+    command(1, Layout::kAddProgram);
+    command(1, Layout::kAddProgram); // cancelled: nothing added
+    command(1, Layout::kAddProgram);
+    command(2, Layout::kReturnToThis);
+    EXPECT_EQ(file.Read().ProgramsOf("B"),
+              (std::vector<std::string>{"C:\\Games\\doom.exe", "C:\\Tools\\editor.exe"}));
+    EXPECT_EQ(file.Read().Fallback(), "C");
+    EXPECT_EQ(main.prompts.questions.back().caption, "Programs(*.exe)|*.exe||");
+    command(1, Layout::kFirstProgram + 1); // the second program of B goes
+
+    // B renamed in place, A deleted: B and C move up.
+    dialog.List().SetCurSel(1);
+    dialog.SendMessage(WM_COMMAND, Layout::kEdit, 0);
+    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), CLBEditorWnd::kEditorId);
+    ASSERT_NE(editor, nullptr);
+    ::SetWindowTextW(editor, L"B: \u518d");
+    ::PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);
+    Pump();
+    dialog.List().SetCurSel(0);
+    ClickArea(dialog, Layout::kDeleteArea);
+    CloseOn(main, 0);
+
+    const ProgramRules rules = file.Read();
+    EXPECT_EQ(rules.Rules(), (std::vector<ProgramRules::Rule>{{"C:\\Games\\doom.exe", "B: \xE5\x86\x8D"}}));
+    EXPECT_EQ(rules.Fallback(), "C");
+    EXPECT_EQ(main.Services().Rules(), rules);
 }
 
 } // namespace
