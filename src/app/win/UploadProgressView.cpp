@@ -19,7 +19,7 @@ void UploadProgressView::OnUploadStatus(const UploadStatus& status) {
 
 void UploadProgressView::OnMessage(WPARAM first, LPARAM second) {
     const std::optional<UploadStatus> status =
-        UploadStatusWords::Unpack(first, static_cast<std::uint64_t>(static_cast<std::uint32_t>(second)));
+        UploadStatusWords::Unpack(first, static_cast<std::uint64_t>(second));
     if (status) {
         Apply(display_.OnStatus(*status, static_cast<std::int64_t>(GetTickCount64())));
     }
