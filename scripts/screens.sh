@@ -5,8 +5,8 @@
 # and section, and the advanced panel's DPI, lighting, polling-rate, pointer-speed and scroll-speed sections,
 # are opened with the mouse and a screenshot of the main window is saved after each step, with an
 # assignment menu and its submenu open, the key capture dialog, the macro assignment dialog, the macro
-# manager with a recorded macro, its context menu and its in-place editor, and the profile manager with its
-# context menu (build/screens/*.png).
+# manager with a recorded macro, its context menu and its in-place editor, the profile manager with its
+# context menu, and the upload progress of a reset (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
@@ -147,6 +147,25 @@ import -window root -crop "420x420+$((X + 12))+$((Y + 32))" "$screens/profile-ma
 echo "saved $screens/profile-manager-menu.png"
 xdotool key Escape; sleep 0.5
 click 259 47; sleep 1 # the close area: the selected profile becomes the active one
+
+# The upload progress under the colour note: Reset (its question answered with Enter) writes the whole
+# profile, about four seconds with the mouse's waits, and the bar shows after the first 300 ms. The
+# uploads before it have ended by then, so no earlier picture shows the bar.
+sleep 5
+click 951 619
+question=$(wait_window '^ATTENTION!!$' 20)
+[[ -n "$question" ]] || fail "the reset question did not appear"
+sleep 0.5; xdotool key Return
+# Wine takes up to two seconds to end the question's box without a window manager; the picture is taken
+# half a second after the bar's track (dark red at the bar's right end, 902, 630) has appeared.
+for attempt in $(seq 1 40); do
+    pixel=$(import -window "$window" -crop 1x1+902+630 txt:- 2>/dev/null | tail -n 1)
+    [[ $pixel == *"(76,34,35)"* ]] && break
+    sleep 0.2
+done
+sleep 0.5
+import -window "$window" "$screens/upload-progress.png"
+echo "saved $screens/upload-progress.png"
 
 /usr/lib/wine/wineserver -k
 wait "$program" 2>/dev/null || true

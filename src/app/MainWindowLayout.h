@@ -26,6 +26,9 @@ public:
     // Areas repainted after a section toggle.
     static constexpr Rect kPanelRepaint{20, 107, 262, 707};
     static constexpr Rect kPanelRepaintAxis{20, 107, 262, 727};
+    // The upload progress bar: three pixels under the colour note in the bottom bar, from the note's left
+    // edge to 20 pixels before the Reset button.
+    static constexpr Rect kUploadBar{194, 629, 903, 632};
 
     // The heights of the button-assignment and axis-sensitivity panel images.
     MainWindowLayout(int buttonPanelHeight, int axisPanelHeight);

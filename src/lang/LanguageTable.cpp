@@ -90,6 +90,7 @@ constexpr Texts kSimplifiedChinese = {
     "如果通过软件关闭此功能，则必须通过软件重新开启",
     "备注",
     "静默高度功能出厂时为关闭状态，建议在纯色鼠标垫上使用此功能。您可以在驱动中开启或关闭此功能。",
+    "Corvalith：正在写入鼠标设置...",
 };
 
 // Entries 73 to 75 (the colour note and the OFF/ON labels) have no traditional Chinese text.
@@ -172,6 +173,7 @@ constexpr Texts kTraditionalChinese = {
     "若以軟體關閉此功能，則須以軟體重新開啟",
     "備註",
     "離地高度功能出廠時為關閉狀態，建議在純色滑鼠墊上使用此功能。您可以在驅動程式中開啟或關閉此功能。",
+    "Corvalith：正在寫入滑鼠設定...",
 };
 
 constexpr Texts kEnglish = {
@@ -255,6 +257,7 @@ constexpr Texts kEnglish = {
     "Note",
     "The Lift Off Distance function is off at the factory setting. it is recommended to use this function on "
     "the solid color mouse pad .You can turn this function on/off in the driver.",
+    "Corvalith: writing the settings to the mouse...",
 };
 
 // German keeps several English texts (lighting terms, the balloons, "Update", "Exit"), uses the simplified
@@ -340,6 +343,7 @@ constexpr Texts kGerman = {
     "Hinweis",
     "Die Lift-off-Distance-Funktion ist ab Werk ausgeschaltet. Sie sollte auf einem einfarbigen Mauspad "
     "verwendet werden. Sie können die Funktion im Treiber ein- und ausschalten.",
+    "Corvalith: Einstellungen werden in die Maus geschrieben...",
 };
 
 const std::string kEmpty;

@@ -29,6 +29,7 @@ CMouseConfigurationDlg::CMouseConfigurationDlg(const ProgramOptions& options, st
                            stage);
         });
     ProgramServices& s = *services_;
+    progress_ = std::make_unique<UploadProgressView>(tray_, s.Language);
     uploads_ = std::make_unique<ProgramUploads>(s.Uploader, s.Pointer, s.Session);
     dispatch_ = std::make_unique<SettingsDispatch>(s.Session.Working, *uploads_);
     canvas_ = std::make_unique<MainWindowCanvas>(s.Skins, s.Language, controls_.Painted());
@@ -60,6 +61,9 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     ProgramServices& s = *services_;
     StayHiddenAfterInit();
     tray_.Attach(Hwnd());
+    // The worker's statuses reach the window from the first upload on: start-up sends the lift-off command.
+    progress_->Attach(Hwnd());
+    s.Worker.SetProgress(progress_.get());
     if (s.Options().ShowSplash) {
         CDlgSplash(s.Skins, this).DoModal();
     }
@@ -185,7 +189,8 @@ BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) {
 }
 
 void CMouseConfigurationDlg::OnPaint() {
-    canvas_->PaintWindow(Hwnd(), *model_, services_->Session.Working.LiftOffEnabled != 0);
+    canvas_->PaintWindow(Hwnd(), *model_, services_->Session.Working.LiftOffEnabled != 0,
+                         progress_->Display());
 }
 
 BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
@@ -344,7 +349,7 @@ void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
 }
 
 void CMouseConfigurationDlg::OnTimer(UINT_PTR id) {
-    if (!tray_.OnTimer(id)) {
+    if (!tray_.OnTimer(id) && !progress_->OnTimer(id)) {
         CDialog::OnTimer(id);
     }
 }
@@ -399,7 +404,7 @@ void CMouseConfigurationDlg::OnMouseMove(UINT flags, POINT point) {
     helpTip_->Follow(onScreen, ScreenRectOf(controls_.Header(4)));
 }
 
-bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lParam) {
+bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case kClearSelection:
         ClearSelection();
@@ -420,6 +425,9 @@ bool CMouseConfigurationDlg::OnProgramMessage(UINT message, WPARAM, LPARAM lPara
         return true;
     case kRefreshPages:
         panel_->Refresh();
+        return true;
+    case kUploadStatus:
+        progress_->OnMessage(wParam, lParam);
         return true;
     default:
         return false;
@@ -486,6 +494,10 @@ void CMouseConfigurationDlg::OnCancel() {
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
     s.StopDeviceLink();
+    // The worker has stopped: nothing more is posted, and the bar and its timer go with the window.
+    s.Worker.SetProgress(nullptr);
+    progress_->Reset();
+    progress_->Attach(nullptr);
     ahead_->Destroy();
     helpTip_->Hide();
     macros_->Destroy();

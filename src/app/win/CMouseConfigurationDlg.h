@@ -19,6 +19,7 @@
 #include "app/win/MainWindowMessages.h"
 #include "app/win/MainWindowStartup.h"
 #include "app/win/ProgramServices.h"
+#include "app/win/UploadProgressView.h"
 #include "framework/CDialog.h"
 #include "pages/win/SettingsPanelHost.h"
 #include "profile/IProfileWindow.h"
@@ -64,6 +65,7 @@ public:
     ProfileManagerHost& Profiles() { return *profiles_; }
     DecodeAheadPump& TrayWait() { return *ahead_; }
     const LiftOffHelpTip& HelpTip() const { return *helpTip_; }
+    const UploadProgressView& Progress() const { return *progress_; }
 
     // The commands of the window, callable as the buttons call them.
     void SelectView(int view);
@@ -128,6 +130,8 @@ private:
     void ShowLeftPanel();
 
     std::unique_ptr<MainWindowFeedback> feedback_; // declared before the services, which use it
+    // Declared before the services: the device worker tells it its statuses until the services stop it.
+    std::unique_ptr<UploadProgressView> progress_;
     std::unique_ptr<ProgramServices> services_;
     std::unique_ptr<ProgramUploads> uploads_;
     std::unique_ptr<SettingsDispatch> dispatch_;

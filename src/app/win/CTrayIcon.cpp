@@ -22,6 +22,20 @@ void CTrayIcon::Add(const std::wstring& tip) {
     shown_ = true;
 }
 
+void CTrayIcon::SetTip(const std::wstring& tip) {
+    lstrcpynW(data_.szTip, tip.c_str(), ARRAYSIZE(data_.szTip));
+    if (!shown_) {
+        return;
+    }
+    NOTIFYICONDATAW data{};
+    data.cbSize = sizeof data;
+    data.hWnd = window_;
+    data.uID = kIconId;
+    data.uFlags = NIF_TIP;
+    lstrcpynW(data.szTip, data_.szTip, ARRAYSIZE(data.szTip));
+    Shell_NotifyIconW(NIM_MODIFY, &data);
+}
+
 void CTrayIcon::Remove() {
     CancelRemoval();
     NOTIFYICONDATAW data{};

@@ -24,6 +24,8 @@ public:
 
     void Add(const std::wstring& tip);
     void Remove();
+    // Changes the tool-tip of the shown icon (Add gives it one of its own).
+    void SetTip(const std::wstring& tip);
     // Removes the icon once the balloon on it has been seen.
     void RemoveAfterBalloon();
     void ShowBalloon(const std::wstring& title, const std::wstring& text, UINT timeoutMs);
@@ -34,6 +36,7 @@ public:
     bool OnTimer(UINT_PTR id);
 
     bool Shown() const { return shown_; }
+    std::wstring Tip() const { return data_.szTip; }
     const std::wstring& LastBalloonTitle() const { return balloonTitle_; }
     const std::wstring& LastBalloonText() const { return balloonText_; }
     bool LastBalloonHadIcon() const { return balloonHadIcon_; }

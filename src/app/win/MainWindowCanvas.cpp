@@ -6,12 +6,18 @@
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
+#include <utility>
+
 namespace corvalith {
 
 namespace {
 
 // The window's fill where no background image could be loaded.
 constexpr COLORREF kFallbackBackground = RGB(40, 12, 12);
+// The skin's colours of the line along the bottom bar's top edge: the bright red of the line itself for
+// the progress bar's filled part, the dark red under it for its track.
+constexpr COLORREF kUploadBarFill = RGB(143, 32, 32);
+constexpr COLORREF kUploadBarTrack = RGB(76, 34, 35);
 
 } // namespace
 
@@ -105,7 +111,25 @@ void MainWindowCanvas::Paint(HDC dc, const MainWindowModel& model, bool liftOffE
     buttons_.Draw(dc, area);
 }
 
-void MainWindowCanvas::PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled) const {
+void MainWindowCanvas::DrawUploadBar(HDC dc, const UploadProgressDisplay& progress) {
+    if (!progress.BarShown()) {
+        return;
+    }
+    const Rect bar = MainWindowLayout::kUploadBar;
+    const int filled = progress.FilledWidth(bar.Width());
+    const RECT fill{bar.Left, bar.Top, bar.Left + filled, bar.Bottom};
+    const RECT track{bar.Left + filled, bar.Top, bar.Right, bar.Bottom};
+    for (const auto& [area, colour] : {std::pair{fill, kUploadBarFill}, std::pair{track, kUploadBarTrack}}) {
+        if (area.right > area.left) {
+            const HBRUSH brush = CreateSolidBrush(colour);
+            FillRect(dc, &area, brush);
+            DeleteObject(brush);
+        }
+    }
+}
+
+void MainWindowCanvas::PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled,
+                                   const UploadProgressDisplay& progress) const {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
     RECT client;
@@ -115,6 +139,7 @@ void MainWindowCanvas::PaintWindow(HWND window, const MainWindowModel& model, bo
         const RECT& area = paint.rcPaint;
         IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
         Paint(memory, model, liftOffEnabled);
+        DrawUploadBar(memory, progress);
         BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
                area.top, SRCCOPY);
     }

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowModel.h"
 #include "app/MainWindowPlan.h"
+#include "app/UploadProgressDisplay.h"
 #include "framework/CBitmapSurface.h"
 #include "lang/LanguageTable.h"
 #include "skin/win/CPaintedButtons.h"
@@ -35,8 +36,10 @@ public:
 
     // Paints everything that the clip box of the device context touches.
     void Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const;
-    // WM_PAINT: only what the update rectangle touches is drawn, off screen, and copied to the window.
-    void PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled) const;
+    // WM_PAINT: only what the update rectangle touches is drawn, off screen, and copied to the window; the
+    // upload progress bar, while it shows, is drawn last.
+    void PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled,
+                     const UploadProgressDisplay& progress) const;
     // Paints the whole window once on a surface of its size that nobody sees: the surface is made, and so
     // are the letters of its texts, so that the window's first show only draws.
     void PaintUnseen(const MainWindowModel& model, bool liftOffEnabled) const;
@@ -53,6 +56,8 @@ private:
     // Draws the background, the images and the texts.
     void DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image>& images,
                    const std::vector<MainWindowPlan::Text>& texts) const;
+    // The upload progress bar in the colours of the bottom bar's edge: its track and its filled part.
+    static void DrawUploadBar(HDC dc, const UploadProgressDisplay& progress);
     // The composed layer, composed again first when images or texts differ from its own; null when no
     // surface can be made.
     HDC ComposedLayer(const std::vector<MainWindowPlan::Image>& images,

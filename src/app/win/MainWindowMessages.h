@@ -16,6 +16,7 @@ enum MainWindowMessage : UINT {
     kProfileOperation = 0x0B03,
     kDecodeAhead = WM_APP + 0x60,  // decodes the next skin image while the window waits in the tray
     kRefreshPages = WM_APP + 0x61, // the settings pages take the profile a show has reloaded
+    kUploadStatus = WM_APP + 0x62, // the device worker's progress, packed by UploadStatusWords
 };
 
 } // namespace corvalith

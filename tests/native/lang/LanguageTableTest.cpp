@@ -189,6 +189,9 @@ TEST(LanguageTable, GivenTranslationsAreUsedExactly) {
          ""},
         {74, "关闭", "", "OFF", ""},
         {75, "开启", "", "ON", ""},
+        {79, "Corvalith：正在写入鼠标设置...", "Corvalith：正在寫入滑鼠設定...",
+         "Corvalith: writing the settings to the mouse...",
+         "Corvalith: Einstellungen werden in die Maus geschrieben..."},
         // German keeps these English texts.
         {12, nullptr, nullptr, "Lift off distance", "Lift off distance"},
         {14, nullptr, nullptr, "Lighting", "Lighting"},
@@ -238,7 +241,7 @@ TEST(LanguageTable, NamedEntriesKeepTheTablesNumbering) {
         {TextEntry::DpiUp, 30},         {TextEntry::MouseColor, 42},        {TextEntry::Click, 43},
         {TextEntry::SystemGroup, 49},   {TextEntry::ClickGuardMessage, 57}, {TextEntry::MakerAddress, 58},
         {TextEntry::DpiStage1, 60},     {TextEntry::DpiStage8, 67},         {TextEntry::Exit, 68},
-        {TextEntry::Attention, 72},     {TextEntry::LiftOffNote, 78},
+        {TextEntry::Attention, 72},     {TextEntry::LiftOffNote, 78},       {TextEntry::WritingToMouse, 79},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(static_cast<std::size_t>(c.entry), c.number);

@@ -49,6 +49,9 @@ struct MainWindow {
         std::string programFolder = "Z:\\nonexistent\\"; // no skins: every image is missing
         std::string dataFolder;                          // empty: a temporary folder of the fixture's own
         bool uploadThread = false; // uploads sent at once, so the mouse can be read right after a change
+        // The virtual mouse's waits pass for real, so an upload on the worker takes its real time (a whole
+        // write about four seconds); without, they only go into the trace.
+        bool realWaits = false;
     };
 
     MainWindow() : MainWindow(Setup{}) {}
@@ -60,7 +63,7 @@ struct MainWindow {
             record.RecordInstallation("OFF");
         }
         options.Simulate = true;
-        options.SimulatedWaitsPass = false; // the trace shows every wait the program asks for
+        options.SimulatedWaitsPass = setup.realWaits; // else the trace shows every wait the program asks for
         options.UploadThread = setup.uploadThread;
         options.StartUnplugged = setup.unplugged;
         options.DataFolder = setup.dataFolder.empty() ? dataFolder.Path() : setup.dataFolder;
