@@ -17,8 +17,8 @@ struct UploadOperation {
 
 // The uploads waiting for the device worker, in the order the user made them. A new operation drops a
 // waiting one of its own kind, which it makes obsolete (two DPI changes send one DPI upload, with the later
-// values); a whole-profile write or a switch of profiles drops everything waiting before it. The operation the worker has taken
-// is no longer here, so it always finishes.
+// values); a whole-profile write or a switch of profiles drops everything waiting before it. The operation
+// the worker has taken is no longer here, so it always finishes.
 class UploadQueue {
 public:
     void Push(UploadOperation operation);

@@ -190,8 +190,7 @@ TEST(ProfileUpload, LiftOffAndLightingFollowTheProfile) {
     rig.uploader.ApplyLiftOff();
     EXPECT_EQ(rig.trace.Lines(),
               (Lines{Frame({0x0D, 0x02, 0, 0, 0, 0, 0, 0xF0}), Frame({0x0D, 0x06, 0, 0, 0, 0, 0, 0xEC})}));
-    EXPECT_EQ(rig.feedback.calls,
-              (std::vector<std::string>{"slider on", "slider off"}));
+    EXPECT_EQ(rig.feedback.calls, (std::vector<std::string>{"slider on", "slider off"}));
 
     // Multi-colour breathing: palette entry 5 (cyan) and the 0x07 flag; an index past the palette keeps the
     // mouse's own colour.
