@@ -91,6 +91,8 @@ constexpr Texts kSimplifiedChinese = {
     "备注",
     "静默高度功能出厂时为关闭状态，建议在纯色鼠标垫上使用此功能。您可以在驱动中开启或关闭此功能。",
     "Corvalith：正在写入鼠标设置...",
+    "随前台程序切换配置文件",
+    "当前配置文件：",
 };
 
 // Entries 73 to 75 (the colour note and the OFF/ON labels) have no traditional Chinese text.
@@ -174,6 +176,8 @@ constexpr Texts kTraditionalChinese = {
     "備註",
     "離地高度功能出廠時為關閉狀態，建議在純色滑鼠墊上使用此功能。您可以在驅動程式中開啟或關閉此功能。",
     "Corvalith：正在寫入滑鼠設定...",
+    "隨前景程式切換設定檔",
+    "目前設定檔：",
 };
 
 constexpr Texts kEnglish = {
@@ -258,6 +262,8 @@ constexpr Texts kEnglish = {
     "The Lift Off Distance function is off at the factory setting. it is recommended to use this function on "
     "the solid color mouse pad .You can turn this function on/off in the driver.",
     "Corvalith: writing the settings to the mouse...",
+    "Switch profiles with the program in front",
+    "Active profile: ",
 };
 
 // German keeps several English texts (lighting terms, the balloons, "Update", "Exit"), uses the simplified
@@ -344,6 +350,8 @@ constexpr Texts kGerman = {
     "Die Lift-off-Distance-Funktion ist ab Werk ausgeschaltet. Sie sollte auf einem einfarbigen Mauspad "
     "verwendet werden. Sie können die Funktion im Treiber ein- und ausschalten.",
     "Corvalith: Einstellungen werden in die Maus geschrieben...",
+    "Profil mit dem Programm im Vordergrund wechseln",
+    "Aktives Profil: ",
 };
 
 const std::string kEmpty;

@@ -9,7 +9,7 @@
 
 namespace corvalith {
 
-// The entries of the language table, numbered as the table is (1 to 79).
+// The entries of the language table, numbered as the table is (1 to 81).
 enum class TextEntry : std::size_t {
     SettingSection = 1, // section of the assignment captions in the profile text files
     ProductTitle,
@@ -78,14 +78,16 @@ enum class TextEntry : std::size_t {
     LiftOffTip,
     Note,
     LiftOffNote,
-    WritingToMouse, // the notification-area icon's tool-tip while an upload runs
+    WritingToMouse,     // the notification-area icon's tool-tip while an upload runs
+    AutomaticSwitching, // the icon menu's item that lets the program in front choose the profile
+    ActiveProfile,      // the balloon after a switch of profiles, followed by the profile's name
 };
 
 // The process-wide strings of the user interface in the language chosen at start-up. All entries are
 // empty until the table is filled, and stay empty when the language code is none of the four codes.
 class LanguageTable {
 public:
-    static constexpr std::size_t kEntryCount = 79;
+    static constexpr std::size_t kEntryCount = 81;
 
     // Fills every entry in the language of `code` when it is exactly one of "CHS", "CHT", "EN", "DE";
     // otherwise leaves every entry empty. Remembers the code.
@@ -93,7 +95,7 @@ public:
 
     const std::string& Code() const { return code_; }
 
-    // Entry `number` (1 to 79); "" for a number outside the table.
+    // Entry `number` (1 to 81); "" for a number outside the table.
     const std::string& Entry(std::size_t number) const;
     const std::string& Text(TextEntry entry) const { return Entry(static_cast<std::size_t>(entry)); }
 

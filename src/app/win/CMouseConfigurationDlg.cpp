@@ -7,6 +7,7 @@
 #include "framework/Win32Rect.h"
 #include "macro/LBEditorRules.h"
 #include "pages/win/CDlgSplash.h"
+#include "platform/win/WideString.h"
 
 namespace corvalith {
 
@@ -360,9 +361,36 @@ void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
     }
     if (lParam == WM_LBUTTONDBLCLK) {
         Restore();
-    } else if (lParam == WM_RBUTTONUP &&
-               MainWindowMenus::ShowIconMenu(canvas_->MainFont(), services_->Language, Hwnd())) {
+    } else if (lParam == WM_RBUTTONUP) {
+        ShowIconMenu();
+    }
+}
+
+void CMouseConfigurationDlg::ShowIconMenu() {
+    ProgramServices& s = *services_;
+    const LanguageTable& t = s.Language;
+    const ProfileList list = profiles_->StoredList();
+    const std::vector<std::string> names = list.Names();
+    const UINT chosen = MainWindowMenus::ShowIconMenu(
+        canvas_->MainFont(),
+        TrayMenuPlan::For(names, list.Selected(), s.Rules().Enabled(), t.Text(TextEntry::AutomaticSwitching),
+                          t.Text(TextEntry::Exit)),
+        Hwnd());
+    if (chosen == TrayMenuPlan::kExit) {
         EndDialog(IDCANCEL);
+    } else if (chosen == TrayMenuPlan::kAutomaticSwitching) {
+        s.Rules().SetEnabled(!s.Rules().Enabled());
+        s.SaveRules();
+    } else if (const int position = TrayMenuPlan::ProfileOf(chosen, names.size()); position >= 0) {
+        SwitchProfile(position);
+    }
+}
+
+void CMouseConfigurationDlg::SwitchProfile(int position) {
+    ProgramServices& s = *services_;
+    if (const std::optional<std::string> name = profiles_->SwitchTo(position, s.CaptionSection(), *this)) {
+        tray_.ShowBalloon(L"Info", WideString::FromUtf8(s.Language.Text(TextEntry::ActiveProfile) + *name),
+                          kSwitchBalloonMs);
     }
 }
 

@@ -83,6 +83,9 @@ public:
     void OpenProfileManager();
     // A left-button press at a client point: the lift-off switch zones.
     void PressAt(POINT point);
+    // The tray's quick switch: the profile at the list position becomes the active one, as the profile
+    // manager's choice would make it, and a balloon names it.
+    void SwitchProfile(int position);
 
     BOOL PreTranslateMessage(MSG* msg) override;
 
@@ -127,7 +130,12 @@ private:
     // Handles the program's messages that may come sent or posted; true when it was one of them.
     bool OnProgramMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void OnTray(WPARAM wParam, LPARAM lParam);
+    // The icon's menu: the profiles, automatic switching, "Exit".
+    void ShowIconMenu();
     void ShowLeftPanel();
+
+    // How long the balloon naming the profile a switch made active stays.
+    static constexpr UINT kSwitchBalloonMs = 3000;
 
     std::unique_ptr<MainWindowFeedback> feedback_; // declared before the services, which use it
     // Declared before the services: the device worker tells it its statuses until the services stop it.

@@ -2,18 +2,40 @@
 
 #include "app/ProgramVersion.h"
 #include "controls/win/CExMenu.h"
+#include "platform/win/WideString.h"
+
+#include <algorithm>
 
 namespace corvalith {
 
-bool MainWindowMenus::ShowIconMenu(HFONT font, const LanguageTable& texts, HWND owner) {
+UINT MainWindowMenus::ShowIconMenu(HFONT font, const std::vector<TrayMenuPlan::Item>& items, HWND owner) {
     SetForegroundWindow(owner);
     CExMenu menu(font);
     menu.CreatePopupMenu();
-    menu.SetItemWidth(100);
-    menu.AppendItem(kIconMenuExit, texts.Text(TextEntry::Exit));
+    // As wide as the widest text, from the one item's 100 pixels up to 400.
+    int width = 100;
+    if (const HDC screen = ::GetDC(nullptr)) {
+        const HGDIOBJ previous = font != nullptr ? ::SelectObject(screen, font) : nullptr;
+        for (const TrayMenuPlan::Item& item : items) {
+            const std::wstring text = WideString::FromUtf8(item.Text);
+            SIZE size{};
+            if (::GetTextExtentPoint32W(screen, text.c_str(), static_cast<int>(text.size()), &size)) {
+                width =
+                    std::max(width, static_cast<int>(size.cx) + CExMenu::kTextIndent + CExMenu::kMarkWidth);
+            }
+        }
+        if (previous != nullptr) {
+            ::SelectObject(screen, previous);
+        }
+        ::ReleaseDC(nullptr, screen);
+    }
+    menu.SetItemWidth(std::min(width, 400));
+    for (const TrayMenuPlan::Item& item : items) {
+        menu.AppendItem(item.Id, item.Text, item.Marked);
+    }
     POINT cursor;
     GetCursorPos(&cursor);
-    return menu.TrackForCommand(cursor.x, cursor.y, owner) == kIconMenuExit;
+    return menu.TrackForCommand(cursor.x, cursor.y, owner);
 }
 
 void MainWindowMenus::ShowHelpMenu(HFONT font, const LanguageTable& texts, HWND owner) {

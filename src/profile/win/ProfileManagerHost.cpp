@@ -16,10 +16,7 @@ bool ProfileManagerHost::Open(std::string languageCode, CWnd& mainWindow, POINT 
     if (dialog_) {
         return false;
     }
-    if (!list_) {
-        list_ = std::make_unique<ProfileListStore>(services_.Files, services_.Storage.DataFolder());
-        operations_ = std::make_unique<ProfileOperations>(session_, services_);
-    }
+    Prepare();
     auto dialog =
         std::make_unique<CConfigDialog>(skins_, std::move(languageCode), session_, *list_, services_.Prompts,
                                         &mainWindow, renameRule_, rules_(), saveRules_);
@@ -42,6 +39,40 @@ void ProfileManagerHost::RunOperation(WPARAM operation, LPARAM position, std::st
     }
     operations_->Run(static_cast<ProfileOperations::Operation>(operation), static_cast<int>(position),
                      captionSection, owner, window);
+}
+
+void ProfileManagerHost::Prepare() {
+    if (!list_) {
+        list_ = std::make_unique<ProfileListStore>(services_.Files, services_.Storage.DataFolder());
+        operations_ = std::make_unique<ProfileOperations>(session_, services_);
+    }
+}
+
+ProfileList ProfileManagerHost::StoredList() {
+    Prepare();
+    return list_->Read(session_);
+}
+
+std::optional<std::string> ProfileManagerHost::SwitchTo(int position, std::string_view captionSection,
+                                                        IProfileWindow& window) {
+    if (dialog_) {
+        return std::nullopt;
+    }
+    ProfileList list = StoredList();
+    if (position < 0 || static_cast<std::size_t>(position) >= list.Count()) {
+        return std::nullopt;
+    }
+    // Stored as the manager's close stores the choice, then loaded as its select or create loads it.
+    list.Select(position);
+    const ProfileListStore::CloseAction action = list_->Save(list, session_);
+    if (action.Operation == ProfileListStore::CloseOperation::Create) {
+        operations_->Create(action.Position, captionSection, window);
+    } else {
+        operations_->Select(action.Operation == ProfileListStore::CloseOperation::Select ? action.Position
+                                                                                         : position,
+                            captionSection, window, ProfileOperations::MouseWrite::Changes);
+    }
+    return list.Name(static_cast<std::size_t>(position));
 }
 
 void ProfileManagerHost::Close() {

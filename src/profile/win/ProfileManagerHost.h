@@ -9,6 +9,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,14 @@ public:
     // The operation the manager posted for a list position; an unknown operation is ignored.
     void RunOperation(WPARAM operation, LPARAM position, std::string_view captionSection, PromptOwner owner,
                       IProfileWindow& window);
+    // The stored profile list, its current entry selected.
+    ProfileList StoredList();
+    // The tray's quick switch and the program in front: the entry at the position becomes the current
+    // profile, stored and loaded as the manager's close would, and reaches the mouse as a switch (only
+    // what differs). Nothing while the manager is open or for a position the list does not have; the
+    // name of the profile made active otherwise.
+    std::optional<std::string> SwitchTo(int position, std::string_view captionSection,
+                                        IProfileWindow& window);
     // Destroys the manager's window if it is open.
     void Close();
 
@@ -44,6 +53,9 @@ public:
     bool IsOpen() const { return dialog_ != nullptr; }
 
 private:
+    // The stored list and the operations, made once the data folder is known.
+    void Prepare();
+
     const SkinImages& skins_;
     ProfileSession& session_;
     ProfileOperations::Services services_;

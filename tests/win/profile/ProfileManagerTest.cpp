@@ -316,5 +316,41 @@ TEST(ProfileManager, ProgramsFollowTheirProfileThroughRenamesAndDeletes) {
     EXPECT_EQ(main.Services().Rules(), rules);
 }
 
+// The icon's menu lists the stored profiles above its own items, the current one marked; choosing one makes
+// it the active profile without the window: loaded, stored as the current name, sent to the mouse, named in
+// a balloon. Automatic switching is the item between them.
+TEST(ProfileManager, TheIconMenuListsTheProfilesAndSwitchesWithoutTheWindow) {
+    StoredProfiles stored("ABC", "B");
+    MainWindow main(stored.setup);
+    std::vector<UINT> ids;
+    {
+        test::ModalScript script({[&] {
+            const HWND popup = ::FindWindowW(L"#32768", nullptr);
+            const HMENU menu = popup != nullptr
+                                   ? reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0))
+                                   : nullptr;
+            for (int i = 0; menu != nullptr && i < ::GetMenuItemCount(menu); ++i) {
+                ids.push_back(::GetMenuItemID(menu, i));
+            }
+            ::EndMenu();
+        }});
+        main.window->SendMessage(CMouseConfigurationDlg::kTrayNotification, CTrayIcon::kIconId, WM_RBUTTONUP);
+    }
+    ASSERT_GE(ids.size(), 7u);
+    EXPECT_EQ(std::vector<UINT>(ids.begin(), ids.begin() + 3), (std::vector<UINT>{1210, 1211, 1212}));
+    EXPECT_EQ(ids[4], 1200u);
+    EXPECT_EQ(ids.back(), static_cast<UINT>(IDCANCEL));
+
+    main.window->SwitchProfile(2);
+    Pump();
+    ProfileSession& session = main.Services().Session;
+    EXPECT_EQ(session.Working.SensitivityX, 3);
+    EXPECT_EQ(session.Captions[0], "Key C");
+    EXPECT_EQ(main.Mouse().State().SensitivityX, 60);
+    EXPECT_EQ(stored.Text("str.ini", "Profile", "CurProfileName"), "C");
+    EXPECT_EQ(main.window->Tray().LastBalloonText(), L"Active profile: C");
+    EXPECT_FALSE(main.window->IsWindowVisible());
+}
+
 } // namespace
 } // namespace corvalith
