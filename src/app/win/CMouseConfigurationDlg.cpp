@@ -77,6 +77,24 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
     }
     // The window's images are decoded now, while it waits in the tray, so that its first show only draws.
     ahead_->Start();
+    // The program in front chooses the profile, where the user gave it one.
+    following_.Start(Hwnd(), {[&s]() -> ProgramRules& { return s.Rules(); },
+                              [this] { return !IsWindowEnabled() || profiles_->IsOpen(); },
+                              [this] {
+                                  const ProfileList list = profiles_->StoredList();
+                                  return list.Selected() >= 0
+                                             ? list.Name(static_cast<std::size_t>(list.Selected()))
+                                             : std::string();
+                              },
+                              [this](const std::string& profile) {
+                                  const std::vector<std::string> names = profiles_->StoredList().Names();
+                                  for (std::size_t position = 0; position < names.size(); ++position) {
+                                      if (names[position] == profile) {
+                                          SwitchProfile(static_cast<int>(position));
+                                          return;
+                                      }
+                                  }
+                              }});
     // The window waits hidden in the tray: no control takes the focus now (under Wine that activates the
     // hidden window, which costs the start-up several milliseconds); the show activates it.
     return FALSE;
@@ -350,7 +368,7 @@ void CMouseConfigurationDlg::OnLButtonDown(UINT, POINT point) {
 }
 
 void CMouseConfigurationDlg::OnTimer(UINT_PTR id) {
-    if (!tray_.OnTimer(id) && !progress_->OnTimer(id)) {
+    if (!tray_.OnTimer(id) && !progress_->OnTimer(id) && !following_.OnTimer(id)) {
         CDialog::OnTimer(id);
     }
 }
@@ -521,6 +539,7 @@ void CMouseConfigurationDlg::OnCancel() {
 
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
+    following_.Stop();
     s.StopDeviceLink();
     // The worker has stopped: nothing more is posted, and the bar and its timer go with the window.
     s.Worker.SetProgress(nullptr);

@@ -10,6 +10,7 @@
 #include "app/win/CTrayIcon.h"
 #include "app/win/DecodeAheadPump.h"
 #include "app/win/DeviceEventHandler.h"
+#include "app/win/ForegroundSwitcher.h"
 #include "app/win/LiftOffHelpTip.h"
 #include "app/win/MacroManagerHost.h"
 #include "app/win/MainWindowCanvas.h"
@@ -60,6 +61,7 @@ public:
     const MainWindowModel& Model() const { return *model_; }
     MainWindowControls& Controls() { return controls_; }
     const CTrayIcon& Tray() const { return tray_; }
+    ForegroundSwitcher& Following() { return following_; }
     const ButtonAssignment& Assignment() const { return *assignment_; }
     SettingsPanelHost& Panel() { return *panel_; }
     ProfileManagerHost& Profiles() { return *profiles_; }
@@ -134,6 +136,7 @@ private:
     void ShowIconMenu();
     void ShowLeftPanel();
 
+    ForegroundSwitcher following_; // the program in front chooses the profile
     // How long the balloon naming the profile a switch made active stays.
     static constexpr UINT kSwitchBalloonMs = 3000;
 

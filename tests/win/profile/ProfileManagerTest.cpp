@@ -352,5 +352,82 @@ TEST(ProfileManager, TheIconMenuListsTheProfilesAndSwitchesWithoutTheWindow) {
     EXPECT_FALSE(main.window->IsWindowVisible());
 }
 
+// A program of its own started by the test.
+struct OtherProgram {
+    explicit OtherProgram(const wchar_t* path) {
+        STARTUPINFOW startup{};
+        startup.cb = sizeof startup;
+        std::wstring command = path;
+        if (::CreateProcessW(path, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                             &process)) {
+            for (int attempt = 0; attempt < 200 && window == nullptr; ++attempt) {
+                Pump();
+                ::EnumWindows(
+                    [](HWND candidate, LPARAM self) -> BOOL {
+                        auto& program = *reinterpret_cast<OtherProgram*>(self);
+                        DWORD owner = 0;
+                        ::GetWindowThreadProcessId(candidate, &owner);
+                        if (owner == program.process.dwProcessId && ::IsWindowVisible(candidate)) {
+                            program.window = candidate;
+                            return FALSE;
+                        }
+                        return TRUE;
+                    },
+                    reinterpret_cast<LPARAM>(this));
+            }
+        }
+    }
+    ~OtherProgram() {
+        if (process.hProcess != nullptr) {
+            ::TerminateProcess(process.hProcess, 0);
+            ::WaitForSingleObject(process.hProcess, 5000);
+            ::CloseHandle(process.hProcess);
+            ::CloseHandle(process.hThread);
+        }
+    }
+    PROCESS_INFORMATION process{};
+    HWND window = nullptr;
+};
+
+// Waits, handling messages, until the active profile's X sensitivity is the given one or two seconds pass.
+bool ActiveBecomes(MainWindow& main, int sensitivity) {
+    for (int round = 0; round < 40 && main.Services().Session.Working.SensitivityX != sensitivity; ++round) {
+        Pump();
+        ::Sleep(25);
+    }
+    return main.Services().Session.Working.SensitivityX == sensitivity;
+}
+
+// A program given to a profile switches to that profile once it has been in front for half a second; a
+// program without one returns to the profile marked for it; switching off stops both.
+TEST(ProfileManager, TheProgramInFrontChoosesTheProfile) {
+    StoredProfiles stored("ABC", "A");
+    ProgramRules rules;
+    rules.Add("C", "c:\\WINDOWS\\system32\\notepad.exe");
+    rules.SetFallback("B");
+    ASSERT_EQ(ProgramRulesStore(stored.files, stored.folder.Path()).Write(rules), 0);
+    MainWindow main(stored.setup);
+    ASSERT_EQ(main.Services().Session.Working.SensitivityX, 1);
+
+    OtherProgram notepad(L"C:\\windows\\system32\\notepad.exe");
+    OtherProgram mines(L"C:\\windows\\system32\\winemine.exe");
+    ASSERT_NE(notepad.window, nullptr);
+    ASSERT_NE(mines.window, nullptr);
+    // Wine does not send the system's foreground event, so the test hands the switcher the window that
+    // came to the front as the event's callback would.
+    ForegroundSwitcher& following = main.window->Following();
+    following.OnForeground(notepad.window);
+    EXPECT_TRUE(ActiveBecomes(main, 3)) << "notepad's profile C";
+    EXPECT_EQ(stored.Text("str.ini", "Profile", "CurProfileName"), "C");
+    EXPECT_EQ(main.Mouse().State().SensitivityX, 60);
+
+    following.OnForeground(mines.window);
+    EXPECT_TRUE(ActiveBecomes(main, 2)) << "no rule: back to B";
+
+    main.Services().Rules().SetEnabled(false);
+    following.OnForeground(notepad.window);
+    EXPECT_FALSE(ActiveBecomes(main, 3)) << "switching turned off";
+}
+
 } // namespace
 } // namespace corvalith
