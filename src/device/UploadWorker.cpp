@@ -2,7 +2,8 @@
 
 namespace corvalith {
 
-UploadWorker::UploadWorker(ProfileWriter& writer, DeviceLink& link) : writer_(writer), link_(link) {}
+UploadWorker::UploadWorker(ProfileWriter& writer, DeviceLink& link, std::chrono::milliseconds settle)
+    : writer_(writer), link_(link), queue_(settle) {}
 
 UploadWorker::~UploadWorker() {
     Stop();
@@ -18,7 +19,7 @@ void UploadWorker::Submit(UploadKind kind, const ProfileSettings& profile) {
     if (stopping_) {
         return;
     }
-    queue_.Push(UploadOperation{kind, profile});
+    queue_.Push(UploadOperation{kind, profile}, UploadQueue::Clock::now());
     if (!thread_.joinable()) {
         thread_ = std::thread([this] { Loop(); });
     }
@@ -31,6 +32,7 @@ void UploadWorker::DropQueue() {
     if (running_) {
         drop_ = true;
     }
+    wake_.notify_one(); // a worker waiting for a settling change finds the queue empty
 }
 
 void UploadWorker::RequestStop() {
@@ -62,12 +64,25 @@ bool UploadWorker::Busy() const {
 
 void UploadWorker::Loop() {
     std::unique_lock lock(mutex_);
+    bool sent = false; // an operation was taken since the listener last heard that the queue ran empty
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !queue_.Empty(); });
+        if (queue_.Empty()) {
+            if (sent && progress_ != nullptr) {
+                progress_->OnUploadStatus(UploadStatus{});
+            }
+            sent = false;
+            idle_.notify_all();
+            wake_.wait(lock, [this] { return stopping_ || !queue_.Empty(); });
+        }
         if (stopping_) {
             return;
         }
-        const std::optional<UploadOperation> operation = queue_.Pop();
+        const std::optional<UploadOperation> operation = queue_.Pop(UploadQueue::Clock::now());
+        if (!operation) {
+            // Only settling changes wait: until the first is due, or until the queue changes.
+            wake_.wait_until(lock, *queue_.NextDue());
+            continue;
+        }
         IUploadProgress* progress = progress_;
         running_ = true;
         drop_ = false;
@@ -77,12 +92,7 @@ void UploadWorker::Loop() {
         }
         lock.lock();
         running_ = false;
-        if (queue_.Empty()) {
-            if (progress != nullptr) {
-                progress->OnUploadStatus(UploadStatus{});
-            }
-            idle_.notify_all();
-        }
+        sent = true;
     }
 }
 
