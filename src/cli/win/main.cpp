@@ -8,8 +8,10 @@
 
 #include <windows.h>
 
+#include <io.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <iostream>
 
 int main() {
@@ -26,6 +28,6 @@ int main() {
     Win32FileSystem files;
     SteadyClock clock;
     CliApp app({[] { return std::unique_ptr<IHidSystem>(std::make_unique<Win32HidSystem>()); }, clock, files,
-                std::cout, std::cerr});
+                std::cout, std::cerr, _isatty(_fileno(stdout)) != 0});
     return app.Run(arguments);
 }
