@@ -472,6 +472,20 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
     Put(figures, "slider_most", static_cast<double>(most));
     figures["slider_files"] = lastFiles;
 
+    // Each section opened and closed again in turn, the view switched with every step: the window ends as
+    // it was after the first show.
+    const MainWindowLayout::Section sections[] = {
+        MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff};
+    for (int i = 0; i < kToggles; ++i) {
+        window.ToggleSection(sections[(i / 2) % 3], i % 2 == 1);
+        window.SelectView(i % 2 == 0 ? 2 : 1);
+        Pump();
+        if (i + 1 == 6 || i + 1 == kToggles / 2) {
+            RecordCounts(figures, "toggled" + std::to_string(i + 1));
+        }
+    }
+    RecordUsage(figures, "toggled");
+
     // A whole profile write as a factory reset starts it, the window's thread answering meanwhile; its
     // time from the submit to the worker's idle against the waits the mouse asked for.
     ProgramServices& services = window.Services();
@@ -506,20 +520,6 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
         last = services.Mouse()->State().StageCodes[stage] == working.DpiValuesB[stage] - 1;
     }
     Put(figures, "dpi_last", last ? 1 : 0);
-
-    // Each section opened and closed again in turn, the view switched with every step: the window ends as
-    // it was after the first show.
-    const MainWindowLayout::Section sections[] = {
-        MainWindowLayout::ButtonAssignment, MainWindowLayout::AxisSensitivity, MainWindowLayout::LiftOff};
-    for (int i = 0; i < kToggles; ++i) {
-        window.ToggleSection(sections[(i / 2) % 3], i % 2 == 1);
-        window.SelectView(i % 2 == 0 ? 2 : 1);
-        Pump();
-        if (i + 1 == 6 || i + 1 == kToggles / 2) {
-            RecordCounts(figures, "toggled" + std::to_string(i + 1));
-        }
-    }
-    RecordUsage(figures, "toggled");
 
     // The advanced panel with every section that its headers open, open.
     CDlgadvance& panel = *window.Panel().Panel();
