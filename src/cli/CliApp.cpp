@@ -2,6 +2,7 @@
 
 #include "cli/DiscardingFileSystem.h"
 #include "cli/ProfileFields.h"
+#include "cli/ProgressLine.h"
 #include "cli/QuietHost.h"
 #include "device/DeviceLink.h"
 #include "device/ProfileUploader.h"
@@ -45,7 +46,7 @@ const char* const kHelp =
     "      the twelve 130-byte macro blocks of a macros file, one hex line each\n"
     "      example: corvalith-cli encode-macros --macros record.ini\n"
     "  apply --profile FILE\n"
-    "      writes the profile to the mouse\n"
+    "      writes the profile to the mouse; on a terminal a line counts its reports as they go\n"
     "      example: corvalith-cli apply --profile config0.bin\n"
     "  watch\n"
     "      prints the mouse's DPI-stage events as they come, until interrupted\n"
@@ -272,8 +273,10 @@ int CliApp::Apply(const std::vector<std::string>& arguments) {
         env_.Err << "corvalith-cli: no Corvalith mouse found (or its interfaces cannot be opened)\n";
         return kNoMouse;
     }
+    // The whole profile, sent at once on this thread; on a terminal its reports are counted on one line.
+    ProgressLine progress(env_.Out);
     host.session.Working = profile;
-    host.uploader.WriteProfileToMouse();
+    host.uploader.Writer().Run(UploadKind::Whole, host.session.Working, env_.Terminal ? &progress : nullptr);
     env_.Out << "profile written to the mouse\n";
     return 0;
 }

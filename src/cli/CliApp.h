@@ -24,6 +24,7 @@ public:
         IFileSystem& Files;
         std::ostream& Out;
         std::ostream& Err;
+        bool Terminal; // Out is a terminal: apply counts its reports there on one line
     };
 
     explicit CliApp(Environment environment) : env_(std::move(environment)) {}

@@ -2,7 +2,8 @@
 
 namespace corvalith {
 
-UploadWorker::UploadWorker(ProfileWriter& writer, DeviceLink& link) : writer_(writer), link_(link) {}
+UploadWorker::UploadWorker(ProfileWriter& writer, DeviceLink& link, std::chrono::milliseconds settle)
+    : writer_(writer), link_(link), queue_(settle) {}
 
 UploadWorker::~UploadWorker() {
     Stop();
@@ -25,7 +26,7 @@ void UploadWorker::Submit(UploadKind kind, const ProfileSettings& profile) {
     if (stopping_) {
         return;
     }
-    queue_.Push(UploadOperation{kind, profile});
+    queue_.Push(UploadOperation{kind, profile}, UploadQueue::Clock::now());
     if (!thread_.joinable()) {
         thread_ = std::thread([this] { Loop(); });
     }
@@ -38,6 +39,7 @@ void UploadWorker::DropQueue() {
     if (running_) {
         drop_ = true;
     }
+    wake_.notify_one(); // a worker waiting for a settling change finds the queue empty
 }
 
 void UploadWorker::RequestStop() {
@@ -70,11 +72,28 @@ bool UploadWorker::Busy() const {
 void UploadWorker::Loop() {
     std::unique_lock lock(mutex_);
     for (;;) {
-        wake_.wait(lock, [this] { return stopping_ || !queue_.Empty(); });
+        if (queue_.Empty()) {
+            if (running_) {
+                // The queue ran empty after an operation. Told without the queue's lock, so that a listener
+                // may ask the worker; the worker counts as busy until it has told.
+                lock.unlock();
+                OnUploadStatus(UploadStatus{});
+                lock.lock();
+                running_ = false;
+                continue;
+            }
+            idle_.notify_all();
+            wake_.wait(lock, [this] { return stopping_ || !queue_.Empty(); });
+        }
         if (stopping_) {
             return;
         }
-        const std::optional<UploadOperation> operation = queue_.Pop();
+        const std::optional<UploadOperation> operation = queue_.Pop(UploadQueue::Clock::now());
+        if (!operation) {
+            // Only settling changes wait: until the first is due, or until the queue changes.
+            wake_.wait_until(lock, *queue_.NextDue());
+            continue;
+        }
         running_ = true;
         drop_ = false;
         lock.unlock();
@@ -82,17 +101,6 @@ void UploadWorker::Loop() {
             writer_.Run(operation->Kind, operation->Profile, this, &drop_);
         }
         lock.lock();
-        if (queue_.Empty()) {
-            // Told without the queue's lock, so that a listener may ask the worker; the next operation
-            // starts on this thread, after it.
-            lock.unlock();
-            OnUploadStatus(UploadStatus{});
-            lock.lock();
-        }
-        running_ = false;
-        if (queue_.Empty()) {
-            idle_.notify_all();
-        }
     }
 }
 

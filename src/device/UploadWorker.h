@@ -15,10 +15,13 @@ namespace corvalith {
 // The one thread that talks to the mouse's configuration interface in the program, so that the window's
 // thread never waits for the mouse: the window changes and saves the working profile and submits a copy of
 // it; the worker sends the queued operations in order (UploadQueue's rules) and tells the progress
-// listener how far it is. Without a mouse it skips what is queued: nothing could reach it.
+// listener how far it is. Without a mouse it skips what is queued: nothing could reach it. A change still
+// settling (UploadQueue) is sent when it is due, unless a later one of its kind replaced it meanwhile.
 class UploadWorker : public IUploadRunner, private IUploadProgress {
 public:
-    UploadWorker(ProfileWriter& writer, DeviceLink& link);
+    // settle: how long a burst's change waits for the next one (UploadQueue).
+    UploadWorker(ProfileWriter& writer, DeviceLink& link,
+                 std::chrono::milliseconds settle = UploadQueue::kSettle);
     ~UploadWorker() override;
     UploadWorker(const UploadWorker&) = delete;
     UploadWorker& operator=(const UploadWorker&) = delete;
@@ -34,7 +37,7 @@ public:
     // The program ends: the report in progress finishes and the rest is dropped; Stop also joins the thread.
     void RequestStop();
     void Stop();
-    // Waits until nothing runs or waits (tests, benchmarks); false on time-out.
+    // Waits until nothing runs or waits, settling changes included (tests, benchmarks); false on time-out.
     bool WaitUntilIdle(std::chrono::milliseconds timeout);
     bool Busy() const;
 
@@ -49,7 +52,9 @@ private:
     std::condition_variable wake_;
     std::condition_variable idle_;
     UploadQueue queue_;
-    bool running_ = false; // an operation has been taken and is being sent
+    // An operation has been taken and is being sent, or the queue's running empty after it has not been told
+    // yet.
+    bool running_ = false;
     bool stopping_ = false;
     std::atomic<bool> drop_{false}; // the running operation sends no further report
     std::mutex progressMutex_;      // held while a status is handed on

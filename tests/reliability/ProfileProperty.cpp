@@ -6,7 +6,7 @@
 // bytes with the fields the checks read made meaningful (pointer settings in their range mostly, buttons that
 // play the listed macros with captions "Macro:<name>"), starting on a random entry. It starts the program
 // against a freshly plugged virtual mouse and plays a random sequence of user operations through the calls
-// the windows make:
+// the windows make, the uploads going to the mouse through the device worker as in the program:
 //
 //   sliders, lift-off switch     settings dispatch
 //   settings pages               DPI, lighting, polling rate, pointer speed, double click, scroll lines,
@@ -21,7 +21,7 @@
 //   restart                      the program ends and a new one starts over the same data folder, the same
 //                                mouse (which keeps its settings) and the same Windows pointer settings
 //
-// After every operation:
+// After every operation, once the device worker has sent everything queued:
 //
 //   - the mouse holds what the working profile says (each group as the mouse reports it: polling rate,
 //     stage codes, mask and colours, sensitivity, button table, macro slots, lighting block and mode, and
@@ -52,6 +52,7 @@
 #include "device/DeviceLink.h"
 #include "device/LightingCommand.h"
 #include "device/ProfileUploader.h"
+#include "device/UploadWorker.h"
 #include "doubles/MemoryFileSystem.h"
 #include "doubles/ScriptedPrompts.h"
 #include "ini/IniFile.h"
@@ -86,6 +87,7 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
@@ -240,6 +242,7 @@ class Program : public IProfileWindow, public IAssignmentWindow {
 public:
     Program(World& world, Random& random) : world_(world), random_(random) {
         late.target = &uploader;
+        uploader.SetRunner(&worker);
         table.Fill("EN");
         catalogue.emplace(table);
         assignment.emplace(session, uploads, *this);
@@ -313,6 +316,9 @@ public:
     ProfileSession session;
     ProfileStorage storage{session, {world_.files, quiet, folder, macros, late, pointer}};
     ProfileUploader uploader{link, session, storage, quiet, quiet};
+    // The mouse's waits only advance the simulated clock. Bursts settle for a millisecond instead of the
+    // program's quarter of a second: the operations come microseconds apart, so bursts still wait.
+    UploadWorker worker{uploader.Writer(), link, std::chrono::milliseconds(1)};
     ProgramUploads uploads{uploader, pointer, session};
     SettingsDispatch dispatch{session.Working, uploads};
     test::ScriptedPrompts prompts;
@@ -516,6 +522,9 @@ std::optional<std::string> Violation(World& world, Program& program, const Snaps
                                      const Effect& effect) {
     if (effect.Failure) {
         return effect.Failure;
+    }
+    if (!program.worker.WaitUntilIdle(std::chrono::minutes(1))) {
+        return "the device worker still has uploads to send after a minute";
     }
     const ProfileSettings& working = program.session.Working;
     if (const auto wrong = Mismatch(world, working)) {

@@ -15,8 +15,8 @@
 #include "platform/IShell.h"
 #include "platform/RecordingMouseSettings.h"
 #include "platform/RecordingShell.h"
-#include "platform/SteadyClock.h"
 #include "platform/win/RegistryInstallRecord.h"
+#include "platform/win/Win32Clock.h"
 #include "platform/win/Win32DataFolderLocator.h"
 #include "platform/win/Win32DebugOutput.h"
 #include "platform/win/Win32DeviceNotifications.h"
@@ -150,7 +150,7 @@ private:
     IPrompts* prompts_;
     FixedDataFolderLocator fixedFolder_; // a data folder given by the options instead of the system's
     // Declared before the device link, which uses them.
-    SteadyClock realClock_;
+    Win32Clock realClock_;
     TraceWriter trace_;
     std::unique_ptr<SimulatedClock> simulatedClock_;
     std::unique_ptr<VirtualMouse> mouse_;

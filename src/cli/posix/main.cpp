@@ -4,6 +4,8 @@
 #include "platform/posix/HidapiSystem.h"
 #include "platform/posix/PosixFileSystem.h"
 
+#include <unistd.h>
+
 #include <iostream>
 
 int main(int argc, char** argv) {
@@ -12,6 +14,6 @@ int main(int argc, char** argv) {
     PosixFileSystem files;
     SteadyClock clock;
     CliApp app({[] { return std::unique_ptr<IHidSystem>(std::make_unique<HidapiSystem>()); }, clock, files,
-                std::cout, std::cerr});
+                std::cout, std::cerr, isatty(STDOUT_FILENO) == 1});
     return app.Run(arguments);
 }

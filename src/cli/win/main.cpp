@@ -1,15 +1,17 @@
 // corvalith-cli on Windows: HID through the Setup API and hid.dll, arguments taken as UTF-16.
 #include "cli/CliApp.h"
-#include "platform/SteadyClock.h"
 #include "platform/win/SystemLibraries.h"
 #include "platform/win/WideString.h"
+#include "platform/win/Win32Clock.h"
 #include "platform/win/Win32FileSystem.h"
 #include "platform/win/Win32HidSystem.h"
 
 #include <windows.h>
 
+#include <io.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <iostream>
 
 int main() {
@@ -24,8 +26,8 @@ int main() {
     }
     LocalFree(wide);
     Win32FileSystem files;
-    SteadyClock clock;
+    Win32Clock clock;
     CliApp app({[] { return std::unique_ptr<IHidSystem>(std::make_unique<Win32HidSystem>()); }, clock, files,
-                std::cout, std::cerr});
+                std::cout, std::cerr, _isatty(_fileno(stdout)) != 0});
     return app.Run(arguments);
 }

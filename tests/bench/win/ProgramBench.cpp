@@ -7,6 +7,11 @@
 //   full repaint of the shown window;
 //   hover change: one image button taking on its hover look and repainting;
 //   slider release: the file replacements it causes (counted around the real files) and its time;
+//   a whole profile write on the device worker, the mouse's waits passing for real: the longest wait of a
+//   message posted every few milliseconds from another thread, hover changes meanwhile, and the write's time
+//   from the submit to the worker's idle against the waits in the virtual mouse's trace (the minimal
+//   program: the same posts and hovers for four seconds with nothing else to do);
+//   ten DPI-slider releases 100 ms apart: the DPI uploads they send, and the values the mouse ends with;
 //   the advanced panel with every section its headers open, open: its full repaint, and one wheel step
 //   of scrolling from the message to the end of the paint it causes (the minimal program: a child window
 //   of the panel's size that scrolls its contents by 60 pixels a step);
@@ -19,8 +24,10 @@
 #include "app/MainWindowLayout.h"
 #include "app/win/CMouseConfigurationApp.h"
 #include "app/win/CMouseConfigurationDlg.h"
+#include "app/win/MainWindowMessages.h"
 #include "framework/CWnd.h"
 #include "pages/AdvancedPanelLayout.h"
+#include "pages/SettingsChange.h"
 #include "pages/win/CDlgadvance.h"
 #include "pages/win/CMarkerSlider.h"
 #include "platform/win/WideString.h"
@@ -36,12 +43,15 @@
 #include <winternl.h>
 
 #include <algorithm>
+#include <atomic>
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <map>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -58,6 +68,8 @@ constexpr int kToggles = 200;
 constexpr int kWheelSteps = 40;
 constexpr int kWheelDelta = 120; // one notch
 constexpr DWORD kIdleSeconds = 60;
+constexpr int kDpiReleases = 10;
+constexpr DWORD kDpiReleaseEveryMs = 100;
 
 double Milliseconds(LARGE_INTEGER from, LARGE_INTEGER to) {
     LARGE_INTEGER frequency;
@@ -127,10 +139,11 @@ double RepaintMilliseconds(HWND window) {
 // moves there), as the system posts one when the pointer enters it; only its dispatch is timed, in which
 // the button takes on its hover look and repaints at once. A move outside the button then takes the look
 // away again, untimed. `taken` counts the moves that left the button hovered.
-template <typename Hovered> double HoverMilliseconds(HWND target, RECT area, Hovered hovered, int& taken) {
+template <typename Hovered>
+double HoverMilliseconds(HWND target, RECT area, Hovered hovered, int& taken, int count = kHovers) {
     double total = 0;
     taken = 0;
-    for (int i = 0; i < kHovers; ++i) {
+    for (int i = 0; i < count; ++i) {
         PostMessageW(target, WM_MOUSEMOVE, 0,
                      MAKELPARAM((area.left + area.right) / 2, (area.top + area.bottom) / 2));
         MSG message;
@@ -143,7 +156,7 @@ template <typename Hovered> double HoverMilliseconds(HWND target, RECT area, Hov
         PostMessageW(target, WM_MOUSEMOVE, 0, MAKELPARAM(area.left - 20, area.top - 20));
         Pump();
     }
-    return total / kHovers;
+    return total / count;
 }
 
 // Wheel notches posted to the window under the pointer, four down and four up in turn, each timed from its
@@ -226,6 +239,154 @@ void RecordCounts(Figures& figures, const std::string& when) {
     RecordUsage(usage, when);
     figures["gdi_" + when] = usage["gdi_" + when];
     figures["user_" + when] = usage["user_" + when];
+}
+
+// --- Answers while the mouse is being written ------------------------------------------------------------
+
+// The benchmark's own message: posted to the probe window with its post time (the performance counter) in
+// wParam.
+enum BenchMessage : UINT { kProbeMessage = WM_APP + 0x7F };
+
+constexpr DWORD kPostEveryMs = 5;     // how often the other thread posts to the probe window
+constexpr DWORD kHoverEveryMs = 50;   // how often a hover change is timed meanwhile
+constexpr DWORD kQuietProbeMs = 4000; // the minimal program's probe runs this long, with nothing to do
+
+// What the window's thread did while it had something else going on: the longest wait of a posted message
+// for its handling, and the hover changes timed meanwhile.
+struct BusyAnswers {
+    double WorstAnswer = 0;
+    int Answered = 0;
+    double HoverTotal = 0;
+    double HoverWorst = 0;
+    int Hovers = 0;
+};
+
+LRESULT CALLBACK ProbeProcedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == kProbeMessage) {
+        auto* answers = reinterpret_cast<BusyAnswers*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+        LARGE_INTEGER posted;
+        posted.QuadPart = static_cast<LONGLONG>(wParam);
+        answers->WorstAnswer = std::max(answers->WorstAnswer, Milliseconds(posted, Now()));
+        ++answers->Answered;
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+// Runs the message loop as the program's does until `finished` is signalled (or, without one, for
+// kQuietProbeMs), while another thread posts to a window of this thread every few milliseconds and a hover
+// change of the button (as HoverMilliseconds times it) is timed every kHoverEveryMs.
+template <typename Hovered>
+BusyAnswers AnswersWhile(HANDLE finished, HWND target, RECT area, Hovered hovered) {
+    const HINSTANCE instance = GetModuleHandleW(nullptr);
+    WNDCLASSW probeClass{};
+    probeClass.lpfnWndProc = ProbeProcedure;
+    probeClass.hInstance = instance;
+    probeClass.lpszClassName = L"CorvalithBenchProbe";
+    RegisterClassW(&probeClass);
+    BusyAnswers answers;
+    const HWND probe = CreateWindowExW(0, probeClass.lpszClassName, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       instance, nullptr);
+    SetWindowLongPtrW(probe, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&answers));
+
+    std::atomic<bool> stop{false};
+    std::thread poster([&] {
+        while (!stop) {
+            PostMessageW(probe, kProbeMessage, static_cast<WPARAM>(Now().QuadPart), 0);
+            Sleep(kPostEveryMs);
+        }
+    });
+    const ULONGLONG end = GetTickCount64() + kQuietProbeMs;
+    ULONGLONG nextHover = GetTickCount64() + kHoverEveryMs;
+    for (;;) {
+        const ULONGLONG now = GetTickCount64();
+        if (finished == nullptr && now >= end) {
+            break;
+        }
+        if (now >= nextHover) {
+            int taken = 0;
+            const double hover = HoverMilliseconds(target, area, hovered, taken, 1);
+            answers.HoverTotal += hover;
+            answers.HoverWorst = std::max(answers.HoverWorst, hover);
+            ++answers.Hovers;
+            nextHover = GetTickCount64() + kHoverEveryMs;
+            continue;
+        }
+        const DWORD woken = MsgWaitForMultipleObjectsEx(finished != nullptr ? 1 : 0, &finished,
+                                                        static_cast<DWORD>(nextHover - now), QS_ALLINPUT,
+                                                        MWMO_INPUTAVAILABLE);
+        if (finished != nullptr && woken == WAIT_OBJECT_0) {
+            break;
+        }
+        Pump();
+    }
+    stop = true;
+    poster.join();
+    Pump();
+    DestroyWindow(probe);
+    return answers;
+}
+
+void PutAnswers(Figures& figures, const BusyAnswers& answers) {
+    Put(figures, "busy_answer_worst_ms", answers.WorstAnswer);
+    Put(figures, "busy_answered", answers.Answered);
+    Put(figures, "busy_hover_ms", answers.Hovers > 0 ? answers.HoverTotal / answers.Hovers : -1);
+    Put(figures, "busy_hover_worst_ms", answers.HoverWorst);
+    Put(figures, "busy_hovers", answers.Hovers);
+}
+
+// The waits a stretch of the virtual mouse's trace asked for ("sleep N"), and its DPI commands.
+struct TraceStretch {
+    double Waits = 0;
+    int DpiCommands = 0;
+};
+
+TraceStretch ReadTrace(const std::vector<std::string>& lines, std::size_t from) {
+    static const std::string sleep = "sleep ";
+    static const std::string dpi = "set-feature 00 07 ";
+    TraceStretch stretch;
+    for (std::size_t i = from; i < lines.size(); ++i) {
+        if (lines[i].starts_with(sleep)) {
+            stretch.Waits += std::strtod(lines[i].c_str() + sleep.size(), nullptr);
+        } else if (lines[i].starts_with(dpi)) {
+            ++stretch.DpiCommands;
+        }
+    }
+    return stretch;
+}
+
+// Signals an event once the device worker has nothing left to send; `idleAt` then holds the time.
+class IdleSignal {
+public:
+    IdleSignal(UploadWorker& worker, LARGE_INTEGER& idleAt)
+        : event_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), waiter_([this, &worker, &idleAt] {
+              worker.WaitUntilIdle(std::chrono::minutes(1));
+              idleAt = Now();
+              SetEvent(event_);
+          }) {}
+    ~IdleSignal() {
+        waiter_.join();
+        CloseHandle(event_);
+    }
+    IdleSignal(const IdleSignal&) = delete;
+    IdleSignal& operator=(const IdleSignal&) = delete;
+    HANDLE Event() const { return event_; }
+
+private:
+    HANDLE event_;
+    std::thread waiter_;
+};
+
+// Runs the message loop until the device worker is idle.
+void AwaitWorker(UploadWorker& worker) {
+    LARGE_INTEGER idleAt{};
+    IdleSignal idle(worker, idleAt);
+    HANDLE event = idle.Event();
+    while (MsgWaitForMultipleObjectsEx(1, &event, INFINITE, QS_ALLINPUT, MWMO_INPUTAVAILABLE) !=
+           WAIT_OBJECT_0) {
+        Pump();
+    }
+    Pump();
 }
 
 // --- Corvalith ------------------------------------------------------------------------------------------
@@ -324,6 +485,41 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
         }
     }
     RecordUsage(figures, "toggled");
+
+    // A whole profile write as a factory reset starts it, the window's thread answering meanwhile; its
+    // time from the submit to the worker's idle against the waits the mouse asked for.
+    ProgramServices& services = window.Services();
+    AwaitWorker(services.Worker);
+    std::size_t traceFrom = services.Trace().Lines().size();
+    services.Uploader.WriteProfileToMouse();
+    const LARGE_INTEGER submitted = Now();
+    {
+        LARGE_INTEGER idleAt{};
+        const IdleSignal idle(services.Worker, idleAt);
+        PutAnswers(figures, AnswersWhile(idle.Event(), main, header,
+                                         [&window] { return window.Controls().Header(1).IsHover(); }));
+        Put(figures, "write_ms", Milliseconds(submitted, idleAt));
+        Put(figures, "write_waits_ms", ReadTrace(services.Trace().Lines(), traceFrom).Waits);
+    }
+
+    // DPI-slider releases as the DPI page sends them: the working profile's stage values changed, then the
+    // settings-changed notification.
+    traceFrom = services.Trace().Lines().size();
+    ProfileSettings& working = services.Session.Working;
+    for (int i = 0; i < kDpiReleases; ++i) {
+        for (std::size_t stage = 0; stage < ProfileSettings::kDpiStages; ++stage) {
+            working.DpiValuesB[stage] = static_cast<std::uint8_t>(10 + 10 * stage + i);
+        }
+        PostMessageW(main, kSettingsChanged, 0, static_cast<LPARAM>(SettingsChange::Dpi));
+        RunLoopFor(kDpiReleaseEveryMs);
+    }
+    AwaitWorker(services.Worker);
+    Put(figures, "dpi_uploads", ReadTrace(services.Trace().Lines(), traceFrom).DpiCommands);
+    bool last = services.Mouse() != nullptr;
+    for (std::size_t stage = 0; last && stage < ProfileSettings::kDpiStages; ++stage) {
+        last = services.Mouse()->State().StageCodes[stage] == working.DpiValuesB[stage] - 1;
+    }
+    Put(figures, "dpi_last", last ? 1 : 0);
 
     // The advanced panel with every section that its headers open, open.
     CDlgadvance& panel = *window.Panel().Panel();
@@ -511,6 +707,8 @@ int RunMinimal(int width, int height, int buttonWidth, int buttonHeight, const s
             program.panel, program.window,
             [&] { return static_cast<int>(GetWindowLongPtrW(program.panel, GWLP_USERDATA)); }, scrolled));
     Put(figures, "wheel_moved", scrolled);
+    PutAnswers(figures, AnswersWhile(nullptr, program.button, button,
+                                     [&program] { return GetCapture() == program.button; }));
     WriteFigures(resultsPath, figures);
 
     ShowWindow(program.window, SW_HIDE);
@@ -637,6 +835,13 @@ void PrintTable(const Figures& c, const Figures& m) {
                             Value(c, "user_toggled") == Value(c, "user_toggled6") &&
                             Value(c, "gdi_toggled6") >= 0;
     const std::string toggles = "after 200 section toggles and view changes";
+    const double writeRatio = Value(c, "write_waits_ms") > 0 && Value(c, "write_ms") >= 0
+                                  ? Value(c, "write_ms") / Value(c, "write_waits_ms")
+                                  : -1;
+    char writeCost[64] = "n/a";
+    if (writeRatio >= 0) {
+        std::snprintf(writeCost, sizeof writeCost, "%.4f×", writeRatio);
+    }
 
     Row("What", "Corvalith", "Minimal Win32 program", "Target");
     std::printf("|---|---|---|---|\n");
@@ -652,6 +857,13 @@ void PrintTable(const Figures& c, const Figures& m) {
         Number(m, "panel_repaint_ms", "%.2f"), "≤ 8");
     Row("One wheel step of the panel, to the end of its paint (ms)", Number(c, "wheel_ms", "%.2f"),
         Number(m, "wheel_ms", "%.2f"), "≤ 16");
+    Row("A posted message during a whole profile write: the longest wait for its handling (ms)",
+        Number(c, "busy_answer_worst_ms", "%.1f"), Number(m, "busy_answer_worst_ms", "%.1f"), "≤ 50");
+    Row("Hover change during the write, its repaint (ms)", Number(c, "busy_hover_ms", "%.3f"),
+        Number(m, "busy_hover_ms", "%.3f"), "≤ 5");
+    Row("Whole profile write: submit to idle against the mouse's waits", writeCost, "—", "≤ 1.01×");
+    Row("Ten DPI-slider releases 100 ms apart: DPI uploads", Number(c, "dpi_uploads", "%.0f"), "—", "≤ 2");
+    Row("The mouse then holds the last DPI values", Value(c, "dpi_last") == 1 ? "yes" : "no", "—", "yes");
     Row("Slider release: file replacements", Number(c, "slider_most", "%.0f"), "—", "≤ 2");
     Row("Slider release: time (ms)", Number(c, "slider_ms", "%.2f"), "—", "—");
     Row("CPU time hidden in the tray over 60 s (ms)", Number(c, "idle_ms", "%.1f"),
@@ -687,6 +899,11 @@ void PrintTable(const Figures& c, const Figures& m) {
     check(Value(c, "hover_ms") >= 0 && Value(c, "hover_ms") <= 1, "hover change");
     check(Value(c, "panel_repaint_ms") >= 0 && Value(c, "panel_repaint_ms") <= 8, "panel repaint");
     check(Value(c, "wheel_ms") >= 0 && Value(c, "wheel_ms") <= 16, "panel wheel step");
+    check(Value(c, "busy_answered") > 0 && Value(c, "busy_answer_worst_ms") <= 50, "answers during a write");
+    check(Value(c, "busy_hovers") > 0 && Value(c, "busy_hover_ms") <= 5, "hover during a write");
+    check(writeRatio >= 0 && writeRatio <= 1.01, "cost of a whole write");
+    check(Value(c, "dpi_uploads") >= 1 && Value(c, "dpi_uploads") <= 2, "DPI uploads of ten releases");
+    check(Value(c, "dpi_last") == 1, "the last DPI values on the mouse");
     check(Value(c, "slider_most") >= 0 && Value(c, "slider_most") <= 2, "slider release");
     check(Value(c, "idle_ms") == 0, "CPU time in the tray");
     check(sameCounts, "object counts after the toggles");
@@ -712,6 +929,14 @@ void PrintTable(const Figures& c, const Figures& m) {
                 Number(c, "gdi_toggled100", "%.0f").c_str(), Number(c, "gdi_toggled", "%.0f").c_str(),
                 Number(c, "user_toggled6", "%.0f").c_str(), Number(c, "user_toggled100", "%.0f").c_str(),
                 Number(c, "user_toggled", "%.0f").c_str());
+    std::printf("During the whole write (%s ms, the mouse's waits %s ms) %s posted messages were handled "
+                "and %s hover changes timed (the longest %s ms); the minimal program, with nothing to do for "
+                "%.0f s, handled %s (the longest wait %s ms, the longest hover %s ms).\n",
+                Number(c, "write_ms", "%.1f").c_str(), Number(c, "write_waits_ms", "%.0f").c_str(),
+                Number(c, "busy_answered", "%.0f").c_str(), Number(c, "busy_hovers", "%.0f").c_str(),
+                Number(c, "busy_hover_worst_ms", "%.3f").c_str(), kQuietProbeMs / 1000.0,
+                Number(m, "busy_answered", "%.0f").c_str(), Number(m, "busy_answer_worst_ms", "%.1f").c_str(),
+                Number(m, "busy_hover_worst_ms", "%.3f").c_str());
     const auto privateBy = c.find("private_by");
     if (privateBy != c.end() && privateBy->second == "pagefile") {
         std::printf(

@@ -51,7 +51,7 @@ struct Tool {
                         ++hidOpened;
                         return std::unique_ptr<IHidSystem>(std::make_unique<BorrowedHid>(hid));
                     },
-                    clock, files, out, err});
+                    clock, files, out, err, terminal});
         return app.Run(arguments);
     }
 
@@ -61,6 +61,7 @@ struct Tool {
     std::ostringstream out;
     std::ostringstream err;
     int hidOpened = 0;
+    bool terminal = false;
 };
 
 TEST(CorvalithCli, BadInputGetsOneLineAndStatusTwoAndTouchesNothing) {
@@ -203,6 +204,15 @@ TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {
     EXPECT_EQ(mouse.State().SensitivityX, 100);
     EXPECT_EQ(mouse.State().StageCodes[6], 119);
     EXPECT_EQ(tool.clock.now, 40u * 100 + 17u * 10) << "the protocol's waits on the given clock";
+    EXPECT_EQ(tool.out.str(), "profile written to the mouse\n") << "no progress line into a file or a pipe";
+
+    tool.terminal = true;
+    EXPECT_EQ(tool.Run({"apply", "--profile", "default.bin"}), 0);
+    const std::string shown = tool.out.str();
+    EXPECT_TRUE(
+        shown.starts_with("\rWriting the mouse: 0 of 66 reports\rWriting the mouse: 1 of 66 reports\r"));
+    EXPECT_TRUE(shown.ends_with("\rWriting the mouse: 66 of 66 reports\rWriting the mouse: 66 of 66 reports\n"
+                                "profile written to the mouse\n"));
 
     EXPECT_EQ(tool.Run({"list"}), 0);
     const std::string listing = tool.out.str();

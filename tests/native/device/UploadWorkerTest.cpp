@@ -116,13 +116,14 @@ TEST(UploadQueue, LaterOperationsDropWhatTheyMakeObsolete) {
          {{Kind::Whole, 1}, {Kind::Dpi, 2}, {Kind::Dpi, 3}},
          {{Kind::Whole, 1}, {Kind::Dpi, 3}}},
     };
+    const UploadQueue::Clock::time_point now{};
     for (const Case& c : cases) {
         UploadQueue queue;
         for (const Submitted& s : c.pushed) {
-            queue.Push({s.kind, Version(s.version)});
+            queue.Push({s.kind, Version(s.version)}, now);
         }
         std::vector<Submitted> waiting;
-        while (const auto operation = queue.Pop()) {
+        while (const auto operation = queue.Pop(now + std::chrono::seconds(1))) {
             waiting.push_back({operation->Kind, operation->Profile.SensitivityX - 1});
         }
         ASSERT_EQ(waiting.size(), c.waiting.size()) << c.name;
@@ -130,6 +131,77 @@ TEST(UploadQueue, LaterOperationsDropWhatTheyMakeObsolete) {
             EXPECT_EQ(waiting[i].kind, c.waiting[i].kind) << c.name << " " << i;
             EXPECT_EQ(waiting[i].version, c.waiting[i].version) << c.name << " " << i;
         }
+    }
+}
+
+TEST(UploadQueue, ABurstOfOneKindSendsItsFirstChangeAtOnceAndItsLastOnceSettled) {
+    using std::chrono::milliseconds;
+    struct Step {
+        int at;                          // milliseconds
+        std::optional<Submitted> pushed; // pushed at that time, or else a pop
+        std::optional<Submitted> popped;
+    };
+    struct Case {
+        const char* name;
+        std::vector<Step> steps;
+    };
+    const Case cases[] = {
+        {"ten DPI releases 100 ms apart send two uploads",
+         {{0, Submitted{Kind::Dpi, 0}, {}},
+          {0, {}, Submitted{Kind::Dpi, 0}},
+          {100, Submitted{Kind::Dpi, 1}, {}},
+          {100, {}, {}},
+          {200, Submitted{Kind::Dpi, 2}, {}},
+          {300, Submitted{Kind::Dpi, 3}, {}},
+          {400, Submitted{Kind::Dpi, 4}, {}},
+          {500, Submitted{Kind::Dpi, 5}, {}},
+          {600, Submitted{Kind::Dpi, 6}, {}},
+          {700, Submitted{Kind::Dpi, 7}, {}},
+          {800, Submitted{Kind::Dpi, 8}, {}},
+          {900, Submitted{Kind::Dpi, 9}, {}},
+          {1149, {}, {}},
+          {1150, {}, Submitted{Kind::Dpi, 9}},
+          {5000, {}, {}}}},
+        {"a change 250 ms after the last of its kind goes at once",
+         {{0, Submitted{Kind::Dpi, 0}, {}},
+          {0, {}, Submitted{Kind::Dpi, 0}},
+          {250, Submitted{Kind::Dpi, 1}, {}},
+          {250, {}, Submitted{Kind::Dpi, 1}}}},
+        {"another kind passes a settling change",
+         {{0, Submitted{Kind::Lighting, 0}, {}},
+          {10, Submitted{Kind::Lighting, 1}, {}},
+          {20, Submitted{Kind::Sensitivity, 2}, {}},
+          {20, {}, Submitted{Kind::Sensitivity, 2}},
+          {259, {}, {}},
+          {260, {}, Submitted{Kind::Lighting, 1}}}},
+        {"a whole write never waits and drops the settling change",
+         {{0, Submitted{Kind::Whole, 0}, {}},
+          {1, Submitted{Kind::Whole, 1}, {}},
+          {1, {}, Submitted{Kind::Whole, 1}},
+          {2, Submitted{Kind::LiftOff, 2}, {}},
+          {3, Submitted{Kind::LiftOff, 3}, {}},
+          {4, Submitted{Kind::Whole, 4}, {}},
+          {4, {}, Submitted{Kind::Whole, 4}},
+          {5000, {}, {}}}},
+    };
+    for (const Case& c : cases) {
+        UploadQueue queue;
+        const UploadQueue::Clock::time_point start{};
+        for (const Step& step : c.steps) {
+            const auto now = start + milliseconds(step.at);
+            if (step.pushed) {
+                queue.Push({step.pushed->kind, Version(step.pushed->version)}, now);
+                continue;
+            }
+            const auto operation = queue.Pop(now);
+            ASSERT_EQ(operation.has_value(), step.popped.has_value()) << c.name << " at " << step.at;
+            if (operation) {
+                EXPECT_EQ(operation->Kind, step.popped->kind) << c.name << " at " << step.at;
+                EXPECT_EQ(operation->Profile.SensitivityX - 1, step.popped->version)
+                    << c.name << " at " << step.at;
+            }
+        }
+        EXPECT_TRUE(queue.Empty()) << c.name;
     }
 }
 
