@@ -20,10 +20,10 @@ namespace corvalith {
 
 namespace {
 
-const char* const kUsage =
-    "usage: corvalith-cli list | show --profile FILE | trace-upload --profile FILE "
-    "[--op all|buttons|sensitivity|dpi|polling|lighting|liftoff] | "
-    "encode-macros --macros FILE [--first-type 0x05|0x32] | apply --profile FILE | watch | --help";
+const char* const kUsage = "usage: corvalith-cli list | show --profile FILE | trace-upload --profile FILE "
+                           "[--op all|buttons|sensitivity|dpi|polling|lighting|liftoff] | "
+                           "encode-macros --macros FILE [--first-type 0x05|0x32] | apply --profile FILE "
+                           "[--only-changes] | watch | --help";
 
 // Every command with an example; the examples name the files of the data folder
 // (~/.config/Corvalith on Linux), so they work from inside it.
@@ -45,9 +45,11 @@ const char* const kHelp =
     "  encode-macros --macros FILE [--first-type 0x05|0x32]\n"
     "      the twelve 130-byte macro blocks of a macros file, one hex line each\n"
     "      example: corvalith-cli encode-macros --macros record.ini\n"
-    "  apply --profile FILE\n"
-    "      writes the profile to the mouse; on a terminal a line counts its reports as they go\n"
-    "      example: corvalith-cli apply --profile config0.bin\n"
+    "  apply --profile FILE [--only-changes]\n"
+    "      writes the profile to the mouse; on a terminal a line counts its reports as they go.\n"
+    "      --only-changes sends only what differs from what the mouse holds after the last apply\n"
+    "      (kept in $XDG_STATE_HOME/corvalith/mouse-state.bin), everything when that is not known\n"
+    "      example: corvalith-cli apply --profile config0.bin --only-changes\n"
     "  watch\n"
     "      prints the mouse's DPI-stage events as they come, until interrupted\n"
     "      example: corvalith-cli watch\n"
@@ -58,10 +60,22 @@ const char* const kHelp =
     "exit status: 0 done, 1 the mouse was not found, 2 bad input (nothing is written).\n";
 
 // "--name value" pairs; false with a message for an unknown option, a missing value or a repeat.
+// Options that take no value.
+const std::set<std::string> kFlags = {"--only-changes"};
+
 bool ParseOptions(const std::vector<std::string>& arguments, const std::set<std::string>& allowed,
                   std::map<std::string, std::string>& options, std::string& message) {
     for (std::size_t i = 1; i < arguments.size(); i += 2) {
         const std::string& name = arguments[i];
+        if (kFlags.contains(name) && allowed.contains(name)) {
+            // A flag takes no value.
+            if (!options.emplace(name, "").second) {
+                message = "option " + name + " given twice";
+                return false;
+            }
+            --i;
+            continue;
+        }
         if (!allowed.contains(name)) {
             message = "unknown option '" + name + "' for " + arguments[0];
             return false;
@@ -264,7 +278,7 @@ int CliApp::Apply(const std::vector<std::string>& arguments) {
     ProfileSettings profile{};
     int marker = 0;
     int status = 0;
-    if (!ReadProfileCommand(arguments, {}, options, profile, marker, status)) {
+    if (!ReadProfileCommand(arguments, {"--only-changes"}, options, profile, marker, status)) {
         return status;
     }
     const std::unique_ptr<IHidSystem> hid = env_.OpenHid();
@@ -273,12 +287,51 @@ int CliApp::Apply(const std::vector<std::string>& arguments) {
         env_.Err << "corvalith-cli: no Corvalith mouse found (or its interfaces cannot be opened)\n";
         return kNoMouse;
     }
-    // The whole profile, sent at once on this thread; on a terminal its reports are counted on one line.
+    ProfileWriter& writer = host.uploader.Writer();
+    const bool onlyChanges = options.contains("--only-changes");
+    if (onlyChanges) {
+        RememberState(writer);
+    }
+    // Sent at once on this thread; on a terminal its reports are counted on one line. Only the changes: the
+    // groups that differ from what the state file says the mouse holds, the lift-off command included.
     ProgressLine progress(env_.Out);
     host.session.Working = profile;
-    host.uploader.Writer().Run(UploadKind::Whole, host.session.Working, env_.Terminal ? &progress : nullptr);
+    const bool complete = writer.Run(onlyChanges ? UploadKind::Switch : UploadKind::Whole,
+                                     host.session.Working, env_.Terminal ? &progress : nullptr);
+    KeepState(writer, complete ? std::optional<ProfileSettings>(profile) : std::nullopt);
     env_.Out << "profile written to the mouse\n";
     return 0;
+}
+
+void CliApp::RememberState(ProfileWriter& writer) {
+    if (env_.StateFile.empty()) {
+        return;
+    }
+    const auto bytes = env_.Files.ReadFile(env_.StateFile, kStateSize + 1);
+    ProfileSettings held{};
+    if (bytes && bytes->size() == kStateSize && bytes->front() == ProfileFile::kMarker &&
+        ProfileFile::Decode(std::span(*bytes).first(ProfileFile::kSize), held).RecordBytes ==
+            ProfileSettings::kSize) {
+        writer.Remember(held, ProfileGroups::FromBits(bytes->back()));
+    }
+}
+
+void CliApp::KeepState(const ProfileWriter& writer, const std::optional<ProfileSettings>& written) {
+    if (env_.StateFile.empty()) {
+        return;
+    }
+    if (!written) {
+        // After a failed report nothing certain is known of the mouse.
+        env_.Files.RemoveFile(env_.StateFile);
+        return;
+    }
+    std::vector<std::uint8_t> state = ProfileFile::Encode(*written);
+    state.push_back(writer.Known().Bits());
+    const std::size_t slash = env_.StateFile.find_last_of("/\\");
+    if (slash != std::string::npos) {
+        env_.Files.CreateDirectories(env_.StateFile.substr(0, slash));
+    }
+    env_.Files.WriteFileAtomically(env_.StateFile, state);
 }
 
 int CliApp::Watch(const std::vector<std::string>& arguments) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "device/ProfileWriter.h"
 #include "platform/IClock.h"
 #include "platform/IFileSystem.h"
 #include "platform/IHidSystem.h"
@@ -7,6 +8,7 @@
 #include <functional>
 #include <map>
 #include <memory>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -25,6 +27,8 @@ public:
         std::ostream& Out;
         std::ostream& Err;
         bool Terminal; // Out is a terminal: apply counts its reports there on one line
+        // What the mouse holds after the last complete apply, for apply --only-changes; empty: none kept.
+        std::string StateFile;
     };
 
     explicit CliApp(Environment environment) : env_(std::move(environment)) {}
@@ -42,6 +46,12 @@ private:
     int Watch(const std::vector<std::string>& options);
     int EncodeMacros(const std::vector<std::string>& options);
     int BadInput(const std::string& message);
+    // The state file: a stored profile (1893 bytes) of what the mouse holds, then one byte of the groups
+    // known (ProfileGroups' bits). Read before apply --only-changes; kept after every complete apply,
+    // removed after one with a failed report.
+    static constexpr std::size_t kStateSize = 1 + ProfileSettings::kSize + 1;
+    void RememberState(ProfileWriter& writer);
+    void KeepState(const ProfileWriter& writer, const std::optional<ProfileSettings>& written);
     // Reads a profile file named by --profile; false (after the error line) when it is missing or not a
     // stored profile of exactly 1893 bytes. `marker` receives the file's marker byte.
     bool ReadProfile(const std::string& path, struct ProfileSettings& profile, int& marker, int& status);

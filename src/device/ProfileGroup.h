@@ -36,6 +36,11 @@ public:
     void Add(ProfileGroup group) { bits_.set(static_cast<std::size_t>(group)); }
     void Remove(ProfileGroup group) { bits_.reset(static_cast<std::size_t>(group)); }
     bool Empty() const { return bits_.none(); }
+    // One bit a group, the first group in bit 0, as a state file keeps the set.
+    std::uint8_t Bits() const { return static_cast<std::uint8_t>(bits_.to_ulong()); }
+    static ProfileGroups FromBits(std::uint8_t bits) {
+        return ProfileGroups(std::bitset<kProfileGroupCount>(bits & ((1u << kProfileGroupCount) - 1)));
+    }
     friend bool operator==(const ProfileGroups&, const ProfileGroups&) = default;
 
 private:

@@ -100,6 +100,24 @@ void ProfileWriter::ForgetHeld() {
     held_.fill(std::nullopt);
 }
 
+void ProfileWriter::Remember(const ProfileSettings& profile, ProfileGroups groups) {
+    connection_ = link_.Connections();
+    for (std::size_t index = 0; index < kProfileGroupCount; ++index) {
+        held_[index] = groups.Has(static_cast<ProfileGroup>(index)) ? std::optional<ProfileSettings>(profile)
+                                                                    : std::nullopt;
+    }
+}
+
+ProfileGroups ProfileWriter::Known() const {
+    ProfileGroups known;
+    for (std::size_t index = 0; index < kProfileGroupCount; ++index) {
+        if (HeldGroup(static_cast<ProfileGroup>(index))) {
+            known.Add(static_cast<ProfileGroup>(index));
+        }
+    }
+    return known;
+}
+
 bool ProfileWriter::Run(UploadKind kind, const ProfileSettings& profile, IUploadProgress* progress,
                         const std::atomic<bool>* stop) {
     // The interface is held for the whole operation: a search on the window's thread may replace it

@@ -41,6 +41,11 @@ public:
     std::optional<ProfileSettings> HeldGroup(ProfileGroup group) const;
     // Forgets what the mouse holds (another program may have written it).
     void ForgetHeld();
+    // What an earlier run left the mouse holding (the command-line tool's state file): the groups named hold
+    // what the profile carries, on the present connection.
+    void Remember(const ProfileSettings& profile, ProfileGroups groups);
+    // The groups whose content is known on the present connection.
+    ProfileGroups Known() const;
 
 private:
     void Send(ProfileGroup group);

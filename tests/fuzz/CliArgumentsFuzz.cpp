@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
                     }
                     return std::unique_ptr<IHidSystem>(std::move(mouse));
                 },
-                clock, folder, out, err, false});
+                clock, folder, out, err, false, "state/mouse-state.bin"});
     const int status = app.Run(arguments);
 
     if (status != 0 && status != CliApp::kNoMouse && status != CliApp::kBadInput) {

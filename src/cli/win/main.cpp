@@ -27,7 +27,14 @@ int main() {
     LocalFree(wide);
     Win32FileSystem files;
     Win32Clock clock;
+    // What the mouse holds after the last apply: %LOCALAPPDATA%\Corvalith\.
+    std::string stateFile;
+    wchar_t local[MAX_PATH] = {};
+    const DWORD length = GetEnvironmentVariableW(L"LOCALAPPDATA", local, MAX_PATH);
+    if (length > 0 && length < MAX_PATH) {
+        stateFile = WideString::ToUtf8(local) + "\\Corvalith\\mouse-state.bin";
+    }
     CliApp app({[] { return std::unique_ptr<IHidSystem>(std::make_unique<Win32HidSystem>()); }, clock, files,
-                std::cout, std::cerr, _isatty(_fileno(stdout)) != 0});
+                std::cout, std::cerr, _isatty(_fileno(stdout)) != 0, stateFile});
     return app.Run(arguments);
 }

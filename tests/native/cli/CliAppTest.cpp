@@ -51,7 +51,7 @@ struct Tool {
                         ++hidOpened;
                         return std::unique_ptr<IHidSystem>(std::make_unique<BorrowedHid>(hid));
                     },
-                    clock, files, out, err, terminal});
+                    clock, files, out, err, terminal, stateFile});
         return app.Run(arguments);
     }
 
@@ -62,6 +62,7 @@ struct Tool {
     std::ostringstream err;
     int hidOpened = 0;
     bool terminal = false;
+    std::string stateFile = "state/mouse-state.bin";
 };
 
 TEST(CorvalithCli, BadInputGetsOneLineAndStatusTwoAndTouchesNothing) {
@@ -122,7 +123,8 @@ TEST(CorvalithCli, HelpListsEveryCommandWithAnExampleThatRuns) {
          {"trace-upload", "--profile", "config0.bin", "--op", "dpi"}},
         {"\n  encode-macros --macros FILE [--first-type 0x05|0x32]\n",
          {"encode-macros", "--macros", "record.ini"}},
-        {"\n  apply --profile FILE\n", {"apply", "--profile", "config0.bin"}},
+        {"\n  apply --profile FILE [--only-changes]\n",
+         {"apply", "--profile", "config0.bin", "--only-changes"}},
         {"\n  watch\n", {"watch"}},
         {"\n  --help\n", {"--help"}},
     };
@@ -221,6 +223,58 @@ TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {
     EXPECT_NE(listing.find("usage-page=0xff02 usage=0x0001 feature=0 input=9 output=0 role=events "),
               std::string::npos);
     EXPECT_EQ(listing.find("VID_046D"), std::string::npos) << "another maker's device is not listed";
+}
+
+// The command code of every frame sent since the trace was cleared.
+std::vector<int> SentCodes(TraceWriter& trace) {
+    std::vector<int> codes;
+    for (const std::string& line : trace.Lines()) {
+        if (line.rfind("set-feature 00 ", 0) == 0) {
+            codes.push_back(std::stoi(line.substr(15, 2), nullptr, 16));
+        }
+    }
+    trace.Clear();
+    return codes;
+}
+
+TEST(CorvalithCli, ApplyOnlyChangesSendsWhatDiffersFromTheStateItKeeps) {
+    TraceWriter trace;
+    VirtualMouse mouse(trace);
+    mouse.Plug();
+    Tool tool(mouse);
+    ProfileSettings other = ProfileSettings::FactoryDefaults();
+    other.SensitivityX = 9;
+    tool.files.Put("other.bin", ProfileFile::Encode(other));
+
+    // A whole apply keeps the state: the profile, then the groups it wrote (all but the lift-off command).
+    ASSERT_EQ(tool.Run({"apply", "--profile", "default.bin"}), 0);
+    std::vector<std::uint8_t> state = ProfileFile::Encode(ProfileSettings::FactoryDefaults());
+    state.push_back(0x3F);
+    EXPECT_EQ(tool.files.Get("state/mouse-state.bin"), state);
+    trace.Clear();
+
+    struct Step {
+        std::vector<std::string> arguments;
+        std::vector<int> sent;
+    };
+    const Step steps[] = {
+        {{"apply", "--only-changes", "--profile", "other.bin"},
+         {0x0B, 0x0D}},                                              // sensitivity; lift-off unknown
+        {{"apply", "--profile", "other.bin", "--only-changes"}, {}}, // nothing differs
+        {{"apply", "--only-changes", "--profile", "default.bin"}, {0x0B}},
+    };
+    for (const Step& step : steps) {
+        ASSERT_EQ(tool.Run(step.arguments), 0) << tool.err.str();
+        EXPECT_EQ(SentCodes(trace), step.sent) << step.arguments[3];
+    }
+    EXPECT_EQ(mouse.State().SensitivityX, 100);
+    EXPECT_EQ(tool.files.Get("state/mouse-state.bin").back(), 0x7F);
+
+    // A damaged state file knows nothing: everything goes.
+    tool.files.PutText("state/mouse-state.bin", "damaged");
+    ASSERT_EQ(tool.Run({"apply", "--only-changes", "--profile", "other.bin"}), 0);
+    EXPECT_EQ(SentCodes(trace).size(), 2u + 1 + 4 + 1 + 12 + 3 + 1) << "every group and the lift-off";
+    EXPECT_EQ(tool.Run({"apply", "--only-changes", "x", "--profile", "other.bin"}), CliApp::kBadInput);
 }
 
 } // namespace
