@@ -31,6 +31,7 @@
 #include "pages/win/CDlgadvance.h"
 #include "pages/win/CMarkerSlider.h"
 #include "platform/win/WideString.h"
+#include "profile/ProgramRulesStore.h"
 #include "platform/win/Win32FileSystem.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/ProcessUsage.h"
@@ -994,6 +995,12 @@ int RunAll() {
     files.CreateDirectories(sandbox);
     files.WriteFileAtomically(sandbox + "install.ini",
                               std::vector<std::uint8_t>(record.begin(), record.end()));
+    // A program given a profile, so that the idle minute in the tray is measured with the foreground
+    // event hook watching for it.
+    ProgramRules rules;
+    rules.Add("Profile 1", "C:\\Games\\game.exe");
+    files.CreateDirectories(sandbox + "Corvalith\\");
+    ProgramRulesStore(files, sandbox + "Corvalith\\").Write(rules);
 
     // The folder goes without its closing backslash, which would escape the closing quote.
     const std::wstring folderArgument = WideString::FromUtf8(sandbox.substr(0, sandbox.size() - 1));
