@@ -136,7 +136,8 @@ panel_header 77; shot "$window" panel-pointer-speed; panel_header 77
 panel_header 127; shot "$window" panel-scroll-speed; panel_header 127
 
 # The profile manager (its top-left corner at 12, 32 in the main window), opened by "Config" and given
-# three profiles with its New area; then its context menu on the second entry. A popup menu is a window of
+# three profiles with its New area; then its context menu on the second entry and that menu's programs
+# submenu. A popup menu is a window of
 # its own, so that picture is cut from the whole screen around the main window.
 click 88 619; sleep 1
 for _ in 1 2 3; do click 62 617; sleep 0.5; done
@@ -145,6 +146,11 @@ xdotool mousemove --window "$window" 70 82 click 3; sleep 1.5
 eval "$(xdotool getwindowgeometry --shell "$window")"
 import -window root -crop "420x420+$((X + 12))+$((Y + 32))" "$screens/profile-manager-menu.png"
 echo "saved $screens/profile-manager-menu.png"
+# Its programs submenu: below the five commands (20 pixels apart) and a separator (5).
+xdotool mousemove --window "$window" 100 $((82 + 5 * 20 + 5 + 12)); sleep 1.5
+import -window root -crop "560x420+$((X + 12))+$((Y + 32))" "$screens/profile-manager-programs.png"
+echo "saved $screens/profile-manager-programs.png"
+xdotool key Escape; sleep 0.3
 xdotool key Escape; sleep 0.5
 click 259 47; sleep 1 # the close area: the selected profile becomes the active one
 

@@ -44,8 +44,10 @@ void DecodeAheadPump::ShowVirtualMouse() {
         return;
     }
     mouseWindow_ = std::make_unique<VirtualMouseWindow>(*s.Mouse());
-    mouseWindow_->Create();
+    // Watched before the window reads what the mouse holds: an upload on the device worker may change it
+    // at any moment, and a report between the two would otherwise leave the window behind.
     s.SetReportObserver([window = mouseWindow_.get()] { window->RequestRefresh(); });
+    mouseWindow_->Create();
 }
 
 void DecodeAheadPump::Destroy() {
