@@ -31,8 +31,8 @@
 #include "pages/win/CDlgadvance.h"
 #include "pages/win/CMarkerSlider.h"
 #include "platform/win/WideString.h"
-#include "profile/ProgramRulesStore.h"
 #include "platform/win/Win32FileSystem.h"
+#include "profile/ProgramRulesStore.h"
 #include "skin/win/CSkinScrollWnd.h"
 #include "win/support/ProcessUsage.h"
 
