@@ -241,7 +241,8 @@ TEST(LanguageTable, NamedEntriesKeepTheTablesNumbering) {
         {TextEntry::DpiUp, 30},         {TextEntry::MouseColor, 42},        {TextEntry::Click, 43},
         {TextEntry::SystemGroup, 49},   {TextEntry::ClickGuardMessage, 57}, {TextEntry::MakerAddress, 58},
         {TextEntry::DpiStage1, 60},     {TextEntry::DpiStage8, 67},         {TextEntry::Exit, 68},
-        {TextEntry::Attention, 72},     {TextEntry::LiftOffNote, 78},       {TextEntry::WritingToMouse, 79}, {TextEntry::ActiveProfile, 81},
+        {TextEntry::Attention, 72},     {TextEntry::LiftOffNote, 78},       {TextEntry::WritingToMouse, 79},
+        {TextEntry::ActiveProfile, 81},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(static_cast<std::size_t>(c.entry), c.number);
