@@ -24,15 +24,25 @@ namespace {
 // Everything around the upload that the benchmark does not measure.
 struct Quiet : QuietHost, DiscardingFileSystem {};
 
-void FullUpload(benchmark::State& state) {
+// The virtual mouse, plugged in and connected, its waits passing for real.
+struct ConnectedMouse {
+    ConnectedMouse() {
+        mouse.Plug();
+        link.Connect();
+    }
     TraceWriter trace;
     SteadyClock real;
-    SimulatedClock clock(trace, &real);
-    VirtualMouse mouse(trace);
-    mouse.Plug();
+    SimulatedClock clock{trace, &real};
+    VirtualMouse mouse{trace};
     Quiet quiet;
-    DeviceLink link(mouse, clock, quiet, [](std::uint8_t) {});
-    link.Connect();
+    DeviceLink link{mouse, clock, quiet, [](std::uint8_t) {}};
+};
+
+void FullUpload(benchmark::State& state) {
+    ConnectedMouse connected;
+    TraceWriter& trace = connected.trace;
+    Quiet& quiet = connected.quiet;
+    DeviceLink& link = connected.link;
     ProfileSession session;
     session.Working = ProfileSettings::FactoryDefaults();
     ProfileStorage storage(session,
@@ -56,15 +66,9 @@ void FullUpload(benchmark::State& state) {
 BENCHMARK(FullUpload)->Iterations(3)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 void ProfileSwitch(benchmark::State& state) {
-    TraceWriter trace;
-    SteadyClock real;
-    SimulatedClock clock(trace, &real);
-    VirtualMouse mouse(trace);
-    mouse.Plug();
-    Quiet quiet;
-    DeviceLink link(mouse, clock, quiet, [](std::uint8_t) {});
-    link.Connect();
-    ProfileWriter writer(link, quiet);
+    ConnectedMouse connected;
+    TraceWriter& trace = connected.trace;
+    ProfileWriter writer(connected.link, connected.quiet);
 
     ProfileSettings profiles[2] = {ProfileSettings::FactoryDefaults(), ProfileSettings::FactoryDefaults()};
     ProfileSettings& other = profiles[1];

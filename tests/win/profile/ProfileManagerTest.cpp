@@ -91,6 +91,21 @@ CConfigDialog& Open(MainWindow& main) {
     return *main.window->Profiles().Dialog();
 }
 
+// Types a name over the entry at the position in the list's in-place editor and ends with Enter; false
+// when the editor did not open.
+bool RenameInPlace(CConfigDialog& dialog, int position, const wchar_t* name) {
+    dialog.List().SetCurSel(position);
+    dialog.SendMessage(WM_COMMAND, Layout::kEdit, 0);
+    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), CLBEditorWnd::kEditorId);
+    if (editor == nullptr) {
+        return false;
+    }
+    ::SetWindowTextW(editor, name);
+    ::PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);
+    Pump();
+    return true;
+}
+
 void CloseOn(MainWindow& main, int position) {
     CConfigDialog& dialog = *main.window->Profiles().Dialog();
     dialog.List().SetCurSel(position);
@@ -141,13 +156,7 @@ TEST(ProfileManager, RenamesInPlaceAndStoresTheNameOnClose) {
     StoredProfiles stored("AB", "A");
     MainWindow main(stored.setup);
     CConfigDialog& dialog = Open(main);
-    dialog.List().SetCurSel(1);
-    dialog.SendMessage(WM_COMMAND, Layout::kEdit, 0);
-    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), CLBEditorWnd::kEditorId);
-    ASSERT_NE(editor, nullptr);
-    ::SetWindowTextW(editor, L"Work");
-    ::PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);
-    Pump();
+    ASSERT_TRUE(RenameInPlace(dialog, 1, L"Work"));
     EXPECT_EQ(ListNames(dialog), (std::vector<std::string>{"A", "Work"}));
     CloseOn(main, 1);
     EXPECT_EQ(stored.Text("str.ini", "Profile", "Item1"), "Work");
@@ -299,13 +308,7 @@ TEST(ProfileManager, ProgramsFollowTheirProfileThroughRenamesAndDeletes) {
     command(1, Layout::kFirstProgram + 1); // the second program of B goes
 
     // B renamed in place, A deleted: B and C move up.
-    dialog.List().SetCurSel(1);
-    dialog.SendMessage(WM_COMMAND, Layout::kEdit, 0);
-    const HWND editor = ::GetDlgItem(dialog.List().Hwnd(), CLBEditorWnd::kEditorId);
-    ASSERT_NE(editor, nullptr);
-    ::SetWindowTextW(editor, L"B: \u518d");
-    ::PostMessageW(editor, WM_KEYDOWN, VK_RETURN, 1);
-    Pump();
+    ASSERT_TRUE(RenameInPlace(dialog, 1, L"B: \u518d"));
     dialog.List().SetCurSel(0);
     ClickArea(dialog, Layout::kDeleteArea);
     CloseOn(main, 0);
