@@ -154,6 +154,16 @@ xdotool key Escape; sleep 0.3
 xdotool key Escape; sleep 0.5
 click 259 47; sleep 1 # the close area: the selected profile becomes the active one
 
+# The notification icon's menu: the profiles above its items, the active one checked. Without a desktop
+# shell Wine keeps the icons in a small window of its own; the program's icon is its first.
+tray=$(wait_window '^Wine System Tray$' 10)
+if [[ -n "$tray" ]]; then
+    xdotool mousemove --window "$tray" 10 10 click 3; sleep 1.5
+    import -window root -crop "320x220+0+0" +repage "$screens/tray-menu.png"
+    echo "saved $screens/tray-menu.png"
+    xdotool key Escape; sleep 0.5
+fi
+
 # The upload progress under the colour note: Reset (its question answered with Enter) writes the whole
 # profile, about four seconds with the mouse's waits, and the bar shows after the first 300 ms. The
 # uploads before it have ended by then, so no earlier picture shows the bar.
