@@ -6,7 +6,8 @@
 # are opened with the mouse and a screenshot of the main window is saved after each step, with an
 # assignment menu and its submenu open, the key capture dialog, the macro assignment dialog, the macro
 # manager with a recorded macro, its context menu and its in-place editor, the profile manager with its
-# context menu, and the upload progress of a reset (build/screens/*.png).
+# context menu and its programs submenu, the notification icon's menu with the profiles, and the upload
+# progress of a reset (build/screens/*.png).
 set -euo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 screens="$top/build/screens"
