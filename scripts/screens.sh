@@ -170,7 +170,7 @@ fi
 # uploads before it have ended by then, so no earlier picture shows the bar.
 sleep 5
 click 951 619
-question=$(wait_window '^ATTENTION!!$' 20)
+question=$(wait_window '^(ATTENTION!!|ACHTUNG!!|注意!|警告!!)$' 20) # the reset question's title in the four languages
 [[ -n "$question" ]] || fail "the reset question did not appear"
 sleep 0.5; xdotool key Return
 # Wine takes up to two seconds to end the question's box without a window manager; the picture is taken

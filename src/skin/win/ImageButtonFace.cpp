@@ -3,6 +3,9 @@
 #include "framework/CMemoryDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
+#include "skin/TextFit.h"
+
+#include <cstdlib>
 
 namespace corvalith {
 
@@ -51,10 +54,49 @@ void ImageButtonFace::SetFontHeight(int height) {
 }
 
 void ImageButtonFace::DropFont() {
-    if (font_ != nullptr) {
-        ::DeleteObject(font_);
-        font_ = nullptr;
+    for (HFONT* font : {&font_, &fitted_}) {
+        if (*font != nullptr) {
+            ::DeleteObject(*font);
+            *font = nullptr;
+        }
     }
+    fittedWidth_ = -1;
+}
+
+HFONT ImageButtonFace::MakeFont(int height) const {
+    return CreateUiFont({.Face = fontFace_.c_str(),
+                         .Height = height,
+                         .Weight = kCaptionWeight,
+                         .PitchAndFamily = FF_MODERN,
+                         .Quality = CLEARTYPE_QUALITY});
+}
+
+HFONT ImageButtonFace::FittedFont(HDC dc, int available) {
+    const auto widthIn = [&](HFONT font) {
+        const HGDIOBJ previous = ::SelectObject(dc, font);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &size);
+        ::SelectObject(dc, previous);
+        return static_cast<int>(size.cx);
+    };
+    if (widthIn(font_) <= available) {
+        return font_;
+    }
+    if (fitted_ == nullptr || fittedCaption_ != caption_ || fittedWidth_ != available) {
+        if (fitted_ != nullptr) {
+            ::DeleteObject(fitted_);
+        }
+        const int height = TextFit::Height(fontHeight_, available, [&](int candidate) {
+            const HFONT font = MakeFont(candidate);
+            const int width = widthIn(font);
+            ::DeleteObject(font);
+            return width;
+        });
+        fitted_ = MakeFont(height);
+        fittedCaption_ = caption_;
+        fittedWidth_ = available;
+    }
+    return fitted_;
 }
 
 void ImageButtonFace::SetTextColours(COLORREF normal, COLORREF hover, COLORREF disabled, COLORREF pressed) {
@@ -86,11 +128,7 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, textColours_[static_cast<std::size_t>(ImageButtonLook::ChooseTextColour(state))]);
     if (font_ == nullptr) {
-        font_ = CreateUiFont({.Face = fontFace_.c_str(),
-                              .Height = fontHeight_,
-                              .Weight = kCaptionWeight,
-                              .PitchAndFamily = FF_MODERN,
-                              .Quality = CLEARTYPE_QUALITY});
+        font_ = MakeFont(fontHeight_);
     }
     const HGDIOBJ previousFont = ::SelectObject(dc, font_);
 
@@ -122,6 +160,19 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
         }
         ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, format | DT_WORDBREAK);
     } else {
+        // A caption too wide for its place is drawn in a smaller font of the same face rather than cut (a
+        // right-aligned caption allowed past its box keeps its size); one too wide even at the smallest
+        // readable height still ends in an ellipsis.
+        drawnHeight_ = fontHeight_;
+        if ((format & DT_NOCLIP) == 0) {
+            const HFONT fitted = FittedFont(dc, area.right - area.left);
+            ::SelectObject(dc, fitted);
+            if (fitted != font_) {
+                LOGFONTW description{};
+                ::GetObjectW(fitted, sizeof description, &description);
+                drawnHeight_ = std::abs(static_cast<int>(description.lfHeight));
+            }
+        }
         ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
                     format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }

@@ -44,6 +44,9 @@ public:
         return images_[static_cast<std::size_t>(which)].Bitmap();
     }
     HFONT CaptionFont() const { return font_; }
+    // The font height the last one-line caption was drawn in: the caption font's, or a smaller one's when
+    // the caption did not fit its place.
+    int DrawnCaptionHeight() const { return drawnHeight_; }
     void DropFont();
 
     // Draws the state's look over the box of dc. A caption is written over the image on a lent memory
@@ -52,9 +55,17 @@ public:
 
 private:
     void DrawCaption(HDC dc, const RECT& box, const ImageButtonLook::State& state);
+    // The caption font, or a smaller one of the same face when the one-line caption is wider than its place
+    // (the caption font selected into dc); the smaller one is kept for the caption and width it was made for.
+    HFONT FittedFont(HDC dc, int available);
+    HFONT MakeFont(int height) const;
 
     std::array<ImagePart, 4> images_;
     HFONT font_ = nullptr;
+    HFONT fitted_ = nullptr; // the smaller font of a caption too wide for its place
+    std::wstring fittedCaption_;
+    int fittedWidth_ = -1;
+    int drawnHeight_ = 0;
     std::wstring caption_;
     std::wstring fontFace_;
     int fontHeight_ = 14;
