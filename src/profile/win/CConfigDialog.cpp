@@ -7,6 +7,7 @@
 #include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
+#include "skin/TextFit.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {
@@ -17,12 +18,6 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 COLORREF FromRgb(unsigned rgb) {
     return RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF);
-}
-
-void DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
-    const std::wstring wide = WideString::FromUtf8(text);
-    RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 } // namespace
@@ -37,7 +32,45 @@ CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, 
     Template().SetStyle(WS_CHILD | WS_CLIPCHILDREN);
 }
 
+void CConfigDialog::DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
+    const std::wstring wide = WideString::FromUtf8(text);
+    const auto widthAt = [&](HFONT font) {
+        const HGDIOBJ previous = ::SelectObject(dc, font);
+        SIZE size{};
+        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
+        ::SelectObject(dc, previous);
+        return static_cast<int>(size.cx);
+    };
+    HGDIOBJ previous = nullptr;
+    if (font_ != nullptr && widthAt(font_) > box.Width()) {
+        HFONT& fitted = fittedFonts_[std::string(text)];
+        if (fitted == nullptr) {
+            fitted = MakeFont(TextFit::Height(Layout::kFontHeight, box.Width(), [&](int height) {
+                const HFONT font = MakeFont(height);
+                const int width = widthAt(font);
+                ::DeleteObject(font);
+                return width;
+            }));
+        }
+        previous = ::SelectObject(dc, fitted);
+    }
+    RECT r = ToRect(box);
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
+    if (previous != nullptr) {
+        ::SelectObject(dc, previous);
+    }
+}
+
+HFONT CConfigDialog::MakeFont(int height) const {
+    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
+    return CreateUiFont(
+        {.Face = face.c_str(), .Height = height, .Weight = FW_NORMAL, .PitchAndFamily = FF_SWISS});
+}
+
 CConfigDialog::~CConfigDialog() {
+    for (const auto& [text, font] : fittedFonts_) {
+        ::DeleteObject(font);
+    }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(brush_)}) {
         if (object != nullptr) {
             ::DeleteObject(object);
@@ -51,11 +84,7 @@ BOOL CConfigDialog::OnInitDialog() {
         BackgroundFailure::Report(prompts_, hwnd_, BackgroundDialog::ProfileManager);
         return FALSE;
     }
-    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
-    font_ = CreateUiFont({.Face = face.c_str(),
-                          .Height = Layout::kFontHeight,
-                          .Weight = FW_NORMAL,
-                          .PitchAndFamily = FF_SWISS});
+    font_ = MakeFont(Layout::kFontHeight);
     brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
     if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       ToRect(Layout::kList), this, Layout::kListId)) {
@@ -366,6 +395,7 @@ void CConfigDialog::Draw(HDC target) {
     HGDIOBJ oldFont = font_ != nullptr ? ::SelectObject(dc, font_) : nullptr;
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, kWhite);
+    // The title sits left of the logo the background carries; one too wide for its place is drawn smaller.
     DrawLabel(dc, texts_.Title, Layout::kTitle, DT_LEFT | DT_VCENTER);
     DrawLabel(dc, texts_.New, Layout::CaptionBox(Layout::kNewArea), DT_LEFT | DT_VCENTER);
     DrawLabel(dc, texts_.Delete, Layout::CaptionBox(Layout::kDeleteArea), DT_LEFT | DT_VCENTER);

@@ -12,6 +12,7 @@
 #include "skin/win/SkinImage.h"
 
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -77,6 +78,9 @@ private:
     void TakeNames();
     void Draw(HDC target);
     void LimitMessage();
+    // A label in the dialog's font, or in a smaller one of its face when the text is wider than its box.
+    void DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format);
+    HFONT MakeFont(int height) const;
     // The selected entry's name as the rules know it, or nothing without a selection.
     std::optional<std::string> SelectedRuleName();
 
@@ -95,6 +99,7 @@ private:
     CListBox list_;
     SkinImage background_;
     HFONT font_ = nullptr;
+    std::map<std::string, HFONT> fittedFonts_; // the smaller fonts of labels too wide for their boxes
     HBRUSH brush_ = nullptr;
     bool initialised_ = false;
     bool closing_ = false;
