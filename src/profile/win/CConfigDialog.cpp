@@ -7,7 +7,7 @@
 #include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
-#include "skin/TextFit.h"
+#include "skin/win/FontFitting.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {
@@ -34,24 +34,15 @@ CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, 
 
 void CConfigDialog::DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
-    const auto widthAt = [&](HFONT font) {
-        const HGDIOBJ previous = ::SelectObject(dc, font);
-        SIZE size{};
-        ::GetTextExtentPoint32W(dc, wide.c_str(), static_cast<int>(wide.size()), &size);
-        ::SelectObject(dc, previous);
-        return static_cast<int>(size.cx);
-    };
     HGDIOBJ previous = nullptr;
-    if (font_ != nullptr && widthAt(font_) > box.Width()) {
-        HFONT& fitted = fittedFonts_[std::string(text)];
-        if (fitted == nullptr) {
-            fitted = MakeFont(TextFit::Height(Layout::kFontHeight, box.Width(), [&](int height) {
-                const HFONT font = MakeFont(height);
-                const int width = widthAt(font);
-                ::DeleteObject(font);
-                return width;
-            }));
-        }
+    HFONT& fitted = fittedFonts_[std::string(text)];
+    if (fitted == nullptr) {
+        // Measured once for each text; a text that fits keeps the dialog's font.
+        const int height = FittingHeight(dc, wide, font_, Layout::kFontHeight, box.Width(),
+                                         [this](int candidate) { return MakeFont(candidate); });
+        fitted = height == Layout::kFontHeight ? font_ : MakeFont(height);
+    }
+    if (fitted != nullptr && fitted != font_) {
         previous = ::SelectObject(dc, fitted);
     }
     RECT r = ToRect(box);
@@ -69,7 +60,9 @@ HFONT CConfigDialog::MakeFont(int height) const {
 
 CConfigDialog::~CConfigDialog() {
     for (const auto& [text, font] : fittedFonts_) {
-        ::DeleteObject(font);
+        if (font != font_) {
+            ::DeleteObject(font);
+        }
     }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(brush_)}) {
         if (object != nullptr) {

@@ -99,7 +99,8 @@ private:
     CListBox list_;
     SkinImage background_;
     HFONT font_ = nullptr;
-    std::map<std::string, HFONT> fittedFonts_; // the smaller fonts of labels too wide for their boxes
+    std::map<std::string, HFONT>
+        fittedFonts_; // each label's font: the dialog's own, or a smaller one it owns
     HBRUSH brush_ = nullptr;
     bool initialised_ = false;
     bool closing_ = false;

@@ -3,9 +3,7 @@
 #include "framework/CMemoryDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
-#include "skin/TextFit.h"
-
-#include <cstdlib>
+#include "skin/win/FontFitting.h"
 
 namespace corvalith {
 
@@ -72,31 +70,21 @@ HFONT ImageButtonFace::MakeFont(int height) const {
 }
 
 HFONT ImageButtonFace::FittedFont(HDC dc, int available) {
-    const auto widthIn = [&](HFONT font) {
-        const HGDIOBJ previous = ::SelectObject(dc, font);
-        SIZE size{};
-        ::GetTextExtentPoint32W(dc, caption_.c_str(), static_cast<int>(caption_.size()), &size);
-        ::SelectObject(dc, previous);
-        return static_cast<int>(size.cx);
-    };
-    if (widthIn(font_) <= available) {
-        return font_;
-    }
-    if (fitted_ == nullptr || fittedCaption_ != caption_ || fittedWidth_ != available) {
-        if (fitted_ != nullptr) {
-            ::DeleteObject(fitted_);
-        }
-        const int height = TextFit::Height(fontHeight_, available, [&](int candidate) {
-            const HFONT font = MakeFont(candidate);
-            const int width = widthIn(font);
-            ::DeleteObject(font);
-            return width;
-        });
-        fitted_ = MakeFont(height);
+    // Measured once for each caption and width, not at every paint.
+    if (fittedCaption_ != caption_ || fittedWidth_ != available) {
         fittedCaption_ = caption_;
         fittedWidth_ = available;
+        fittedHeight_ = FittingHeight(dc, caption_, font_, fontHeight_, available,
+                                      [this](int height) { return MakeFont(height); });
+        if (fitted_ != nullptr) {
+            ::DeleteObject(fitted_);
+            fitted_ = nullptr;
+        }
+        if (fittedHeight_ != fontHeight_) {
+            fitted_ = MakeFont(fittedHeight_);
+        }
     }
-    return fitted_;
+    return fitted_ != nullptr ? fitted_ : font_;
 }
 
 void ImageButtonFace::SetTextColours(COLORREF normal, COLORREF hover, COLORREF disabled, COLORREF pressed) {
@@ -165,13 +153,8 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
         // readable height still ends in an ellipsis.
         drawnHeight_ = fontHeight_;
         if ((format & DT_NOCLIP) == 0) {
-            const HFONT fitted = FittedFont(dc, area.right - area.left);
-            ::SelectObject(dc, fitted);
-            if (fitted != font_) {
-                LOGFONTW description{};
-                ::GetObjectW(fitted, sizeof description, &description);
-                drawnHeight_ = std::abs(static_cast<int>(description.lfHeight));
-            }
+            ::SelectObject(dc, FittedFont(dc, area.right - area.left));
+            drawnHeight_ = fittedHeight_;
         }
         ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
                     format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);

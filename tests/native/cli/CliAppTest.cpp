@@ -5,6 +5,8 @@
 #include "profile/ProfileFile.h"
 #include "sim/VirtualMouse.h"
 
+#include "support/ConnectedWriter.h"
+
 #include <gtest/gtest.h>
 
 #include <sstream>
@@ -225,14 +227,9 @@ TEST(CorvalithCli, ApplyWritesTheMouseOrSaysItIsMissing) {
     EXPECT_EQ(listing.find("VID_046D"), std::string::npos) << "another maker's device is not listed";
 }
 
-// The command code of every frame sent since the trace was cleared.
+// The command code of every frame sent since the trace was cleared; the trace is cleared again.
 std::vector<int> SentCodes(TraceWriter& trace) {
-    std::vector<int> codes;
-    for (const std::string& line : trace.Lines()) {
-        if (line.rfind("set-feature 00 ", 0) == 0) {
-            codes.push_back(std::stoi(line.substr(15, 2), nullptr, 16));
-        }
-    }
+    std::vector<int> codes = test::SentCodes(trace.Lines());
     trace.Clear();
     return codes;
 }

@@ -1,8 +1,8 @@
 #include "device/DeviceLink.h"
 #include "device/ProfileWriter.h"
-#include "doubles/RecordingDebugOutput.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
+#include "support/ConnectedWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -14,35 +14,7 @@ namespace {
 
 using Kind = UploadKind;
 
-// A connected virtual mouse and the writer of its uploads.
-struct Rig {
-    Rig() {
-        mouse.Plug();
-        EXPECT_TRUE(link.Connect());
-        trace.Clear();
-    }
-    // What a profile manager's select leaves: the whole profile, then the lift-off command.
-    void WriteWhole(const ProfileSettings& profile) {
-        writer.Run(Kind::Whole, profile);
-        writer.Run(Kind::LiftOff, profile);
-    }
-    // The command code of every frame the host sent, in order.
-    std::vector<int> SentCodes() const {
-        std::vector<int> codes;
-        for (const std::string& line : trace.Lines()) {
-            if (line.rfind("set-feature 00 ", 0) == 0) {
-                codes.push_back(std::stoi(line.substr(15, 2), nullptr, 16));
-            }
-        }
-        return codes;
-    }
-    TraceWriter trace;
-    SimulatedClock clock{trace};
-    VirtualMouse mouse{trace};
-    test::RecordingDebugOutput debug;
-    DeviceLink link{mouse, clock, debug, [](std::uint8_t) {}};
-    ProfileWriter writer{link, debug};
-};
+using Rig = test::ConnectedWriter<SimulatedClock>;
 
 std::vector<int> Repeated(int code, int times) {
     return std::vector<int>(static_cast<std::size_t>(times), code);
@@ -104,7 +76,7 @@ TEST(ProfileSwitch, SendsOnlyTheGroupsThatDifferFromWhatTheMouseHolds) {
         ProfileSettings target = base;
         c.change(target);
         rig.writer.Run(Kind::Switch, target);
-        EXPECT_EQ(rig.SentCodes(), c.sent) << c.name;
+        EXPECT_EQ(test::SentCodes(rig.trace.Lines()), c.sent) << c.name;
     }
 }
 

@@ -2,9 +2,9 @@
 #include "device/DeviceLink.h"
 #include "device/ProfileWriter.h"
 #include "device/UploadQueue.h"
-#include "doubles/RecordingDebugOutput.h"
 #include "sim/SimulatedClock.h"
 #include "sim/VirtualMouse.h"
+#include "support/ConnectedWriter.h"
 
 #include <gtest/gtest.h>
 
@@ -49,26 +49,7 @@ private:
     bool reached_ = false;
 };
 
-// A connected virtual mouse and the writer of its uploads, on the given clock.
-template <typename Clock> struct Rig {
-    Rig() {
-        mouse.Plug();
-        EXPECT_TRUE(link.Connect());
-        trace.Clear();
-    }
-    TraceWriter trace;
-    Clock clock{trace};
-    VirtualMouse mouse{trace};
-    test::RecordingDebugOutput debug;
-    std::promise<std::uint8_t> stageEvent; // the first DPI-stage event the reader thread hands over
-    DeviceLink link{mouse, clock, debug, [this](std::uint8_t stage) {
-                        try {
-                            stageEvent.set_value(stage);
-                        } catch (const std::future_error&) {
-                        }
-                    }};
-    ProfileWriter writer{link, debug};
-};
+template <typename Clock> using Rig = test::ConnectedWriter<Clock>;
 
 // The n-th profile the user makes: each differs from the others in every group the test sends.
 ProfileSettings Version(int n) {

@@ -7,6 +7,7 @@
 #include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
+#include "win/support/PopupMenus.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -65,22 +66,8 @@ const Bytes kBack = {0x00, 0xF3, 0x00, 0x02};
 const Bytes kDpiUp = {0x00, 0x00, 0x01, 0x08};
 const Bytes kDpiDown = {0x00, 0x00, 0x02, 0x08};
 
-// The popup-menu windows of this thread that are shown.
-std::vector<HWND> PopupMenuWindows() {
-    std::vector<HWND> found;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+using test::MenuOf;
+using test::PopupMenuWindows;
 
 void PressMenuKey(HWND popup, UINT key, int times = 1) {
     for (int i = 0; i < times; ++i) {
@@ -188,7 +175,7 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
                 EXPECT_EQ(shown.top, box.top) << c.code;
                 EXPECT_EQ(main.window->Model().SelectedSlot(), 2)
                     << "the row stays lit while its menu is open";
-                const auto menu = reinterpret_cast<HMENU>(::SendMessageW(popups[0], MN_GETHMENU, 0, 0));
+                const auto menu = MenuOf(popups[0]);
                 mainItems = ItemsOf(menu, owner);
                 PressMenuKey(popups[0], VK_DOWN, 8);
                 PressMenuKey(popups[0], VK_RIGHT);
@@ -199,7 +186,7 @@ TEST(AssignmentMenu, OpensBesideTheBoxWithItsItemsInTheLanguageAndFramedSubmenus
                 const std::vector<HWND> popups = PopupMenuWindows();
                 ASSERT_EQ(popups.size(), 2u);
                 for (HWND popup : popups) {
-                    const auto menu = reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0));
+                    const auto menu = MenuOf(popup);
                     if (::GetMenuItemCount(menu) == 3) {
                         dpiItems = ItemsOf(menu, owner);
                     }

@@ -2,6 +2,7 @@
 #include "controls/win/CMenuWndHook.h"
 #include "framework/CWnd.h"
 #include "win/support/PixelSurface.h"
+#include "win/support/PopupMenus.h"
 
 #include <gtest/gtest.h>
 
@@ -56,22 +57,8 @@ protected:
     }
 };
 
-// The popup-menu windows of this thread that are shown, in creation order as the system lists them.
-std::vector<HWND> PopupMenuWindows() {
-    std::vector<HWND> found;
-    ::EnumThreadWindows(
-        ::GetCurrentThreadId(),
-        [](HWND window, LPARAM list) -> BOOL {
-            wchar_t name[16] = {};
-            ::GetClassNameW(window, name, 16);
-            if (std::wstring(name) == L"#32768" && ::IsWindowVisible(window)) {
-                reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
-    return found;
-}
+using test::MenuOf;
+using test::PopupMenuWindows;
 
 void PressKey(HWND window, UINT key) {
     ::PostMessageW(window, WM_KEYDOWN, key, 1);

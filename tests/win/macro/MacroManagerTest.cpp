@@ -7,6 +7,7 @@
 #include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
+#include "win/support/PopupMenus.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -453,8 +454,7 @@ TEST(MacroManager, ContextMenuCommandsInsertButtonsAndDelays) {
 
 TEST(MacroManager, TheEventListsRightButtonOpensTheMenuInTheLanguage) {
     Manager m(kTwoMacros);
-    int items = 0;
-    std::vector<std::wstring> texts;
+    std::vector<UINT> ids;
     m.Run({
         [] {
             const HWND list = Child(CMacroProgramDialog::kEventListId);
@@ -462,19 +462,12 @@ TEST(MacroManager, TheEventListsRightButtonOpensTheMenuInTheLanguage) {
             ::PostMessageW(list, WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(20, 5));
         },
         [&] {
-            const HWND popup = ::FindWindowW(L"#32768", nullptr);
-            const HMENU menu = popup != nullptr
-                                   ? reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0))
-                                   : nullptr;
-            items = menu != nullptr ? ::GetMenuItemCount(menu) : 0;
-            for (int i = 0; i < items; ++i) {
-                texts.push_back(std::to_wstring(::GetMenuItemID(menu, i)));
-            }
+            ids = test::ShownMenuIds();
             ::EndMenu();
         },
         [] { ClickCancel(); },
     });
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"32771", L"32772", L"32773", L"32774", L"32786"}));
+    EXPECT_EQ(ids, (std::vector<UINT>{32771, 32772, 32773, 32774, 32786}));
 }
 
 } // namespace

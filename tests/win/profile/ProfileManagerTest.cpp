@@ -6,6 +6,7 @@
 #include "skin/SkinFileNames.h"
 #include "win/support/MainWindowFixture.h"
 #include "win/support/ModalScript.h"
+#include "win/support/PopupMenus.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -328,13 +329,7 @@ TEST(ProfileManager, TheIconMenuListsTheProfilesAndSwitchesWithoutTheWindow) {
     std::vector<UINT> ids;
     {
         test::ModalScript script({[&] {
-            const HWND popup = ::FindWindowW(L"#32768", nullptr);
-            const HMENU menu = popup != nullptr
-                                   ? reinterpret_cast<HMENU>(::SendMessageW(popup, MN_GETHMENU, 0, 0))
-                                   : nullptr;
-            for (int i = 0; menu != nullptr && i < ::GetMenuItemCount(menu); ++i) {
-                ids.push_back(::GetMenuItemID(menu, i));
-            }
+            ids = test::ShownMenuIds();
             ::EndMenu();
         }});
         main.window->SendMessage(CMouseConfigurationDlg::kTrayNotification, CTrayIcon::kIconId, WM_RBUTTONUP);
