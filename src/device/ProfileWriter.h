@@ -27,7 +27,6 @@ public:
     static ProfileGroups GroupsOf(UploadKind kind);
     // How many reports the groups send (feature reports set and read, output and input reports).
     static std::uint16_t ReportCount(ProfileGroups groups);
-    static std::uint16_t ReportCount(UploadKind kind) { return ReportCount(GroupsOf(kind)); }
 
     // Sends the operation's reports. progress hears its start, each report and its end; while *stop is
     // true the remaining reports are dropped. True when every report went through.

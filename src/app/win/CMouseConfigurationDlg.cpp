@@ -9,6 +9,8 @@
 #include "pages/win/CDlgSplash.h"
 #include "platform/win/WideString.h"
 
+#include <algorithm>
+
 namespace corvalith {
 
 namespace {
@@ -87,12 +89,11 @@ BOOL CMouseConfigurationDlg::OnInitDialog() {
                                              : std::string();
                               },
                               [this](const std::string& profile) {
-                                  const std::vector<std::string> names = profiles_->StoredList().Names();
-                                  for (std::size_t position = 0; position < names.size(); ++position) {
-                                      if (names[position] == profile) {
-                                          SwitchProfile(static_cast<int>(position));
-                                          return;
-                                      }
+                                  ProfileList list = profiles_->StoredList();
+                                  const std::vector<std::string> names = list.Names();
+                                  const auto found = std::find(names.begin(), names.end(), profile);
+                                  if (found != names.end()) {
+                                      SwitchProfile(std::move(list), static_cast<int>(found - names.begin()));
                                   }
                               }});
     // The window waits hidden in the tray: no control takes the focus now (under Wine that activates the
@@ -387,7 +388,7 @@ void CMouseConfigurationDlg::OnTray(WPARAM wParam, LPARAM lParam) {
 void CMouseConfigurationDlg::ShowIconMenu() {
     ProgramServices& s = *services_;
     const LanguageTable& t = s.Language;
-    const ProfileList list = profiles_->StoredList();
+    ProfileList list = profiles_->StoredList();
     const std::vector<std::string> names = list.Names();
     const UINT chosen = MainWindowMenus::ShowIconMenu(
         canvas_->MainFont(),
@@ -400,13 +401,18 @@ void CMouseConfigurationDlg::ShowIconMenu() {
         s.Rules().SetEnabled(!s.Rules().Enabled());
         s.SaveRules();
     } else if (const int position = TrayMenuPlan::ProfileOf(chosen, names.size()); position >= 0) {
-        SwitchProfile(position);
+        SwitchProfile(std::move(list), position);
     }
 }
 
 void CMouseConfigurationDlg::SwitchProfile(int position) {
+    SwitchProfile(profiles_->StoredList(), position);
+}
+
+void CMouseConfigurationDlg::SwitchProfile(ProfileList list, int position) {
     ProgramServices& s = *services_;
-    if (const std::optional<std::string> name = profiles_->SwitchTo(position, s.CaptionSection(), *this)) {
+    if (const std::optional<std::string> name =
+            profiles_->SwitchTo(std::move(list), position, s.CaptionSection(), *this)) {
         tray_.ShowBalloon(L"Info", WideString::FromUtf8(s.Language.Text(TextEntry::ActiveProfile) + *name),
                           kSwitchBalloonMs);
     }

@@ -88,6 +88,8 @@ public:
     // The tray's quick switch: the profile at the list position becomes the active one, as the profile
     // manager's choice would make it, and a balloon names it.
     void SwitchProfile(int position);
+    // The same with the stored list already read.
+    void SwitchProfile(ProfileList list, int position);
 
     BOOL PreTranslateMessage(MSG* msg) override;
 

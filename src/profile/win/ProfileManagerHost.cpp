@@ -53,12 +53,13 @@ ProfileList ProfileManagerHost::StoredList() {
     return list_->Read(session_);
 }
 
-std::optional<std::string> ProfileManagerHost::SwitchTo(int position, std::string_view captionSection,
+std::optional<std::string> ProfileManagerHost::SwitchTo(ProfileList list, int position,
+                                                        std::string_view captionSection,
                                                         IProfileWindow& window) {
     if (dialog_) {
         return std::nullopt;
     }
-    ProfileList list = StoredList();
+    Prepare();
     if (position < 0 || static_cast<std::size_t>(position) >= list.Count()) {
         return std::nullopt;
     }

@@ -39,11 +39,11 @@ public:
                       IProfileWindow& window);
     // The stored profile list, its current entry selected.
     ProfileList StoredList();
-    // The tray's quick switch and the program in front: the entry at the position becomes the current
-    // profile, stored and loaded as the manager's close would, and reaches the mouse as a switch (only
-    // what differs). Nothing while the manager is open or for a position the list does not have; the
-    // name of the profile made active otherwise.
-    std::optional<std::string> SwitchTo(int position, std::string_view captionSection,
+    // The tray's quick switch and the program in front: the entry at the position of the stored list (as
+    // StoredList read it) becomes the current profile, stored and loaded as the manager's close would, and
+    // reaches the mouse as a switch (only what differs). Nothing while the manager is open or for a position
+    // the list does not have; the name of the profile made active otherwise.
+    std::optional<std::string> SwitchTo(ProfileList list, int position, std::string_view captionSection,
                                         IProfileWindow& window);
     // Destroys the manager's window if it is open.
     void Close();
