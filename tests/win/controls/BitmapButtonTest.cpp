@@ -15,6 +15,16 @@
 namespace corvalith {
 namespace {
 
+// A button state as the owner draws it, and the colour the face shows for it.
+struct Case {
+    const char* name;
+    bool checked;
+    bool hover;
+    bool enabled;
+    UINT itemState;
+    COLORREF colour;
+};
+
 using Image = ImageButtonLook::Image;
 
 // A bitmap of one colour.
@@ -77,14 +87,6 @@ TEST_F(BitmapButtonTest, EachStateDrawsItsImage) {
     Give(button);
     EXPECT_EQ(button.GetStyle() & (WS_BORDER | WS_TABSTOP), 0u);
 
-    struct Case {
-        const char* name;
-        bool checked;
-        bool hover;
-        bool enabled;
-        UINT itemState;
-        COLORREF colour;
-    };
     const Case cases[] = {
         {"normal", false, false, true, 0, colours_[0]},
         {"pressed", false, false, true, ODS_SELECTED, colours_[2]},
@@ -216,14 +218,6 @@ TEST_F(BitmapButtonTest, SkinImagesAreTakenAtTheFirstDrawAndEachFileIsDecodedOnc
     EXPECT_EQ(first.GetStyle() & (WS_BORDER | WS_TABSTOP), 0u);
     EXPECT_EQ(skins.DecodeCount(), 0); // nothing is decoded before a draw
 
-    struct Case {
-        const char* name;
-        bool checked;
-        bool hover;
-        bool enabled;
-        UINT itemState;
-        COLORREF colour;
-    };
     const Case cases[] = {
         {"normal", false, false, true, 0, colours_[0]},
         {"hover", false, true, true, 0, colours_[1]},
