@@ -1,5 +1,8 @@
 #include "Canvas.h"
 
+#include "skin/SkinArtSet.h"
+
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -16,13 +19,28 @@ void Fail(const std::string& what) {
     std::exit(1);
 }
 
+// The pixel edge nearest to a coordinate in device pixels; halves go up, and a hair below a half counts
+// as the half, since a 1x edge at a half pixel may come out of the transformation a rounding error short.
+double NearestEdge(double device) {
+    return std::floor(device + 0.5 + 1e-9);
+}
+
 } // namespace
 
-Canvas::Canvas(int width, int height, bool alpha) : width_(width), height_(height), alpha_(alpha) {
-    surface_ = cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, width, height);
+Canvas::Canvas(int width, int height, bool alpha, int set)
+    : width_(width), height_(height), alpha_(alpha), set_(set),
+      pixelWidth_(corvalith::SkinArtSet::Scaled(width, set)),
+      pixelHeight_(corvalith::SkinArtSet::Scaled(height, set)) {
+    surface_ = cairo_image_surface_create(alpha ? CAIRO_FORMAT_ARGB32 : CAIRO_FORMAT_RGB24, pixelWidth_,
+                                          pixelHeight_);
     cr_ = cairo_create(surface_);
     if (cairo_status(cr_) != CAIRO_STATUS_SUCCESS) {
-        Fail("cannot make a " + std::to_string(width) + "x" + std::to_string(height) + " surface");
+        Fail("cannot make a " + std::to_string(pixelWidth_) + "x" + std::to_string(pixelHeight_) +
+             " surface");
+    }
+    if (set_ != 100 && width_ > 0 && height_ > 0) {
+        cairo_scale(cr_, static_cast<double>(pixelWidth_) / width_,
+                    static_cast<double>(pixelHeight_) / height_);
     }
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_ROUND);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_ROUND);
@@ -118,7 +136,46 @@ void Canvas::VerticalGradient(const Colour& top, const Colour& bottom) const {
     FillVertical(top, bottom, 0, height_);
 }
 
+void Canvas::FillSnapped(double x0, double y0, double x1, double y1, const Colour& colour,
+                         const double* inner) const {
+    // Both rectangles in device pixels, edges on the pixel grid.
+    auto snap = [this](double ux0, double uy0, double ux1, double uy1, double* box) {
+        cairo_user_to_device(cr_, &ux0, &uy0);
+        cairo_user_to_device(cr_, &ux1, &uy1);
+        box[0] = NearestEdge(std::min(ux0, ux1));
+        box[1] = NearestEdge(std::min(uy0, uy1));
+        box[2] = std::max(NearestEdge(std::max(ux0, ux1)), box[0] + 1);
+        box[3] = std::max(NearestEdge(std::max(uy0, uy1)), box[1] + 1);
+    };
+    double outer[4];
+    snap(x0, y0, x1, y1, outer);
+    double hole[4] = {};
+    if (inner != nullptr) {
+        snap(inner[0], inner[1], inner[2], inner[3], hole);
+        // The edge keeps at least one pixel on each side.
+        hole[0] = std::max(hole[0], outer[0] + 1);
+        hole[1] = std::max(hole[1], outer[1] + 1);
+        hole[2] = std::min(hole[2], outer[2] - 1);
+        hole[3] = std::min(hole[3], outer[3] - 1);
+    }
+    cairo_save(cr_);
+    cairo_identity_matrix(cr_);
+    cairo_new_path(cr_);
+    cairo_rectangle(cr_, outer[0], outer[1], outer[2] - outer[0], outer[3] - outer[1]);
+    if (hole[2] > hole[0] && hole[3] > hole[1]) {
+        cairo_rectangle(cr_, hole[0], hole[1], hole[2] - hole[0], hole[3] - hole[1]);
+        cairo_set_fill_rule(cr_, CAIRO_FILL_RULE_EVEN_ODD);
+    }
+    Fill(colour);
+    cairo_restore(cr_);
+}
+
 void Canvas::PixelFrame(int x, int y, int w, int h, const Colour& colour) const {
+    if (set_ != 100) {
+        const double inner[4] = {x + 1.0, y + 1.0, x + w - 1.0, y + h - 1.0};
+        FillSnapped(x, y, x + w, y + h, colour, inner);
+        return;
+    }
     cairo_rectangle(cr_, x + 0.5, y + 0.5, w - 1, h - 1);
     cairo_save(cr_);
     cairo_set_line_join(cr_, CAIRO_LINE_JOIN_MITER);
@@ -127,6 +184,15 @@ void Canvas::PixelFrame(int x, int y, int w, int h, const Colour& colour) const 
 }
 
 void Canvas::PixelLine(double x0, double y0, double x1, double y1, const Colour& colour, double width) const {
+    if (set_ != 100 && (x0 == x1 || y0 == y1)) {
+        const double half = width / 2;
+        if (y0 == y1) {
+            FillSnapped(x0, y0 - half, x1, y0 + half, colour);
+        } else {
+            FillSnapped(x0 - half, y0, x0 + half, y1, colour);
+        }
+        return;
+    }
     cairo_save(cr_);
     cairo_set_line_cap(cr_, CAIRO_LINE_CAP_BUTT);
     cairo_move_to(cr_, x0, y0);
@@ -178,8 +244,19 @@ void Canvas::Text(const std::string& text, double x, double y, double size, cons
 
 void Canvas::Paint(const Canvas& other, double x, double y, double alpha) const {
     cairo_surface_flush(other.surface_);
-    cairo_set_source_surface(cr_, other.surface_, x, y);
+    if (other.set_ == 100) {
+        cairo_set_source_surface(cr_, other.surface_, x, y);
+        cairo_paint_with_alpha(cr_, alpha);
+        return;
+    }
+    // The other canvas's pixels brought back to its 1x size.
+    cairo_save(cr_);
+    cairo_translate(cr_, x, y);
+    cairo_scale(cr_, static_cast<double>(other.width_) / other.pixelWidth_,
+                static_cast<double>(other.height_) / other.pixelHeight_);
+    cairo_set_source_surface(cr_, other.surface_, 0, 0);
     cairo_paint_with_alpha(cr_, alpha);
+    cairo_restore(cr_);
 }
 
 void Canvas::Glow(const Colour& colour, double spread) const {
@@ -208,13 +285,13 @@ std::vector<std::uint8_t> Canvas::StraightBgra() const {
     cairo_surface_flush(surface_);
     const unsigned char* data = cairo_image_surface_get_data(surface_);
     const int stride = cairo_image_surface_get_stride(surface_);
-    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(width_) * height_ * 4);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
+    std::vector<std::uint8_t> pixels(static_cast<std::size_t>(pixelWidth_) * pixelHeight_ * 4);
+    for (int y = 0; y < pixelHeight_; ++y) {
+        for (int x = 0; x < pixelWidth_; ++x) {
             // cairo keeps premultiplied ARGB in native (little-endian) order: blue, green, red, alpha.
             const unsigned char* p =
                 data + static_cast<std::size_t>(y) * stride + static_cast<std::size_t>(x) * 4;
-            std::uint8_t* q = pixels.data() + (static_cast<std::size_t>(y) * width_ + x) * 4;
+            std::uint8_t* q = pixels.data() + (static_cast<std::size_t>(y) * pixelWidth_ + x) * 4;
             const unsigned alpha = alpha_ ? p[3] : 255;
             for (int c = 0; c < 3; ++c) {
                 q[c] = alpha == 0
@@ -238,17 +315,17 @@ void Canvas::WriteJpeg(const std::string& path, int quality) const {
     info.err = jpeg_std_error(&errors);
     jpeg_create_compress(&info);
     jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(width_);
-    info.image_height = static_cast<JDIMENSION>(height_);
+    info.image_width = static_cast<JDIMENSION>(pixelWidth_);
+    info.image_height = static_cast<JDIMENSION>(pixelHeight_);
     info.input_components = 3;
     info.in_color_space = JCS_RGB;
     jpeg_set_defaults(&info);
     jpeg_set_quality(&info, quality, TRUE);
     jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width_) * 3);
-    for (int y = 0; y < height_; ++y) {
-        for (int x = 0; x < width_; ++x) {
-            const std::uint8_t* p = bgra.data() + (static_cast<std::size_t>(y) * width_ + x) * 4;
+    std::vector<JSAMPLE> row(static_cast<std::size_t>(pixelWidth_) * 3);
+    for (int y = 0; y < pixelHeight_; ++y) {
+        for (int x = 0; x < pixelWidth_; ++x) {
+            const std::uint8_t* p = bgra.data() + (static_cast<std::size_t>(y) * pixelWidth_ + x) * 4;
             row[static_cast<std::size_t>(x) * 3 + 0] = p[2];
             row[static_cast<std::size_t>(x) * 3 + 1] = p[1];
             row[static_cast<std::size_t>(x) * 3 + 2] = p[0];

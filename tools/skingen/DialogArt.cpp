@@ -35,8 +35,8 @@ void Splash(const Canvas& c) {
         cairo_line_to(cr, 420 + 60 * i, 0);
         c.Stroke(kWhite.WithAlpha(0.025), 18);
     }
-    // The mouse, turned and lit from behind.
-    Canvas mouse(MouseArt::kTop.width, MouseArt::kTop.height);
+    // The mouse, turned and lit from behind, drawn in this picture's set.
+    Canvas mouse(MouseArt::kTop.width, MouseArt::kTop.height, true, c.Set());
     MouseArt::DrawTop(mouse);
     cairo_save(cr);
     cairo_translate(cr, 390, 215);

@@ -51,13 +51,13 @@ std::vector<std::string> SkinSet::Unlisted() {
     return Missing(DrawnPaths(), Sorted(corvalith::SkinFileNames::All()));
 }
 
-int SkinSet::WriteAll(const std::string& folder) {
+int SkinSet::WriteAll(const std::string& folder, int set) {
     int written = 0;
     for (const SkinFile& file : All()) {
         const std::filesystem::path path = std::filesystem::path(folder) / file.path;
         std::filesystem::create_directories(path.parent_path());
         const bool jpeg = path.extension() == ".jpg";
-        Canvas canvas(file.width, file.height, file.alpha && !jpeg);
+        Canvas canvas(file.width, file.height, file.alpha && !jpeg, set);
         file.draw(canvas);
         if (jpeg) {
             canvas.WriteJpeg(path.string(), 92);

@@ -7,7 +7,7 @@
 
 namespace skingen {
 
-// Every file of the Skins folder, drawn and written under a folder.
+// Every file of the Skins folder, drawn and written under a folder in one of the art sets.
 class SkinSet {
 public:
     static SkinFiles All();
@@ -15,8 +15,9 @@ public:
     // does not hold (each list empty when the two agree).
     static std::vector<std::string> Undrawn();
     static std::vector<std::string> Unlisted();
-    // Writes every file, creating its folders; returns the number written.
-    static int WriteAll(const std::string& folder);
+    // Writes every file drawn for the set (100, 150 or 200 %), creating its folders; returns the number
+    // written.
+    static int WriteAll(const std::string& folder, int set = 100);
 };
 
 } // namespace skingen
