@@ -2,7 +2,7 @@
 ; makensis -INPUTCHARSET UTF8 and these definitions (installer/CMakeLists.txt passes them):
 ;   VERSION     the product version, major.minor.patch
 ;   PUBLISHER   the publisher shown in "Apps & features"
-;   BIN         the folder of the Windows programs and their Skins folder (build/win64/bin)
+;   BIN         the folder of the Windows programs and their Skins folders (build/win64/bin)
 ;   ICON        the program's icon
 ;   OUTFILE     the setup program to write
 ;
@@ -152,6 +152,8 @@ Section "$(SectionProgram)" SectionProgram
     File "${BIN}/corvalith-show.exe"
     File "${BIN}/corvalith-cli.exe"
     File /r "${BIN}/Skins"
+    File /r "${BIN}/Skins150"
+    File /r "${BIN}/Skins200"
     CreateDirectory "$R8\Update\3360"
     ; The firmware updater is not ours: whatever its folder holds stays.
     ${If} ${FileExists} "$INSTDIR\Update\*.*"
@@ -277,6 +279,8 @@ Section "Uninstall"
     Delete "$INSTDIR\corvalith-show.exe"
     Delete "$INSTDIR\corvalith-cli.exe"
     RMDir /r "$INSTDIR\Skins"
+    RMDir /r "$INSTDIR\Skins150"
+    RMDir /r "$INSTDIR\Skins200"
     RMDir "$INSTDIR\Update\3360"
     RMDir "$INSTDIR\Update"
     Delete "$INSTDIR\Uninstall.exe"

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds the portable zip: Corvalith\ (the programs, Skins, an empty Update\3360\), defaults\<LANG>\ (the
-# four languages' first data folders) and README.txt, in CRLF for Notepad.
+# Builds the portable zip: Corvalith\ (the programs, Skins and its 150 % and 200 % sets Skins150 and
+# Skins200, an empty Update\3360\), defaults\<LANG>\ (the four languages' first data folders) and
+# README.txt, in CRLF for Notepad.
 #
 #   installer/make-portable.sh OUTPUT.zip BIN-FOLDER DEFAULTS-FOLDER README-TEMPLATE VERSION
 set -euo pipefail
@@ -13,7 +14,7 @@ stage=$(mktemp -d)
 trap 'rm -rf "$stage"' EXIT
 mkdir -p "$stage/Corvalith/Update/3360" "$stage/defaults"
 cp "$bin/Corvalith.exe" "$bin/corvalith-show.exe" "$bin/corvalith-cli.exe" "$stage/Corvalith/"
-cp -r "$bin/Skins" "$stage/Corvalith/"
+cp -r "$bin/Skins" "$bin/Skins150" "$bin/Skins200" "$stage/Corvalith/"
 for language in EN DE CHS CHT; do
     cp -r "$defaults/$language" "$stage/defaults/"
 done

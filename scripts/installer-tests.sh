@@ -11,7 +11,8 @@
 #      every one of them byte for byte;
 #   6. the silent uninstall removes the program folder, the shortcut and the registry entries, and keeps
 #      the data folder;
-#   7. the portable zip holds the programs, Skins, Update\3360\, the four languages' defaults and its text.
+#   7. the portable zip holds the programs, Skins, Skins150, Skins200, Update\3360\, the four languages'
+#      defaults and its text.
 # Prints one line per check and a summary; exit status 1 when any check failed.
 set -uo pipefail
 top=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -75,13 +76,15 @@ program_folder_is_complete() {
         cmp -s "$bin/$file" "$program_dir/$file" || { echo "    $file differs or is missing" >&2; return 1; }
     done
     [[ -f "$program_dir/Uninstall.exe" ]] || { echo "    no Uninstall.exe" >&2; return 1; }
-    diff -r -q "$bin/Skins" "$program_dir/Skins" >&2 || return 1
+    for skins in Skins Skins150 Skins200; do
+        diff -r -q "$bin/$skins" "$program_dir/$skins" >&2 || return 1
+    done
     [[ -d "$program_dir/Update/3360" && -z "$(ls -A "$program_dir/Update/3360")" ]] ||
         { echo "    Update\\3360 is missing or not empty" >&2; return 1; }
     # Nothing but these, and no folder left from the swap beside it.
     local listed
     listed=$(ls "$program_dir" | tr '\n' ' ')
-    [[ "$listed" == "Corvalith.exe Skins Uninstall.exe Update corvalith-cli.exe corvalith-show.exe " ]] ||
+    [[ "$listed" == "Corvalith.exe Skins Skins150 Skins200 Uninstall.exe Update corvalith-cli.exe corvalith-show.exe " ]] ||
         { echo "    the program folder holds: $listed" >&2; return 1; }
     [[ ! -e "$program_dir.new" && ! -e "$program_dir.old" ]] || { echo "    a swap folder is left" >&2; return 1; }
 }
@@ -96,7 +99,7 @@ check "/S /LANG=FR ends with exit code 2 (got $status) and installs nothing" \
 install /S /LANG=DE
 status=$?
 check "/S /LANG=DE ends with exit code 0 (got $status)" test "$status" -eq 0
-check "the program folder holds the programs, Skins, an empty Update\\3360 and the uninstaller" program_folder_is_complete
+check "the program folder holds the programs, Skins, Skins150, Skins200, an empty Update\\3360 and the uninstaller" program_folder_is_complete
 check "the Start-menu shortcut is there" test -f "$shortcut"
 uninstall_values=(
     "DisplayName|Corvalith"
@@ -218,7 +221,9 @@ if [[ -f "$portable" ]]; then
     ok=1
     for file in $expected; do [[ -f "$work/zip/$file" ]] || ok=0; done
     check "the zip holds README.txt and the three programs" test $ok -eq 1
-    check "the zip's Skins are the build's" diff -r -q "$bin/Skins" "$work/zip/Corvalith/Skins"
+    for skins in Skins Skins150 Skins200; do
+        check "the zip's $skins are the build's" diff -r -q "$bin/$skins" "$work/zip/Corvalith/$skins"
+    done
     check "the zip holds an empty Update\\3360" \
         bash -c '[[ -d "$1" && -z "$(ls -A "$1")" ]]' _ "$work/zip/Corvalith/Update/3360"
     for language in EN DE CHS CHT; do
