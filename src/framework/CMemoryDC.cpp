@@ -1,5 +1,8 @@
 #include "framework/CMemoryDC.h"
 
+#include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
+
 #include <algorithm>
 
 namespace corvalith {
@@ -33,10 +36,11 @@ KeptSurface kept;
 } // namespace
 
 CMemoryDC::CMemoryDC(HDC target, int width, int height)
-    : width_(width > 0 ? width : 0), height_(height > 0 ? height : 0), area_{0, 0, width_, height_} {
+    : scale_(WorldScale::Of(target)), width_(width > 0 ? width : 0),
+      height_(height > 0 ? height : 0), area_{0, 0, width_, height_} {
     // A bitmap of at least one pixel keeps the surface usable for an empty window.
-    const int bitmapWidth = width_ > 0 ? width_ : 1;
-    const int bitmapHeight = height_ > 0 ? height_ : 1;
+    const int bitmapWidth = width_ > 0 ? scale_.ToDevice(width_) : 1;
+    const int bitmapHeight = height_ > 0 ? scale_.ToDevice(height_) : 1;
     if (kept.Free()) {
         if (const HDC dc = kept.Take(bitmapWidth, bitmapHeight); dc != nullptr) {
             // Whatever the last painter selected or clipped is put back when this one ends.
@@ -46,6 +50,7 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height)
                 dc_ = dc;
                 // Black, as a new bitmap starts: a painter without its image leaves no earlier drawing.
                 ::PatBlt(dc_, 0, 0, bitmapWidth, bitmapHeight, BLACKNESS);
+                WorldScale::Apply(dc_, scale_);
                 return;
             }
         }
@@ -53,11 +58,12 @@ CMemoryDC::CMemoryDC(HDC target, int width, int height)
     // A surface drawn on inside another's drawing gets its own.
     if (own_.Create(bitmapWidth, bitmapHeight, target)) {
         dc_ = own_.Dc();
+        WorldScale::Apply(dc_, scale_);
     }
 }
 
 CMemoryDC::CMemoryDC(const PAINTSTRUCT& paint, int width, int height) : CMemoryDC(paint.hdc, width, height) {
-    ClipTo(paint.rcPaint);
+    ClipTo(ToRect(scale_.ToLogical(FromRect(paint.rcPaint))));
 }
 
 CMemoryDC::~CMemoryDC() {
@@ -75,8 +81,9 @@ void CMemoryDC::ClipTo(const RECT& area) {
     if (dc_ == nullptr) {
         return;
     }
-    // The surface has no mapping of its own, so its coordinates are the region's device coordinates.
-    const HRGN region = ::CreateRectRgnIndirect(&area_);
+    // A clipping region is in the bitmap's own pixels.
+    const RECT device = ToRect(scale_.ToDevice(FromRect(area_)));
+    const HRGN region = ::CreateRectRgnIndirect(&device);
     ::SelectClipRgn(dc_, region);
     if (region != nullptr) {
         ::DeleteObject(region);
@@ -92,8 +99,16 @@ bool CMemoryDC::CopyTo(HDC target, int x, int y) const {
     if (width <= 0 || height <= 0) {
         return true; // nothing to copy
     }
-    return ::BitBlt(target, x + area_.left, y + area_.top, width, height, dc_, area_.left, area_.top,
-                    SRCCOPY) != FALSE;
+    if (scale_.IsIdentity()) {
+        return ::BitBlt(target, x + area_.left, y + area_.top, width, height, dc_, area_.left, area_.top,
+                        SRCCOPY) != FALSE;
+    }
+    // Pixel for pixel: both contexts' transforms are set aside for the copy.
+    const Rect from = scale_.ToDevice(FromRect(area_));
+    const WorldScale plainSource(dc_, DisplayScale());
+    const WorldScale plainTarget(target, DisplayScale());
+    return ::BitBlt(target, scale_.ToDevice(x + area_.left), scale_.ToDevice(y + area_.top), from.Width(),
+                    from.Height(), dc_, from.Left, from.Top, SRCCOPY) != FALSE;
 }
 
 } // namespace corvalith

@@ -1,16 +1,24 @@
 #include "framework/CWholePaintDC.h"
 
+#include "framework/WorldScale.h"
+
 namespace corvalith {
 
-CWholePaintDC::CWholePaintDC(HWND window) : window_(window) {
+CWholePaintDC::CWholePaintDC(const CWnd& window) : window_(window.Hwnd()), scale_(window.Scale()) {
     // Validated first: anything the drawing itself invalidates is painted by the next WM_PAINT.
     ::ValidateRect(window_, nullptr);
-    ::GetClientRect(window_, &client_);
+    client_ = window.GetClientRect();
     dc_ = ::GetDC(window_);
+    // The control draws in logical pixels on its own pixels.
+    WorldScale::Apply(dc_, scale_);
 }
 
 CWholePaintDC::~CWholePaintDC() {
     if (dc_ != nullptr) {
+        if (!scale_.IsIdentity()) {
+            ::ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
+            ::SetGraphicsMode(dc_, GM_COMPATIBLE);
+        }
         ::ReleaseDC(window_, dc_);
     }
 }

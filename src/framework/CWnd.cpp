@@ -1,5 +1,9 @@
 #include "framework/CWnd.h"
 
+#include "framework/Win32Rect.h"
+
+#include <algorithm>
+
 namespace corvalith {
 
 namespace {
@@ -16,6 +20,7 @@ POINT PointOf(LPARAM lParam) {
 } // namespace
 
 CWnd::~CWnd() {
+    ReleaseFonts();
     if (hwnd_ != nullptr) {
         // The derived parts are gone; the window must not reach them while it is destroyed.
         const HWND hwnd = hwnd_;
@@ -54,18 +59,29 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring&
         return false;
     }
     const HMENU menu = (style & WS_CHILD) != 0 ? reinterpret_cast<HMENU>(static_cast<UINT_PTR>(id)) : nullptr;
+    // The rectangle is logical: a child's in its parent's client, a top-level window's size.
+    if (const CWnd* container = FromHandle(parentHwnd); container != nullptr) {
+        scale_ = container->scale_;
+    }
+    RECT place = rect;
+    if ((style & WS_CHILD) != 0) {
+        place = ToDevice(rect);
+    } else {
+        place.right = rect.left + scale_.ToDevice(rect.right - rect.left);
+        place.bottom = rect.top + scale_.ToDevice(rect.bottom - rect.top);
+    }
     if (className == nullptr) {
         if (!RegisterFrameworkClass()) {
             return false;
         }
         // Attached when WM_NCCREATE arrives with this object as the creation parameter.
-        const HWND hwnd = ::CreateWindowExW(exStyle, kWindowClass, title.c_str(), style, rect.left, rect.top,
-                                            rect.right - rect.left, rect.bottom - rect.top, parentHwnd, menu,
-                                            ::GetModuleHandleW(nullptr), this);
+        const HWND hwnd = ::CreateWindowExW(exStyle, kWindowClass, title.c_str(), style, place.left,
+                                            place.top, place.right - place.left, place.bottom - place.top,
+                                            parentHwnd, menu, ::GetModuleHandleW(nullptr), this);
         return hwnd != nullptr && hwnd_ == hwnd;
     }
-    const HWND hwnd = ::CreateWindowExW(exStyle, className, title.c_str(), style, rect.left, rect.top,
-                                        rect.right - rect.left, rect.bottom - rect.top, parentHwnd, menu,
+    const HWND hwnd = ::CreateWindowExW(exStyle, className, title.c_str(), style, place.left, place.top,
+                                        place.right - place.left, place.bottom - place.top, parentHwnd, menu,
                                         ::GetModuleHandleW(nullptr), nullptr);
     if (hwnd == nullptr) {
         return false;
@@ -96,6 +112,12 @@ HWND CWnd::UnsubclassWindow() {
 void CWnd::Attach(HWND hwnd, WNDPROC previous) {
     hwnd_ = hwnd;
     previous_ = previous;
+    // A window is shown at the scale of the window it lives in or belongs to.
+    const HWND parent = ::GetParent(hwnd);
+    const HWND above = parent != nullptr ? parent : ::GetWindow(hwnd, GW_OWNER);
+    if (const CWnd* container = FromHandle(above); container != nullptr) {
+        scale_ = container->scale_;
+    }
     ::SetPropW(hwnd, kObjectProperty, this);
 }
 
@@ -144,6 +166,7 @@ LRESULT CALLBACK CWnd::StandardWindowProc(HWND hwnd, UINT message, WPARAM wParam
     const LRESULT result = window->WindowProc(message, wParam, lParam);
     --window->dispatchDepth_;
     if (message == WM_NCDESTROY) {
+        window->ReleaseFonts();
         window->Detach();
         window->current_ = Message{};
         // A window destroyed from one of its own handlers is still in use by the frames below this one: the
@@ -250,31 +273,31 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ERASEBKGND:
         return OnEraseBkgnd(reinterpret_cast<HDC>(wParam));
     case WM_SIZE:
-        OnSize(static_cast<UINT>(wParam), LOWORD(lParam), HIWORD(lParam));
+        OnSize(static_cast<UINT>(wParam), scale_.ToLogical(LOWORD(lParam)), scale_.ToLogical(HIWORD(lParam)));
         return 0;
     case WM_LBUTTONDOWN:
-        OnLButtonDown(static_cast<UINT>(wParam), PointOf(lParam));
+        OnLButtonDown(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_LBUTTONUP:
-        OnLButtonUp(static_cast<UINT>(wParam), PointOf(lParam));
+        OnLButtonUp(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_LBUTTONDBLCLK:
-        OnLButtonDblClk(static_cast<UINT>(wParam), PointOf(lParam));
+        OnLButtonDblClk(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_RBUTTONDOWN:
-        OnRButtonDown(static_cast<UINT>(wParam), PointOf(lParam));
+        OnRButtonDown(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_RBUTTONUP:
-        OnRButtonUp(static_cast<UINT>(wParam), PointOf(lParam));
+        OnRButtonUp(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_MOUSEMOVE:
-        OnMouseMove(static_cast<UINT>(wParam), PointOf(lParam));
+        OnMouseMove(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_MOUSELEAVE:
         OnMouseLeave();
         return 0;
     case WM_MOUSEHOVER:
-        OnMouseHover(static_cast<UINT>(wParam), PointOf(lParam));
+        OnMouseHover(static_cast<UINT>(wParam), LogicalPoint(lParam));
         return 0;
     case WM_MOUSEWHEEL:
         return OnMouseWheel(GET_KEYSTATE_WPARAM(wParam), GET_WHEEL_DELTA_WPARAM(wParam), PointOf(lParam));
@@ -469,8 +492,110 @@ void CWnd::EndModalLoop(int result) {
     ::PostThreadMessageW(::GetCurrentThreadId(), WM_NULL, 0, 0);
 }
 
+POINT CWnd::LogicalPoint(LPARAM lParam) const {
+    const POINT device = PointOf(lParam);
+    return POINT{scale_.ToLogical(device.x), scale_.ToLogical(device.y)};
+}
+
+bool CWnd::IsChild() const {
+    return (GetStyle() & WS_CHILD) != 0;
+}
+
+namespace {
+
+// Gives the windows inside a window the new scale and moves each to its logical place at that scale.
+void RescaleChildren(HWND parent, const DisplayScale& before, const DisplayScale& after) {
+    for (HWND child = ::GetWindow(parent, GW_CHILD); child != nullptr;
+         child = ::GetWindow(child, GW_HWNDNEXT)) {
+        RECT place{};
+        ::GetWindowRect(child, &place);
+        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&place), 2);
+        const Rect moved = after.ToDevice(before.ToLogical(FromRect(place)));
+        ::SetWindowPos(child, nullptr, moved.Left, moved.Top, moved.Width(), moved.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
+        if (CWnd* window = CWnd::FromHandle(child); window != nullptr) {
+            window->SetScale(after);
+        } else {
+            RescaleChildren(child, before, after);
+        }
+    }
+}
+
+} // namespace
+
+void CWnd::SetScale(const DisplayScale& scale) {
+    const DisplayScale before = scale_;
+    scale_ = scale;
+    if (hwnd_ != nullptr && before != scale) {
+        RescaleChildren(hwnd_, before, scale);
+        for (GivenFont& font : fonts_) {
+            SendFont(font, true);
+        }
+    }
+}
+
+void CWnd::SendFont(GivenFont& font, bool redraw) {
+    HFONT sent = font.Given;
+    HFONT scaled = nullptr;
+    LOGFONTW description{};
+    if (!scale_.IsIdentity() && font.Given != nullptr &&
+        ::GetObjectW(font.Given, sizeof description, &description) == sizeof description) {
+        description.lfHeight = scale_.ToDevice(description.lfHeight);
+        description.lfWidth = scale_.ToDevice(description.lfWidth);
+        scaled = ::CreateFontIndirectW(&description);
+        if (scaled != nullptr) {
+            sent = scaled;
+        }
+    }
+    ::SendMessageW(font.Window, WM_SETFONT, reinterpret_cast<WPARAM>(sent), redraw ? TRUE : FALSE);
+    if (font.Scaled != nullptr) {
+        ::DeleteObject(font.Scaled);
+    }
+    font.Scaled = scaled;
+}
+
+void CWnd::SetFont(HFONT font, bool redraw) {
+    SetChildFont(hwnd_, font, redraw);
+}
+
+void CWnd::SetChildFont(HWND child, HFONT font, bool redraw) {
+    if (child == nullptr) {
+        return;
+    }
+    auto found =
+        std::find_if(fonts_.begin(), fonts_.end(), [child](const GivenFont& f) { return f.Window == child; });
+    if (found == fonts_.end()) {
+        fonts_.push_back(GivenFont{child, font, nullptr});
+        found = fonts_.end() - 1;
+    }
+    found->Given = font;
+    SendFont(*found, redraw);
+}
+
+void CWnd::ReleaseFonts() {
+    for (const GivenFont& font : fonts_) {
+        if (font.Scaled != nullptr) {
+            ::DeleteObject(font.Scaled);
+        }
+    }
+    fonts_.clear();
+}
+
+RECT CWnd::ToDevice(const RECT& logical) const {
+    return ToRect(scale_.ToDevice(FromRect(logical)));
+}
+
+RECT CWnd::ToLogical(const RECT& device) const {
+    return ToRect(scale_.ToLogical(FromRect(device)));
+}
+
 bool CWnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
-    return ::MoveWindow(hwnd_, x, y, width, height, repaint) != FALSE;
+    if (IsChild()) {
+        const RECT place = ToDevice(RECT{x, y, x + width, y + height});
+        return ::MoveWindow(hwnd_, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                            repaint) != FALSE;
+    }
+    return ::MoveWindow(hwnd_, x, y, scale_.ToDevice(width), scale_.ToDevice(height), repaint) != FALSE;
 }
 
 bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
@@ -478,13 +603,18 @@ bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
 }
 
 bool CWnd::SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
-    return ::SetWindowPos(hwnd_, insertAfter, x, y, cx, cy, flags) != FALSE;
+    if (IsChild()) {
+        const RECT place = ToDevice(RECT{x, y, x + cx, y + cy});
+        return ::SetWindowPos(hwnd_, insertAfter, place.left, place.top, place.right - place.left,
+                              place.bottom - place.top, flags) != FALSE;
+    }
+    return ::SetWindowPos(hwnd_, insertAfter, x, y, scale_.ToDevice(cx), scale_.ToDevice(cy), flags) != FALSE;
 }
 
 RECT CWnd::GetClientRect() const {
     RECT rect{};
     ::GetClientRect(hwnd_, &rect);
-    return rect;
+    return ToLogical(rect);
 }
 
 RECT CWnd::GetWindowRect() const {
@@ -495,10 +625,27 @@ RECT CWnd::GetWindowRect() const {
 
 RECT CWnd::GetRectInParent() const {
     RECT rect = GetWindowRect();
-    if ((GetStyle() & WS_CHILD) != 0) {
-        ::MapWindowPoints(HWND_DESKTOP, ::GetParent(hwnd_), reinterpret_cast<POINT*>(&rect), 2);
+    if (IsChild()) {
+        const HWND parent = ::GetParent(hwnd_);
+        ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+        rect = ToLogical(rect);
     }
     return rect;
+}
+
+void CWnd::InvalidateRect(const RECT& rect, bool erase) {
+    const RECT device = ToDevice(rect);
+    ::InvalidateRect(hwnd_, &device, erase);
+}
+
+void CWnd::ClientToScreen(POINT& point) const {
+    point = POINT{scale_.ToDevice(point.x), scale_.ToDevice(point.y)};
+    ::ClientToScreen(hwnd_, &point);
+}
+
+void CWnd::ScreenToClient(POINT& point) const {
+    ::ScreenToClient(hwnd_, &point);
+    point = POINT{scale_.ToLogical(point.x), scale_.ToLogical(point.y)};
 }
 
 bool CWnd::RedrawWindow(const RECT* rect, UINT flags) {

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "platform/DisplayScale.h"
+
 #include <windows.h>
 
 #include <string>
+#include <vector>
 
 namespace corvalith {
 
@@ -10,6 +13,12 @@ namespace corvalith {
 // OnXxx handlers. Windows of the framework's own class are attached while they are created; windows of
 // the system classes (buttons, edits, list boxes, scroll bars, dialogs) are subclassed. A handler that
 // does not want the message's default handling simply does not call Default().
+//
+// A window lays itself out and draws in logical pixels, those of 100 %: its scale (Scale) turns them into
+// the monitor's pixels. The typed handlers get logical points and sizes, and the wrappers below take and
+// give logical coordinates inside the window and its parent; only positions on the screen (a top-level
+// window's place, GetWindowRect, the wheel and context-menu points) are the screen's own pixels. A window
+// takes its parent's or owner's scale when it is created.
 //
 // Notifications a control sends to its parent (owner drawing, control colours, commands, scroll
 // messages) are offered to the control's own object first (OnChildNotify), so a control class can
@@ -54,19 +63,28 @@ public:
     void EndModalLoop(int result);
     bool InModalLoop() const { return modalContinue_; }
 
-    // Thin wrappers of the window calls.
+    // The scale the window is shown at; 100 % until set or taken from the parent or owner.
+    const DisplayScale& Scale() const { return scale_; }
+    // Sets the scale of this window and of the windows inside it, each moved to its logical place at the
+    // new scale. The window's own size is its owner's to set (a top-level window's place is on the screen).
+    void SetScale(const DisplayScale& scale);
+
+    // Thin wrappers of the window calls. A child's rectangle is logical, in its parent's client; a
+    // top-level window's position is in screen pixels and its size logical.
     bool ShowWindow(int command) { return ::ShowWindow(hwnd_, command) != FALSE; }
     bool MoveWindow(int x, int y, int width, int height, bool repaint = true);
     bool MoveWindow(const RECT& rect, bool repaint = true);
     bool SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+    // The client in logical pixels, from 0, 0.
     RECT GetClientRect() const;
+    // The window's rectangle on the screen, in screen pixels.
     RECT GetWindowRect() const;
     // Whether the window has a non-client part (a border, caption or scroll bar) around its client.
     bool HasFrame() const;
-    // The window's rectangle in its parent's client coordinates (screen coordinates for a top-level one).
+    // The window's rectangle in its parent's logical client coordinates (screen pixels for a top-level one).
     RECT GetRectInParent() const;
     void Invalidate(bool erase = true) { ::InvalidateRect(hwnd_, nullptr, erase); }
-    void InvalidateRect(const RECT& rect, bool erase = true) { ::InvalidateRect(hwnd_, &rect, erase); }
+    void InvalidateRect(const RECT& rect, bool erase = true);
     void UpdateWindow() { ::UpdateWindow(hwnd_); }
     bool RedrawWindow(const RECT* rect = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
     bool EnableWindow(bool enable) { return ::EnableWindow(hwnd_, enable) != FALSE; }
@@ -84,16 +102,24 @@ public:
     bool PostMessage(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
         return ::PostMessageW(hwnd_, message, wParam, lParam) != FALSE;
     }
-    void ClientToScreen(POINT& point) const { ::ClientToScreen(hwnd_, &point); }
-    void ScreenToClient(POINT& point) const { ::ScreenToClient(hwnd_, &point); }
+    // A logical client point to screen pixels and back.
+    void ClientToScreen(POINT& point) const;
+    void ScreenToClient(POINT& point) const;
+    // Logical client coordinates to the window's own pixels, and the pixels to the logical rectangle
+    // that covers them.
+    RECT ToDevice(const RECT& logical) const;
+    RECT ToLogical(const RECT& device) const;
     DWORD GetStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_STYLE)); }
     DWORD GetExStyle() const { return static_cast<DWORD>(::GetWindowLongPtrW(hwnd_, GWL_EXSTYLE)); }
     // Removes and adds style bits; with frame flags given, the frame is recalculated.
     bool ModifyStyle(DWORD remove, DWORD add, UINT swpFlags = 0);
     bool ModifyStyleEx(DWORD remove, DWORD add, UINT swpFlags = 0);
-    void SetFont(HFONT font, bool redraw = true) {
-        SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font), redraw);
-    }
+    // The font the window draws its text with when the system draws it (an edit, a list, a static): at
+    // 100 % the font itself, at another scale a copy in the monitor's pixels that this object owns and
+    // makes again when the scale changes. font is the caller's, as at 100 %.
+    void SetFont(HFONT font, bool redraw = true);
+    // The same for a child window the system draws that has no object of its own.
+    void SetChildFont(HWND child, HFONT font, bool redraw = false);
     void SetRedraw(bool redraw) { SendMessage(WM_SETREDRAW, redraw ? TRUE : FALSE); }
     HWND SetCapture() { return ::SetCapture(hwnd_); }
     bool HasCapture() const { return hwnd_ != nullptr && ::GetCapture() == hwnd_; }
@@ -169,7 +195,22 @@ private:
         bool valid = false;
     };
 
+    // A point of a mouse message in logical client coordinates.
+    POINT LogicalPoint(LPARAM lParam) const;
+    bool IsChild() const;
+
+    // A font given to this window or a child, and the copy at the window's scale that was sent.
+    struct GivenFont {
+        HWND Window = nullptr;
+        HFONT Given = nullptr;
+        HFONT Scaled = nullptr;
+    };
+    void SendFont(GivenFont& font, bool redraw);
+    void ReleaseFonts();
+
     WNDPROC previous_ = nullptr;
+    DisplayScale scale_;
+    std::vector<GivenFont> fonts_;
     Message current_;
     int dispatchDepth_ = 0;
     bool destroyPending_ = false;

@@ -1,5 +1,7 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "skin/SkinArtSet.h"
+
 #include "app/win/MainWindowMenus.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
@@ -63,6 +65,9 @@ CMouseConfigurationDlg::~CMouseConfigurationDlg() = default;
 BOOL CMouseConfigurationDlg::OnInitDialog() {
     ProgramServices& s = *services_;
     StayHiddenAfterInit();
+    // Laid out for the monitor's scale before anything is built or shown.
+    const int dpi = s.Options().Dpi > 0 ? s.Options().Dpi : static_cast<int>(::GetDpiForWindow(Hwnd()));
+    ApplyScale(DisplayScale(dpi));
     tray_.Attach(Hwnd());
     // The worker's statuses reach the window from the first upload on: start-up sends the lift-off command.
     progress_->Attach(Hwnd());
@@ -111,6 +116,21 @@ void CMouseConfigurationDlg::SetIcons() {
     HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
     SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
     SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+}
+
+void CMouseConfigurationDlg::ApplyScale(const DisplayScale& scale) {
+    ProgramServices& s = *services_;
+    s.Skins.SetArtSet(SkinArtSet::Nearest(scale.Percent()));
+    canvas_->SetScale(scale);
+    SetScale(scale);
+}
+
+void CMouseConfigurationDlg::OnDpiChanged(int dpi, const RECT& suggested) {
+    ApplyScale(DisplayScale(dpi));
+    // Where Windows suggests: the window keeps its place under the pointer on the new monitor.
+    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
 }
 
 void CMouseConfigurationDlg::Build(const std::wstring& fontFace) {
@@ -209,7 +229,7 @@ BOOL CMouseConfigurationDlg::OnEraseBkgnd(HDC) {
 }
 
 void CMouseConfigurationDlg::OnPaint() {
-    canvas_->PaintWindow(Hwnd(), *model_, services_->Session.Working.LiftOffEnabled != 0,
+    canvas_->PaintWindow(*this, *model_, services_->Session.Working.LiftOffEnabled != 0,
                          progress_->Display());
 }
 
@@ -273,7 +293,7 @@ void CMouseConfigurationDlg::OnButtonClicked(UINT commandId) {
 }
 
 RECT CMouseConfigurationDlg::ScreenRectOf(const CPaintedButton& button) const {
-    RECT rect = button.Rect();
+    RECT rect = ToDevice(button.Rect());
     ::MapWindowPoints(Hwnd(), nullptr, reinterpret_cast<POINT*>(&rect), 2);
     return rect;
 }
@@ -419,13 +439,13 @@ void CMouseConfigurationDlg::SwitchProfile(ProfileList list, int position) {
 }
 
 void CMouseConfigurationDlg::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
-    if (!CExMenu::HandleMeasureItem(item)) {
+    if (!CExMenu::HandleMeasureItem(item, Scale())) {
         CDialog::OnMeasureItem(id, item);
     }
 }
 
 void CMouseConfigurationDlg::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
-    if (!CExMenu::HandleDrawItem(item)) {
+    if (!CExMenu::HandleDrawItem(item, Scale())) {
         CDialog::OnDrawItem(id, item);
     }
 }
@@ -525,6 +545,9 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_DEVICECHANGE:
         devices_->OnDeviceChange(wParam, lParam);
         return TRUE;
+    case WM_DPICHANGED:
+        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        return 0;
     case WM_CLOSE:
         // Alt+F4 and the taskbar's close hide the window to the tray like its close button; only "Exit"
         // and the firmware updater end the program.

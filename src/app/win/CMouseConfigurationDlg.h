@@ -114,6 +114,11 @@ protected:
 private:
     // Sizes the window and creates its parts in a font face; every section collapsed and the top view.
     void Build(const std::wstring& fontFace);
+    // The window, its controls, its canvas and the skin's art set at a scale.
+    void ApplyScale(const DisplayScale& scale);
+    // WM_DPICHANGED: moved to a monitor of another scale (or the scale changed): laid out and drawn again at
+    // the new one, in the place Windows suggests.
+    void OnDpiChanged(int dpi, const RECT& suggested);
 
     // IProfileWindow
     void ShowLoadedProfile() override;

@@ -3,6 +3,7 @@
 #include "app/MainWindowPlan.h"
 #include "framework/CMemoryDC.h"
 #include "framework/UiFont.h"
+#include "framework/WorldScale.h"
 #include "platform/win/WideString.h"
 #include "skin/win/SkinImages.h"
 
@@ -38,6 +39,15 @@ void MainWindowCanvas::Build(const std::wstring& fontFace, int width, int height
     };
     mainFont_ = font(400);
     labelFont_ = font(0);
+}
+
+void MainWindowCanvas::SetScale(const DisplayScale& scale) {
+    if (scale == scale_) {
+        return;
+    }
+    scale_ = scale;
+    layer_.Surface.Release();
+    layer_.Composed = false;
 }
 
 void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image>& images,
@@ -80,9 +90,11 @@ void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image
 HDC MainWindowCanvas::ComposedLayer(const std::vector<MainWindowPlan::Image>& images,
                                     const std::vector<MainWindowPlan::Text>& texts) const {
     if (layer_.Surface.Dc() == nullptr &&
-        (width_ <= 0 || height_ <= 0 || !layer_.Surface.Create(width_, height_))) {
+        (width_ <= 0 || height_ <= 0 ||
+         !layer_.Surface.Create(scale_.ToDevice(width_), scale_.ToDevice(height_)))) {
         return nullptr;
     }
+    WorldScale::Apply(layer_.Surface.Dc(), scale_);
     if (!layer_.Composed || images != layer_.Images || texts != layer_.Texts) {
         DrawLayer(layer_.Surface.Dc(), images, texts);
         layer_.Images = images;
@@ -128,27 +140,27 @@ void MainWindowCanvas::DrawUploadBar(HDC dc, const UploadProgressDisplay& progre
     }
 }
 
-void MainWindowCanvas::PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled,
+void MainWindowCanvas::PaintWindow(const CWnd& window, const MainWindowModel& model, bool liftOffEnabled,
                                    const UploadProgressDisplay& progress) const {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window, &paint);
-    RECT client;
-    ::GetClientRect(window, &client);
-    CMemoryDC memory(dc, client.right, client.bottom);
-    if (memory.Valid()) {
-        const RECT& area = paint.rcPaint;
-        IntersectClipRect(memory, area.left, area.top, area.right, area.bottom);
-        Paint(memory, model, liftOffEnabled);
-        DrawUploadBar(memory, progress);
-        BitBlt(dc, area.left, area.top, area.right - area.left, area.bottom - area.top, memory, area.left,
-               area.top, SRCCOPY);
+    HDC dc = BeginPaint(window.Hwnd(), &paint);
+    {
+        const WorldScale scaled(dc, window.Scale());
+        const RECT client = window.GetClientRect();
+        CMemoryDC memory(paint, client.right, client.bottom);
+        if (memory.Valid()) {
+            Paint(memory, model, liftOffEnabled);
+            DrawUploadBar(memory, progress);
+            memory.CopyTo(dc);
+        }
     }
-    EndPaint(window, &paint);
+    EndPaint(window.Hwnd(), &paint);
 }
 
 void MainWindowCanvas::PaintUnseen(const MainWindowModel& model, bool liftOffEnabled) const {
     const HDC screen = ::GetDC(nullptr);
     {
+        const WorldScale scaled(screen, scale_);
         CMemoryDC memory(screen, width_, height_);
         if (memory.Valid()) {
             Paint(memory, model, liftOffEnabled);

@@ -4,6 +4,7 @@
 #include "app/MainWindowPlan.h"
 #include "app/UploadProgressDisplay.h"
 #include "framework/CBitmapSurface.h"
+#include "framework/CWnd.h"
 #include "lang/LanguageTable.h"
 #include "skin/win/CPaintedButtons.h"
 
@@ -33,12 +34,14 @@ public:
     // Makes the fonts in a face; the window's size is the background's.
     void Build(const std::wstring& fontFace, int width, int height);
     HFONT MainFont() const { return mainFont_; }
+    // The scale the window is drawn at; a change composes the layer again at the new scale.
+    void SetScale(const DisplayScale& scale);
 
     // Paints everything that the clip box of the device context touches.
     void Paint(HDC dc, const MainWindowModel& model, bool liftOffEnabled) const;
     // WM_PAINT: only what the update rectangle touches is drawn, off screen, and copied to the window; the
     // upload progress bar, while it shows, is drawn last.
-    void PaintWindow(HWND window, const MainWindowModel& model, bool liftOffEnabled,
+    void PaintWindow(const CWnd& window, const MainWindowModel& model, bool liftOffEnabled,
                      const UploadProgressDisplay& progress) const;
     // Paints the whole window once on a surface of its size that nobody sees: the surface is made, and so
     // are the letters of its texts, so that the window's first show only draws.
@@ -70,6 +73,7 @@ private:
     HFONT labelFont_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    DisplayScale scale_;
     mutable Layer layer_;
 };
 

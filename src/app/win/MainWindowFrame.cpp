@@ -19,11 +19,14 @@ void MainWindowFrame::PlaceCentred() {
     }
     // The window is placed when it is built, hidden, and a show moves it only when the screen has changed
     // since: under Wine even a move to the same place costs the show about 2 ms.
-    const Rect place = placement_.On(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
+    // The screen's pixels: the window's logical size at its scale.
+    const DisplayScale& scale = window_.Scale();
+    const WindowPlacement onScreen(scale.ToDevice(placement_.Width()), scale.ToDevice(placement_.Height()));
+    const Rect place = onScreen.On(GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN));
     const RECT now = window_.GetWindowRect();
     if (FromRect(now) != place) {
-        window_.SetWindowPos(nullptr, place.Left, place.Top, place.Width(), place.Height(),
-                             SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(window_.Hwnd(), nullptr, place.Left, place.Top, place.Width(), place.Height(),
+                       SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "app/win/ProgramServices.h"
 
 #include "lang/LanguageCode.h"
+#include "platform/TextNumber.h"
 #include "platform/win/WideString.h"
 #include "platform/win/Win32HidSystem.h"
 #include "profile/ProgramRulesStore.h"
@@ -28,6 +29,7 @@ ProgramOptions ProgramOptions::FromEnvironment() {
     options.StartUnplugged = simulate == "unplugged";
     options.TraceFile = Environment(L"CORVALITH_TRACE");
     options.Sandbox = Environment(L"CORVALITH_SANDBOX");
+    options.Dpi = static_cast<int>(TextNumber::ParseLeading(Environment(L"CORVALITH_DPI")));
     if (!options.Sandbox.empty()) {
         if (options.Sandbox.back() != '\\' && options.Sandbox.back() != '/') {
             options.Sandbox += '\\';

@@ -70,6 +70,9 @@ struct ProgramOptions {
     // Uploads run on the device worker, so the window never waits for the mouse; without, each is sent at
     // once on the window's thread (tests that read the mouse right after a change).
     bool UploadThread = true;
+    // The dots per inch the windows are laid out for (96 is 100 %); 0 takes the monitor's. CORVALITH_DPI
+    // in the environment sets it, so that a scale can be shown where no monitor has it.
+    int Dpi = 0;
 
     static ProgramOptions FromEnvironment();
 };

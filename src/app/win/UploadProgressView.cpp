@@ -1,5 +1,7 @@
 #include "app/win/UploadProgressView.h"
 
+#include "framework/CWnd.h"
+
 #include "app/MainWindowLayout.h"
 #include "app/UploadStatusWords.h"
 #include "app/win/CTrayIcon.h"
@@ -49,8 +51,9 @@ void UploadProgressView::Apply(const UploadProgressDisplay::Steps& steps) {
         ::SetTimer(window_, kShowTimer, static_cast<UINT>(steps.TimerMs), nullptr);
     }
     if (steps.RepaintBar) {
-        const RECT bar = ToRect(MainWindowLayout::kUploadBar);
-        ::InvalidateRect(window_, &bar, FALSE);
+        if (CWnd* window = CWnd::FromHandle(window_); window != nullptr) {
+            window->InvalidateRect(ToRect(MainWindowLayout::kUploadBar), false);
+        }
     }
     if (steps.TipChanged) {
         tray_.SetTip(WideString::FromUtf8(

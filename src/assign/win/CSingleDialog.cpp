@@ -3,6 +3,7 @@
 #include "assign/KeyCaptureLayout.h"
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "platform/TextFormat.h"
@@ -82,14 +83,14 @@ BOOL CSingleDialog::OnInitDialog() {
                           .PitchAndFamily = Layout::kPitchAndFamily});
     labelBrush_ = ::CreateSolidBrush(RGB(255, 255, 255));
 
-    const RECT box = ToRect(Layout::kKeyLabel);
+    const RECT box = ToDevice(ToRect(Layout::kKeyLabel));
     label_ = ::CreateWindowExW(0, L"STATIC", WideString::FromUtf8(capture_.KeyName()).c_str(),
                                WS_CHILD | WS_VISIBLE | SS_CENTER | SS_CENTERIMAGE, box.left, box.top,
                                box.right - box.left, box.bottom - box.top, hwnd_,
                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(kKeyLabelId)),
                                ::GetModuleHandleW(nullptr), nullptr);
     if (font_ != nullptr) {
-        ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SetChildFont(label_, font_);
     }
 
     if (const int error = hook_.Install(); error != 0) {
@@ -184,10 +185,8 @@ BOOL CSingleDialog::OnEraseBkgnd(HDC) {
 }
 
 void CSingleDialog::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void CSingleDialog::Draw(HDC dc) {

@@ -71,7 +71,7 @@ void CBitmapBtn::OnPaint() {
     // The button paints itself from its own state. The system button would ask the parent for its colours
     // and send the drawing back through it, which costs more than the drawing; it still does so for the
     // press and release it draws at once.
-    const CWholePaintDC dc(hwnd_);
+    const CWholePaintDC dc(*this);
     if (dc.Dc() != nullptr) {
         Draw(dc, State());
     }

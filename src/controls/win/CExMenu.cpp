@@ -1,5 +1,8 @@
 #include "controls/win/CExMenu.h"
 
+#include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
+
 #include "platform/win/WideString.h"
 
 #include <string>
@@ -70,7 +73,7 @@ bool CExMenu::AppendSubmenu(std::string_view text, CExMenu& submenu) {
     return true;
 }
 
-void CExMenu::MeasureItem(MEASUREITEMSTRUCT* item) {
+void CExMenu::MeasureItem(MEASUREITEMSTRUCT* item, const DisplayScale& scale) {
     if (item == nullptr) {
         return;
     }
@@ -80,17 +83,27 @@ void CExMenu::MeasureItem(MEASUREITEMSTRUCT* item) {
     } else if (item->itemID == kHiddenId) {
         height = 0;
     }
-    item->itemHeight = static_cast<UINT>(height);
-    item->itemWidth = static_cast<UINT>(itemWidth_ < 0 ? 0 : itemWidth_);
+    item->itemHeight = static_cast<UINT>(scale.ToDevice(height));
+    item->itemWidth = static_cast<UINT>(scale.ToDevice(itemWidth_ < 0 ? 0 : itemWidth_));
     totalHeight_ += height;
 }
 
-void CExMenu::DrawItem(const DRAWITEMSTRUCT* item) {
+void CExMenu::DrawItem(const DRAWITEMSTRUCT* item, const DisplayScale& scale) {
     if (item == nullptr || item->hDC == nullptr) {
         return;
     }
     const HDC dc = item->hDC;
+    {
+        const WorldScale scaled(dc, scale);
+        DrawItemAt(item, ToRect(scale.ToLogical(FromRect(item->rcItem))));
+    }
+    // The system draws nothing more over the item (no check mark, no submenu arrow).
     const RECT& r = item->rcItem;
+    ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+}
+
+void CExMenu::DrawItemAt(const DRAWITEMSTRUCT* item, const RECT& r) const {
+    const HDC dc = item->hDC;
     if (item->itemID == kSeparatorId) {
         const HBRUSH background = ::CreateSolidBrush(kNormalBackground);
         ::FillRect(dc, &r, background);
@@ -136,23 +149,21 @@ void CExMenu::DrawItem(const DRAWITEMSTRUCT* item) {
         ::SetBkMode(dc, previousMode);
         ::SetTextColor(dc, previousColour);
     }
-    // The system draws nothing more over the item (no check mark, no submenu arrow).
-    ::ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
 }
 
-bool CExMenu::HandleMeasureItem(MEASUREITEMSTRUCT* item) {
+bool CExMenu::HandleMeasureItem(MEASUREITEMSTRUCT* item, const DisplayScale& scale) {
     if (item == nullptr || item->CtlType != ODT_MENU || item->itemData == 0) {
         return false;
     }
-    reinterpret_cast<CExMenu*>(item->itemData)->MeasureItem(item);
+    reinterpret_cast<CExMenu*>(item->itemData)->MeasureItem(item, scale);
     return true;
 }
 
-bool CExMenu::HandleDrawItem(const DRAWITEMSTRUCT* item) {
+bool CExMenu::HandleDrawItem(const DRAWITEMSTRUCT* item, const DisplayScale& scale) {
     if (item == nullptr || item->CtlType != ODT_MENU || item->itemData == 0) {
         return false;
     }
-    reinterpret_cast<CExMenu*>(item->itemData)->DrawItem(item);
+    reinterpret_cast<CExMenu*>(item->itemData)->DrawItem(item, scale);
     return true;
 }
 

@@ -3,6 +3,8 @@
 #include "controls/CMenuItemList.h"
 #include "framework/CMenu.h"
 
+#include "platform/DisplayScale.h"
+
 #include <windows.h>
 
 #include <string_view>
@@ -60,14 +62,15 @@ public:
     // as long as this menu is shown, since it draws them.
     bool AppendSubmenu(std::string_view text, CExMenu& submenu);
 
-    // The owner-draw callbacks of this menu's items.
-    void MeasureItem(MEASUREITEMSTRUCT* item);
-    void DrawItem(const DRAWITEMSTRUCT* item);
+    // The owner-draw callbacks of this menu's items, at the owner window's scale: the menu is laid out
+    // in logical pixels and measured and drawn in the monitor's.
+    void MeasureItem(MEASUREITEMSTRUCT* item, const DisplayScale& scale = {});
+    void DrawItem(const DRAWITEMSTRUCT* item, const DisplayScale& scale = {});
 
     // For the owner window: measures or draws the item when it belongs to a CExMenu; false (nothing
     // done) for anything else.
-    static bool HandleMeasureItem(MEASUREITEMSTRUCT* item);
-    static bool HandleDrawItem(const DRAWITEMSTRUCT* item);
+    static bool HandleMeasureItem(MEASUREITEMSTRUCT* item, const DisplayScale& scale = {});
+    static bool HandleDrawItem(const DRAWITEMSTRUCT* item, const DisplayScale& scale = {});
 
     // Shows the menu at a screen point, tracking the right button as well as the left, with owner as
     // the owner; the chosen command arrives at the owner as WM_COMMAND. False when it could not be shown.
@@ -77,6 +80,8 @@ public:
 
 private:
     bool Insert(UINT type, UINT id, HMENU submenu);
+    // Draws the item in the logical rectangle r.
+    void DrawItemAt(const DRAWITEMSTRUCT* item, const RECT& r) const;
 
     HFONT font_;
     int itemWidth_ = 0;

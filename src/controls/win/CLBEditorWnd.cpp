@@ -44,7 +44,8 @@ bool CLBEditorWnd::Open(int index, bool digitsOnly) {
         delete this;
         return false;
     }
-    SetFont(reinterpret_cast<HFONT>(::SendMessageW(list_, WM_GETFONT, 0, 0)), false);
+    // The list's font is already at the list's scale.
+    SendMessage(WM_SETFONT, static_cast<WPARAM>(::SendMessageW(list_, WM_GETFONT, 0, 0)), FALSE);
     SetCapture();
     ::SetFocus(hwnd_);
     SetSel(0, -1);

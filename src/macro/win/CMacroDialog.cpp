@@ -3,6 +3,7 @@
 #include "assign/KeyCaptureLayout.h"
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroDialogLayout.h"
@@ -75,13 +76,13 @@ BOOL CMacroDialog::OnInitDialog() {
                           .PitchAndFamily = FF_SWISS,
                           .CharSet = ANSI_CHARSET});
     listBrush_ = ::CreateSolidBrush(kListColour);
-    const RECT box = ToRect(Layout::kNameLabel);
+    const RECT box = ToDevice(ToRect(Layout::kNameLabel));
     label_ = ::CreateWindowExW(
         0, L"STATIC", WideString::FromUtf8(choice_.ChosenName()).c_str(), WS_CHILD | WS_VISIBLE, box.left,
         box.top, box.right - box.left, box.bottom - box.top, hwnd_,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kNameLabelId)), ::GetModuleHandleW(nullptr), nullptr);
     if (font_ != nullptr) {
-        ::SendMessageW(label_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SetChildFont(label_, font_);
     }
     return TRUE;
 }
@@ -105,7 +106,7 @@ BOOL CMacroDialog::PreTranslateMessage(MSG* msg) {
 }
 
 void CMacroDialog::OpenList() {
-    const RECT box = ToRect(Layout::kList);
+    const RECT box = ToDevice(ToRect(Layout::kList));
     list_ = ::CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_BORDER | LBS_NOTIFY,
                               box.left, box.top, box.right - box.left, box.bottom - box.top, hwnd_,
                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(kListId)),
@@ -114,7 +115,7 @@ void CMacroDialog::OpenList() {
         return;
     }
     if (font_ != nullptr) {
-        ::SendMessageW(list_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SetChildFont(list_, font_);
     }
     for (const std::string& name : names_) {
         ::SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(WideString::FromUtf8(name).c_str()));
@@ -211,10 +212,8 @@ BOOL CMacroDialog::OnEraseBkgnd(HDC) {
 }
 
 void CMacroDialog::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void CMacroDialog::Draw(HDC dc) {

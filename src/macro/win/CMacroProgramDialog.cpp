@@ -4,6 +4,7 @@
 #include "controls/win/CExMenu.h"
 #include "controls/win/CLBEditorWnd.h"
 #include "controls/win/WindowCentring.h"
+#include "framework/CPaintDC.h"
 #include "framework/IPrompts.h"
 #include "framework/Win32Rect.h"
 #include "macro/LBEditorRules.h"
@@ -23,10 +24,13 @@ using Layout = MacroManagerLayout;
 constexpr char kBackgroundError[] = "error";
 constexpr char kBackgroundErrorCaption[] = "Macro Manager Dialog Load background image failed!!!";
 
-HWND CreateChild(HWND parent, const wchar_t* className, DWORD style, const Rect& box, int id) {
+// box: logical, in the parent's client.
+HWND CreateChild(const CWnd& parent, const wchar_t* className, DWORD style, const Rect& logical, int id) {
+    const Rect box = parent.Scale().ToDevice(logical);
     return ::CreateWindowExW(0, className, L"", style, box.Left, box.Top, box.Right - box.Left,
-                             box.Bottom - box.Top, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                             ::GetModuleHandleW(nullptr), nullptr);
+                             box.Bottom - box.Top, parent.Hwnd(),
+                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), ::GetModuleHandleW(nullptr),
+                             nullptr);
 }
 
 } // namespace
@@ -69,16 +73,16 @@ BOOL CMacroProgramDialog::OnInitDialog() {
     }
     canvas_.Create(code_);
     const HWND macroList =
-        CreateChild(hwnd_, L"LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, Layout::kMacroList, kMacroListId);
+        CreateChild(*this, L"LISTBOX", WS_CHILD | WS_VISIBLE | LBS_NOTIFY, Layout::kMacroList, kMacroListId);
     const HWND eventList =
-        CreateChild(hwnd_, L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
+        CreateChild(*this, L"LISTBOX", WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY,
                     Layout::kEventList, kEventListId);
-    const HWND loopCount = CreateChild(hwnd_, L"EDIT", WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER,
+    const HWND loopCount = CreateChild(*this, L"EDIT", WS_CHILD | WS_VISIBLE | ES_NUMBER | ES_CENTER,
                                        Layout::kLoopCount, kLoopCountId);
     for (HWND list : {macroList, eventList}) {
-        ::SendMessageW(list, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.Font()), FALSE);
+        SetChildFont(list, canvas_.Font());
     }
-    ::SendMessageW(loopCount, WM_SETFONT, reinterpret_cast<WPARAM>(canvas_.LoopFont()), FALSE);
+    SetChildFont(loopCount, canvas_.LoopFont());
     view_.Attach(hwnd_, macroList, eventList, loopCount, code_);
 
     record_.Create(ToRect(Layout::kRecord), this, kRecordId,
@@ -264,13 +268,13 @@ HBRUSH CMacroProgramDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {
 }
 
 void CMacroProgramDialog::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
-    if (!CExMenu::HandleMeasureItem(item)) {
+    if (!CExMenu::HandleMeasureItem(item, Scale())) {
         CDialog::OnMeasureItem(id, item);
     }
 }
 
 void CMacroProgramDialog::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
-    if (!CExMenu::HandleDrawItem(item)) {
+    if (!CExMenu::HandleDrawItem(item, Scale())) {
         CDialog::OnDrawItem(id, item);
     }
 }
@@ -287,10 +291,8 @@ BOOL CMacroProgramDialog::OnEraseBkgnd(HDC) {
 }
 
 void CMacroProgramDialog::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     canvas_.Draw(dc, GetClientRect(), {background_, hover_, session_.LoopTicked(), session_.DelayTicked()});
-    ::EndPaint(hwnd_, &paint);
 }
 
 } // namespace corvalith

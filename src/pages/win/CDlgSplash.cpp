@@ -1,6 +1,7 @@
 #include "pages/win/CDlgSplash.h"
 
 #include "controls/win/WindowCentring.h"
+#include "framework/CPaintDC.h"
 #include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
 
@@ -68,10 +69,8 @@ void CDlgSplash::Draw(HDC dc) const {
 }
 
 void CDlgSplash::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 BOOL CDlgSplash::OnEraseBkgnd(HDC) {

@@ -1,5 +1,6 @@
 #include "pages/win/CDlgToolTip.h"
 
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "lang/LanguageTable.h"
 #include "pages/SmallWindowFonts.h"
@@ -64,10 +65,8 @@ void CDlgToolTip::Draw(HDC dc, const RECT& client) const {
 }
 
 void CDlgToolTip::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc, GetClientRect());
-    ::EndPaint(hwnd_, &paint);
 }
 
 BOOL CDlgToolTip::OnEraseBkgnd(HDC) {

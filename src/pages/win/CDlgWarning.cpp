@@ -2,6 +2,7 @@
 
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageTable.h"
@@ -62,7 +63,7 @@ BOOL CDlgWarning::OnInitDialog() {
     SetWindowText(kTitle);
     SIZE size = kFallbackSize;
     if (skins_.LoadBackground(hwnd_, kBackground, background_)) {
-        size = SIZE{background_.Width(), background_.Height()};
+        size = SIZE{background_.LogicalWidth(), background_.LogicalHeight()};
     }
 
     const SmallWindowFonts::Font font = SmallWindowFonts::Warning(texts_.Code());
@@ -173,17 +174,13 @@ void CDlgWarning::Draw(HDC dc) {
     if (!canvas.Valid()) {
         return;
     }
-    if (background_.Bitmap() == nullptr || background_.Height() < client.bottom) {
+    if (background_.Bitmap() == nullptr || background_.LogicalHeight() < client.bottom) {
         const HBRUSH fill = ::CreateSolidBrush(kFallbackColour);
         ::FillRect(canvas, &client, fill);
         ::DeleteObject(fill);
     }
     if (background_.Bitmap() != nullptr) {
-        const HDC source = ::CreateCompatibleDC(dc);
-        const HGDIOBJ previous = ::SelectObject(source, background_.Bitmap());
-        ::BitBlt(canvas, 0, 0, background_.Width(), background_.Height(), source, 0, 0, SRCCOPY);
-        ::SelectObject(source, previous);
-        ::DeleteDC(source);
+        SkinImages::DrawImage(canvas, background_, 0, 0);
     }
 
     const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
@@ -202,10 +199,8 @@ void CDlgWarning::Draw(HDC dc) {
 }
 
 void CDlgWarning::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 BOOL CDlgWarning::OnEraseBkgnd(HDC) {

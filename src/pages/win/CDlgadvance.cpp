@@ -3,6 +3,7 @@
 #include "framework/CMemoryDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
 #include "lang/LanguageCode.h"
 #include "platform/win/WideString.h"
 #include "skin/win/CSkinScrollWnd.h"
@@ -241,15 +242,18 @@ BOOL CDlgadvance::OnEraseBkgnd(HDC) {
 void CDlgadvance::OnPaint() {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
-    const RECT client = GetClientRect();
-    // Only what the update rectangle touches is drawn and copied to the screen.
-    CMemoryDC memory(paint, client.right, client.bottom);
-    if (memory.Valid()) {
-        if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
-            SkinImages::DrawImage(memory, *canvas, 0, 0);
+    {
+        const WorldScale scaled(dc, Scale());
+        const RECT client = GetClientRect();
+        // Only what the update rectangle touches is drawn and copied to the screen.
+        CMemoryDC memory(paint, client.right, client.bottom);
+        if (memory.Valid()) {
+            if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
+                SkinImages::DrawImage(memory, *canvas, 0, 0);
+            }
+            headerButtons_.Draw(memory, memory.Area());
+            memory.CopyTo(dc);
         }
-        headerButtons_.Draw(memory, paint.rcPaint);
-        memory.CopyTo(dc);
     }
     EndPaint(Hwnd(), &paint);
 }

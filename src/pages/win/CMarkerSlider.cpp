@@ -59,7 +59,7 @@ BOOL CMarkerSlider::OnEraseBkgnd(HDC) {
 }
 
 void CMarkerSlider::OnPaint() {
-    const CWholePaintDC dc(hwnd_);
+    const CWholePaintDC dc(*this);
     if (dc.Dc() != nullptr) {
         Draw(dc, dc.Client());
     }

@@ -77,7 +77,7 @@ BOOL CSettingsPage::OnEraseBkgnd(HDC) {
 
 void CSettingsPage::OnPaint() {
     // A page draws all of itself at every paint.
-    const CWholePaintDC dc(Hwnd());
+    const CWholePaintDC dc(*this);
     if (dc.Dc() != nullptr) {
         PaintTo(dc);
     }

@@ -3,6 +3,7 @@
 #include "controls/win/CExMenu.h"
 #include "controls/win/CLBEditorWnd.h"
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
@@ -84,7 +85,7 @@ BOOL CConfigDialog::OnInitDialog() {
         return FALSE;
     }
     if (font_ != nullptr) {
-        list_.SendMessage(WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        list_.SetFont(font_, false);
     }
     entries_ = store_.Read(session_);
     readNames_ = entries_.Names();
@@ -350,13 +351,13 @@ HBRUSH CConfigDialog::OnCtlColor(HDC dc, HWND control, UINT controlType) {
 }
 
 void CConfigDialog::OnMeasureItem(int id, MEASUREITEMSTRUCT* item) {
-    if (!CExMenu::HandleMeasureItem(item)) {
+    if (!CExMenu::HandleMeasureItem(item, Scale())) {
         CDialog::OnMeasureItem(id, item);
     }
 }
 
 void CConfigDialog::OnDrawItem(int id, DRAWITEMSTRUCT* item) {
-    if (!CExMenu::HandleDrawItem(item)) {
+    if (!CExMenu::HandleDrawItem(item, Scale())) {
         CDialog::OnDrawItem(id, item);
     }
 }
@@ -366,10 +367,8 @@ BOOL CConfigDialog::OnEraseBkgnd(HDC) {
 }
 
 void CConfigDialog::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
+    const CPaintDC dc(*this);
     Draw(dc);
-    ::EndPaint(hwnd_, &paint);
 }
 
 void CConfigDialog::Draw(HDC target) {

@@ -1,5 +1,7 @@
 #include "skin/win/CPaintedButtons.h"
 
+#include "framework/CWnd.h"
+
 #include "framework/Win32Rect.h"
 #include "skin/win/CPaintedButton.h"
 
@@ -37,7 +39,9 @@ std::vector<ButtonPointer::Target> CPaintedButtons::Targets() const {
 }
 
 void CPaintedButtons::Invalidate(const RECT& rect) const {
-    if (parent_ != nullptr) {
+    if (CWnd* parent = CWnd::FromHandle(parent_); parent != nullptr) {
+        parent->InvalidateRect(rect, false); // the window's logical pixels
+    } else if (parent_ != nullptr) {
         ::InvalidateRect(parent_, &rect, FALSE);
     }
 }

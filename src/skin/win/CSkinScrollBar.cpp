@@ -292,7 +292,7 @@ BOOL CSkinScrollBar::OnEraseBkgnd(HDC) {
 }
 
 void CSkinScrollBar::OnPaint() {
-    const CWholePaintDC dc(hwnd_);
+    const CWholePaintDC dc(*this);
     if (dc.Dc() != nullptr) {
         Draw(dc, dc.Client());
     }

@@ -1,6 +1,8 @@
 #include "skin/win/CSkinScrollWnd.h"
 
 #include "framework/CSourceDC.h"
+#include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
 
 namespace corvalith {
 
@@ -49,6 +51,10 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
     RECT rect{};
     ::GetWindowRect(window, &rect);
     ::MapWindowPoints(HWND_DESKTOP, parent, reinterpret_cast<POINT*>(&rect), 2);
+    // The frame is laid out in the logical pixels of the parent's scale.
+    const CWnd* container = CWnd::FromHandle(parent);
+    const DisplayScale scale = container != nullptr ? container->Scale() : DisplayScale();
+    rect = ToRect(scale.ToLogical(FromRect(rect)));
     const UINT id = static_cast<UINT>(::GetDlgCtrlID(window));
     const DWORD style = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_STYLE));
     const DWORD exStyle = static_cast<DWORD>(::GetWindowLongPtrW(window, GWL_EXSTYLE));
@@ -95,7 +101,7 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
         window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&CSkinScrollWnd::FramedWindowProc)));
 
     // Moving the window recalculates its client area, which places the bars and lays the frame out.
-    ::SetWindowPos(window, nullptr, 0, 0, innerWidth, innerHeight,
+    ::SetWindowPos(window, nullptr, 0, 0, scale.ToDevice(innerWidth), scale.ToDevice(innerHeight),
                    SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     if ((style & WS_VSCROLL) != 0) {
         Sync(vertical_, SB_VERT, true);
@@ -168,9 +174,10 @@ void CSkinScrollWnd::AdjustClientArea(RECT& client) {
     const int cell = cellWidth_;
 
     // The client area grows over the native bars, leaving exactly one cell for them: that strip is
-    // outside the clip window and never seen.
+    // outside the clip window and never seen. The client is in the framed window's own pixels.
+    const int deviceCell = Scale().ToDevice(cell);
     if (verticalShown) {
-        const int widen = ::GetSystemMetrics(SM_CXVSCROLL) - cell;
+        const int widen = ::GetSystemMetrics(SM_CXVSCROLL) - deviceCell;
         if (leftHand) {
             client.left -= widen;
         } else {
@@ -178,7 +185,7 @@ void CSkinScrollWnd::AdjustClientArea(RECT& client) {
         }
     }
     if (horizontalShown) {
-        client.bottom += ::GetSystemMetrics(SM_CYHSCROLL) - cell;
+        client.bottom += ::GetSystemMetrics(SM_CYHSCROLL) - deviceCell;
     }
 
     const RECT frame = GetClientRect();
@@ -228,14 +235,15 @@ void CSkinScrollWnd::Relayout(bool verticalShown, bool leftHand) {
         clip.bottom -= cell;
     }
     clip_.MoveWindow(clip, true);
-    ::SetWindowPos(framed_, nullptr, (verticalShown && leftHand) ? -cell : 0, 0, 0, 0,
+    ::SetWindowPos(framed_, nullptr, (verticalShown && leftHand) ? -Scale().ToDevice(cell) : 0, 0, 0, 0,
                    SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     Invalidate(false);
 }
 
 void CSkinScrollWnd::OnSize(UINT, int cx, int cy) {
     if (framed_ != nullptr) {
-        ::SetWindowPos(framed_, nullptr, 0, 0, cx, cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        ::SetWindowPos(framed_, nullptr, 0, 0, Scale().ToDevice(cx), Scale().ToDevice(cy),
+                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
 }
 
@@ -327,13 +335,16 @@ BOOL CSkinScrollWnd::OnEraseBkgnd(HDC) {
 void CSkinScrollWnd::OnPaint() {
     PAINTSTRUCT paint{};
     const HDC dc = ::BeginPaint(hwnd_, &paint);
-    if (corner_ != Corner::None && bitmap_ != nullptr) {
-        const RECT client = GetClientRect();
-        const int cell = cellWidth_;
-        const CSourceDC cells(bitmap_);
-        const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
-        const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
-        ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY, SRCCOPY);
+    {
+        const WorldScale scaled(dc, Scale());
+        if (corner_ != Corner::None && bitmap_ != nullptr) {
+            const RECT client = GetClientRect();
+            const int cell = cellWidth_;
+            const CSourceDC cells(bitmap_);
+            const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
+            const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
+            ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY, SRCCOPY);
+        }
     }
     ::EndPaint(hwnd_, &paint);
 }
@@ -349,7 +360,7 @@ void CSkinScrollWnd::DetachFromWindow(bool giveBack) {
     if (!giveBack) {
         return;
     }
-    const RECT rect = GetRectInParent();
+    const RECT rect = ToDevice(GetRectInParent());
     ::SetParent(window, framedParent_);
     ::SetWindowPos(window, nullptr, rect.left, rect.top, rect.right - rect.left, rect.bottom - rect.top,
                    SWP_NOZORDER | SWP_NOACTIVATE);

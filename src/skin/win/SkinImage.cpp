@@ -10,6 +10,8 @@ namespace corvalith {
 SkinImage::SkinImage(SkinImage&& other) noexcept
     : bitmap_(std::exchange(other.bitmap_, nullptr)), bits_(std::exchange(other.bits_, nullptr)),
       width_(std::exchange(other.width_, 0)), height_(std::exchange(other.height_, 0)),
+      logicalWidth_(std::exchange(other.logicalWidth_, 0)),
+      logicalHeight_(std::exchange(other.logicalHeight_, 0)),
       bitsPerPixel_(std::exchange(other.bitsPerPixel_, 0)), pitch_(std::exchange(other.pitch_, 0)),
       alpha_(std::exchange(other.alpha_, false)), premultiplied_(std::exchange(other.premultiplied_, false)) {
 }
@@ -21,6 +23,8 @@ SkinImage& SkinImage::operator=(SkinImage&& other) noexcept {
         bits_ = std::exchange(other.bits_, nullptr);
         width_ = std::exchange(other.width_, 0);
         height_ = std::exchange(other.height_, 0);
+        logicalWidth_ = std::exchange(other.logicalWidth_, 0);
+        logicalHeight_ = std::exchange(other.logicalHeight_, 0);
         bitsPerPixel_ = std::exchange(other.bitsPerPixel_, 0);
         pitch_ = std::exchange(other.pitch_, 0);
         alpha_ = std::exchange(other.alpha_, false);
@@ -39,7 +43,7 @@ void SkinImage::Reset() {
     }
     bitmap_ = nullptr;
     bits_ = nullptr;
-    width_ = height_ = bitsPerPixel_ = pitch_ = 0;
+    width_ = height_ = logicalWidth_ = logicalHeight_ = bitsPerPixel_ = pitch_ = 0;
     alpha_ = premultiplied_ = false;
 }
 
@@ -58,6 +62,7 @@ std::optional<SkinImage> SkinImage::Copy() const {
         ::GdiFlush();
         std::memcpy(copy->bits_, bits_, static_cast<std::size_t>(pitch_) * height_);
         copy->premultiplied_ = premultiplied_;
+        copy->SetLogicalSize(logicalWidth_, logicalHeight_);
     }
     return copy;
 }

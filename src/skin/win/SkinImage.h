@@ -28,6 +28,14 @@ public:
     HBITMAP Bitmap() const { return bitmap_; }
     int Width() const { return width_; }
     int Height() const { return height_; }
+    // The size the image covers in a window, in logical pixels: its pixel size, unless it is art drawn for
+    // a larger scale, which covers the size of its 1x file.
+    int LogicalWidth() const { return logicalWidth_ > 0 ? logicalWidth_ : width_; }
+    int LogicalHeight() const { return logicalHeight_ > 0 ? logicalHeight_ : height_; }
+    void SetLogicalSize(int width, int height) {
+        logicalWidth_ = width;
+        logicalHeight_ = height;
+    }
     int BitsPerPixel() const { return bitsPerPixel_; }
     // Bytes from one row to the next (rows are padded to 4 bytes).
     int Pitch() const { return pitch_; }
@@ -58,6 +66,8 @@ private:
     std::uint8_t* bits_ = nullptr;
     int width_ = 0;
     int height_ = 0;
+    int logicalWidth_ = 0; // 0: the pixel size
+    int logicalHeight_ = 0;
     int bitsPerPixel_ = 0;
     int pitch_ = 0;
     bool alpha_ = false;

@@ -1,8 +1,10 @@
 #include "skin/win/SkinImages.h"
 
 #include "framework/CSourceDC.h"
+#include "framework/CWnd.h"
 #include "platform/win/WideString.h"
 #include "skin/ImageFileHeader.h"
+#include "skin/SkinArtSet.h"
 
 #include <objidl.h>
 
@@ -171,7 +173,35 @@ const SkinImage* SkinImages::Straight(const std::string& path, Entry& entry) con
     return Decode(path, entry) ? &*entry.straight : nullptr;
 }
 
+void SkinImages::SetArtSet(int set) {
+    artSet_ = SkinArtSet::Folder(set).empty() ? 100 : set;
+}
+
+const SkinImage* SkinImages::SetImage(std::string_view skinPath) const {
+    const std::optional<std::string> setPath = SkinArtSet::PathIn(skinPath, artSet_);
+    if (!setPath) {
+        return nullptr;
+    }
+    const std::string path = Resolve(*setPath);
+    Entry& entry = EntryFor(path);
+    const bool sized = entry.drawing || entry.straight;
+    SkinImage* image = const_cast<SkinImage*>(Drawable(path, entry));
+    if (image != nullptr && !sized) {
+        const SIZE logical = SizeOf(skinPath);
+        if (logical.cx <= 0 || logical.cy <= 0) {
+            return nullptr; // no 1x file to say where it goes
+        }
+        image->SetLogicalSize(logical.cx, logical.cy);
+    }
+    return image;
+}
+
 const SkinImage* SkinImages::Image(std::string_view skinPath) const {
+    if (artSet_ != 100) {
+        if (const SkinImage* image = SetImage(skinPath); image != nullptr) {
+            return image;
+        }
+    }
     const std::string path = Resolve(skinPath);
     return Drawable(path, EntryFor(path));
 }
@@ -209,7 +239,9 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     if (dc == nullptr || image.Bitmap() == nullptr) {
         return false;
     }
-    const RECT area{x, y, x + image.Width(), y + image.Height()};
+    const int width = image.LogicalWidth();
+    const int height = image.LogicalHeight();
+    const RECT area{x, y, x + width, y + height};
     if (!::RectVisible(dc, &area)) {
         return true; // clipped away: nothing to blend
     }
@@ -230,10 +262,13 @@ bool SkinImages::DrawImage(HDC dc, const SkinImage& image, int x, int y) {
     bool ok;
     if (drawn->HasAlpha()) {
         BLENDFUNCTION blend{AC_SRC_OVER, 0, 255, AC_SRC_ALPHA};
-        ok = ::GdiAlphaBlend(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, drawn->Width(),
-                             drawn->Height(), blend) != FALSE;
+        ok = ::GdiAlphaBlend(dc, x, y, width, height, source, 0, 0, drawn->Width(), drawn->Height(), blend) !=
+             FALSE;
+    } else if (width == drawn->Width() && height == drawn->Height()) {
+        ok = ::BitBlt(dc, x, y, width, height, source, 0, 0, SRCCOPY) != FALSE;
     } else {
-        ok = ::BitBlt(dc, x, y, drawn->Width(), drawn->Height(), source, 0, 0, SRCCOPY) != FALSE;
+        ok = ::StretchBlt(dc, x, y, width, height, source, 0, 0, drawn->Width(), drawn->Height(), SRCCOPY) !=
+             FALSE;
     }
     return ok;
 }
@@ -250,24 +285,42 @@ bool SkinImages::DrawImageFile(HDC dc, std::string_view skinPath, int x, int y) 
     return true;
 }
 
+namespace {
+
+// Sizes a window to an image's logical size at the window's scale, without moving it.
+void SizeWindowTo(HWND window, const SkinImage& image) {
+    const CWnd* framework = CWnd::FromHandle(window);
+    const DisplayScale scale = framework != nullptr ? framework->Scale() : DisplayScale();
+    ::SetWindowPos(window, nullptr, 0, 0, scale.ToDevice(image.LogicalWidth()),
+                   scale.ToDevice(image.LogicalHeight()), SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+} // namespace
+
 const SkinImage* SkinImages::LoadBackground(HWND window, std::string_view skinPath) const {
     const SkinImage* image = Image(skinPath);
     if (image != nullptr && window != nullptr) {
-        ::SetWindowPos(window, nullptr, 0, 0, image->Width(), image->Height(),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SizeWindowTo(window, *image);
     }
     return image;
 }
 
 bool SkinImages::LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const {
-    std::optional<SkinImage> image = LoadImage(skinPath);
+    std::optional<SkinImage> image;
+    if (artSet_ != 100) {
+        if (const SkinImage* set = SetImage(skinPath); set != nullptr) {
+            image = set->Copy();
+        }
+    }
+    if (!image) {
+        image = LoadImage(skinPath);
+    }
     if (!image) {
         return false;
     }
     background = std::move(*image);
     if (window != nullptr) {
-        ::SetWindowPos(window, nullptr, 0, 0, background.Width(), background.Height(),
-                       SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SizeWindowTo(window, background);
     }
     return true;
 }

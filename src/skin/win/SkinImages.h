@@ -35,11 +35,17 @@ public:
     std::string Resolve(std::string_view skinPath) const { return resolver_.Resolve(skinPath); }
     const std::string& ProgramFolder() const { return resolver_.ProgramFolder(); }
 
-    // The file's image ready to draw (premultiplied where the file has alpha), kept for the life of this
-    // object; null when the file is missing or cannot be decoded.
+    // The art set the windows draw their images from (100, 150 or 200: the percent its art was drawn
+    // for); 100 until set. The set's file is used where it can be decoded, the 1x file elsewhere.
+    void SetArtSet(int set);
+    int ArtSet() const { return artSet_; }
+
+    // The file's image ready to draw (premultiplied where the file has alpha), from the art set, kept for
+    // the life of this object; null when the file is missing or cannot be decoded. Its logical size is
+    // that of the 1x file.
     const SkinImage* Image(std::string_view skinPath) const;
 
-    // The file's image with its pixels as decoded (straight alpha), for copying without blending; kept
+    // The 1x file's image with its pixels as decoded (straight alpha), for copying without blending; kept
     // for the life of this object, null when the file is missing or cannot be decoded. For a file
     // without alpha it is the same image as Image's.
     const SkinImage* StraightImage(std::string_view skinPath) const;
@@ -56,19 +62,21 @@ public:
     // missing or cannot be decoded.
     std::optional<SkinImage> LoadImage(std::string_view skinPath) const;
 
-    // Draws the file's kept image at its own size with its top-left corner at x, y: an image with alpha
-    // blended by it, others copied. False (nothing drawn) without a surface or image.
+    // Draws the file's kept image at its logical size with its top-left corner at x, y: an image with
+    // alpha blended by it, others copied. False (nothing drawn) without a surface or image.
     bool DrawImageFile(HDC dc, std::string_view skinPath, int x, int y) const;
 
-    // Sizes the window to the file's image without moving it and returns the kept image ready to draw
-    // (the window draws it with DrawImage); null, with the window untouched, when it cannot be loaded.
+    // Sizes the window to the file's image (its logical size at the window's scale) without moving it and
+    // returns the kept image ready to draw (the window draws it with DrawImage); null, with the window
+    // untouched, when it cannot be loaded.
     const SkinImage* LoadBackground(HWND window, std::string_view skinPath) const;
-    // The same, with a copy of the image (straight alpha) for the caller to keep in background; false,
+    // The same, with a copy of the image for the caller to keep in background; false,
     // with background and window untouched, when the image cannot be loaded.
     bool LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const;
 
-    // Draws an image as DrawImageFile does. The image is never changed: an image with alpha that is not
-    // premultiplied yet is premultiplied in a copy for this draw. Nothing is drawn when the surface's
+    // Draws an image as DrawImageFile does: art of a larger set is drawn onto its logical size, which on a
+    // surface drawn at that scale is pixel for pixel. The image is never changed: an image with alpha that is
+    // not premultiplied yet is premultiplied in a copy for this draw. Nothing is drawn when the surface's
     // clipping hides the whole image.
     static bool DrawImage(HDC dc, const SkinImage& image, int x, int y);
 
@@ -97,7 +105,11 @@ private:
     const SkinImage* Drawable(const std::string& path, Entry& entry) const;
     const SkinImage* Straight(const std::string& path, Entry& entry) const;
 
+    // The image of the art set's file for a skin path, or null when the set has none.
+    const SkinImage* SetImage(std::string_view skinPath) const;
+
     SkinPathResolver resolver_;
+    int artSet_ = 100;
     ULONG_PTR gdiplusToken_ = 0;
     bool foldCase_;
     mutable std::unordered_map<std::string, Entry> entries_;

@@ -52,6 +52,7 @@ struct MainWindow {
         // The virtual mouse's waits pass for real, so an upload on the worker takes its real time (a whole
         // write about four seconds); without, they only go into the trace.
         bool realWaits = false;
+        int dpi = 96; // the scale the window is laid out for
     };
 
     MainWindow() : MainWindow(Setup{}) {}
@@ -81,6 +82,7 @@ struct MainWindow {
         options.ReaderThread = setup.readerThread;
         options.UiLanguage = setup.uiLanguage;
         options.ShowSplash = false;
+        options.Dpi = setup.dpi;
         window = std::make_unique<CMouseConfigurationDlg>(options, setup.programFolder);
         EXPECT_TRUE(window->Create());
         Pump();
