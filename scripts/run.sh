@@ -35,4 +35,6 @@ if [[ -n "${DISPLAY:-}" && -z "${CORVALITH_HEADLESS:-}" ]]; then
     wait "$program"
 else
     xvfb-run -a -s "-screen 0 1280x1024x24" "$top/scripts/screens.sh"
+    # The main window at 200 %, on a screen large enough for it.
+    xvfb-run -a -s "-screen 0 2400x1600x24" "$top/scripts/screen-scaled.sh"
 fi
