@@ -1,5 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
+#include "app/MainWindowAccessibility.h"
 #include "app/win/MainWindowMenus.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
@@ -346,6 +347,20 @@ void CMouseConfigurationDlg::ShowLeftPanel() {
     controls_.ShowLeftPanel(model_->Layout());
 }
 
+std::vector<AccessibleItem> CMouseConfigurationDlg::AccessibleItems() {
+    if (!model_) {
+        return {};
+    }
+    // The boxes' values are the captions they draw.
+    MainWindowAccessibility::Captions captions;
+    for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
+        captions[static_cast<std::size_t>(slot)] = WideString::ToUtf8(controls_.DropDown(slot).GetCaption());
+    }
+    return MainWindowAccessibility::Items(
+        *model_, services_->Language, captions, profiles_->IsOpen(),
+        {MainWindowControls::kFirstControlCommand, MainWindowControls::kFirstDropDownCommand});
+}
+
 void CMouseConfigurationDlg::PressAt(POINT point) {
     const MainWindowLayout& layout = model_->Layout();
     const MainWindowLayout::SwitchPress press = layout.SwitchAt(point.x, point.y);
@@ -525,6 +540,11 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_DEVICECHANGE:
         devices_->OnDeviceChange(wParam, lParam);
         return TRUE;
+    case WM_GETOBJECT:
+        if (const std::optional<LRESULT> answer = accessible_.OnGetObject(Hwnd(), wParam, lParam)) {
+            return *answer;
+        }
+        break;
     case WM_CLOSE:
         // Alt+F4 and the taskbar's close hide the window to the tray like its close button; only "Exit"
         // and the firmware updater end the program.
@@ -546,6 +566,7 @@ void CMouseConfigurationDlg::OnCancel() {
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
     following_.Stop();
+    accessible_.Disconnect();
     s.StopDeviceLink();
     // The worker has stopped: nothing more is posted, and the bar and its timer go with the window.
     s.Worker.SetProgress(nullptr);

@@ -26,6 +26,7 @@
 #include "profile/IProfileWindow.h"
 #include "profile/win/ProfileManagerHost.h"
 #include "sim/win/VirtualMouseWindow.h"
+#include "skin/win/AccessibleWindow.h"
 
 #include <memory>
 #include <optional>
@@ -137,6 +138,8 @@ private:
     // The icon's menu: the profiles, automatic switching, "Exit".
     void ShowIconMenu();
     void ShowLeftPanel();
+    // What a screen reader finds of the controls the window draws, from the state it draws them in.
+    std::vector<AccessibleItem> AccessibleItems();
 
     ForegroundSwitcher following_; // the program in front chooses the profile
     // How long the balloon naming the profile a switch made active stays.
@@ -165,6 +168,7 @@ private:
     std::unique_ptr<DeviceEventHandler> devices_;
     std::unique_ptr<DecodeAheadPump> ahead_;
     std::unique_ptr<MainWindowStartup> startup_;
+    AccessibleWindow accessible_{[this] { return AccessibleItems(); }};
 };
 
 } // namespace corvalith
