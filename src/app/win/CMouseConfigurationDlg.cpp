@@ -131,6 +131,7 @@ void CMouseConfigurationDlg::Apply(const Changes& changes) {
     }
     if (changes.Sections) {
         controls_.PlaceSections(model_->Layout());
+        accessible_.NotifyReorder(Hwnd());
     }
     controls_.ApplyChecks(changes, *model_);
     // Every changed area is marked first and painted once.
@@ -197,8 +198,10 @@ void CMouseConfigurationDlg::RunMacroManager() {
 }
 
 void CMouseConfigurationDlg::SetDropDownCaptions() {
+    const MainWindowControls::Captions before = ShownCaptions();
     controls_.SetCaptions(services_->Session.Captions);
     UpdateWindow();
+    NotifyChangedBoxes(before);
 }
 
 void CMouseConfigurationDlg::SetSlidersFromProfile() {
@@ -228,7 +231,9 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (ButtonAssignment::IsAssignmentCommand(id)) {
+        const MainWindowControls::Captions before = ShownCaptions();
         assignment_->Choose(services_->Catalogue(), id);
+        NotifyChangedBoxes(before);
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -352,13 +357,30 @@ std::vector<AccessibleItem> CMouseConfigurationDlg::AccessibleItems() {
         return {};
     }
     // The boxes' values are the captions they draw.
-    MainWindowAccessibility::Captions captions;
-    for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
-        captions[static_cast<std::size_t>(slot)] = WideString::ToUtf8(controls_.DropDown(slot).GetCaption());
-    }
     return MainWindowAccessibility::Items(
-        *model_, services_->Language, captions, profiles_->IsOpen(),
+        *model_, services_->Language, ShownCaptions(), profiles_->IsOpen(),
         {MainWindowControls::kFirstControlCommand, MainWindowControls::kFirstDropDownCommand});
+}
+
+MainWindowControls::Captions CMouseConfigurationDlg::ShownCaptions() {
+    MainWindowControls::Captions captions;
+    if (model_) {
+        for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
+            captions[static_cast<std::size_t>(slot)] =
+                WideString::ToUtf8(controls_.DropDown(slot).GetCaption());
+        }
+    }
+    return captions;
+}
+
+void CMouseConfigurationDlg::NotifyChangedBoxes(const MainWindowControls::Captions& before) {
+    const MainWindowControls::Captions now = ShownCaptions();
+    for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
+        if (now[static_cast<std::size_t>(slot)] != before[static_cast<std::size_t>(slot)]) {
+            accessible_.NotifyItem(Hwnd(), EVENT_OBJECT_VALUECHANGE,
+                                   MainWindowControls::kFirstDropDownCommand + static_cast<unsigned>(slot));
+        }
+    }
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {

@@ -140,6 +140,10 @@ private:
     void ShowLeftPanel();
     // What a screen reader finds of the controls the window draws, from the state it draws them in.
     std::vector<AccessibleItem> AccessibleItems();
+    // The captions the boxes draw, slot by slot.
+    MainWindowControls::Captions ShownCaptions();
+    // Tells listening screen readers which boxes show another assignment than before.
+    void NotifyChangedBoxes(const MainWindowControls::Captions& before);
 
     ForegroundSwitcher following_; // the program in front chooses the profile
     // How long the balloon naming the profile a switch made active stays.

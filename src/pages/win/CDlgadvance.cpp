@@ -191,6 +191,8 @@ void CDlgadvance::ToggleSection(int section, bool collapse) {
     PlaceSections();
     SetRedraw(true);
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    accessible_.NotifyItem(Hwnd(), EVENT_OBJECT_STATECHANGE,
+                           kFirstHeaderCommand + static_cast<UINT>(section - 1));
 }
 
 void CDlgadvance::CollapseAll() {

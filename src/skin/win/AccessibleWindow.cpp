@@ -22,6 +22,24 @@ std::optional<LRESULT> AccessibleWindow::OnGetObject(HWND window, WPARAM flags, 
     return OleAccLibrary::Get().LresultFromObject(__uuidof(IAccessible), flags, object_);
 }
 
+void AccessibleWindow::NotifyItem(HWND window, DWORD event, unsigned command) const {
+    if (object_ == nullptr) {
+        return;
+    }
+    const std::vector<AccessibleItem> items = items_();
+    for (std::size_t index = 0; index < items.size(); ++index) {
+        if (items[index].Command == command) {
+            ::NotifyWinEvent(event, window, OBJID_CLIENT, static_cast<LONG>(index + 1));
+        }
+    }
+}
+
+void AccessibleWindow::NotifyReorder(HWND window) const {
+    if (object_ != nullptr) {
+        ::NotifyWinEvent(EVENT_OBJECT_REORDER, window, OBJID_CLIENT, CHILDID_SELF);
+    }
+}
+
 void AccessibleWindow::Disconnect() {
     if (object_ != nullptr) {
         object_->Disconnect();

@@ -24,6 +24,13 @@ public:
     // The window is being destroyed.
     void Disconnect();
 
+    // Tells listening screen readers that an item changed (event: an EVENT_OBJECT_... of the window's
+    // client); the item is found by the command a click on it sends. Nothing is told before a screen reader
+    // has asked for the window's object.
+    void NotifyItem(HWND window, DWORD event, unsigned command) const;
+    // The window's list of items changed (a section opened or closed).
+    void NotifyReorder(HWND window) const;
+
 private:
     CAccessibleItems::ItemSource items_;
     CAccessibleItems* object_ = nullptr;

@@ -7,6 +7,7 @@
 
 #include <oleacc.h>
 
+#include <tuple>
 #include <vector>
 
 namespace corvalith {
@@ -18,6 +19,13 @@ using test::Pump;
 using Child = ClientObject::Child;
 
 constexpr long kBox = STATE_SYSTEM_COLLAPSED | STATE_SYSTEM_HASPOPUP;
+
+// The events the program tells listening screen readers: event, window, object, child.
+std::vector<std::tuple<DWORD, HWND, LONG, LONG>> told;
+
+void CALLBACK Listen(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+    told.emplace_back(event, window, object, child);
+}
 
 // The window shown with its button rows open, over a profile whose captions are the installation's
 // defaults for the seven buttons (slots 3 and 4 show on rows 5 and 4).
@@ -71,9 +79,16 @@ TEST(MainWindowAccessibility, AScreenReaderFindsTheDrawnControlsAndTheirAssignme
     EXPECT_EQ(hit.vt, VT_I4);
     EXPECT_EQ(hit.lVal, 17);
 
-    // The header's default action closes the section as a click does: the boxes leave the list.
+    // The header's default action closes the section as a click does: the boxes leave the list, and
+    // listening screen readers are told.
+    const HWINEVENTHOOK hook = ::SetWinEventHook(EVENT_OBJECT_REORDER, EVENT_OBJECT_REORDER, nullptr, &Listen,
+                                                 ::GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+    told.clear();
     EXPECT_EQ(object->accDoDefaultAction(ClientObject::Id(4)), S_OK);
     Pump();
+    ::UnhookWinEvent(hook);
+    EXPECT_EQ(told, (std::vector<std::tuple<DWORD, HWND, LONG, LONG>>{
+                        {EVENT_OBJECT_REORDER, window.Hwnd(), OBJID_CLIENT, CHILDID_SELF}}));
     EXPECT_TRUE(window.Model().Layout().IsCollapsed(MainWindowLayout::ButtonAssignment));
     EXPECT_FALSE(window.Controls().DropDown(0).IsShown());
     EXPECT_EQ(object.ChildCount(), items - 7 + windows);
