@@ -14,6 +14,10 @@ std::optional<LRESULT> AccessibleWindow::OnGetObject(HWND window, WPARAM flags, 
         return std::nullopt;
     }
     if (object_ == nullptr) {
+        // The answer is marshalled to the screen reader's process through COM, which the window's thread
+        // then needs; the thread stays a single-threaded apartment for the program's life (nothing else in
+        // it asks for another kind).
+        ::CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
         object_ = CAccessibleItems::Create(window, items_);
         if (object_ == nullptr) {
             return std::nullopt;
