@@ -1,5 +1,6 @@
 #pragma once
 
+#include "lang/LanguageTable.h"
 #include "platform/Rect.h"
 
 #include <array>
@@ -44,6 +45,11 @@ public:
 
     // The skin image a section's page takes its size from.
     static std::string PageImage(int section);
+    // The caption of a section's header: the DPI setting's entry and those after it, section by section.
+    static TextEntry HeaderCaption(int section) {
+        return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
+                                      static_cast<std::size_t>(section - 1));
+    }
 
     // pageSizes[k - 1]: the size of section k's page (0 x 0 when its image could not be read).
     // Every section starts collapsed with the pad section on.

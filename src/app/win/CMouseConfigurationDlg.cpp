@@ -1,7 +1,6 @@
 #include "app/win/CMouseConfigurationDlg.h"
 
-#include "skin/SkinArtSet.h"
-
+#include "app/MainWindowAccessibility.h"
 #include "app/win/MainWindowMenus.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
@@ -10,6 +9,7 @@
 #include "macro/LBEditorRules.h"
 #include "pages/win/CDlgSplash.h"
 #include "platform/win/WideString.h"
+#include "skin/SkinArtSet.h"
 
 #include <algorithm>
 
@@ -150,6 +150,7 @@ void CMouseConfigurationDlg::Apply(const Changes& changes) {
     }
     if (changes.Sections) {
         controls_.PlaceSections(model_->Layout());
+        accessible_.NotifyReorder(Hwnd());
     }
     controls_.ApplyChecks(changes, *model_);
     // Every changed area is marked first and painted once.
@@ -216,8 +217,10 @@ void CMouseConfigurationDlg::RunMacroManager() {
 }
 
 void CMouseConfigurationDlg::SetDropDownCaptions() {
+    const MainWindowControls::Captions before = ShownCaptions();
     controls_.SetCaptions(services_->Session.Captions);
     UpdateWindow();
+    NotifyChangedBoxes(before);
 }
 
 void CMouseConfigurationDlg::SetSlidersFromProfile() {
@@ -247,7 +250,9 @@ BOOL CMouseConfigurationDlg::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     if (ButtonAssignment::IsAssignmentCommand(id)) {
+        const MainWindowControls::Captions before = ShownCaptions();
         assignment_->Choose(services_->Catalogue(), id);
+        NotifyChangedBoxes(before);
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
@@ -364,6 +369,37 @@ void CMouseConfigurationDlg::CloseProfileManager() {
 
 void CMouseConfigurationDlg::ShowLeftPanel() {
     controls_.ShowLeftPanel(model_->Layout());
+}
+
+std::vector<AccessibleItem> CMouseConfigurationDlg::AccessibleItems() {
+    if (!model_) {
+        return {};
+    }
+    // The boxes' values are the captions they draw.
+    return MainWindowAccessibility::Items(
+        *model_, services_->Language, ShownCaptions(), profiles_->IsOpen(),
+        {MainWindowControls::kFirstControlCommand, MainWindowControls::kFirstDropDownCommand});
+}
+
+MainWindowControls::Captions CMouseConfigurationDlg::ShownCaptions() {
+    MainWindowControls::Captions captions;
+    if (model_) {
+        for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
+            captions[static_cast<std::size_t>(slot)] =
+                WideString::ToUtf8(controls_.DropDown(slot).GetCaption());
+        }
+    }
+    return captions;
+}
+
+void CMouseConfigurationDlg::NotifyChangedBoxes(const MainWindowControls::Captions& before) {
+    const MainWindowControls::Captions now = ShownCaptions();
+    for (int slot = 0; slot < MainWindowLayout::kSlots; ++slot) {
+        if (now[static_cast<std::size_t>(slot)] != before[static_cast<std::size_t>(slot)]) {
+            accessible_.NotifyItem(Hwnd(), EVENT_OBJECT_VALUECHANGE,
+                                   MainWindowControls::kFirstDropDownCommand + static_cast<unsigned>(slot));
+        }
+    }
 }
 
 void CMouseConfigurationDlg::PressAt(POINT point) {
@@ -548,6 +584,11 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_DPICHANGED:
         OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
+    case WM_GETOBJECT:
+        if (const std::optional<LRESULT> answer = accessible_.OnGetObject(Hwnd(), wParam, lParam)) {
+            return *answer;
+        }
+        break;
     case WM_CLOSE:
         // Alt+F4 and the taskbar's close hide the window to the tray like its close button; only "Exit"
         // and the firmware updater end the program.
@@ -569,6 +610,7 @@ void CMouseConfigurationDlg::OnCancel() {
 void CMouseConfigurationDlg::OnDestroy() {
     ProgramServices& s = *services_;
     following_.Stop();
+    accessible_.Disconnect();
     s.StopDeviceLink();
     // The worker has stopped: nothing more is posted, and the bar and its timer go with the window.
     s.Worker.SetProgress(nullptr);

@@ -26,6 +26,7 @@
 #include "profile/IProfileWindow.h"
 #include "profile/win/ProfileManagerHost.h"
 #include "sim/win/VirtualMouseWindow.h"
+#include "skin/win/AccessibleWindow.h"
 
 #include <memory>
 #include <optional>
@@ -142,6 +143,12 @@ private:
     // The icon's menu: the profiles, automatic switching, "Exit".
     void ShowIconMenu();
     void ShowLeftPanel();
+    // What a screen reader finds of the controls the window draws, from the state it draws them in.
+    std::vector<AccessibleItem> AccessibleItems();
+    // The captions the boxes draw, slot by slot.
+    MainWindowControls::Captions ShownCaptions();
+    // Tells listening screen readers which boxes show another assignment than before.
+    void NotifyChangedBoxes(const MainWindowControls::Captions& before);
 
     ForegroundSwitcher following_; // the program in front chooses the profile
     // How long the balloon naming the profile a switch made active stays.
@@ -170,6 +177,7 @@ private:
     std::unique_ptr<DeviceEventHandler> devices_;
     std::unique_ptr<DecodeAheadPump> ahead_;
     std::unique_ptr<MainWindowStartup> startup_;
+    AccessibleWindow accessible_{[this] { return AccessibleItems(); }};
 };
 
 } // namespace corvalith

@@ -17,11 +17,6 @@ namespace {
 constexpr int kCaptionHeight = 13;
 constexpr int kCaptionWeight = 500;
 
-TextEntry CaptionOf(int section) {
-    return static_cast<TextEntry>(static_cast<std::size_t>(TextEntry::DpiSetting) +
-                                  static_cast<std::size_t>(section - 1));
-}
-
 } // namespace
 
 CDlgadvance::CDlgadvance(PageContext context)
@@ -95,7 +90,8 @@ BOOL CDlgadvance::OnInitDialog() {
         headerButtons_.Add(header, ToRect(layout_->Header(section)),
                            kFirstHeaderCommand + static_cast<UINT>(section - 1));
         ImageButtonFace& look = header.Face();
-        look.SetCaption(WideString::FromUtf8(context_.Language.Text(CaptionOf(section))));
+        look.SetCaption(
+            WideString::FromUtf8(context_.Language.Text(AdvancedPanelLayout::HeaderCaption(section))));
         look.SetFontFace(face);
         look.SetFontHeight(kCaptionHeight);
         look.SetSkinImages(context_.Skins, headerSource, kHeaderImage, kHeaderImage, kHeaderImage,
@@ -196,6 +192,8 @@ void CDlgadvance::ToggleSection(int section, bool collapse) {
     PlaceSections();
     SetRedraw(true);
     RedrawWindow(nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
+    accessible_.NotifyItem(Hwnd(), EVENT_OBJECT_STATECHANGE,
+                           kFirstHeaderCommand + static_cast<UINT>(section - 1));
 }
 
 void CDlgadvance::CollapseAll() {
@@ -233,6 +231,17 @@ BOOL CDlgadvance::OnCommand(WPARAM wParam, LPARAM lParam) {
         return TRUE;
     }
     return CDialog::OnCommand(wParam, lParam);
+}
+
+LRESULT CDlgadvance::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_GETOBJECT) {
+        if (const std::optional<LRESULT> answer = accessible_.OnGetObject(Hwnd(), wParam, lParam)) {
+            return *answer;
+        }
+    } else if (message == WM_DESTROY) {
+        accessible_.Disconnect();
+    }
+    return CDialog::WindowProc(message, wParam, lParam);
 }
 
 BOOL CDlgadvance::OnEraseBkgnd(HDC) {

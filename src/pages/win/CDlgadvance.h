@@ -1,6 +1,7 @@
 #pragma once
 
 #include "framework/CDialog.h"
+#include "pages/AdvancedPanelAccessibility.h"
 #include "pages/AdvancedPanelLayout.h"
 #include "pages/PanelScroll.h"
 #include "pages/win/CDlgAngleSnap.h"
@@ -13,6 +14,7 @@
 #include "pages/win/CDlgUSBReportRate.h"
 #include "pages/win/PageContext.h"
 #include "skin/SkinFileNames.h"
+#include "skin/win/AccessibleWindow.h"
 #include "skin/win/CPaintedButton.h"
 #include "skin/win/CPaintedButtons.h"
 #include "skin/win/SkinImage.h"
@@ -72,6 +74,7 @@ public:
     CSkinScrollWnd* Frame() const { return frame_; }
 
 protected:
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
     BOOL OnInitDialog() override;
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
     void OnPaint() override;
@@ -112,6 +115,12 @@ private:
     HFONT captionFont_ = nullptr;
     HBITMAP scrollSkin_ = nullptr;
     CSkinScrollWnd* frame_ = nullptr;
+    // The headers as a screen reader finds them, where they stand now.
+    AccessibleWindow accessible_{[this] {
+        return layout_ ? AdvancedPanelAccessibility::Items(*layout_, scroll_.Position(), context_.Language,
+                                                           kFirstHeaderCommand)
+                       : std::vector<AccessibleItem>{};
+    }};
 };
 
 } // namespace corvalith
