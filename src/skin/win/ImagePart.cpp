@@ -1,6 +1,7 @@
 #include "skin/win/ImagePart.h"
 
 #include "framework/CSourceDC.h"
+#include "skin/SkinArtSet.h"
 #include "skin/win/SkinImages.h"
 
 #include <algorithm>
@@ -19,6 +20,7 @@ void ImagePart::Release() {
     owned_ = false;
     origin_ = {};
     size_ = {};
+    set_ = 100;
 }
 
 bool ImagePart::Cut(HBITMAP source, const RECT& rect) {
@@ -87,6 +89,16 @@ void ImagePart::Resolve() {
     bitmap_ = image->Bitmap();
     origin_ = {left, top};
     size_ = {right - left, bottom - top};
+    // The larger art set's file, where the windows draw from one and it is copied as it is (no alpha):
+    // the same part at the set's pixels.
+    if (skins.ArtSet() != 100) {
+        if (const SkinImage* set = skins.Image(skinPath_);
+            set != nullptr && !set->HasAlpha() && set->Width() != set->LogicalWidth() &&
+            set->LogicalWidth() == image->Width() && set->LogicalHeight() == image->Height()) {
+            bitmap_ = set->Bitmap();
+            set_ = skins.ArtSet();
+        }
+    }
 }
 
 void ImagePart::CopyTo(HDC dc, int x, int y, int width, int height) const {
@@ -96,9 +108,19 @@ void ImagePart::CopyTo(HDC dc, int x, int y, int width, int height) const {
         return;
     }
     const CSourceDC source(bitmap_);
-    if (source.Valid()) {
-        ::BitBlt(dc, x, y, width, height, source, origin_.x, origin_.y, SRCCOPY);
+    if (!source.Valid()) {
+        return;
     }
+    if (set_ == 100) {
+        ::BitBlt(dc, x, y, width, height, source, origin_.x, origin_.y, SRCCOPY);
+        return;
+    }
+    // Every 1x edge lies at its scaled place in the set's image.
+    const int left = SkinArtSet::Scaled(origin_.x, set_);
+    const int top = SkinArtSet::Scaled(origin_.y, set_);
+    ::StretchBlt(dc, x, y, width, height, source, left, top,
+                 SkinArtSet::Scaled(origin_.x + width, set_) - left,
+                 SkinArtSet::Scaled(origin_.y + height, set_) - top, SRCCOPY);
 }
 
 } // namespace corvalith

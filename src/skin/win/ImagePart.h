@@ -35,7 +35,8 @@ public:
     void Resolve();
 
     bool Empty() const { return bitmap_ == nullptr; }
-    // The bitmap the part is copied from (its own, or the skin image's), and the part's place in it.
+    // The bitmap the part is copied from (its own, or the skin image's, from the windows' art set where
+    // it has one), and the part's place in the 1x image.
     HBITMAP Bitmap() const { return bitmap_; }
     POINT Origin() const { return origin_; }
     SIZE Size() const { return size_; }
@@ -50,6 +51,7 @@ private:
     bool owned_ = false;
     POINT origin_{};
     SIZE size_{};
+    int set_ = 100; // the art set of the bitmap: origin and size are scaled to it when copied
 
     const SkinImages* skins_ = nullptr;
     std::string skinPath_;
