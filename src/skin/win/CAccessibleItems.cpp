@@ -162,6 +162,24 @@ HRESULT CAccessibleItems::Text(const std::string& text, BSTR* out) const {
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
+template <typename Standard, typename Item, typename Unknown>
+HRESULT CAccessibleItems::Answer(const VARIANT& child, Standard standard, Item item, Unknown unknown) const {
+    const Target target = Resolve(child);
+    switch (target.Is) {
+    case Target::Kind::Gone:
+        return RPC_E_DISCONNECTED;
+    case Target::Kind::Self:
+        return standard(child);
+    case Target::Kind::Standard:
+        return standard(ChildId(target.StandardId));
+    case Target::Kind::Item:
+        return item(target.Item);
+    default:
+        unknown();
+        return E_INVALIDARG;
+    }
+}
+
 STDMETHODIMP CAccessibleItems::get_accParent(IDispatch** parent) {
     if (standard_ == nullptr) {
         return RPC_E_DISCONNECTED;
@@ -207,82 +225,41 @@ STDMETHODIMP CAccessibleItems::get_accName(VARIANT child, BSTR* name) {
     if (name == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accName(child, name);
-    case Target::Kind::Item:
-        return Text(target.Item.Name, name);
-    case Target::Kind::Standard:
-        return standard_->get_accName(ChildId(target.StandardId), name);
-    default:
-        *name = nullptr;
-        return E_INVALIDARG;
-    }
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accName(id, name); },
+        [&](const AccessibleItem& item) { return Text(item.Name, name); }, [&] { *name = nullptr; });
 }
 
 STDMETHODIMP CAccessibleItems::get_accValue(VARIANT child, BSTR* value) {
     if (value == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accValue(child, value);
-    case Target::Kind::Item:
-        return Text(target.Item.Value, value);
-    case Target::Kind::Standard:
-        return standard_->get_accValue(ChildId(target.StandardId), value);
-    default:
-        *value = nullptr;
-        return E_INVALIDARG;
-    }
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accValue(id, value); },
+        [&](const AccessibleItem& item) { return Text(item.Value, value); }, [&] { *value = nullptr; });
 }
 
 STDMETHODIMP CAccessibleItems::get_accDescription(VARIANT child, BSTR* description) {
     if (description == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accDescription(child, description);
-    case Target::Kind::Standard:
-        return standard_->get_accDescription(ChildId(target.StandardId), description);
-    case Target::Kind::Item:
-        *description = nullptr;
-        return S_FALSE;
-    default:
-        *description = nullptr;
-        return E_INVALIDARG;
-    }
+    const auto none = [&] { *description = nullptr; };
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accDescription(id, description); },
+        [&](const AccessibleItem&) { return none(), S_FALSE; }, none);
 }
 
 STDMETHODIMP CAccessibleItems::get_accRole(VARIANT child, VARIANT* role) {
     if (role == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accRole(child, role);
-    case Target::Kind::Item:
-        *role = ChildId(RoleOf(target.Item.Kind));
-        return S_OK;
-    case Target::Kind::Standard:
-        return standard_->get_accRole(ChildId(target.StandardId), role);
-    default:
-        role->vt = VT_EMPTY;
-        return E_INVALIDARG;
-    }
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accRole(id, role); },
+        [&](const AccessibleItem& item) {
+            *role = ChildId(RoleOf(item.Kind));
+            return S_OK;
+        },
+        [&] { role->vt = VT_EMPTY; });
 }
 
 STDMETHODIMP CAccessibleItems::get_accState(VARIANT child, VARIANT* state) {
@@ -329,64 +306,34 @@ STDMETHODIMP CAccessibleItems::get_accHelp(VARIANT child, BSTR* help) {
     if (help == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accHelp(child, help);
-    case Target::Kind::Standard:
-        return standard_->get_accHelp(ChildId(target.StandardId), help);
-    case Target::Kind::Item:
-        *help = nullptr;
-        return S_FALSE;
-    default:
-        *help = nullptr;
-        return E_INVALIDARG;
-    }
+    const auto none = [&] { *help = nullptr; };
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accHelp(id, help); },
+        [&](const AccessibleItem&) { return none(), S_FALSE; }, none);
 }
 
 STDMETHODIMP CAccessibleItems::get_accHelpTopic(BSTR* file, VARIANT child, long* topic) {
     if (file == nullptr || topic == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accHelpTopic(file, child, topic);
-    case Target::Kind::Standard:
-        return standard_->get_accHelpTopic(file, ChildId(target.StandardId), topic);
-    case Target::Kind::Item:
-        *file = nullptr;
-        *topic = -1;
-        return S_FALSE;
-    default:
-        *file = nullptr;
-        return E_INVALIDARG;
-    }
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accHelpTopic(file, id, topic); },
+        [&](const AccessibleItem&) {
+            *file = nullptr;
+            *topic = -1;
+            return S_FALSE;
+        },
+        [&] { *file = nullptr; });
 }
 
 STDMETHODIMP CAccessibleItems::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {
     if (shortcut == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accKeyboardShortcut(child, shortcut);
-    case Target::Kind::Standard:
-        return standard_->get_accKeyboardShortcut(ChildId(target.StandardId), shortcut);
-    case Target::Kind::Item:
-        *shortcut = nullptr;
-        return S_FALSE;
-    default:
-        *shortcut = nullptr;
-        return E_INVALIDARG;
-    }
+    const auto none = [&] { *shortcut = nullptr; };
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accKeyboardShortcut(id, shortcut); },
+        [&](const AccessibleItem&) { return none(), S_FALSE; }, none);
 }
 
 STDMETHODIMP CAccessibleItems::get_accFocus(VARIANT* child) {
@@ -407,21 +354,10 @@ STDMETHODIMP CAccessibleItems::get_accDefaultAction(VARIANT child, BSTR* action)
     if (action == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accDefaultAction(child, action);
-    case Target::Kind::Standard:
-        return standard_->get_accDefaultAction(ChildId(target.StandardId), action);
-    case Target::Kind::Item:
-        *action = nullptr;
-        return S_FALSE;
-    default:
-        *action = nullptr;
-        return E_INVALIDARG;
-    }
+    const auto none = [&] { *action = nullptr; };
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accDefaultAction(id, action); },
+        [&](const AccessibleItem&) { return none(), S_FALSE; }, none);
 }
 
 STDMETHODIMP CAccessibleItems::accSelect(long flags, VARIANT child) {

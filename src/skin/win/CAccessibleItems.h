@@ -75,6 +75,11 @@ private:
     ~CAccessibleItems();
 
     Target Resolve(const VARIANT& child) const;
+    // Answers a question about a child: the system object answers for the window itself and its child
+    // windows (standard, given the child id it knows), item for a drawn item; unknown clears the answer
+    // of a child id that names nothing.
+    template <typename Standard, typename Item, typename Unknown>
+    HRESULT Answer(const VARIANT& child, Standard standard, Item item, Unknown unknown) const;
     // The one place where the items' client coordinates meet the screen's.
     RECT ToScreen(const Rect& area) const;
     POINT ToClient(long x, long y) const;

@@ -395,16 +395,22 @@ void AwaitWorker(UploadWorker& worker) {
 // Writes the figures so far for the run as a whole, which reads them once the file is there.
 void WriteFigures(const std::wstring& path, const Figures& figures);
 
-int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Figures& figures) {
-    CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
-    Win32FileSystem systemFiles;
-    CountingFileSystem files(systemFiles);
+// The program over the virtual mouse in the sandbox, without its splash, its files through files.
+ProgramOptions SandboxOptions(const std::string& sandbox, IFileSystem& files) {
     ProgramOptions options;
     options.Simulate = true;
     options.ShowSplash = false;
     options.Sandbox = sandbox;
     options.DataFolder = sandbox + "Corvalith\\";
     options.Files = &files;
+    return options;
+}
+
+int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Figures& figures) {
+    CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
+    Win32FileSystem systemFiles;
+    CountingFileSystem files(systemFiles);
+    const ProgramOptions options = SandboxOptions(sandbox, files);
 
     const LARGE_INTEGER start = Now();
     CMouseConfigurationDlg window(options, CMouseConfigurationApp::ProgramFolder());
@@ -560,12 +566,7 @@ int RunCorvalith(const std::string& sandbox, const std::wstring& resultsPath, Fi
 int RunScaled(const std::string& sandbox, int dpi, const std::wstring& resultsPath, Figures& figures) {
     CMouseConfigurationApp::RegisterMainWindowClass(GetModuleHandleW(nullptr));
     Win32FileSystem files;
-    ProgramOptions options;
-    options.Simulate = true;
-    options.ShowSplash = false;
-    options.Sandbox = sandbox;
-    options.DataFolder = sandbox + "Corvalith\\";
-    options.Files = &files;
+    ProgramOptions options = SandboxOptions(sandbox, files);
     options.Dpi = dpi;
 
     const LARGE_INTEGER start = Now();
