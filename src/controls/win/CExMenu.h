@@ -42,6 +42,7 @@ public:
     explicit CExMenu(HFONT font = nullptr);
     ~CExMenu();
 
+    // The items' width; an item whose text needs more is made wider, and the menu with it.
     void SetItemWidth(int width) { itemWidth_ = width; }
     int ItemWidth() const { return itemWidth_; }
     HFONT Font() const { return font_; }
@@ -77,6 +78,8 @@ public:
 
 private:
     bool Insert(UINT type, UINT id, HMENU submenu);
+    // The width to ask for an item whose text needs it in the menu's font, with its indent and check mark.
+    int NeededWidth(UINT id) const;
 
     HFONT font_;
     int itemWidth_ = 0;
