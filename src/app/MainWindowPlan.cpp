@@ -87,19 +87,23 @@ std::vector<MainWindowPlan::Text> MainWindowPlan::Texts(const MainWindowLayout& 
     if (!layout.IsCollapsed(MainWindowLayout::LiftOff)) {
         const Rect h = layout.Header(4);
         const int l = h.Left, r = h.Right, b = h.Bottom;
+        // Each line as tall as the font, around the middle of the art's row.
         out.push_back(
-            {texts.Text(TextEntry::On), {l + 36, b + 14, r, b + 25}, Font::Main, Placement::CentredLine});
+            {texts.Text(TextEntry::On), {l + 36, b + 12, r, b + 26}, Font::Main, Placement::CentredLine});
         out.push_back(
-            {texts.Text(TextEntry::Off), {l + 176, b + 14, r, b + 25}, Font::Main, Placement::CentredLine});
+            {texts.Text(TextEntry::Off), {l + 176, b + 12, r, b + 26}, Font::Main, Placement::CentredLine});
         for (int k = 0; k < 6; ++k) {
             out.push_back({std::to_string(k + 1),
-                           {l + kLiftOffScale[k], b + 54, r, b + 65},
+                           {l + kLiftOffScale[k], b + 52, r, b + 66},
                            Font::Main,
                            Placement::CentredLine});
         }
     }
-    out.push_back(
-        {texts.Text(TextEntry::ColourNote), {194, 612, 194, 612}, Font::Main, Placement::FromPoint});
+    // The note is written from its point and may run up to the upload bar's end and down to its top.
+    out.push_back({texts.Text(TextEntry::ColourNote),
+                   {194, 612, MainWindowLayout::kUploadBar.Right, MainWindowLayout::kUploadBar.Top},
+                   Font::Main,
+                   Placement::FromPoint});
     return out;
 }
 

@@ -23,8 +23,10 @@ public:
                                    kLinesBox.Top + 6};
     static constexpr Rect kDownArrow{kLinesBox.Right + 4, kLinesBox.Top + 8, kLinesBox.Right + 14,
                                      kLinesBox.Top + 14};
-    static constexpr Rect kRowsCaption{24, 14, 156, 30};
-    static constexpr Rect kScreenCaption{24, 50, 156, 62};
+    // The captions run up to the lines box, and below it to the page's right edge; each is as tall as
+    // the font, around the middle of its toggle.
+    static constexpr Rect kRowsCaption{24, 14, kLinesBox.Left - 4, 30};
+    static constexpr Rect kScreenCaption{24, 49, 236, 63};
 
     // What the lines box shows: enabled with the line count, or disabled with "0" in one-screen mode.
     struct Box {

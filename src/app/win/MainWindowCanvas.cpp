@@ -2,6 +2,7 @@
 
 #include "app/MainWindowPlan.h"
 #include "framework/CMemoryDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/WorldScale.h"
 #include "platform/win/WideString.h"
@@ -72,15 +73,13 @@ void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image
         RECT box{text.Box.Left, text.Box.Top, text.Box.Right, text.Box.Bottom};
         switch (text.Place) {
         case MainWindowPlan::Placement::Line:
-            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
-                        DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+            TextDrawing::Draw(dc, words, box, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
             break;
         case MainWindowPlan::Placement::CentredLine:
-            ::DrawTextW(dc, words.c_str(), static_cast<int>(words.size()), &box,
-                        DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
+            TextDrawing::Draw(dc, words, box, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX);
             break;
         case MainWindowPlan::Placement::FromPoint:
-            TextOutW(dc, box.left, box.top, words.c_str(), static_cast<int>(words.size()));
+            TextDrawing::Write(dc, box, words);
             break;
         }
     }

@@ -4,6 +4,7 @@
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "platform/TextFormat.h"
@@ -27,8 +28,7 @@ constexpr COLORREF kFallbackColour = RGB(40, 12, 12);
 void DrawCentred(HDC dc, std::string_view text, const Rect& box) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
-                DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    TextDrawing::Draw(dc, wide, r, DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 // The system's version as programs without a compatibility manifest see it.

@@ -1,10 +1,11 @@
 #include "controls/win/CExMenu.h"
 
+#include "framework/TextDrawing.h"
 #include "framework/Win32Rect.h"
 #include "framework/WorldScale.h"
-
 #include "platform/win/WideString.h"
 
+#include <algorithm>
 #include <string>
 
 namespace corvalith {
@@ -84,8 +85,30 @@ void CExMenu::MeasureItem(MEASUREITEMSTRUCT* item, const DisplayScale& scale) {
         height = 0;
     }
     item->itemHeight = static_cast<UINT>(scale.ToDevice(height));
-    item->itemWidth = static_cast<UINT>(scale.ToDevice(itemWidth_ < 0 ? 0 : itemWidth_));
+    // The system adds the room of a check mark to every owner-drawn item's width.
+    const int added = ::GetSystemMetrics(SM_CXMENUCHECK) - 1;
+    const int needed = NeededWidth(item->itemID);
+    const int width =
+        std::max(scale.ToDevice(std::max(itemWidth_, 0)), needed > 0 ? scale.ToDevice(needed) - added : 0);
+    item->itemWidth = static_cast<UINT>(width);
     totalHeight_ += height;
+}
+
+int CExMenu::NeededWidth(UINT id) const {
+    const std::wstring text = WideString::FromUtf8(items_.TextOf(id));
+    // A path keeps the menu's width and is shortened in its middle.
+    if (font_ == nullptr || text.empty() || text.find(L'\\') != std::wstring::npos) {
+        return 0;
+    }
+    const HDC dc = ::GetDC(nullptr);
+    const HGDIOBJ previous = ::SelectObject(dc, font_);
+    SIZE size{};
+    ::GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    ::SelectObject(dc, previous);
+    ::ReleaseDC(nullptr, dc);
+    const CMenuItemList::Entry* entry = items_.Find(id);
+    const bool marked = entry != nullptr && entry->marked;
+    return static_cast<int>(size.cx) + kTextIndent + (marked ? kMarkWidth : 0);
 }
 
 void CExMenu::DrawItem(const DRAWITEMSTRUCT* item, const DisplayScale& scale) {
@@ -130,8 +153,7 @@ void CExMenu::DrawItemAt(const DRAWITEMSTRUCT* item, const RECT& r) const {
         RECT area{r.left + kTextIndent, r.top, r.right - (marked ? kMarkWidth : 0), r.bottom};
         // A path too long for the item keeps its start and its file name.
         const UINT path = text.find(L'\\') != std::wstring::npos ? DT_PATH_ELLIPSIS : 0u;
-        ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area,
-                    DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | path);
+        TextDrawing::Draw(dc, text, area, DT_LEFT | DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | path);
         if (marked) {
             // A check mark in the text's colour at the right end.
             const HPEN pen = ::CreatePen(PS_SOLID, 2, selected ? kSelectedText : kNormalText);

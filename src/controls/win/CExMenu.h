@@ -44,6 +44,7 @@ public:
     explicit CExMenu(HFONT font = nullptr);
     ~CExMenu();
 
+    // The items' width; an item whose text needs more is made wider, and the menu with it.
     void SetItemWidth(int width) { itemWidth_ = width; }
     int ItemWidth() const { return itemWidth_; }
     HFONT Font() const { return font_; }
@@ -82,6 +83,9 @@ private:
     bool Insert(UINT type, UINT id, HMENU submenu);
     // Draws the item in the logical rectangle r.
     void DrawItemAt(const DRAWITEMSTRUCT* item, const RECT& r) const;
+    // The logical width an item's text needs in the menu's font, with its indent and check mark; 0 for
+    // an item without text or with a path.
+    int NeededWidth(UINT id) const;
 
     HFONT font_;
     int itemWidth_ = 0;

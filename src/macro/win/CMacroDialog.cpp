@@ -4,6 +4,7 @@
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroDialogLayout.h"
@@ -21,26 +22,32 @@ constexpr COLORREF kTextColour = RGB(255, 255, 255);
 constexpr COLORREF kListColour =
     RGB(Layout::kListBackground[0], Layout::kListBackground[1], Layout::kListBackground[2]);
 
-void DrawCentred(HDC dc, std::string_view text, const Rect& box, UINT extra = DT_SINGLELINE) {
+// Each text is drawn in the font that fits it into its box.
+void DrawCentred(HDC dc, FittedFonts& fonts, std::string_view text, const Rect& box,
+                 UINT extra = DT_SINGLELINE) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r,
-                DT_CENTER | DT_VCENTER | DT_NOPREFIX | extra);
+    const UINT format = DT_CENTER | DT_VCENTER | DT_NOPREFIX | extra;
+    const HGDIOBJ previous = ::SelectObject(dc, fonts.For(dc, wide, r, format));
+    TextDrawing::Draw(dc, wide, r, format);
+    ::SelectObject(dc, previous);
 }
 
 // A run-mode text: left-aligned and word-wrapped, centred vertically by measuring it first.
-void DrawRunModeText(HDC dc, std::string_view text, const Rect& box) {
+void DrawRunModeText(HDC dc, FittedFonts& fonts, std::string_view text, const Rect& box) {
+    constexpr UINT kFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
     const std::wstring wide = WideString::FromUtf8(text);
-    RECT measured = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured,
-                DT_LEFT | DT_WORDBREAK | DT_NOPREFIX | DT_CALCRECT);
     RECT r = ToRect(box);
+    const HGDIOBJ previous = ::SelectObject(dc, fonts.For(dc, wide, r, kFormat));
+    RECT measured = r;
+    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &measured, kFormat | DT_CALCRECT);
     const int spare = (r.bottom - r.top) - (measured.bottom - measured.top);
     if (spare > 0) {
         r.top += spare / 2;
         r.bottom -= spare / 2;
     }
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, DT_LEFT | DT_WORDBREAK | DT_NOPREFIX);
+    TextDrawing::Draw(dc, wide, r, kFormat);
+    ::SelectObject(dc, previous);
 }
 
 } // namespace
@@ -69,12 +76,15 @@ BOOL CMacroDialog::OnInitDialog() {
     if (!hasBackground) {
         return TRUE; // an empty window; the drawn buttons keep their click areas
     }
-    const std::wstring face = WideString::FromUtf8(Layout::FontFace(code_));
-    font_ = CreateUiFont({.Face = face.c_str(),
-                          .Height = Layout::kFontHeight,
-                          .Weight = Layout::kFontWeight,
-                          .PitchAndFamily = FF_SWISS,
-                          .CharSet = ANSI_CHARSET});
+    const auto makeFont = [face = WideString::FromUtf8(Layout::FontFace(code_))](int height) {
+        return CreateUiFont({.Face = face.c_str(),
+                             .Height = height,
+                             .Weight = Layout::kFontWeight,
+                             .PitchAndFamily = FF_SWISS,
+                             .CharSet = ANSI_CHARSET});
+    };
+    font_ = makeFont(Layout::kFontHeight);
+    fitted_.Reset(font_, Layout::kFontHeight, makeFont);
     listBrush_ = ::CreateSolidBrush(kListColour);
     const RECT box = ToDevice(ToRect(Layout::kNameLabel));
     label_ = ::CreateWindowExW(
@@ -238,11 +248,11 @@ void CMacroDialog::Draw(HDC dc) {
     const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
     ::SetTextColor(canvas, kTextColour);
     ::SetBkMode(canvas, TRANSPARENT);
-    DrawCentred(canvas, texts.Ok, Layout::kOk);
-    DrawCentred(canvas, texts.Cancel, Layout::kCancel);
-    DrawCentred(canvas, texts.Prompt, Layout::kPrompt, DT_WORDBREAK);
+    DrawCentred(canvas, fitted_, texts.Ok, Layout::kOk);
+    DrawCentred(canvas, fitted_, texts.Cancel, Layout::kCancel);
+    DrawCentred(canvas, fitted_, texts.Prompt, Layout::kPrompt, DT_WORDBREAK);
     for (std::size_t mode = 0; mode < texts.RunModes.size(); ++mode) {
-        DrawRunModeText(canvas, texts.RunModes[mode], Layout::kRunModeTexts[mode]);
+        DrawRunModeText(canvas, fitted_, texts.RunModes[mode], Layout::kRunModeTexts[mode]);
     }
     if (previousFont != nullptr) {
         ::SelectObject(canvas, previousFont);

@@ -4,6 +4,7 @@
 #include "controls/win/DialogHoverTracker.h"
 #include "framework/CDialog.h"
 #include "macro/MacroChoice.h"
+#include "skin/win/FittedFonts.h"
 #include "skin/win/SkinImage.h"
 
 #include <optional>
@@ -69,6 +70,7 @@ private:
     DialogHoverTracker hover_{kHoverTime};
     SkinImage background_;
     HFONT font_ = nullptr;
+    FittedFonts fitted_; // the texts' fonts, font_ where they fit
     HBRUSH listBrush_ = nullptr;
     HWND label_ = nullptr;
     HWND list_ = nullptr;

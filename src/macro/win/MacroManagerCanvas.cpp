@@ -1,6 +1,7 @@
 #include "macro/win/MacroManagerCanvas.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroManagerLayout.h"
@@ -26,10 +27,13 @@ HFONT CreateDialogFont(int height, std::string_view face) {
         {.Face = wide.c_str(), .Height = height, .Weight = Layout::kFontWeight, .PitchAndFamily = FF_SWISS});
 }
 
-void DrawText(HDC dc, std::string_view text, const Rect& box, UINT format) {
+// Draws text in the font that fits it into box.
+void DrawText(HDC dc, FittedFonts& fonts, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_NOPREFIX);
+    const HGDIOBJ previous = ::SelectObject(dc, fonts.For(dc, wide, r, format | DT_NOPREFIX));
+    TextDrawing::Draw(dc, wide, r, format | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
 }
 
 } // namespace
@@ -38,6 +42,8 @@ void MacroManagerCanvas::Create(const std::string& languageCode) {
     Drop();
     code_ = languageCode;
     font_ = CreateDialogFont(Layout::kFontHeight, Layout::FontFace(code_));
+    fitted_.Reset(font_, Layout::kFontHeight,
+                  [face = Layout::FontFace(code_)](int height) { return CreateDialogFont(height, face); });
     loopFont_ = CreateDialogFont(Layout::kLoopFontHeight, "Arial");
     listBrush_ = ::CreateSolidBrush(kListColour);
     loopBrush_ = ::CreateSolidBrush(kLoopColour);
@@ -50,6 +56,7 @@ void MacroManagerCanvas::Drop() {
             object = nullptr;
         }
     };
+    fitted_.Reset(nullptr, 0, nullptr);
     drop(font_);
     drop(loopFont_);
     drop(listBrush_);
@@ -88,16 +95,16 @@ void MacroManagerCanvas::Draw(HDC dc, const RECT& client, const State& state) co
     ::SetTextColor(canvas, kTextColour);
     ::SetBkMode(canvas, TRANSPARENT);
     constexpr UINT kCentred = DT_CENTER | DT_VCENTER | DT_SINGLELINE;
-    DrawText(canvas, texts.Ok, Layout::kOk, kCentred);
-    DrawText(canvas, texts.Cancel, Layout::kCancel, kCentred);
-    DrawText(canvas, texts.New, Layout::kNew, kCentred);
-    DrawText(canvas, texts.Delete, Layout::kDelete, kCentred);
-    DrawText(canvas, texts.Title, Layout::kTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
-    DrawText(canvas, texts.MacroHeader, Layout::kMacroHeader, kCentred);
-    DrawText(canvas, texts.EventHeader, Layout::kEventHeader, kCentred);
-    DrawText(canvas, texts.OptionsHeader, Layout::kOptionsHeader, kCentred);
-    DrawText(canvas, texts.Loop, Layout::kLoopText, DT_LEFT | DT_VCENTER | DT_WORDBREAK);
-    DrawText(canvas, texts.DelayRecording, Layout::kDelayText, DT_LEFT | DT_WORDBREAK);
+    DrawText(canvas, fitted_, texts.Ok, Layout::kOk, kCentred);
+    DrawText(canvas, fitted_, texts.Cancel, Layout::kCancel, kCentred);
+    DrawText(canvas, fitted_, texts.New, Layout::kNew, kCentred);
+    DrawText(canvas, fitted_, texts.Delete, Layout::kDelete, kCentred);
+    DrawText(canvas, fitted_, texts.Title, Layout::kTitle, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    DrawText(canvas, fitted_, texts.MacroHeader, Layout::kMacroHeader, kCentred);
+    DrawText(canvas, fitted_, texts.EventHeader, Layout::kEventHeader, kCentred);
+    DrawText(canvas, fitted_, texts.OptionsHeader, Layout::kOptionsHeader, kCentred);
+    DrawText(canvas, fitted_, texts.Loop, Layout::kLoopText, DT_LEFT | DT_VCENTER | DT_WORDBREAK);
+    DrawText(canvas, fitted_, texts.DelayRecording, Layout::kDelayText, DT_LEFT | DT_WORDBREAK);
     if (previousFont != nullptr) {
         ::SelectObject(canvas, previousFont);
     }

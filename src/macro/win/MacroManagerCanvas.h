@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/win/DialogHoverTracker.h"
+#include "skin/win/FittedFonts.h"
 
 #include <windows.h>
 
@@ -13,7 +14,8 @@ class SkinImages;
 
 // The macro manager's painting: the skin background, the buttons lit under the pointer, the two check
 // boxes and the texts of the language, and the colours of its lists and loop-count box. The fonts and
-// brushes are made anew at each opening, in its language, and go with the dialog.
+// brushes are made anew at each opening, in its language, and go with the dialog; a text too wide for its
+// place is drawn in a smaller font of the same face.
 class MacroManagerCanvas {
 public:
     explicit MacroManagerCanvas(const SkinImages& skins) : skins_(skins) {}
@@ -40,6 +42,7 @@ private:
     const SkinImages& skins_;
     std::string code_;
     HFONT font_ = nullptr;
+    mutable FittedFonts fitted_; // the texts' fonts, font_ where they fit
     HFONT loopFont_ = nullptr;
     HBRUSH listBrush_ = nullptr;
     HBRUSH loopBrush_ = nullptr;

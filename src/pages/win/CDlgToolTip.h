@@ -8,8 +8,8 @@ class LanguageTable;
 
 // The lift-off help tip: a small bordered pop-up window, black with the white note word-wrapped inside
 // a 5-pixel margin. The main window creates it while the pointer rests on the help area, places it
-// 20 pixels right of the pointer at 180 x 50, and destroys it when the pointer leaves; the tip itself
-// only paints.
+// 20 pixels right of the pointer at 180 x 50 (taller when the note needs more lines), and destroys it when
+// the pointer leaves; the tip itself only paints.
 class CDlgToolTip : public CDialog {
 public:
     static constexpr UINT kTemplateId = 153;
@@ -26,7 +26,8 @@ public:
 
     // Creates the tip hidden, owned by the parent given to the constructor.
     bool Create();
-    // Places the tip 20 pixels right of a screen point, 180 x 50, shows it and brings it to the front.
+    // Places the tip 20 pixels right of a screen point, 180 x 50 or as tall as its note needs, shows it and
+    // brings it to the front.
     void ShowAt(POINT screenPoint);
 
     HFONT Font() const { return font_; }
@@ -41,6 +42,9 @@ protected:
     HBRUSH OnCtlColor(HDC dc, HWND control, UINT controlType) override;
 
 private:
+    // The window's height: 50, or what the note's lines and the margins take when that is more.
+    int Height() const;
+
     const LanguageTable& texts_;
     HFONT font_ = nullptr;
 };

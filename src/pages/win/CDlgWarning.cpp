@@ -3,6 +3,7 @@
 #include "controls/win/WindowCentring.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageTable.h"
@@ -40,9 +41,9 @@ void SetStateImages(CBitmapBtn& button, const SkinImages& skins, const RECT& sou
     button.SetImages(source, normal ? normal->Bitmap() : nullptr, downBitmap, downBitmap, downBitmap);
 }
 
-void WriteText(HDC dc, Point at, const std::string& text) {
-    const std::wstring wide = WideString::FromUtf8(text);
-    ::TextOutW(dc, at.X, at.Y, wide.c_str(), static_cast<int>(wide.size()));
+// Writes text from `at`; it may run up to `right` and down to `bottom` before it meets a neighbour.
+void WriteText(HDC dc, Point at, int right, int bottom, const std::string& text) {
+    TextDrawing::Write(dc, RECT{at.X, at.Y, right, bottom}, WideString::FromUtf8(text));
 }
 
 constexpr UINT kMessageFormat = DT_LEFT | DT_WORDBREAK | DT_NOPREFIX;
@@ -186,12 +187,17 @@ void CDlgWarning::Draw(HDC dc) {
     const HGDIOBJ previousFont = font_ != nullptr ? ::SelectObject(canvas, font_) : nullptr;
     ::SetTextColor(canvas, kTextColour);
     ::SetBkMode(canvas, TRANSPARENT);
-    WriteText(canvas, WarningLayout::kTitle, texts_.Text(TextEntry::Note));
+    // The title runs up to the close button and down to the message; an option's caption up to the
+    // message's right edge and down to the next option.
+    WriteText(canvas, WarningLayout::kTitle, WarningLayout::Close().Left, WarningLayout::kMessageTop,
+              texts_.Text(TextEntry::Note));
     const std::wstring message = WideString::FromUtf8(texts_.Text(TextEntry::LiftOffNote));
     RECT messageRect = ToRect(layout_.Message());
-    ::DrawTextW(canvas, message.c_str(), static_cast<int>(message.size()), &messageRect, kMessageFormat);
-    WriteText(canvas, layout_.OnCaption(), texts_.Text(TextEntry::On));
-    WriteText(canvas, layout_.OffCaption(), texts_.Text(TextEntry::Off));
+    TextDrawing::Draw(canvas, message, messageRect, kMessageFormat);
+    const int captionRight = layout_.Message().Right;
+    WriteText(canvas, layout_.OnCaption(), captionRight, layout_.OffOption().Top, texts_.Text(TextEntry::On));
+    WriteText(canvas, layout_.OffCaption(), captionRight,
+              layout_.OffCaption().Y + WarningLayout::kOptionPitch, texts_.Text(TextEntry::Off));
     if (previousFont != nullptr) {
         ::SelectObject(canvas, previousFont);
     }

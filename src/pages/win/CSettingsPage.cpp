@@ -2,6 +2,7 @@
 
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
@@ -61,12 +62,16 @@ SIZE CSettingsPage::BackgroundSize(const SkinImages& skins, std::string_view bac
 }
 
 BOOL CSettingsPage::OnInitDialog() {
-    const std::wstring face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code()));
-    font_ = CreateUiFont({.Face = face.c_str(),
-                          .Height = fontHeight_,
-                          .Weight = fontWeight_,
-                          .PitchAndFamily = FF_SWISS,
-                          .CharSet = ANSI_CHARSET});
+    const auto makeFont = [face = WideString::FromUtf8(LanguageCode::FontFace(context_.Language.Code())),
+                           weight = fontWeight_](int height) {
+        return CreateUiFont({.Face = face.c_str(),
+                             .Height = height,
+                             .Weight = weight,
+                             .PitchAndFamily = FF_SWISS,
+                             .CharSet = ANSI_CHARSET});
+    };
+    font_ = makeFont(fontHeight_);
+    fitted_.Reset(font_, fontHeight_, makeFont);
     CreateControls();
     return FALSE;
 }
@@ -121,7 +126,10 @@ void CSettingsPage::DrawSkin(HDC dc, std::string_view path, int x, int y) const 
 void CSettingsPage::DrawText(HDC dc, std::string_view words, const Rect& box, UINT format) const {
     const std::wstring text = WideString::FromUtf8(std::string(words));
     RECT rect = ToRect(box);
-    ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format | DT_NOPREFIX);
+    // A text too wide for its place is drawn in a smaller font of the page's face.
+    const HGDIOBJ previous = ::SelectObject(dc, fitted_.For(dc, text, rect, format | DT_NOPREFIX));
+    TextDrawing::Draw(dc, text, rect, format | DT_NOPREFIX);
+    ::SelectObject(dc, previous);
 }
 
 } // namespace corvalith

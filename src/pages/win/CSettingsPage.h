@@ -5,6 +5,7 @@
 #include "pages/SettingsChange.h"
 #include "pages/win/PageContext.h"
 #include "platform/Rgb.h"
+#include "skin/win/FittedFonts.h"
 #include "skin/win/SkinImage.h"
 
 #include <string>
@@ -59,6 +60,7 @@ private:
     int fontHeight_;
     int fontWeight_;
     HFONT font_ = nullptr;
+    mutable FittedFonts fitted_; // the texts' fonts, font_ where they fit
 };
 
 } // namespace corvalith

@@ -4,6 +4,7 @@
 #include "controls/win/CLBEditorWnd.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "platform/win/WideString.h"
@@ -47,7 +48,7 @@ void CConfigDialog::DrawLabel(HDC dc, std::string_view text, const Rect& box, UI
         previous = ::SelectObject(dc, fitted);
     }
     RECT r = ToRect(box);
-    ::DrawTextW(dc, wide.c_str(), static_cast<int>(wide.size()), &r, format | DT_SINGLELINE | DT_NOPREFIX);
+    TextDrawing::Draw(dc, wide, r, format | DT_SINGLELINE | DT_NOPREFIX);
     if (previous != nullptr) {
         ::SelectObject(dc, previous);
     }

@@ -13,4 +13,9 @@ namespace corvalith {
 int FittingHeight(HDC dc, std::wstring_view text, HFONT current, int designHeight, int available,
                   const std::function<HFONT(int height)>& make);
 
+// The same for a text DrawTextW wraps (DT_WORDBREAK in format) into place: its lines must fit both the
+// place's width (a word wider than the place widens them) and its height.
+int FittingWrappedHeight(HDC dc, std::wstring_view text, HFONT current, int designHeight, const RECT& place,
+                         UINT format, const std::function<HFONT(int height)>& make);
+
 } // namespace corvalith

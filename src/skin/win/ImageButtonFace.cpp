@@ -1,6 +1,7 @@
 #include "skin/win/ImageButtonFace.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "skin/win/FontFitting.h"
@@ -146,7 +147,7 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
         if (spare > 0) {
             area.top += spare / 2;
         }
-        ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area, format | DT_WORDBREAK);
+        TextDrawing::Draw(dc, caption_, area, format | DT_WORDBREAK);
     } else {
         // A caption too wide for its place is drawn in a smaller font of the same face rather than cut (a
         // right-aligned caption allowed past its box keeps its size); one too wide even at the smallest
@@ -156,8 +157,7 @@ void ImageButtonFace::DrawCaption(HDC dc, const RECT& box, const ImageButtonLook
             ::SelectObject(dc, FittedFont(dc, area.right - area.left));
             drawnHeight_ = fittedHeight_;
         }
-        ::DrawTextW(dc, caption_.c_str(), static_cast<int>(caption_.size()), &area,
-                    format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
+        TextDrawing::Draw(dc, caption_, area, format | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS);
     }
     ::SelectObject(dc, previousFont);
 }

@@ -80,11 +80,11 @@ TEST(MainWindowPlan, TextsOfTheOpenSectionsAndTheNote) {
     EXPECT_EQ(open[9], (Text{"1", {44, 374, 262, 394}, Font::Label, Placement::CentredLine}));
     EXPECT_EQ(open[10], (Text{"1", {44, 434, 262, 454}, Font::Label, Placement::CentredLine}));
     EXPECT_EQ(open[27], (Text{"10", {233, 374, 262, 394}, Font::Label, Placement::CentredLine}));
-    EXPECT_EQ(open[29], (Text{"ON", {56, 496, 262, 507}, Font::Main, Placement::CentredLine}));
-    EXPECT_EQ(open[30], (Text{"OFF", {196, 496, 262, 507}, Font::Main, Placement::CentredLine}));
-    EXPECT_EQ(open[31], (Text{"1", {44, 536, 262, 547}, Font::Main, Placement::CentredLine}));
-    EXPECT_EQ(open[36], (Text{"6", {238, 536, 262, 547}, Font::Main, Placement::CentredLine}));
-    EXPECT_EQ(open.back().Box, (Rect{194, 612, 194, 612}));
+    EXPECT_EQ(open[29], (Text{"ON", {56, 494, 262, 508}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[30], (Text{"OFF", {196, 494, 262, 508}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[31], (Text{"1", {44, 534, 262, 548}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open[36], (Text{"6", {238, 534, 262, 548}, Font::Main, Placement::CentredLine}));
+    EXPECT_EQ(open.back().Box, (Rect{194, 612, 903, 629}));
     EXPECT_EQ(open.back().Place, Placement::FromPoint);
 
     const std::vector<Text> closed = MainWindowPlan::Texts(MainWindowLayout(160, 120), english);
