@@ -1,6 +1,7 @@
 #include "controls/win/CBitmapBtn.h"
 
 #include "framework/CWholePaintDC.h"
+#include "framework/WorldScale.h"
 
 namespace corvalith {
 
@@ -64,6 +65,8 @@ void CBitmapBtn::DrawItem(const DRAWITEMSTRUCT& item) {
     state.checked = checked_;
     state.pressed = (item.itemState & ODS_SELECTED) != 0;
     state.hover = hover_;
+    // The system's context for the press and release has no transform: the button's scale is set on it.
+    const WorldScale scaled(item.hDC, Scale());
     Draw(item.hDC, state);
 }
 

@@ -7,6 +7,7 @@
 #include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
 #include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
 #include "skin/win/FontFitting.h"
@@ -37,9 +38,10 @@ CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, 
 void CConfigDialog::DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
     HGDIOBJ previous = nullptr;
-    HFONT& fitted = fittedFonts_[std::string(text)];
+    HFONT& fitted = fittedFonts_[{std::string(text), WorldScale::Of(dc).Dpi()}];
     if (fitted == nullptr) {
-        // Measured once for each text; a text that fits keeps the dialog's font.
+        // Measured once for each text and scale (a font's glyphs do not grow exactly with the scale); a
+        // text that fits keeps the dialog's font.
         const int height = FittingHeight(dc, wide, font_, Layout::kFontHeight, box.Width(),
                                          [this](int candidate) { return MakeFont(candidate); });
         fitted = height == Layout::kFontHeight ? font_ : MakeFont(height);

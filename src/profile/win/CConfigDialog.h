@@ -99,8 +99,8 @@ private:
     CListBox list_;
     SkinImage background_;
     HFONT font_ = nullptr;
-    std::map<std::string, HFONT>
-        fittedFonts_; // each label's font: the dialog's own, or a smaller one it owns
+    // Each label's font at the scale it was measured at: the dialog's own, or a smaller one it owns.
+    std::map<std::pair<std::string, int>, HFONT> fittedFonts_;
     HBRUSH brush_ = nullptr;
     bool initialised_ = false;
     bool closing_ = false;

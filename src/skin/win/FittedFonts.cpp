@@ -1,5 +1,6 @@
 #include "skin/win/FittedFonts.h"
 
+#include "framework/WorldScale.h"
 #include "skin/win/FontFitting.h"
 
 #include <utility>
@@ -32,7 +33,8 @@ HFONT FittedFonts::For(HDC dc, std::wstring_view text, const RECT& place, UINT f
     }
     const LONG width = place.right - place.left;
     const bool wrapped = (format & DT_WORDBREAK) != 0 && (format & DT_SINGLELINE) == 0;
-    Key key{std::wstring(text), width, wrapped ? place.bottom - place.top : 0, wrapped ? format : 0u};
+    Key key{std::wstring(text), width, wrapped ? place.bottom - place.top : 0, wrapped ? format : 0u,
+            WorldScale::Of(dc).Dpi()};
     if (const auto found = fonts_.find(key); found != fonts_.end()) {
         return found->second;
     }

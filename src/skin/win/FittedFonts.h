@@ -31,7 +31,9 @@ public:
     HFONT For(HDC dc, std::wstring_view text, const RECT& place, UINT format);
 
 private:
-    using Key = std::tuple<std::wstring, LONG, LONG, UINT>;
+    // The text, its place's width, a wrapped text's height and format, and the scale it is drawn at (a
+    // font's glyphs do not grow exactly with the scale).
+    using Key = std::tuple<std::wstring, LONG, LONG, UINT, int>;
 
     void Drop();
 

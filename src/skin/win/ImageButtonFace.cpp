@@ -4,6 +4,7 @@
 #include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
 #include "skin/win/FontFitting.h"
 
 namespace corvalith {
@@ -71,10 +72,12 @@ HFONT ImageButtonFace::MakeFont(int height) const {
 }
 
 HFONT ImageButtonFace::FittedFont(HDC dc, int available) {
-    // Measured once for each caption and width, not at every paint.
-    if (fittedCaption_ != caption_ || fittedWidth_ != available) {
+    // Measured once for each caption, width and scale, not at every paint.
+    const int dpi = WorldScale::Of(dc).Dpi();
+    if (fittedCaption_ != caption_ || fittedWidth_ != available || fittedDpi_ != dpi) {
         fittedCaption_ = caption_;
         fittedWidth_ = available;
+        fittedDpi_ = dpi;
         fittedHeight_ = FittingHeight(dc, caption_, font_, fontHeight_, available,
                                       [this](int height) { return MakeFont(height); });
         if (fitted_ != nullptr) {

@@ -65,6 +65,7 @@ private:
     HFONT fitted_ = nullptr; // the smaller font of a caption too wide for its place
     std::wstring fittedCaption_;
     int fittedWidth_ = -1;
+    int fittedDpi_ = 0; // the scale it was measured at
     int fittedHeight_ = 0;
     int drawnHeight_ = 0;
     std::wstring caption_;

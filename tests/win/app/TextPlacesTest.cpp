@@ -2,6 +2,7 @@
 #include "assign/win/CSingleDialog.h"
 #include "controls/win/CMenuWndHook.h"
 #include "framework/TextDrawing.h"
+#include "framework/WorldScale.h"
 #include "macro/win/CMacroDialog.h"
 #include "macro/win/CMacroProgramDialog.h"
 #include "pages/win/CDlgToolTip.h"
@@ -168,9 +169,9 @@ HWND ShownPopup() {
     return ::FindWindowW(L"#32768", nullptr);
 }
 
-// A click at a client point of a dialog.
-std::function<void(HWND)> ClickingAt(int x, int y) {
-    return [x, y](HWND dialog) { test::ClickAt(dialog, x, y); };
+// A click at a logical client point of a dialog shown at a scale.
+std::function<void(HWND)> ClickingAt(const DisplayScale& scale, int x, int y) {
+    return [x = scale.ToDevice(x), y = scale.ToDevice(y)](HWND dialog) { test::ClickAt(dialog, x, y); };
 }
 
 // Runs a modal window that `open` opens: once it is up (the timer's first ticks may come before), it is
@@ -201,6 +202,7 @@ void RunModal(MisfitRecorder& recorder, const wchar_t* title, const std::functio
 
 void Open(Window window, MainWindow& main, MisfitRecorder& recorder) {
     CMouseConfigurationDlg& dlg = *main.window;
+    const DisplayScale& scale = dlg.Scale();
     switch (window) {
     case Window::MainTop:
     case Window::MainSide:
@@ -219,8 +221,10 @@ void Open(Window window, MainWindow& main, MisfitRecorder& recorder) {
         for (int section = 1; section <= AdvancedPanelLayout::kSections; ++section) {
             auto* page = dynamic_cast<CSettingsPage*>(&panel.Page(section));
             ASSERT_NE(page, nullptr) << section;
-            const RECT client = page->GetClientRect();
+            // Painted onto a surface of the monitor's pixels, at the page's scale.
+            const RECT client = page->ToDevice(page->GetClientRect());
             test::PixelSurface surface(std::max<int>(client.right, 1), std::max<int>(client.bottom, 1));
+            WorldScale::Apply(surface.Dc(), page->Scale());
             page->PaintTo(surface.Dc());
         }
         break;
@@ -233,12 +237,13 @@ void Open(Window window, MainWindow& main, MisfitRecorder& recorder) {
         recorder.CheckControlsOf(dlg.Profiles().Dialog()->Hwnd());
         // Closed on the first entry, so the other windows open over the main window as a user finds it.
         dlg.Profiles().Dialog()->List().SetCurSel(0);
-        test::ClickAt(dlg.Profiles().Dialog()->Hwnd(), ConfigDialogLayout::kCloseArea.Left + 5,
-                      ConfigDialogLayout::kCloseArea.Top + 5);
+        test::ClickAt(dlg.Profiles().Dialog()->Hwnd(),
+                      scale.ToDevice(ConfigDialogLayout::kCloseArea.Left + 5),
+                      scale.ToDevice(ConfigDialogLayout::kCloseArea.Top + 5));
         Pump();
         break;
     case Window::MacroManager:
-        RunModal(recorder, CMacroProgramDialog::kTitle, ClickingAt(380, 408),
+        RunModal(recorder, CMacroProgramDialog::kTitle, ClickingAt(scale, 380, 408),
                  [&] { test::ClickButton(dlg, dlg.Controls().Header(2)); });
         break;
     case Window::MacroChoice:
@@ -252,7 +257,7 @@ void Open(Window window, MainWindow& main, MisfitRecorder& recorder) {
         const bool choice = window == Window::MacroChoice;
         // Each closed by its Cancel button.
         RunModal(recorder, choice ? CMacroDialog::kTitle : CSingleDialog::kTitle,
-                 choice ? ClickingAt(343, 262) : ClickingAt(346, 262), [&] {
+                 ClickingAt(scale, choice ? 343 : 346, 262), [&] {
                      dlg.SendMessage(WM_COMMAND,
                                      choice ? AssignmentCatalogue::kMacroCommand
                                             : AssignmentCatalogue::kSingleKeyCommand,
@@ -300,55 +305,34 @@ void Open(Window window, MainWindow& main, MisfitRecorder& recorder) {
 
 // Every text the program draws, in each language, each window and page, fits its place: none is cut or
 // shortened to an ellipsis, none runs into its neighbour. The windows are painted with the skins the build
-// draws and the fonts the program chooses, and each text is measured in the font it is drawn with. A scale
-// of the display is one more column: each window is painted at that scale and measured in the logical units
-// it is drawn in.
-TEST(TextPlaces, EveryTextTheProgramDrawsFitsItsPlaceInEveryLanguage) {
+// draws and the fonts the program chooses, at a display scale, and each text is measured in the font it is
+// drawn with, in the logical units it is drawn in.
+void ExpectEveryTextFitsAt(int scalePercent) {
     const char* languages[] = {"EN", "DE", "CHS", "CHT"};
     const Window windows[] = {Window::MainTop,        Window::MainSide,       Window::SettingsPanel,
                               Window::ProfileManager, Window::MacroManager,   Window::MacroChoice,
                               Window::KeyCapture,     Window::AssignmentMenu, Window::Warning,
                               Window::ToolTip};
-    // The display scales the windows are painted at: 100 % until the windows can be painted at another,
-    // which is then one more entry here, applied where the main window is made for a case.
-    const int scalesPercent[] = {100};
-    struct Case {
-        const char* language;
-        Window window;
-        int scalePercent;
-    };
-    std::vector<Case> cases;
-    for (const int scale : scalesPercent) {
-        for (const char* language : languages) {
-            for (const Window window : windows) {
-                cases.push_back({language, window, scale});
-            }
-        }
-    }
-
     ASSERT_TRUE(CMenuWndHook::Install()); // the program frames its menus from its start
     MisfitRecorder recorder;
     std::unique_ptr<MainWindow> main;
-    std::string mainLanguage;
-    int mainScale = 0;
-    for (const Case& c : cases) {
-        recorder.window =
-            std::string(NameOf(c.window)) + " (" + c.language + ", " + std::to_string(c.scalePercent) + " %)";
-        if (main == nullptr || mainLanguage != c.language || mainScale != c.scalePercent) {
-            // The program as a fresh installation in the language lays it down, beside the build's skins.
-            main.reset();
-            MainWindow::Setup setup;
-            setup.listText = std::string("[Skins]\r\nLan=") + c.language + "\r\n";
-            setup.programFolder = CMouseConfigurationApp::ProgramFolder();
-            main = std::make_unique<MainWindow>(setup);
-            mainLanguage = c.language;
-            mainScale = c.scalePercent;
-            main->window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
-            Pump();
+    for (const char* language : languages) {
+        // The program as a fresh installation in the language lays it down, beside the build's skins.
+        main.reset();
+        MainWindow::Setup setup;
+        setup.listText = std::string("[Skins]\r\nLan=") + language + "\r\n";
+        setup.programFolder = CMouseConfigurationApp::ProgramFolder();
+        setup.dpi = scalePercent * DisplayScale::kBaseDpi / 100;
+        main = std::make_unique<MainWindow>(setup);
+        main->window->PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+        Pump();
+        for (const Window window : windows) {
+            recorder.window =
+                std::string(NameOf(window)) + " (" + language + ", " + std::to_string(scalePercent) + " %)";
+            const int drawnBefore = recorder.Drawn();
+            Open(window, *main, recorder);
+            EXPECT_GT(recorder.Drawn(), drawnBefore) << recorder.window << ": no text was drawn";
         }
-        const int drawnBefore = recorder.Drawn();
-        Open(c.window, *main, recorder);
-        EXPECT_GT(recorder.Drawn(), drawnBefore) << recorder.window << ": no text was drawn";
     }
     main.reset();
     CMenuWndHook::Uninstall();
@@ -357,6 +341,23 @@ TEST(TextPlaces, EveryTextTheProgramDrawsFitsItsPlaceInEveryLanguage) {
         report += misfit + "\n";
     }
     EXPECT_EQ(report, "");
+}
+
+// One test a scale, so that the four run side by side.
+TEST(TextPlaces, EveryTextFitsItsPlaceInEveryLanguageAt100Percent) {
+    ExpectEveryTextFitsAt(100);
+}
+
+TEST(TextPlaces, EveryTextFitsItsPlaceInEveryLanguageAt125Percent) {
+    ExpectEveryTextFitsAt(125);
+}
+
+TEST(TextPlaces, EveryTextFitsItsPlaceInEveryLanguageAt150Percent) {
+    ExpectEveryTextFitsAt(150);
+}
+
+TEST(TextPlaces, EveryTextFitsItsPlaceInEveryLanguageAt200Percent) {
+    ExpectEveryTextFitsAt(200);
 }
 
 } // namespace
