@@ -355,6 +355,11 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_SHOWWINDOW:
         OnShowWindow(static_cast<BOOL>(wParam), static_cast<UINT>(lParam));
         return 0;
+    case WM_DPICHANGED:
+        if (lParam != 0) {
+            OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+        }
+        return 0;
     default:
         return DefWindowProc(message, wParam, lParam);
     }
@@ -362,6 +367,12 @@ LRESULT CWnd::WindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
 
 int CWnd::OnCreate(CREATESTRUCTW*) {
     return static_cast<int>(Default());
+}
+void CWnd::OnDpiChanged(int dpi, const RECT& suggested) {
+    SetScale(DisplayScale(dpi));
+    ::SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    ::RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
 }
 void CWnd::OnDestroy() {
     Default();

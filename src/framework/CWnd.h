@@ -178,6 +178,10 @@ protected:
     virtual BOOL OnSetCursor(HWND window, UINT hitTest, UINT message);
     virtual void OnContextMenu(HWND window, POINT point);
     virtual void OnShowWindow(BOOL show, UINT status);
+    // WM_DPICHANGED, which only a top-level window gets: moved to a monitor of another scale (or the scale
+    // changed). The window and its children are laid out and drawn again at the new scale, in the
+    // rectangle Windows suggests (screen pixels), which keeps it under the pointer on the new monitor.
+    virtual void OnDpiChanged(int dpi, const RECT& suggested);
 
     HWND hwnd_ = nullptr;
 

@@ -127,10 +127,7 @@ void CMouseConfigurationDlg::ApplyScale(const DisplayScale& scale) {
 
 void CMouseConfigurationDlg::OnDpiChanged(int dpi, const RECT& suggested) {
     ApplyScale(DisplayScale(dpi));
-    // Where Windows suggests: the window keeps its place under the pointer on the new monitor.
-    ::SetWindowPos(Hwnd(), nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
-                   suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
-    ::RedrawWindow(Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN | RDW_ERASE);
+    CDialog::OnDpiChanged(dpi, suggested);
 }
 
 void CMouseConfigurationDlg::Build(const std::wstring& fontFace) {
@@ -581,9 +578,6 @@ LRESULT CMouseConfigurationDlg::WindowProc(UINT message, WPARAM wParam, LPARAM l
     case WM_DEVICECHANGE:
         devices_->OnDeviceChange(wParam, lParam);
         return TRUE;
-    case WM_DPICHANGED:
-        OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
-        return 0;
     case WM_GETOBJECT:
         if (const std::optional<LRESULT> answer = accessible_.OnGetObject(Hwnd(), wParam, lParam)) {
             return *answer;

@@ -117,9 +117,8 @@ private:
     void Build(const std::wstring& fontFace);
     // The window, its controls, its canvas and the skin's art set at a scale.
     void ApplyScale(const DisplayScale& scale);
-    // WM_DPICHANGED: moved to a monitor of another scale (or the scale changed): laid out and drawn again at
-    // the new one, in the place Windows suggests.
-    void OnDpiChanged(int dpi, const RECT& suggested);
+    // The art set and the canvas follow the new scale too.
+    void OnDpiChanged(int dpi, const RECT& suggested) override;
 
     // IProfileWindow
     void ShowLoadedProfile() override;

@@ -1,5 +1,7 @@
 #include "app/MainWindowPlan.h"
+#include "pages/win/CDlgWarning.h"
 #include "win/support/MainWindowFixture.h"
+#include "win/support/ModalScript.h"
 #include "win/support/TestSkinFolder.h"
 
 #include <gtest/gtest.h>
@@ -87,6 +89,40 @@ TEST(DisplayScaling, TheMainWindowIsLaidOutDrawnAndClickedAtTheMonitorsScale) {
     EXPECT_EQ(panel.top, 48);
     EXPECT_EQ(panel.right, 1493); // 1492.5
     EXPECT_EQ(panel.bottom, 890); // 889.5
+}
+
+// A dialog dragged from a 200 % monitor to a 150 % one takes the rectangle Windows suggests and lays its
+// buttons out again: each edge of Cancel, at twice its logical place before, lands at 1.5 times it.
+TEST(DisplayScaling, ADialogMovedToAMonitorOfAnotherScaleLaysItselfOutAgain) {
+    MainWindow::Setup setup;
+    setup.dpi = 192;
+    MainWindow main(setup);
+    CDlgWarning warning(main.Services().Skins, main.Services().Language, main.window.get());
+    RECT before{};
+    RECT after{};
+    RECT client{};
+    test::ModalScript script({[&] {
+        const HWND cancel = warning.CancelButton().Hwnd();
+        ::GetWindowRect(cancel, &before);
+        ::MapWindowPoints(HWND_DESKTOP, warning.Hwnd(), reinterpret_cast<POINT*>(&before), 2);
+        RECT suggested{40, 30, 40 + 301, 30 + 203};
+        ::SendMessageW(warning.Hwnd(), WM_DPICHANGED, MAKEWPARAM(144, 144),
+                       reinterpret_cast<LPARAM>(&suggested));
+        ::GetWindowRect(cancel, &after);
+        ::MapWindowPoints(HWND_DESKTOP, warning.Hwnd(), reinterpret_cast<POINT*>(&after), 2);
+        ::GetClientRect(warning.Hwnd(), &client);
+        test::Click(cancel);
+    }});
+    warning.DoModal();
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ(client.right, 301);
+    EXPECT_EQ(client.bottom, 203);
+    EXPECT_EQ(warning.Scale().Dpi(), 144);
+    const auto atThreeHalves = [](LONG twice) { return (twice * 3 / 2 + 1) / 2; }; // x * 1.5, half up
+    EXPECT_EQ(after.left, atThreeHalves(before.left)) << before.left;
+    EXPECT_EQ(after.top, atThreeHalves(before.top)) << before.top;
+    EXPECT_EQ(after.right, atThreeHalves(before.right)) << before.right;
+    EXPECT_EQ(after.bottom, atThreeHalves(before.bottom)) << before.bottom;
 }
 
 } // namespace
