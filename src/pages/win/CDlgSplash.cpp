@@ -2,10 +2,9 @@
 
 #include "controls/win/WindowCentring.h"
 #include "framework/CPaintDC.h"
+#include "framework/WorldScale.h"
 #include "skin/SkinFileNames.h"
 #include "skin/win/SkinImages.h"
-
-#include <optional>
 
 namespace corvalith {
 
@@ -32,16 +31,18 @@ void CDlgSplash::ReleaseCanvas() {
 
 BOOL CDlgSplash::OnInitDialog() {
     CDialog::OnInitDialog();
-    // The canvas: the picture drawn with its alpha over black, at the window's size.
+    // The canvas: the picture drawn with its alpha over black, at the window's size in the monitor's
+    // pixels; the nearest art set's picture lands on it pixel for pixel.
     ReleaseCanvas();
     const HDC screen = ::GetDC(nullptr);
-    canvas_ = ::CreateCompatibleBitmap(screen, kWidth, kHeight);
+    canvas_ = ::CreateCompatibleBitmap(screen, Scale().ToDevice(kWidth), Scale().ToDevice(kHeight));
     if (canvas_ != nullptr) {
         const HDC dc = ::CreateCompatibleDC(screen);
         const HGDIOBJ previous = ::SelectObject(dc, canvas_);
+        WorldScale::Apply(dc, Scale());
         const RECT all{0, 0, kWidth, kHeight};
         ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
-        if (std::optional<SkinImage> picture = skins_.LoadImage(kPicture)) {
+        if (const SkinImage* picture = skins_.Image(kPicture)) {
             hasPicture_ = SkinImages::DrawImage(dc, *picture, 0, 0);
         }
         ::SelectObject(dc, previous);
@@ -61,9 +62,11 @@ void CDlgSplash::Draw(HDC dc) const {
         ::FillRect(dc, &all, static_cast<HBRUSH>(::GetStockObject(BLACK_BRUSH)));
         return;
     }
+    // The canvas is in the monitor's pixels: copied pixel for pixel.
+    const WorldScale pixels(dc, DisplayScale());
     const HDC source = ::CreateCompatibleDC(dc);
     const HGDIOBJ previous = ::SelectObject(source, canvas_);
-    ::BitBlt(dc, 0, 0, kWidth, kHeight, source, 0, 0, SRCCOPY);
+    ::BitBlt(dc, 0, 0, Scale().ToDevice(kWidth), Scale().ToDevice(kHeight), source, 0, 0, SRCCOPY);
     ::SelectObject(source, previous);
     ::DeleteDC(source);
 }

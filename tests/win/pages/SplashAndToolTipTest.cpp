@@ -101,6 +101,35 @@ public:
     TipOwner() { CreateEx(0, nullptr, L"tip owner", WS_POPUP, RECT{0, 0, 100, 100}, HWND{}, 0); }
 };
 
+// Shown over a window at 200 %, the picture comes from the 2x art set, pixel for pixel over the whole
+// window of 1074 x 846 (537 x 423 doubled).
+TEST(SplashTest, AtTwiceTheScaleShowsTheTwoTimesArtOverTheWholeWindow) {
+    constexpr COLORREF kTwoX = RGB(120, 40, 80);
+    TestSkinFolder folder;
+    const std::string picture = SkinFileNames::InSkins(SkinFileNames::kSplash); // "Skins/..."
+    ASSERT_TRUE(folder.WriteImage(picture, 537, 423, kSplashColour));
+    ASSERT_TRUE(folder.WriteImage("Skins200" + picture.substr(5), 1074, 846, kTwoX));
+    SkinImages skins(folder.ProgramFolder());
+    skins.SetArtSet(200);
+    TipOwner owner;
+    owner.SetScale(DisplayScale(192));
+    CDlgSplash splash(skins, &owner, 300);
+    RECT placed{};
+    std::vector<COLORREF> corners;
+    ModalScript script({[&] {
+                           placed = splash.GetWindowRect();
+                           PixelSurface surface(1074, 846);
+                           splash.Draw(surface.Dc());
+                           corners = {surface.Pixel(0, 0), surface.Pixel(1073, 845)};
+                       }},
+                       10);
+    splash.DoModal();
+    ASSERT_TRUE(script.Finished());
+    EXPECT_EQ(placed.right - placed.left, 1074);
+    EXPECT_EQ(placed.bottom - placed.top, 846);
+    EXPECT_EQ(corners, (std::vector<COLORREF>{kTwoX, kTwoX}));
+}
+
 // The bands of rows that hold bright pixels (lines of white text).
 int TextLines(const PixelSurface& surface, const RECT& area) {
     int lines = 0;
