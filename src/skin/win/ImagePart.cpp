@@ -89,15 +89,11 @@ void ImagePart::Resolve() {
     bitmap_ = image->Bitmap();
     origin_ = {left, top};
     size_ = {right - left, bottom - top};
-    // The larger art set's file, where the windows draw from one and it is copied as it is (no alpha):
-    // the same part at the set's pixels.
-    if (skins.ArtSet() != 100) {
-        if (const SkinImage* set = skins.Image(skinPath_);
-            set != nullptr && !set->HasAlpha() && set->Width() != set->LogicalWidth() &&
-            set->LogicalWidth() == image->Width() && set->LogicalHeight() == image->Height()) {
-            bitmap_ = set->Bitmap();
-            set_ = skins.ArtSet();
-        }
+    // The larger art set's file, where the windows draw from one: the same part at the set's pixels.
+    if (const SkinImage* set = skins.StraightSetImage(skinPath_);
+        set != nullptr && set->LogicalWidth() == image->Width() && set->LogicalHeight() == image->Height()) {
+        bitmap_ = set->Bitmap();
+        set_ = skins.ArtSet();
     }
 }
 

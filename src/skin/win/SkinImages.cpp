@@ -177,16 +177,17 @@ void SkinImages::SetArtSet(int set) {
     artSet_ = SkinArtSet::Folder(set).empty() ? 100 : set;
 }
 
-const SkinImage* SkinImages::SetImage(std::string_view skinPath) const {
+const SkinImage* SkinImages::SetImage(std::string_view skinPath, bool straight) const {
     const std::optional<std::string> setPath = SkinArtSet::PathIn(skinPath, artSet_);
     if (!setPath) {
         return nullptr;
     }
     const std::string path = Resolve(*setPath);
     Entry& entry = EntryFor(path);
-    const bool sized = entry.drawing || entry.straight;
-    SkinImage* image = const_cast<SkinImage*>(Drawable(path, entry));
-    if (image != nullptr && !sized) {
+    SkinImage* image = const_cast<SkinImage*>(straight ? Straight(path, entry) : Drawable(path, entry));
+    // A set's image is larger than the 1x file: one of the 1x file's size has no logical size yet.
+    if (image != nullptr && image->LogicalWidth() == image->Width() &&
+        image->LogicalHeight() == image->Height()) {
         const SIZE logical = SizeOf(skinPath);
         if (logical.cx <= 0 || logical.cy <= 0) {
             return nullptr; // no 1x file to say where it goes
@@ -198,7 +199,7 @@ const SkinImage* SkinImages::SetImage(std::string_view skinPath) const {
 
 const SkinImage* SkinImages::Image(std::string_view skinPath) const {
     if (artSet_ != 100) {
-        if (const SkinImage* image = SetImage(skinPath); image != nullptr) {
+        if (const SkinImage* image = SetImage(skinPath, false); image != nullptr) {
             return image;
         }
     }
@@ -211,8 +212,16 @@ const SkinImage* SkinImages::StraightImage(std::string_view skinPath) const {
     return Straight(path, EntryFor(path));
 }
 
+const SkinImage* SkinImages::StraightSetImage(std::string_view skinPath) const {
+    return artSet_ != 100 ? SetImage(skinPath, true) : nullptr;
+}
+
 void SkinImages::KeepStraight(std::string_view skinPath) const {
     EntryFor(Resolve(skinPath)).keepStraight = true;
+    if (const std::optional<std::string> setPath = SkinArtSet::PathIn(skinPath, artSet_);
+        artSet_ != 100 && setPath) {
+        EntryFor(Resolve(*setPath)).keepStraight = true;
+    }
 }
 
 SIZE SkinImages::SizeOf(std::string_view skinPath) const {
@@ -308,7 +317,7 @@ const SkinImage* SkinImages::LoadBackground(HWND window, std::string_view skinPa
 bool SkinImages::LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const {
     std::optional<SkinImage> image;
     if (artSet_ != 100) {
-        if (const SkinImage* set = SetImage(skinPath); set != nullptr) {
+        if (const SkinImage* set = SetImage(skinPath, false); set != nullptr) {
             image = set->Copy();
         }
     }

@@ -50,8 +50,13 @@ public:
     // without alpha it is the same image as Image's.
     const SkinImage* StraightImage(std::string_view skinPath) const;
 
-    // Says, without reading anything, that StraightImage will be asked for this file, so that a paint
-    // that decodes it first keeps its straight pixels too and the file is still decoded only once.
+    // The art set's file's image with its pixels as decoded, its logical size that of the 1x file; null
+    // at 100 % or when the set has no such file. Kept like StraightImage's.
+    const SkinImage* StraightSetImage(std::string_view skinPath) const;
+
+    // Says, without reading anything, that StraightImage (and StraightSetImage) will be asked for this
+    // file, so that a paint that decodes it first keeps its straight pixels too and the file is still
+    // decoded only once.
     void KeepStraight(std::string_view skinPath) const;
 
     // The image's width and height: from the file's first bytes while the image is not decoded (PNG and
@@ -105,8 +110,9 @@ private:
     const SkinImage* Drawable(const std::string& path, Entry& entry) const;
     const SkinImage* Straight(const std::string& path, Entry& entry) const;
 
-    // The image of the art set's file for a skin path, or null when the set has none.
-    const SkinImage* SetImage(std::string_view skinPath) const;
+    // The image of the art set's file for a skin path, ready to draw or straight, or null when the set
+    // has none.
+    const SkinImage* SetImage(std::string_view skinPath, bool straight) const;
 
     SkinPathResolver resolver_;
     int artSet_ = 100;
