@@ -12,6 +12,12 @@ wine=/usr/lib/wine/wine64
 CORVALITH_DPI=192 "$wine" "$top/build/win64/bin/Corvalith.exe" &
 program=$!
 fail() { echo "$1" >&2; /usr/lib/wine/wineserver -k || true; exit 1; }
+# The virtual mouse window comes up first, while the main window is hidden: the main window, shown after
+# it, lies above it in the picture.
+for attempt in $(seq 1 60); do
+    xdotool search --onlyvisible --name '^Corvalith virtual mouse$' >/dev/null 2>&1 && break
+    sleep 0.5
+done
 # The window waits hidden in the tray until the show request reaches it.
 window=""
 for attempt in $(seq 1 60); do
