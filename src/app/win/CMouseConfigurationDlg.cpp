@@ -2,6 +2,7 @@
 
 #include "app/MainWindowAccessibility.h"
 #include "app/win/MainWindowMenus.h"
+#include "app/win/ProgramIcon.h"
 #include "assign/AssignmentMenuPlan.h"
 #include "assign/win/AssignmentMenuTracker.h"
 #include "controls/win/CExMenu.h"
@@ -113,9 +114,8 @@ void CMouseConfigurationDlg::SetIcons() {
         return;
     }
     iconsSet_ = true;
-    HICON icon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
-    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    SendMessage(WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(ProgramIcon::Large()));
+    SendMessage(WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(ProgramIcon::Small()));
 }
 
 void CMouseConfigurationDlg::ApplyScale(const DisplayScale& scale) {

@@ -1,5 +1,7 @@
 #include "app/win/CTrayIcon.h"
 
+#include "app/win/ProgramIcon.h"
+
 namespace corvalith {
 
 void CTrayIcon::Add(const std::wstring& tip) {
@@ -13,10 +15,7 @@ void CTrayIcon::Add(const std::wstring& tip) {
     data_.uID = kIconId;
     data_.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
     data_.uCallbackMessage = kCallbackMessage;
-    data_.hIcon = LoadIconW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kIconId));
-    if (data_.hIcon == nullptr) {
-        data_.hIcon = LoadIconW(nullptr, IDI_APPLICATION);
-    }
+    data_.hIcon = ProgramIcon::Small();
     lstrcpynW(data_.szTip, tip.c_str(), ARRAYSIZE(data_.szTip));
     Shell_NotifyIconW(NIM_ADD, &data_);
     shown_ = true;

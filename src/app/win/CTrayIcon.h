@@ -36,6 +36,7 @@ public:
     bool OnTimer(UINT_PTR id);
 
     bool Shown() const { return shown_; }
+    HICON Icon() const { return data_.hIcon; }
     std::wstring Tip() const { return data_.szTip; }
     const std::wstring& LastBalloonTitle() const { return balloonTitle_; }
     const std::wstring& LastBalloonText() const { return balloonText_; }

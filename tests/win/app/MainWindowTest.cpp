@@ -55,6 +55,37 @@ TEST(MainWindow, StartsHiddenWithEverythingCollapsedAndTheTopView) {
     EXPECT_NE(w.TrayWait().MouseWindow(), nullptr);
 }
 
+// The tray and the window's title show the icon file's frame made for their size (16 pixels small, 32
+// large at 100 %), not the large frame shrunk by the system.
+TEST(MainWindow, TheTrayAndTheWindowShowTheIconFrameOfTheirSize) {
+    MainWindow main;
+    CMouseConfigurationDlg& w = *main.window;
+    w.PostMessage(CMouseConfigurationDlg::kShowRequest, 1, 1);
+    Pump();
+    struct Case {
+        const char* place;
+        HICON icon;
+        int width;
+    };
+    const Case cases[] = {
+        {"tray", w.Tray().Icon(), ::GetSystemMetrics(SM_CXSMICON)},
+        {"small", reinterpret_cast<HICON>(w.SendMessage(WM_GETICON, ICON_SMALL, 0)),
+         ::GetSystemMetrics(SM_CXSMICON)},
+        {"large", reinterpret_cast<HICON>(w.SendMessage(WM_GETICON, ICON_BIG, 0)),
+         ::GetSystemMetrics(SM_CXICON)},
+    };
+    for (const Case& c : cases) {
+        ICONINFO info{};
+        ASSERT_TRUE(::GetIconInfo(c.icon, &info)) << c.place;
+        BITMAP colour{};
+        ::GetObjectW(info.hbmColor, sizeof colour, &colour);
+        ::DeleteObject(info.hbmColor);
+        ::DeleteObject(info.hbmMask);
+        EXPECT_EQ(colour.bmWidth, c.width) << c.place;
+        EXPECT_NE(c.icon, ::LoadIconW(nullptr, IDI_APPLICATION)) << c.place << ": the program's own";
+    }
+}
+
 TEST(MainWindow, KeysThatWouldCloseAWindowDoNothing) {
     MainWindow main;
     for (const WPARAM key : {VK_RETURN, VK_ESCAPE, VK_SPACE, VK_F1}) {
