@@ -223,8 +223,8 @@ void ResourceImages::DrawIcon(const Canvas& c) {
 
 void ResourceImages::WriteBmp(const Canvas& c, const std::string& path) {
     const std::vector<std::uint8_t> pixels = c.StraightBgra();
-    const int width = c.Width();
-    const int height = c.Height();
+    const int width = c.PixelWidth();
+    const int height = c.PixelHeight();
     const int pitch = ((width * 3) + 3) / 4 * 4;
     std::vector<std::uint8_t> out;
     const unsigned dataSize = static_cast<unsigned>(pitch * height);
@@ -320,6 +320,10 @@ void ResourceImages::WriteAll(const std::string& folder) {
     Canvas wheel(18, 16, false);
     DrawColourWheel(wheel);
     WriteBmp(wheel, folder + "/ColourWheel.bmp");
+    // The same wheel for displays above 100 %, twice the pixels.
+    Canvas sharpWheel(18, 16, false, 200);
+    DrawColourWheel(sharpWheel);
+    WriteBmp(sharpWheel, folder + "/ColourWheel200.bmp");
 
     std::vector<std::unique_ptr<Canvas>> icons;
     std::vector<const Canvas*> views;

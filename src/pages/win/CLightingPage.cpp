@@ -2,6 +2,7 @@
 
 #include "framework/CSourceDC.h"
 #include "framework/Win32Rect.h"
+#include "framework/WorldScale.h"
 #include "skin/SkinFileNames.h"
 
 namespace corvalith {
@@ -40,8 +41,10 @@ CLightingPage::CLightingPage(UINT templateId, PageContext context, std::string_v
     : CSettingsPage(templateId, context, background, 11), model_(context.Working, target) {}
 
 CLightingPage::~CLightingPage() {
-    if (colourWheel_ != nullptr) {
-        DeleteObject(colourWheel_);
+    for (const HBITMAP wheel : {colourWheel_, sharpColourWheel_}) {
+        if (wheel != nullptr) {
+            DeleteObject(wheel);
+        }
     }
 }
 
@@ -64,6 +67,7 @@ void CLightingPage::CreateControls() {
         slider.SetRange(LightingPageModel::kMinimumLevel, LightingPageModel::kMaximumLevel);
     }
     colourWheel_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kColourWheelBitmap));
+    sharpColourWheel_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kSharpColourWheelBitmap));
     SelectMode(model_.Mode());
 }
 
@@ -156,11 +160,16 @@ void CLightingPage::Draw(HDC dc) {
 }
 
 void CLightingPage::DrawColourWheel(HDC dc, const Rect& box) const {
+    // Above 100 % the wheel of twice the pixels is drawn onto the 1x wheel's size: pixel for pixel at
+    // 200 %, shrunk smoothly between.
+    const bool sharp = !WorldScale::Of(dc).IsIdentity() && sharpColourWheel_ != nullptr;
+    const HBITMAP picture = sharp ? sharpColourWheel_ : colourWheel_;
+    const int factor = sharp ? 2 : 1;
     BITMAP size{};
-    if (colourWheel_ == nullptr || ::GetObjectW(colourWheel_, sizeof size, &size) != sizeof size) {
+    if (picture == nullptr || ::GetObjectW(picture, sizeof size, &size) != sizeof size) {
         return;
     }
-    const CSourceDC source(colourWheel_);
+    const CSourceDC source(picture);
     if (!source.Valid()) {
         return;
     }
@@ -170,11 +179,18 @@ void CLightingPage::DrawColourWheel(HDC dc, const Rect& box) const {
     FillSwatch(dc, box, Rgb{GetRValue(corner), GetGValue(corner), GetBValue(corner)});
     const int width = box.Right - box.Left;
     const int height = box.Bottom - box.Top;
-    const int x = box.Left + (width - static_cast<int>(size.bmWidth)) / 2;
-    const int y = box.Top + (height - static_cast<int>(size.bmHeight)) / 2;
+    const int pictureWidth = static_cast<int>(size.bmWidth) / factor;
+    const int pictureHeight = static_cast<int>(size.bmHeight) / factor;
+    const int x = box.Left + (width - pictureWidth) / 2;
+    const int y = box.Top + (height - pictureHeight) / 2;
     const int saved = ::SaveDC(dc);
     ::IntersectClipRect(dc, box.Left, box.Top, box.Right, box.Bottom);
-    ::BitBlt(dc, x, y, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
+    if (sharp) {
+        ::StretchBlt(dc, x, y, pictureWidth, pictureHeight, source, 0, 0, size.bmWidth, size.bmHeight,
+                     SRCCOPY);
+    } else {
+        ::BitBlt(dc, x, y, pictureWidth, pictureHeight, source, 0, 0, SRCCOPY);
+    }
     ::RestoreDC(dc, saved);
 }
 

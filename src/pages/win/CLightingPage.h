@@ -15,6 +15,8 @@ namespace corvalith {
 class CLightingPage : public CSettingsPage {
 public:
     static constexpr int kColourWheelBitmap = 148;
+    // The same wheel at twice the pixels, drawn above 100 %.
+    static constexpr int kSharpColourWheelBitmap = 149;
 
     // Selects a mode as a click on its option would (the panel's refresh passes the stored one).
     void SelectMode(int mode);
@@ -42,6 +44,7 @@ private:
     LightingPageModel model_;
     std::array<CDMarker, 5> sliders_;
     HBITMAP colourWheel_ = nullptr;
+    HBITMAP sharpColourWheel_ = nullptr;
 };
 
 } // namespace corvalith

@@ -1,3 +1,4 @@
+#include "framework/WorldScale.h"
 #include "pages/win/CDlgadvance.h"
 #include "profile/ProfileFile.h"
 #include "skin/SkinFileNames.h"
@@ -442,6 +443,46 @@ TEST(SettingsPanel, LightingPagesAnnounceOnlyTheMouse) {
     Drag(*panel.PadLighting().Slider(1), 128, 4);
     EXPECT_EQ(p.PadLightParams[0], 6);
     EXPECT_EQ(main.TraceFrom(mark), std::vector<std::string>{});
+}
+
+// The multi-colour swatch (210,166 to 228,183) shows the 18 x 16 colour wheel at 100 % and, at 200 %, the
+// wheel of twice the pixels, each copied pixel for pixel to the swatch's top left corner.
+TEST(SettingsPanel, TheColourWheelIsDrawnPixelForPixelFromThePictureOfItsScale) {
+    struct Case {
+        int dpi;
+        int bitmap;
+    };
+    for (const Case& c : {Case{96, 148}, Case{192, 149}}) {
+        MainWindow::Setup setup;
+        setup.dpi = c.dpi;
+        MainWindow main(setup);
+        CLightingPage& page = main.window->Panel().Panel()->Lighting();
+        // The test's skin folder has no page backgrounds to size the pages by.
+        page.SetWindowPos(nullptr, 0, 0, 260, 300, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        const RECT client = page.ToDevice(page.GetClientRect());
+        test::PixelSurface surface(client.right, client.bottom);
+        WorldScale::Apply(surface.Dc(), page.Scale());
+        page.PaintTo(surface.Dc());
+
+        const HBITMAP wheel = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(c.bitmap));
+        ASSERT_NE(wheel, nullptr) << c.dpi;
+        BITMAP size{};
+        ::GetObjectW(wheel, sizeof size, &size);
+        const HDC source = ::CreateCompatibleDC(nullptr);
+        const HGDIOBJ previous = ::SelectObject(source, wheel);
+        const int left = 210 * c.dpi / 96;
+        const int top = 166 * c.dpi / 96;
+        int different = 0;
+        for (int y = 0; y < size.bmHeight; ++y) {
+            for (int x = 0; x < size.bmWidth; ++x) {
+                different += surface.Pixel(left + x, top + y) != ::GetPixel(source, x, y) ? 1 : 0;
+            }
+        }
+        ::SelectObject(source, previous);
+        ::DeleteDC(source);
+        ::DeleteObject(wheel);
+        EXPECT_EQ(different, 0) << c.dpi;
+    }
 }
 
 TEST(SettingsPanel, DpiPageTakesTheMouseScaleWhenTheMouseArrives) {
