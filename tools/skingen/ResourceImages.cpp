@@ -316,11 +316,14 @@ void ResourceImages::WriteAll(const std::string& folder) {
     Canvas scrollBar(9 * kCellWidth, 3 * kCellHeight, false);
     DrawScrollBarSkin(scrollBar);
     WriteBmp(scrollBar, folder + "/ScrollBar.bmp");
+    // The scroll-bar skin and the colour wheel for displays above 100 %, twice the pixels.
+    Canvas sharpScrollBar(9 * kCellWidth, 3 * kCellHeight, false, 200);
+    DrawScrollBarSkin(sharpScrollBar);
+    WriteBmp(sharpScrollBar, folder + "/ScrollBar200.bmp");
 
     Canvas wheel(18, 16, false);
     DrawColourWheel(wheel);
     WriteBmp(wheel, folder + "/ColourWheel.bmp");
-    // The same wheel for displays above 100 %, twice the pixels.
     Canvas sharpWheel(18, 16, false, 200);
     DrawColourWheel(sharpWheel);
     WriteBmp(sharpWheel, folder + "/ColourWheel200.bmp");

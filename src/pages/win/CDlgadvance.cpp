@@ -31,8 +31,10 @@ CDlgadvance::~CDlgadvance() {
     if (captionFont_ != nullptr) {
         DeleteObject(captionFont_);
     }
-    if (scrollSkin_ != nullptr) {
-        DeleteObject(scrollSkin_);
+    for (const HBITMAP skin : {scrollSkin_, sharpScrollSkin_}) {
+        if (skin != nullptr) {
+            DeleteObject(skin);
+        }
     }
 }
 
@@ -110,8 +112,10 @@ BOOL CDlgadvance::OnInitDialog() {
 bool CDlgadvance::AttachScrollFrame() {
     if (scrollSkin_ == nullptr) {
         scrollSkin_ = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kScrollSkinBitmap));
+        sharpScrollSkin_ =
+            ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kSharpScrollSkinBitmap));
     }
-    frame_ = CSkinScrollWnd::AttachFrame(Hwnd(), scrollSkin_);
+    frame_ = CSkinScrollWnd::AttachFrame(Hwnd(), scrollSkin_, sharpScrollSkin_);
     return frame_ != nullptr;
 }
 

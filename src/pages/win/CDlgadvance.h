@@ -35,6 +35,7 @@ public:
     static constexpr UINT kTemplateId = 130;
     static constexpr RECT kPlace{735, 32, 735 + 260, 32 + 561};
     static constexpr int kScrollSkinBitmap = 129;
+    static constexpr int kSharpScrollSkinBitmap = 130; // the same skin at twice the pixels
     // Command ids of the headers, section 1 first; the panel draws its headers itself.
     enum HeaderCommand : UINT { kFirstHeaderCommand = 0x1200 };
     static constexpr std::string_view kBackground = SkinFileNames::kInSkins<SkinFileNames::kMainRight>;
@@ -114,6 +115,7 @@ private:
     CDlgAngleSnap angle_;
     HFONT captionFont_ = nullptr;
     HBITMAP scrollSkin_ = nullptr;
+    HBITMAP sharpScrollSkin_ = nullptr;
     CSkinScrollWnd* frame_ = nullptr;
     // The headers as a screen reader finds them, where they stand now.
     AccessibleWindow accessible_{[this] {

@@ -3,6 +3,7 @@
 #include "framework/CMemoryDC.h"
 #include "framework/CSourceDC.h"
 #include "framework/CWholePaintDC.h"
+#include "framework/WorldScale.h"
 
 #include <algorithm>
 
@@ -33,8 +34,9 @@ bool CSkinScrollBar::Create(DWORD style, const RECT& rect, CWnd* parent, UINT id
     return CreateEx(0, nullptr, L"", style & ~static_cast<DWORD>(SBS_VERT), rect, parent, id);
 }
 
-void CSkinScrollBar::SetBitmap(HBITMAP bitmap) {
+void CSkinScrollBar::SetBitmap(HBITMAP bitmap, HBITMAP sharp) {
     bitmap_ = bitmap;
+    sharp_ = sharp;
     BITMAP info{};
     if (bitmap != nullptr && ::GetObjectW(bitmap, sizeof info, &info) == sizeof info) {
         cellWidth_ = info.bmWidth / 9;
@@ -305,27 +307,29 @@ void CSkinScrollBar::Redraw() {
     }
 }
 
-void CSkinScrollBar::CopyCell(HDC dc, HDC cells, int column, int row, const RECT& target,
-                              bool wholeCell) const {
-    const int sourceWidth = cellWidth_;
-    // The normal look of an arrow is the top-left square of its cell; hover and pressed use the cell.
-    const int sourceHeight = wholeCell ? cellHeight_ : std::min(cellWidth_, cellHeight_);
-    const int width = target.right - target.left;
-    const int height = target.bottom - target.top;
-    if (width <= 0 || height <= 0) {
-        return;
-    }
-    const int x = column * cellWidth_;
-    const int y = row * cellHeight_;
-    if (width == sourceWidth && height == sourceHeight) {
-        ::BitBlt(dc, target.left, target.top, width, height, cells, x, y, SRCCOPY);
+void CSkinScrollBar::Copy(HDC dc, const RECT& to, const Cells& cells, int x, int y, int width, int height) {
+    const int f = cells.factor;
+    const int toWidth = to.right - to.left;
+    const int toHeight = to.bottom - to.top;
+    if (f == 1 && toWidth == width && toHeight == height) {
+        ::BitBlt(dc, to.left, to.top, width, height, cells.dc, x, y, SRCCOPY);
     } else {
-        ::StretchBlt(dc, target.left, target.top, width, height, cells, x, y, sourceWidth, sourceHeight,
+        ::StretchBlt(dc, to.left, to.top, toWidth, toHeight, cells.dc, x * f, y * f, width * f, height * f,
                      SRCCOPY);
     }
 }
 
-void CSkinScrollBar::DrawThumb(HDC dc, HDC cells, int row, int start, int length) const {
+void CSkinScrollBar::CopyCell(HDC dc, const Cells& cells, int column, int row, const RECT& target,
+                              bool wholeCell) const {
+    // The normal look of an arrow is the top-left square of its cell; hover and pressed use the cell.
+    const int sourceHeight = wholeCell ? cellHeight_ : std::min(cellWidth_, cellHeight_);
+    if (target.right <= target.left || target.bottom <= target.top) {
+        return;
+    }
+    Copy(dc, target, cells, column * cellWidth_, row * cellHeight_, cellWidth_, sourceHeight);
+}
+
+void CSkinScrollBar::DrawThumb(HDC dc, const Cells& cells, int row, int start, int length) const {
     const int column = vertical_ ? kColumnVerticalThumb : kColumnHorizontalThumb;
     const int cellAlong = vertical_ ? cellHeight_ : cellWidth_;
     const int cellAcross = vertical_ ? cellWidth_ : cellHeight_;
@@ -339,11 +343,9 @@ void CSkinScrollBar::DrawThumb(HDC dc, HDC cells, int row, int start, int length
             return;
         }
         if (vertical_) {
-            ::StretchBlt(dc, 0, at, cellWidth_, count, cells, originX, originY + from, cellAcross, count,
-                         SRCCOPY);
+            Copy(dc, RECT{0, at, cellWidth_, at + count}, cells, originX, originY + from, cellAcross, count);
         } else {
-            ::StretchBlt(dc, at, 0, count, cellWidth_, cells, originX + from, originY, count, cellAcross,
-                         SRCCOPY);
+            Copy(dc, RECT{at, 0, at + count, cellWidth_}, cells, originX + from, originY, count, cellAcross);
         }
     };
     piece(0, end, start);
@@ -355,7 +357,7 @@ void CSkinScrollBar::DrawThumb(HDC dc, HDC cells, int row, int start, int length
     }
 }
 
-void CSkinScrollBar::FillTrack(HDC dc, HDC cells, int start, int end) const {
+void CSkinScrollBar::FillTrack(HDC dc, const Cells& cells, int start, int end) const {
     const int column = vertical_ ? kColumnVerticalTrack : kColumnHorizontalTrack;
     const int cellAlong = vertical_ ? cellHeight_ : cellWidth_;
     const int cellAcross = vertical_ ? cellWidth_ : cellHeight_;
@@ -364,9 +366,9 @@ void CSkinScrollBar::FillTrack(HDC dc, HDC cells, int start, int end) const {
     for (int at = start; at < end && cellAlong > 0; at += cellAlong) {
         const int count = std::min(cellAlong, end - at);
         if (vertical_) {
-            ::StretchBlt(dc, 0, at, cellWidth_, count, cells, originX, originY, cellAcross, count, SRCCOPY);
+            Copy(dc, RECT{0, at, cellWidth_, at + count}, cells, originX, originY, cellAcross, count);
         } else {
-            ::StretchBlt(dc, at, 0, count, cellWidth_, cells, originX, originY, count, cellAcross, SRCCOPY);
+            Copy(dc, RECT{at, 0, at + count, cellWidth_}, cells, originX, originY, count, cellAcross);
         }
     }
 }
@@ -380,8 +382,16 @@ void CSkinScrollBar::Draw(HDC target, const RECT& update) {
         canvas.CopyTo(target);
         return;
     }
-    const CSourceDC cells(bitmap_);
-    ::SetStretchBltMode(canvas, COLORONCOLOR);
+    // Above 100 % the skin of twice the pixels, averaged where it is shrunk (pixel for pixel at 200 %).
+    const bool sharp = sharp_ != nullptr && !WorldScale::Of(canvas).IsIdentity();
+    const CSourceDC source(sharp ? sharp_ : bitmap_);
+    const Cells cells{source, sharp ? 2 : 1};
+    if (sharp) {
+        ::SetStretchBltMode(canvas, HALFTONE);
+        ::SetBrushOrgEx(canvas, 0, 0, nullptr);
+    } else {
+        ::SetStretchBltMode(canvas, COLORONCOLOR);
+    }
 
     const ScrollBarGeometry bar = Geometry();
     const int arrow = bar.ArrowLength();

@@ -19,8 +19,9 @@ public:
     // style: SBS_VERT or SBS_HORZ plus the window styles.
     bool Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
 
-    // Uses bitmap (not owned) from now on; the bar's thickness becomes one cell width.
-    void SetBitmap(HBITMAP bitmap);
+    // Uses bitmap (not owned) from now on; the bar's thickness becomes one cell width. sharp (not owned,
+    // may be null) is the same skin at twice the pixels, drawn above 100 %.
+    void SetBitmap(HBITMAP bitmap, HBITMAP sharp = nullptr);
 
     bool IsVertical() const { return vertical_; }
     int CellWidth() const { return cellWidth_; }
@@ -60,12 +61,20 @@ private:
     void Apply(const ScrollBarAutoRepeat::Step& step);
     // Draws the bar into a surface clipped to update and copies that part to dc.
     void Draw(HDC dc, const RECT& update);
-    void CopyCell(HDC dc, HDC cells, int column, int row, const RECT& target, bool wholeCell) const;
-    void DrawThumb(HDC dc, HDC cells, int row, int start, int length) const;
-    void FillTrack(HDC dc, HDC cells, int start, int end) const;
+    // The skin being drawn from: its context and how many of its pixels make one of the 1x skin's.
+    struct Cells {
+        HDC dc;
+        int factor;
+    };
+    // Copies the 1x skin's rectangle x, y, width, height from cells onto the rectangle to.
+    static void Copy(HDC dc, const RECT& to, const Cells& cells, int x, int y, int width, int height);
+    void CopyCell(HDC dc, const Cells& cells, int column, int row, const RECT& target, bool wholeCell) const;
+    void DrawThumb(HDC dc, const Cells& cells, int row, int start, int length) const;
+    void FillTrack(HDC dc, const Cells& cells, int start, int end) const;
     void Redraw();
 
     HBITMAP bitmap_ = nullptr;
+    HBITMAP sharp_ = nullptr;
     int cellWidth_ = 0;
     int cellHeight_ = 0;
     bool vertical_ = true;

@@ -13,13 +13,13 @@ constexpr int kColumnCorner = 8;
 
 } // namespace
 
-CSkinScrollWnd* CSkinScrollWnd::AttachFrame(HWND window, HBITMAP bitmap) {
+CSkinScrollWnd* CSkinScrollWnd::AttachFrame(HWND window, HBITMAP bitmap, HBITMAP sharp) {
     if (window == nullptr || !::IsWindow(window) || FrameOf(window) != nullptr ||
         (::GetWindowLongPtrW(window, GWL_STYLE) & WS_CHILD) == 0) {
         return nullptr;
     }
     auto* frame = new CSkinScrollWnd();
-    if (!frame->Build(window, bitmap)) {
+    if (!frame->Build(window, bitmap, sharp)) {
         // Deleted by its own destruction when the window exists, else here.
         if (frame->Hwnd() != nullptr) {
             frame->DestroyWindow();
@@ -39,8 +39,9 @@ CSkinScrollWnd* CSkinScrollWnd::FrameOf(HWND window) {
     return reinterpret_cast<CSkinScrollWnd*>(::GetWindowLongPtrW(window, GWLP_USERDATA));
 }
 
-bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
+bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap, HBITMAP sharp) {
     bitmap_ = bitmap;
+    sharp_ = sharp;
     BITMAP info{};
     if (bitmap == nullptr || ::GetObjectW(bitmap, sizeof info, &info) != sizeof info || info.bmWidth < 9) {
         return false;
@@ -89,8 +90,8 @@ bool CSkinScrollWnd::Build(HWND window, HBITMAP bitmap) {
                           this, kVerticalBarId)) {
         return false;
     }
-    horizontal_.SetBitmap(bitmap);
-    vertical_.SetBitmap(bitmap);
+    horizontal_.SetBitmap(bitmap, sharp);
+    vertical_.SetBitmap(bitmap, sharp);
 
     framedParent_ = parent;
     clip_.ForwardTo(parent);
@@ -340,10 +341,18 @@ void CSkinScrollWnd::OnPaint() {
         if (corner_ != Corner::None && bitmap_ != nullptr) {
             const RECT client = GetClientRect();
             const int cell = cellWidth_;
-            const CSourceDC cells(bitmap_);
             const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
             const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
-            ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY, SRCCOPY);
+            if (sharp_ != nullptr && !Scale().IsIdentity()) {
+                // The skin of twice the pixels, onto the corner's 1x size.
+                const CSourceDC cells(sharp_);
+                ::StretchBlt(dc, x, client.bottom - cell, cell, cell, cells, 2 * kColumnCorner * cell,
+                             2 * sourceY, 2 * cell, 2 * cell, SRCCOPY);
+            } else {
+                const CSourceDC cells(bitmap_);
+                ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY,
+                         SRCCOPY);
+            }
         }
     }
     ::EndPaint(hwnd_, &paint);

@@ -21,9 +21,10 @@ public:
 
     enum class Corner { None = 0, LowerLeft = 1, LowerRight = 2 };
 
-    // Builds a frame around window with the skin bitmap (not owned; it must outlive the frame).
-    // Returns the frame, or null when the window cannot be framed.
-    static CSkinScrollWnd* AttachFrame(HWND window, HBITMAP bitmap);
+    // Builds a frame around window with the skin bitmap and, where given, the same skin at twice the
+    // pixels for scales above 100 % (neither owned; they must outlive the frame). Returns the frame, or
+    // null when the window cannot be framed.
+    static CSkinScrollWnd* AttachFrame(HWND window, HBITMAP bitmap, HBITMAP sharp = nullptr);
 
     // The frame around a window, or null.
     static CSkinScrollWnd* FrameOf(HWND window);
@@ -56,7 +57,7 @@ private:
     CSkinScrollWnd() = default;
 
     static LRESULT CALLBACK FramedWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    bool Build(HWND window, HBITMAP bitmap);
+    bool Build(HWND window, HBITMAP bitmap, HBITMAP sharp);
     void Relayout(bool verticalShown, bool leftHand);
     void AdjustClientArea(RECT& client);
     void Forward(UINT message, UINT code, UINT position, CSkinScrollBar& bar);
@@ -69,6 +70,7 @@ private:
     CSkinScrollBar vertical_;
     CScrollClipWnd clip_;
     HBITMAP bitmap_ = nullptr;
+    HBITMAP sharp_ = nullptr;
     int cellWidth_ = 0;
     HWND framed_ = nullptr;
     HWND framedParent_ = nullptr;

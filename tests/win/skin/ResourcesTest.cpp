@@ -12,8 +12,8 @@ TEST(ResourcesTest, TheProgramCarriesItsIconScrollBarSkinAndColourWheel) {
         int width;
         int height;
     };
-    // 129: nine by three cells of 13 x 16; 148: the 18 x 16 colour wheel; 149: the wheel at twice that.
-    const Case bitmaps[] = {{129, 117, 48}, {148, 18, 16}, {149, 36, 32}};
+    // 129: nine by three cells of 13 x 16; 148: the 18 x 16 colour wheel; 130 and 149: both at twice that.
+    const Case bitmaps[] = {{129, 117, 48}, {130, 234, 96}, {148, 18, 16}, {149, 36, 32}};
     for (const Case& c : bitmaps) {
         const HBITMAP bitmap = ::LoadBitmapW(instance, MAKEINTRESOURCEW(c.id));
         ASSERT_NE(bitmap, nullptr) << c.id;

@@ -271,5 +271,38 @@ TEST_F(SkinScrollTest, ScrollInformationSetOnABarIsWhatItGivesBack) {
     EXPECT_EQ(bar.PressedPart(), ScrollBarPart::None);
 }
 
+// The up arrow's square at the bar's top, in the monitor's pixels, is the skin's top-left square pixel for
+// pixel: 13 x 13 of the 1x skin at 100 %, 26 x 26 of the skin of twice the pixels at 200 %.
+TEST_F(SkinScrollTest, AboveOneHundredPercentTheBarDrawsFromTheSkinOfTwiceThePixels) {
+    const HBITMAP sharp = ::LoadBitmapW(::GetModuleHandleW(nullptr), MAKEINTRESOURCEW(130));
+    ASSERT_NE(sharp, nullptr);
+    struct Case {
+        int dpi;
+        HBITMAP drawnFrom;
+        int square;
+    };
+    for (const Case& c : {Case{96, skin_, 13}, Case{192, sharp, 26}}) {
+        parent_.SetScale(DisplayScale(c.dpi));
+        CSkinScrollBar bar;
+        ASSERT_TRUE(bar.Create(WS_CHILD | WS_VISIBLE | SBS_VERT, RECT{150, 10, 163, 110}, &parent_, 7));
+        bar.SetBitmap(skin_, sharp);
+        ::RedrawWindow(bar.Hwnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        const HDC window = ::GetDC(bar.Hwnd());
+        const HDC source = ::CreateCompatibleDC(window);
+        const HGDIOBJ previous = ::SelectObject(source, c.drawnFrom);
+        int different = 0;
+        for (int y = 0; y < c.square; ++y) {
+            for (int x = 0; x < c.square; ++x) {
+                different += ::GetPixel(window, x, y) != ::GetPixel(source, x, y) ? 1 : 0;
+            }
+        }
+        ::SelectObject(source, previous);
+        ::DeleteDC(source);
+        ::ReleaseDC(bar.Hwnd(), window);
+        EXPECT_EQ(different, 0) << c.dpi;
+    }
+    ::DeleteObject(sharp);
+}
+
 } // namespace
 } // namespace corvalith
