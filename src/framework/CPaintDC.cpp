@@ -10,10 +10,7 @@ CPaintDC::CPaintDC(const CWnd& window) : window_(window) {
 }
 
 CPaintDC::~CPaintDC() {
-    if (paint_.hdc != nullptr && !window_.Scale().IsIdentity()) {
-        ::ModifyWorldTransform(paint_.hdc, nullptr, MWT_IDENTITY);
-        ::SetGraphicsMode(paint_.hdc, GM_COMPATIBLE);
-    }
+    WorldScale::Remove(paint_.hdc, window_.Scale());
     ::EndPaint(window_.Hwnd(), &paint_);
 }
 

@@ -15,10 +15,7 @@ CWholePaintDC::CWholePaintDC(const CWnd& window) : window_(window.Hwnd()), scale
 
 CWholePaintDC::~CWholePaintDC() {
     if (dc_ != nullptr) {
-        if (!scale_.IsIdentity()) {
-            ::ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
-            ::SetGraphicsMode(dc_, GM_COMPATIBLE);
-        }
+        WorldScale::Remove(dc_, scale_);
         ::ReleaseDC(window_, dc_);
     }
 }

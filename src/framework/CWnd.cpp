@@ -63,13 +63,7 @@ bool CWnd::CreateEx(DWORD exStyle, const wchar_t* className, const std::wstring&
     if (const CWnd* container = FromHandle(parentHwnd); container != nullptr) {
         scale_ = container->scale_;
     }
-    RECT place = rect;
-    if ((style & WS_CHILD) != 0) {
-        place = ToDevice(rect);
-    } else {
-        place.right = rect.left + scale_.ToDevice(rect.right - rect.left);
-        place.bottom = rect.top + scale_.ToDevice(rect.bottom - rect.top);
-    }
+    const RECT place = DevicePlace(rect, (style & WS_CHILD) != 0);
     if (className == nullptr) {
         if (!RegisterFrameworkClass()) {
             return false;
@@ -600,13 +594,18 @@ RECT CWnd::ToLogical(const RECT& device) const {
     return ToRect(scale_.ToLogical(FromRect(device)));
 }
 
-bool CWnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
-    if (IsChild()) {
-        const RECT place = ToDevice(RECT{x, y, x + width, y + height});
-        return ::MoveWindow(hwnd_, place.left, place.top, place.right - place.left, place.bottom - place.top,
-                            repaint) != FALSE;
+RECT CWnd::DevicePlace(const RECT& logical, bool child) const {
+    if (child) {
+        return ToDevice(logical);
     }
-    return ::MoveWindow(hwnd_, x, y, scale_.ToDevice(width), scale_.ToDevice(height), repaint) != FALSE;
+    return RECT{logical.left, logical.top, logical.left + scale_.ToDevice(logical.right - logical.left),
+                logical.top + scale_.ToDevice(logical.bottom - logical.top)};
+}
+
+bool CWnd::MoveWindow(int x, int y, int width, int height, bool repaint) {
+    const RECT place = DevicePlace(RECT{x, y, x + width, y + height}, IsChild());
+    return ::MoveWindow(hwnd_, place.left, place.top, place.right - place.left, place.bottom - place.top,
+                        repaint) != FALSE;
 }
 
 bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
@@ -614,12 +613,9 @@ bool CWnd::MoveWindow(const RECT& rect, bool repaint) {
 }
 
 bool CWnd::SetWindowPos(HWND insertAfter, int x, int y, int cx, int cy, UINT flags) {
-    if (IsChild()) {
-        const RECT place = ToDevice(RECT{x, y, x + cx, y + cy});
-        return ::SetWindowPos(hwnd_, insertAfter, place.left, place.top, place.right - place.left,
-                              place.bottom - place.top, flags) != FALSE;
-    }
-    return ::SetWindowPos(hwnd_, insertAfter, x, y, scale_.ToDevice(cx), scale_.ToDevice(cy), flags) != FALSE;
+    const RECT place = DevicePlace(RECT{x, y, x + cx, y + cy}, IsChild());
+    return ::SetWindowPos(hwnd_, insertAfter, place.left, place.top, place.right - place.left,
+                          place.bottom - place.top, flags) != FALSE;
 }
 
 RECT CWnd::GetClientRect() const {

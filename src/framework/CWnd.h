@@ -201,6 +201,9 @@ private:
 
     // A point of a mouse message in logical client coordinates.
     POINT LogicalPoint(LPARAM lParam) const;
+    // A logical window rectangle in the pixels the system takes: a child's in its parent's client, every
+    // edge scaled; a top-level window's on the screen, where only its size scales.
+    RECT DevicePlace(const RECT& logical, bool child) const;
     bool IsChild() const;
 
     // A font given to this window or a child, and the copy at the window's scale that was sent.

@@ -61,6 +61,14 @@ void WorldScale::Apply(HDC dc, const DisplayScale& scale) {
     UseSmoothStretching(dc);
 }
 
+void WorldScale::Remove(HDC dc, const DisplayScale& scale) {
+    if (dc == nullptr || scale.IsIdentity()) {
+        return;
+    }
+    ::ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
+    ::SetGraphicsMode(dc, GM_COMPATIBLE);
+}
+
 DisplayScale WorldScale::Of(HDC dc) {
     XFORM transform{};
     if (dc == nullptr || ::GetGraphicsMode(dc) != GM_ADVANCED || !::GetWorldTransform(dc, &transform)) {

@@ -17,8 +17,10 @@ public:
     WorldScale& operator=(const WorldScale&) = delete;
     ~WorldScale();
 
-    // Sets the scale on a context for good (a surface made for one window's drawing).
+    // Sets the scale on a context for good (a surface made for one window's drawing), and takes it off
+    // again before the context goes back to the system; neither does anything at 100 %.
     static void Apply(HDC dc, const DisplayScale& scale);
+    static void Remove(HDC dc, const DisplayScale& scale);
     // The scale a context draws at: 100 % unless its world transform scales it.
     static DisplayScale Of(HDC dc);
 

@@ -2,6 +2,7 @@
 
 #include "app/MainWindowPlan.h"
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/WorldScale.h"
@@ -88,12 +89,13 @@ void MainWindowCanvas::DrawLayer(HDC dc, const std::vector<MainWindowPlan::Image
 
 HDC MainWindowCanvas::ComposedLayer(const std::vector<MainWindowPlan::Image>& images,
                                     const std::vector<MainWindowPlan::Text>& texts) const {
-    if (layer_.Surface.Dc() == nullptr &&
-        (width_ <= 0 || height_ <= 0 ||
-         !layer_.Surface.Create(scale_.ToDevice(width_), scale_.ToDevice(height_)))) {
-        return nullptr;
+    if (layer_.Surface.Dc() == nullptr) {
+        if (width_ <= 0 || height_ <= 0 ||
+            !layer_.Surface.Create(scale_.ToDevice(width_), scale_.ToDevice(height_))) {
+            return nullptr;
+        }
+        WorldScale::Apply(layer_.Surface.Dc(), scale_);
     }
-    WorldScale::Apply(layer_.Surface.Dc(), scale_);
     if (!layer_.Composed || images != layer_.Images || texts != layer_.Texts) {
         DrawLayer(layer_.Surface.Dc(), images, texts);
         layer_.Images = images;
@@ -141,19 +143,14 @@ void MainWindowCanvas::DrawUploadBar(HDC dc, const UploadProgressDisplay& progre
 
 void MainWindowCanvas::PaintWindow(const CWnd& window, const MainWindowModel& model, bool liftOffEnabled,
                                    const UploadProgressDisplay& progress) const {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window.Hwnd(), &paint);
-    {
-        const WorldScale scaled(dc, window.Scale());
-        const RECT client = window.GetClientRect();
-        CMemoryDC memory(paint, client.right, client.bottom);
-        if (memory.Valid()) {
-            Paint(memory, model, liftOffEnabled);
-            DrawUploadBar(memory, progress);
-            memory.CopyTo(dc);
-        }
+    const CPaintDC dc(window);
+    const RECT client = window.GetClientRect();
+    CMemoryDC memory(dc.Paint(), client.right, client.bottom);
+    if (memory.Valid()) {
+        Paint(memory, model, liftOffEnabled);
+        DrawUploadBar(memory, progress);
+        memory.CopyTo(dc);
     }
-    EndPaint(window.Hwnd(), &paint);
 }
 
 void MainWindowCanvas::PaintUnseen(const MainWindowModel& model, bool liftOffEnabled) const {

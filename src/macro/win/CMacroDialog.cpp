@@ -27,10 +27,7 @@ void DrawCentred(HDC dc, FittedFonts& fonts, std::string_view text, const Rect& 
                  UINT extra = DT_SINGLELINE) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
-    const UINT format = DT_CENTER | DT_VCENTER | DT_NOPREFIX | extra;
-    const HGDIOBJ previous = ::SelectObject(dc, fonts.For(dc, wide, r, format));
-    TextDrawing::Draw(dc, wide, r, format);
-    ::SelectObject(dc, previous);
+    fonts.Draw(dc, wide, r, DT_CENTER | DT_VCENTER | DT_NOPREFIX | extra);
 }
 
 // A run-mode text: left-aligned and word-wrapped, centred vertically by measuring it first.

@@ -1,7 +1,6 @@
 #include "macro/win/MacroManagerCanvas.h"
 
 #include "framework/CMemoryDC.h"
-#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "macro/MacroManagerLayout.h"
@@ -31,9 +30,7 @@ HFONT CreateDialogFont(int height, std::string_view face) {
 void DrawText(HDC dc, FittedFonts& fonts, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
     RECT r = ToRect(box);
-    const HGDIOBJ previous = ::SelectObject(dc, fonts.For(dc, wide, r, format | DT_NOPREFIX));
-    TextDrawing::Draw(dc, wide, r, format | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
+    fonts.Draw(dc, wide, r, format | DT_NOPREFIX);
 }
 
 } // namespace

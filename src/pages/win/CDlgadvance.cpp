@@ -1,9 +1,9 @@
 #include "pages/win/CDlgadvance.h"
 
 #include "framework/CMemoryDC.h"
+#include "framework/CPaintDC.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
-#include "framework/WorldScale.h"
 #include "lang/LanguageCode.h"
 #include "platform/win/WideString.h"
 #include "skin/win/CSkinScrollWnd.h"
@@ -253,22 +253,17 @@ BOOL CDlgadvance::OnEraseBkgnd(HDC) {
 }
 
 void CDlgadvance::OnPaint() {
-    PAINTSTRUCT paint;
-    HDC dc = BeginPaint(Hwnd(), &paint);
-    {
-        const WorldScale scaled(dc, Scale());
-        const RECT client = GetClientRect();
-        // Only what the update rectangle touches is drawn and copied to the screen.
-        CMemoryDC memory(paint, client.right, client.bottom);
-        if (memory.Valid()) {
-            if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
-                SkinImages::DrawImage(memory, *canvas, 0, 0);
-            }
-            headerButtons_.Draw(memory, memory.Area());
-            memory.CopyTo(dc);
+    const CPaintDC dc(*this);
+    const RECT client = GetClientRect();
+    // Only what the update rectangle touches is drawn and copied to the screen.
+    CMemoryDC memory(dc.Paint(), client.right, client.bottom);
+    if (memory.Valid()) {
+        if (const SkinImage* canvas = context_.Skins.Image(kBackground)) {
+            SkinImages::DrawImage(memory, *canvas, 0, 0);
         }
+        headerButtons_.Draw(memory, memory.Area());
+        memory.CopyTo(dc);
     }
-    EndPaint(Hwnd(), &paint);
 }
 
 void CDlgadvance::OnSize(UINT type, int cx, int cy) {

@@ -2,7 +2,6 @@
 
 #include "framework/CMemoryDC.h"
 #include "framework/CWholePaintDC.h"
-#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
 #include "lang/LanguageCode.h"
@@ -127,9 +126,7 @@ void CSettingsPage::DrawText(HDC dc, std::string_view words, const Rect& box, UI
     const std::wstring text = WideString::FromUtf8(std::string(words));
     RECT rect = ToRect(box);
     // A text too wide for its place is drawn in a smaller font of the page's face.
-    const HGDIOBJ previous = ::SelectObject(dc, fitted_.For(dc, text, rect, format | DT_NOPREFIX));
-    TextDrawing::Draw(dc, text, rect, format | DT_NOPREFIX);
-    ::SelectObject(dc, previous);
+    fitted_.Draw(dc, text, rect, format | DT_NOPREFIX);
 }
 
 } // namespace corvalith

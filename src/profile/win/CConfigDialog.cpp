@@ -4,13 +4,10 @@
 #include "controls/win/CLBEditorWnd.h"
 #include "framework/CMemoryDC.h"
 #include "framework/CPaintDC.h"
-#include "framework/TextDrawing.h"
 #include "framework/UiFont.h"
 #include "framework/Win32Rect.h"
-#include "framework/WorldScale.h"
 #include "platform/win/WideString.h"
 #include "skin/BackgroundFailure.h"
-#include "skin/win/FontFitting.h"
 #include "skin/win/SkinImages.h"
 
 namespace corvalith {
@@ -37,23 +34,8 @@ CConfigDialog::CConfigDialog(const SkinImages& skins, std::string languageCode, 
 
 void CConfigDialog::DrawLabel(HDC dc, std::string_view text, const Rect& box, UINT format) {
     const std::wstring wide = WideString::FromUtf8(text);
-    HGDIOBJ previous = nullptr;
-    HFONT& fitted = fittedFonts_[{std::string(text), WorldScale::Of(dc).Dpi()}];
-    if (fitted == nullptr) {
-        // Measured once for each text and scale (a font's glyphs do not grow exactly with the scale); a
-        // text that fits keeps the dialog's font.
-        const int height = FittingHeight(dc, wide, font_, Layout::kFontHeight, box.Width(),
-                                         [this](int candidate) { return MakeFont(candidate); });
-        fitted = height == Layout::kFontHeight ? font_ : MakeFont(height);
-    }
-    if (fitted != nullptr && fitted != font_) {
-        previous = ::SelectObject(dc, fitted);
-    }
     RECT r = ToRect(box);
-    TextDrawing::Draw(dc, wide, r, format | DT_SINGLELINE | DT_NOPREFIX);
-    if (previous != nullptr) {
-        ::SelectObject(dc, previous);
-    }
+    fitted_.Draw(dc, wide, r, format | DT_SINGLELINE | DT_NOPREFIX);
 }
 
 HFONT CConfigDialog::MakeFont(int height) const {
@@ -63,11 +45,6 @@ HFONT CConfigDialog::MakeFont(int height) const {
 }
 
 CConfigDialog::~CConfigDialog() {
-    for (const auto& [text, font] : fittedFonts_) {
-        if (font != font_) {
-            ::DeleteObject(font);
-        }
-    }
     for (HGDIOBJ object : {static_cast<HGDIOBJ>(font_), static_cast<HGDIOBJ>(brush_)}) {
         if (object != nullptr) {
             ::DeleteObject(object);
@@ -82,6 +59,7 @@ BOOL CConfigDialog::OnInitDialog() {
         return FALSE;
     }
     font_ = MakeFont(Layout::kFontHeight);
+    fitted_.Reset(font_, Layout::kFontHeight, [this](int height) { return MakeFont(height); });
     brush_ = ::CreateSolidBrush(FromRgb(Layout::kBackColour));
     if (!list_.Create(WS_CHILD | WS_VISIBLE | WS_VSCROLL | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                       ToRect(Layout::kList), this, Layout::kListId)) {

@@ -9,10 +9,10 @@
 #include "profile/ProfileListStore.h"
 #include "profile/ProfileSession.h"
 #include "profile/ProgramRules.h"
+#include "skin/win/FittedFonts.h"
 #include "skin/win/SkinImage.h"
 
 #include <functional>
-#include <map>
 #include <string>
 #include <vector>
 
@@ -99,8 +99,7 @@ private:
     CListBox list_;
     SkinImage background_;
     HFONT font_ = nullptr;
-    // Each label's font at the scale it was measured at: the dialog's own, or a smaller one it owns.
-    std::map<std::pair<std::string, int>, HFONT> fittedFonts_;
+    FittedFonts fitted_; // each label's font: font_ where it fits
     HBRUSH brush_ = nullptr;
     bool initialised_ = false;
     bool closing_ = false;

@@ -266,40 +266,30 @@ STDMETHODIMP CAccessibleItems::get_accState(VARIANT child, VARIANT* state) {
     if (state == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->get_accState(child, state);
-    case Target::Kind::Standard:
-        return standard_->get_accState(ChildId(target.StandardId), state);
-    case Target::Kind::Item:
-        break;
-    default:
-        state->vt = VT_EMPTY;
-        return E_INVALIDARG;
-    }
-    const AccessibleItem& item = target.Item;
-    long flags = 0;
-    if (item.Pressed) {
-        flags |= STATE_SYSTEM_PRESSED;
-    }
-    if (item.Expanded) {
-        flags |= *item.Expanded ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
-    }
-    if (item.Kind == AccessibleItem::Role::DropDown) {
-        flags |= STATE_SYSTEM_HASPOPUP;
-    }
-    // The window's own state reaches what it draws: hidden in the tray, or disabled under a dialog.
-    if (!::IsWindowVisible(window_)) {
-        flags |= STATE_SYSTEM_INVISIBLE;
-    }
-    if (!::IsWindowEnabled(window_)) {
-        flags |= STATE_SYSTEM_UNAVAILABLE;
-    }
-    *state = ChildId(flags);
-    return S_OK;
+    return Answer(
+        child, [&](VARIANT id) { return standard_->get_accState(id, state); },
+        [&](const AccessibleItem& item) {
+            long flags = 0;
+            if (item.Pressed) {
+                flags |= STATE_SYSTEM_PRESSED;
+            }
+            if (item.Expanded) {
+                flags |= *item.Expanded ? STATE_SYSTEM_EXPANDED : STATE_SYSTEM_COLLAPSED;
+            }
+            if (item.Kind == AccessibleItem::Role::DropDown) {
+                flags |= STATE_SYSTEM_HASPOPUP;
+            }
+            // The window's own state reaches what it draws: hidden in the tray, or disabled under a dialog.
+            if (!::IsWindowVisible(window_)) {
+                flags |= STATE_SYSTEM_INVISIBLE;
+            }
+            if (!::IsWindowEnabled(window_)) {
+                flags |= STATE_SYSTEM_UNAVAILABLE;
+            }
+            *state = ChildId(flags);
+            return S_OK;
+        },
+        [&] { state->vt = VT_EMPTY; });
 }
 
 STDMETHODIMP CAccessibleItems::get_accHelp(VARIANT child, BSTR* help) {
@@ -361,44 +351,27 @@ STDMETHODIMP CAccessibleItems::get_accDefaultAction(VARIANT child, BSTR* action)
 }
 
 STDMETHODIMP CAccessibleItems::accSelect(long flags, VARIANT child) {
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->accSelect(flags, child);
-    case Target::Kind::Standard:
-        return standard_->accSelect(flags, ChildId(target.StandardId));
-    case Target::Kind::Item:
-        return DISP_E_MEMBERNOTFOUND; // the drawn controls take no focus or selection
-    default:
-        return E_INVALIDARG;
-    }
+    return Answer(
+        child, [&](VARIANT id) { return standard_->accSelect(flags, id); },
+        // The drawn controls take no focus or selection.
+        [](const AccessibleItem&) { return DISP_E_MEMBERNOTFOUND; }, [] {});
 }
 
 STDMETHODIMP CAccessibleItems::accLocation(long* left, long* top, long* width, long* height, VARIANT child) {
     if (left == nullptr || top == nullptr || width == nullptr || height == nullptr) {
         return E_POINTER;
     }
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->accLocation(left, top, width, height, child);
-    case Target::Kind::Standard:
-        return standard_->accLocation(left, top, width, height, ChildId(target.StandardId));
-    case Target::Kind::Item:
-        break;
-    default:
-        return E_INVALIDARG;
-    }
-    const RECT screen = ToScreen(target.Item.Area);
-    *left = screen.left;
-    *top = screen.top;
-    *width = screen.right - screen.left;
-    *height = screen.bottom - screen.top;
-    return S_OK;
+    return Answer(
+        child, [&](VARIANT id) { return standard_->accLocation(left, top, width, height, id); },
+        [&](const AccessibleItem& item) {
+            const RECT screen = ToScreen(item.Area);
+            *left = screen.left;
+            *top = screen.top;
+            *width = screen.right - screen.left;
+            *height = screen.bottom - screen.top;
+            return S_OK;
+        },
+        [] {});
 }
 
 STDMETHODIMP CAccessibleItems::accNavigate(long direction, VARIANT start, VARIANT* end) {
@@ -468,25 +441,18 @@ STDMETHODIMP CAccessibleItems::accHitTest(long x, long y, VARIANT* child) {
 }
 
 STDMETHODIMP CAccessibleItems::accDoDefaultAction(VARIANT child) {
-    const Target target = Resolve(child);
-    switch (target.Is) {
-    case Target::Kind::Gone:
-        return RPC_E_DISCONNECTED;
-    case Target::Kind::Self:
-        return standard_->accDoDefaultAction(child);
-    case Target::Kind::Standard:
-        return standard_->accDoDefaultAction(ChildId(target.StandardId));
-    case Target::Kind::Item:
-        break;
-    default:
-        return E_INVALIDARG;
-    }
-    if (!::IsWindowEnabled(window_)) {
-        return DISP_E_MEMBERNOTFOUND; // the mouse cannot click it either
-    }
-    // Posted, not sent: a click may open a dialog or a menu, and the screen reader waits for no dialog.
-    return ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(target.Item.Command, BN_CLICKED), 0) ? S_OK
-                                                                                               : E_FAIL;
+    return Answer(
+        child, [&](VARIANT id) { return standard_->accDoDefaultAction(id); },
+        [&](const AccessibleItem& item) -> HRESULT {
+            if (!::IsWindowEnabled(window_)) {
+                return DISP_E_MEMBERNOTFOUND; // the mouse cannot click it either
+            }
+            // Posted, not sent: a click may open a dialog or a menu, and the screen reader waits for no
+            // dialog.
+            return ::PostMessageW(window_, WM_COMMAND, MAKEWPARAM(item.Command, BN_CLICKED), 0) ? S_OK
+                                                                                                : E_FAIL;
+        },
+        [] {});
 }
 
 STDMETHODIMP CAccessibleItems::put_accName(VARIANT, BSTR) {

@@ -382,14 +382,12 @@ void CSkinScrollBar::Draw(HDC target, const RECT& update) {
         canvas.CopyTo(target);
         return;
     }
-    // Above 100 % the skin of twice the pixels, averaged where it is shrunk (pixel for pixel at 200 %).
+    // Above 100 % the skin of twice the pixels, averaged by the scaled surface where it is shrunk (pixel
+    // for pixel at 200 %).
     const bool sharp = sharp_ != nullptr && !WorldScale::Of(canvas).IsIdentity();
     const CSourceDC source(sharp ? sharp_ : bitmap_);
     const Cells cells{source, sharp ? 2 : 1};
-    if (sharp) {
-        ::SetStretchBltMode(canvas, HALFTONE);
-        ::SetBrushOrgEx(canvas, 0, 0, nullptr);
-    } else {
+    if (!sharp) {
         ::SetStretchBltMode(canvas, COLORONCOLOR);
     }
 

@@ -1,8 +1,8 @@
 #include "skin/win/CSkinScrollWnd.h"
 
+#include "framework/CPaintDC.h"
 #include "framework/CSourceDC.h"
 #include "framework/Win32Rect.h"
-#include "framework/WorldScale.h"
 
 namespace corvalith {
 
@@ -334,28 +334,22 @@ BOOL CSkinScrollWnd::OnEraseBkgnd(HDC) {
 }
 
 void CSkinScrollWnd::OnPaint() {
-    PAINTSTRUCT paint{};
-    const HDC dc = ::BeginPaint(hwnd_, &paint);
-    {
-        const WorldScale scaled(dc, Scale());
-        if (corner_ != Corner::None && bitmap_ != nullptr) {
-            const RECT client = GetClientRect();
-            const int cell = cellWidth_;
-            const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
-            const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
-            if (sharp_ != nullptr && !Scale().IsIdentity()) {
-                // The skin of twice the pixels, onto the corner's 1x size.
-                const CSourceDC cells(sharp_);
-                ::StretchBlt(dc, x, client.bottom - cell, cell, cell, cells, 2 * kColumnCorner * cell,
-                             2 * sourceY, 2 * cell, 2 * cell, SRCCOPY);
-            } else {
-                const CSourceDC cells(bitmap_);
-                ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY,
-                         SRCCOPY);
-            }
+    const CPaintDC dc(*this);
+    if (corner_ != Corner::None && bitmap_ != nullptr) {
+        const RECT client = GetClientRect();
+        const int cell = cellWidth_;
+        const int sourceY = corner_ == Corner::LowerRight ? 0 : cell;
+        const int x = corner_ == Corner::LowerRight ? client.right - cell : 0;
+        if (sharp_ != nullptr && !Scale().IsIdentity()) {
+            // The skin of twice the pixels, onto the corner's 1x size.
+            const CSourceDC cells(sharp_);
+            ::StretchBlt(dc, x, client.bottom - cell, cell, cell, cells, 2 * kColumnCorner * cell,
+                         2 * sourceY, 2 * cell, 2 * cell, SRCCOPY);
+        } else {
+            const CSourceDC cells(bitmap_);
+            ::BitBlt(dc, x, client.bottom - cell, cell, cell, cells, kColumnCorner * cell, sourceY, SRCCOPY);
         }
     }
-    ::EndPaint(hwnd_, &paint);
 }
 
 void CSkinScrollWnd::DetachFromWindow(bool giveBack) {

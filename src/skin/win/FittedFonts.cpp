@@ -1,5 +1,6 @@
 #include "skin/win/FittedFonts.h"
 
+#include "framework/TextDrawing.h"
 #include "framework/WorldScale.h"
 #include "skin/win/FontFitting.h"
 
@@ -49,6 +50,15 @@ HFONT FittedFonts::For(HDC dc, std::wstring_view text, const RECT& place, UINT f
     }
     fonts_.emplace(std::move(key), chosen);
     return chosen;
+}
+
+void FittedFonts::Draw(HDC dc, std::wstring_view text, RECT& place, UINT format) {
+    const HFONT font = For(dc, text, place, format);
+    const HGDIOBJ previous = font != nullptr ? ::SelectObject(dc, font) : nullptr;
+    TextDrawing::Draw(dc, text, place, format);
+    if (previous != nullptr) {
+        ::SelectObject(dc, previous);
+    }
 }
 
 } // namespace corvalith

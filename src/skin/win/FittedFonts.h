@@ -29,6 +29,8 @@ public:
     // The font to draw text in place with DrawTextW's format (DT_WORDBREAK: wrapped). A text allowed past
     // its place (DT_NOCLIP) keeps the window's font.
     HFONT For(HDC dc, std::wstring_view text, const RECT& place, UINT format);
+    // Draws text in place with that font (TextDrawing::Draw), and puts the context's font back.
+    void Draw(HDC dc, std::wstring_view text, RECT& place, UINT format);
 
 private:
     // The text, its place's width, a wrapped text's height and format, and the scale it is drawn at (a

@@ -177,8 +177,12 @@ void SkinImages::SetArtSet(int set) {
     artSet_ = SkinArtSet::Folder(set).empty() ? 100 : set;
 }
 
+std::optional<std::string> SkinImages::SetPath(std::string_view skinPath) const {
+    return artSet_ != 100 ? SkinArtSet::PathIn(skinPath, artSet_) : std::nullopt;
+}
+
 const SkinImage* SkinImages::SetImage(std::string_view skinPath, bool straight) const {
-    const std::optional<std::string> setPath = SkinArtSet::PathIn(skinPath, artSet_);
+    const std::optional<std::string> setPath = SetPath(skinPath);
     if (!setPath) {
         return nullptr;
     }
@@ -198,10 +202,8 @@ const SkinImage* SkinImages::SetImage(std::string_view skinPath, bool straight) 
 }
 
 const SkinImage* SkinImages::Image(std::string_view skinPath) const {
-    if (artSet_ != 100) {
-        if (const SkinImage* image = SetImage(skinPath, false); image != nullptr) {
-            return image;
-        }
+    if (const SkinImage* image = SetImage(skinPath, false); image != nullptr) {
+        return image;
     }
     const std::string path = Resolve(skinPath);
     return Drawable(path, EntryFor(path));
@@ -213,13 +215,12 @@ const SkinImage* SkinImages::StraightImage(std::string_view skinPath) const {
 }
 
 const SkinImage* SkinImages::StraightSetImage(std::string_view skinPath) const {
-    return artSet_ != 100 ? SetImage(skinPath, true) : nullptr;
+    return SetImage(skinPath, true);
 }
 
 void SkinImages::KeepStraight(std::string_view skinPath) const {
     EntryFor(Resolve(skinPath)).keepStraight = true;
-    if (const std::optional<std::string> setPath = SkinArtSet::PathIn(skinPath, artSet_);
-        artSet_ != 100 && setPath) {
+    if (const std::optional<std::string> setPath = SetPath(skinPath)) {
         EntryFor(Resolve(*setPath)).keepStraight = true;
     }
 }
@@ -316,10 +317,8 @@ const SkinImage* SkinImages::LoadBackground(HWND window, std::string_view skinPa
 
 bool SkinImages::LoadBackground(HWND window, std::string_view skinPath, SkinImage& background) const {
     std::optional<SkinImage> image;
-    if (artSet_ != 100) {
-        if (const SkinImage* set = SetImage(skinPath, false); set != nullptr) {
-            image = set->Copy();
-        }
+    if (const SkinImage* set = SetImage(skinPath, false); set != nullptr) {
+        image = set->Copy();
     }
     if (!image) {
         image = LoadImage(skinPath);

@@ -110,8 +110,10 @@ private:
     const SkinImage* Drawable(const std::string& path, Entry& entry) const;
     const SkinImage* Straight(const std::string& path, Entry& entry) const;
 
-    // The image of the art set's file for a skin path, ready to draw or straight, or null when the set
-    // has none.
+    // The path of the art set's file for a skin path; nullopt at 100 %.
+    std::optional<std::string> SetPath(std::string_view skinPath) const;
+    // The image of the art set's file for a skin path, ready to draw or straight, or null at 100 % or when
+    // the set has none.
     const SkinImage* SetImage(std::string_view skinPath, bool straight) const;
 
     SkinPathResolver resolver_;
